@@ -1,0 +1,24 @@
+#include "app/Startup.h"
+#include "app/TForm1.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFontInfo>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+TEST(Startup, StandardButtonsSpeakRussian) {
+    installRussianTranslation(*qApp);
+    QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Yes)->text().remove('&'), QString("Да"));
+    EXPECT_EQ(box.button(QDialogButtonBox::No)->text().remove('&'), QString("Нет"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove('&'), QString("Отмена"));
+}
+
+TEST(Startup, MainWindowHasItsCaptionSizeAndAFont) {
+    TForm1 form;
+    EXPECT_EQ(form.windowTitle(),
+              QString("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K"));
+    EXPECT_EQ(form.size(), QSize(843, 677));
+    EXPECT_FALSE(QFontInfo(form.font()).family().isEmpty());
+}
