@@ -1,0 +1,119 @@
+#pragma once
+
+#include "model/EntryField.h"
+
+#include <array>
+#include <cstdint>
+
+class Messages;
+
+// Kinds of numeric entry for CheckEntry.
+enum EntryKind { kEntryFirstPart = 4, kEntrySecondPart = 5, kEntryDelayValue = 6, kEntryDelayUnit = 7 };
+
+// Key codes FilterDigitKey works with (Windows virtual-key numbering).
+enum FilterResult { kKeyAccepted = 0, kKeyRefused = 1, kKeyEnter = 13 };
+
+inline constexpr int kChannelSlots = 32;
+inline constexpr int kFunctionBlocks = 13;
+inline constexpr int kImageSize = 250;
+inline constexpr int kInclusionOffset = 245;
+inline constexpr int kDeviceByteOffset = 249;
+
+using ChannelRecord = std::array<std::uint8_t, 4>;
+using FbRecord = std::array<std::uint8_t, 9>;
+
+// Receives the display pass of ShowRecords: the scheme view implements it.
+class RecordDisplay {
+public:
+    virtual ~RecordDisplay() = default;
+    // Contact button of a channel row: down = normally open; enabled when included.
+    virtual void showContact(int row, bool down, bool enable) = 0;
+    // Common row display of a 4-byte record (channel record or block bytes 5..8).
+    virtual void showRow(int row, const ChannelRecord& record) = 0;
+    // A used block of a known type (1..5) with its record: picture and inputs.
+    virtual void showBlock(int block, const FbRecord& record) = 0;
+    // Timer picture of a block row with a delay: delayType 0 on-delay, 1 pulse.
+    virtual void showBlockTimer(int block, int delayType) = 0;
+};
+
+// The one configuration object: execution code, layout, records and image.
+class TProgVilClass {
+public:
+    explicit TProgVilClass(Messages& messages);
+
+    // --- execution code and layout
+    void ComputeLayout();
+    // True when at least one given field is invalid; stores each valid value.
+    bool CheckExecCode(EntryField* first, EntryField* second);
+    int CheckEntry(EntryField& field, int kind);
+    void ShowEntryError(EntryField& field);
+    int FilterDigitKey(EntryField& field, int key);
+    void ApplyIdentification(int functionCode, const std::uint8_t* reply, int length);
+    // The one gate for codes learnt from outside (file header, identification):
+    // true only for the fourteen valid pairs.
+    static bool IsValidExecCode(int first, int second);
+
+    int GetChannelCount() const { return ChannelCount; }
+    int GetExtraInputCount() const { return ExtraInputCount; }
+    int GetMr1OutputCount() const { return Mr1OutputCount; }
+    int GetMr2OutputCount() const { return Mr2OutputCount; }
+    int GetInputCount() const { return InputCount; }
+    int GetOutputCode() const { return OutputCode; }
+    int GetDeviceStatus() const { return DeviceStatus; }
+    int GetExecFirst() const { return ExecFirst; }
+    int GetExecSecond() const { return ExecSecond; }
+    void SetExecFirst(int value) { ExecFirst = value; }
+    void SetExecSecond(int value) { ExecSecond = value; }
+
+    // --- slots and image indexes
+    int SlotOfImageIndex(int imageIndex) const;
+    int ImageIndexOfSlot(int slot) const;
+
+    // --- configuration image
+    void PackImage();
+    void UnpackImage();
+    // Copies the image from an answer frame (address, function, count, data...).
+    void TakeImage(const std::uint8_t* frame, int length);
+    std::uint8_t GetDeviceByte() const;
+    void SetDeviceByte(std::uint8_t value);
+    void PackInclusion();
+    void SetContactBit(int slot, std::uint8_t value);
+    std::uint8_t GetSignalBits(int slot) const;
+    int GetFbDelayType(int block) const;
+    void SetFbDelayType(int block, int value);
+    enum class RecordKind { Channels, FunctionBlocks };
+    void ShowRecords(RecordKind kind, RecordDisplay& display);
+
+    // --- fields (public, as the commands of every layer read and write them)
+    std::uint8_t DeviceByte = 0;
+    int ChannelCount = 0;
+    int ExtraInputCount = 0;
+    int Mr1OutputCount = 0;
+    int Mr2OutputCount = 0;
+    int InputCount = 0;
+    int OutputCode = 0;
+    int DeviceStatus = -1;
+    int ExecFirst = 0;
+    int ExecSecond = 0;
+    int ImageSize = kImageSize;
+    int ExecCodeSize = 3;
+    std::array<ChannelRecord, kChannelSlots> Channels{};
+    std::array<FbRecord, kFunctionBlocks> FunctionBlocks{};
+    std::array<std::uint8_t, 4> InclusionBits{};
+    std::array<std::uint8_t, kImageSize> ImageBuffer{};
+    int LinkAddressIndex = 0;
+    int DeviceNumberIndex = 0;
+    std::array<std::uint8_t, kChannelSlots> Included{};
+    int Repaired = 0;
+    int Modified = 0;
+    int SchemeCreated = 0;
+    int PasswordChangeMode = 0;
+    int AccessLevel = 0;
+    int SelectedInput = -1;
+    int EditedOutput = -1;
+    int UsedFbCount = 0;
+    int SelectedFb = 0;
+
+private:
+    Messages& messages_;
+};
