@@ -1,10 +1,73 @@
 #pragma once
 
+#include "editor/SchemeCreation.h"
+#include "editor/SchemeView.h"
+#include "model/TProgVilClass.h"
+#include "ui/gui/QtMessages.h"
+
 #include <QMainWindow>
 
-// The programmer's main window.
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+class SchemeCanvas;
+
+// The programmer's main window: the header strip and the scheme. It owns the
+// configuration model and its scheme view for the whole run; commands live in the
+// core classes and the window only wires its widgets to them.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TProgVilClass& model() { return model_; }
+    SchemeView& schemeView() { return view_; }
+    SchemeCreation& schemeCreation() { return creation_; }
+    Messages& messages() { return messages_; }
+    SchemeCanvas& schemeCanvas() { return *canvas_; }
+    QScrollArea& scrollBox() { return *ScrollBox1; }
+
+    // After a command changed the scheme view: header controls, scheme size, repaint.
+    void syncScheme();
+    void scrollSchemeTo(int y);
+
+    // Header controls, named as the window knows them.
+    QComboBox* CBoxUstr = nullptr;  // "Устр. №": device that exchanges go to
+    QComboBox* CBoxUstrZ = nullptr; // "Изм. № устр.": device number written into the scheme
+    QLineEdit* Edit1 = nullptr;     // first part of the execution code
+    QLineEdit* Edit2 = nullptr;     // second part
+    QPushButton* Button1 = nullptr; // "Задать конфигурацию"
+    QPushButton* Button2 = nullptr; // "Создать конфигурацию" (hidden)
+    QPushButton* Button3 = nullptr; // "Изменить  конфигурацию"
+    QComboBox* ComboBox1 = nullptr; // model list "Выбор конфигурации"
+    QToolButton* PVnKvit = nullptr; // external acknowledge
+    QPushButton* ButTimeDate = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void buildHeader(QWidget* strip);
+    void buildExecCodeFields(QWidget* strip);
+    void buildConfigurationControls(QWidget* strip);
+    void buildDeviceControls(QWidget* strip);
+    void buildScheme(QWidget* central);
+    void connectHeader();
+
+    QtMessages messages_;
+    TProgVilClass model_;
+    SchemeView view_;
+    SchemeCreation creation_;
+    SchemeCanvas* canvas_ = nullptr;
+    QLabel* LabUstrZ = nullptr;  // "Изм. № устр."
+    QLabel* LabVnKvit = nullptr; // "Вн. квит."
+    QLabel* LabConfig = nullptr; // "Выбор конфигурации"
+    bool shown_ = false;
 };

@@ -1,0 +1,130 @@
+#include "app/TForm1.h"
+#include "editor/gui/SchemeCanvas.h"
+#include "support/SampleSchemes.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QLabel* labelWithText(const TForm1& form, const QString& text) {
+    for (QLabel* l : form.findChildren<QLabel*>())
+        if (l->text() == text)
+            return l;
+    return nullptr;
+}
+
+TEST(TForm1Header, StartsWithTheFixedControls) {
+    TForm1 form;
+    form.show();
+    EXPECT_EQ(form.CBoxUstr->count(), 31);
+    EXPECT_EQ(form.CBoxUstr->itemText(30), "31");
+    EXPECT_EQ(form.CBoxUstr->currentText(), "1");
+    EXPECT_EQ(form.CBoxUstrZ->currentText(), "1");
+    EXPECT_EQ(form.model().LinkAddressIndex, 0);
+    EXPECT_EQ(form.model().DeviceNumberIndex, 0);
+    for (QLineEdit* edit : {form.Edit1, form.Edit2}) {
+        EXPECT_EQ(edit->text(), "00");
+        EXPECT_FALSE(edit->isEnabled());
+        EXPECT_EQ(edit->maxLength(), 2);
+        EXPECT_EQ(edit->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::red));
+    }
+    EXPECT_EQ(form.Edit1->toolTip(), "1-я часть кода исполнения");
+    EXPECT_EQ(form.Edit2->toolTip(), "2-я часть кода исполнения");
+    EXPECT_TRUE(form.Button3->isVisible());
+    EXPECT_EQ(form.Button3->text(), "Изменить  конфигурацию");
+    EXPECT_FALSE(form.Button1->isVisible());
+    EXPECT_FALSE(form.Button2->isVisible());
+    EXPECT_FALSE(form.ComboBox1->isVisible());
+    EXPECT_EQ(form.ComboBox1->count(), 11);
+    EXPECT_EQ(form.ComboBox1->itemText(8), "ВИЛ-3-2408 К");
+    EXPECT_FALSE(form.CBoxUstrZ->isVisible());
+    EXPECT_FALSE(form.PVnKvit->isVisible());
+    EXPECT_FALSE(form.ButTimeDate->isEnabled());
+    ASSERT_NE(labelWithText(form, " Исполнение"), nullptr);
+    EXPECT_TRUE(labelWithText(form, "Устр. №")->isVisible());
+    EXPECT_EQ(form.ScrollBox1->geometry(), QRect(4, 77, 825, 553));
+    EXPECT_EQ(form.ScrollBox1->verticalScrollBar()->singleStep(), 32);
+    EXPECT_EQ(form.schemeView().schemeHeight(), 0); // no scheme, every group hidden
+}
+
+TEST(TForm1Header, DeviceSelectorsSetTheIndexes) {
+    TForm1 form;
+    form.show();
+    form.CBoxUstr->setCurrentIndex(4);
+    emit form.CBoxUstr->activated(4);
+    form.CBoxUstrZ->setCurrentIndex(30);
+    emit form.CBoxUstrZ->activated(30);
+    EXPECT_EQ(form.model().LinkAddressIndex, 4);
+    EXPECT_EQ(form.model().DeviceNumberIndex, 30);
+}
+
+TEST(TForm1Header, CreatedSchemeShowsItsHeaderControls) {
+    TForm1 form;
+    form.show();
+    form.model().SetExecFirst(6);
+    form.model().SetExecSecond(4);
+    form.Button2->click();
+    EXPECT_TRUE(form.CBoxUstrZ->isVisible());
+    EXPECT_TRUE(labelWithText(form, "Изм. № устр.")->isVisible());
+    EXPECT_TRUE(form.PVnKvit->isVisible());
+    EXPECT_TRUE(form.PVnKvit->isEnabled());
+    EXPECT_FALSE(form.PVnKvit->isChecked());
+    EXPECT_TRUE(labelWithText(form, "Вн. квит.")->isVisible());
+    EXPECT_EQ(form.schemeCanvas().height(), form.schemeView().schemeHeight());
+
+    form.Button3->click();
+    EXPECT_FALSE(form.PVnKvit->isVisible());
+    EXPECT_TRUE(form.ComboBox1->isVisible());
+    EXPECT_TRUE(labelWithText(form, "Выбор конфигурации")->isVisible());
+    EXPECT_EQ(form.model().SchemeCreated, 0);
+    form.ComboBox1->setCurrentIndex(3);
+    emit form.ComboBox1->activated(3);
+    EXPECT_FALSE(form.ComboBox1->isVisible());
+}
+
+TEST(TForm1Header, ClickOnTheCanvasReportsTheElement) {
+    TForm1 form;
+    form.show();
+    BuildSampleScheme(form.model(), form.schemeView(), form.messages(), 12, 4);
+    form.syncScheme();
+    std::vector<ElementRef> clicked;
+    QObject::connect(&form.schemeCanvas(), &SchemeCanvas::elementClicked,
+                     [&](ElementRef e) { clicked.push_back(e); });
+    const Rect cell = form.schemeView().absoluteRect(Family::StN, 1);
+    const Rect number = form.schemeView().absoluteRect(Family::Panelvx, 3);
+    QTest::mouseClick(&form.schemeCanvas(), Qt::LeftButton, {}, QPoint(cell.x + 2, cell.y + 2));
+    QTest::mouseClick(&form.schemeCanvas(), Qt::LeftButton, {}, QPoint(number.x + 5, number.y + 5));
+    QTest::mouseClick(&form.schemeCanvas(), Qt::LeftButton, {}, QPoint(790, 5)); // bare group
+    ASSERT_EQ(clicked.size(), 2u);
+    EXPECT_EQ(clicked[0], (ElementRef{Family::StN, 1}));
+    EXPECT_EQ(clicked[1], (ElementRef{Family::Panelvx, 3}));
+}
+
+TEST(TForm1Picture, WholeWindowWithASampleScheme) {
+    TForm1 form;
+    form.show();
+    BuildSampleScheme(form.model(), form.schemeView(), form.messages(), 24, 8);
+    form.schemeView().ShowExternalAck(true);
+    form.Edit1->setText("24");
+    form.Edit2->setText("8");
+    form.syncScheme();
+    const QString dir = QCoreApplication::applicationDirPath() + "/../pictures";
+    QDir().mkpath(dir);
+    const QImage image = form.grab().toImage();
+    EXPECT_EQ(image.size(), QSize(843, 677));
+    EXPECT_TRUE(image.save(dir + "/main-window-24-08.png"));
+    form.scrollSchemeTo(form.schemeView().group(PanDv).top);
+    EXPECT_TRUE(form.grab().toImage().save(dir + "/main-window-24-08-scrolled.png"));
+}
+
+} // namespace
