@@ -54,6 +54,8 @@ public:
     explicit TProgVilClass(Messages& messages);
 
     // --- execution code and layout
+    // Dimensions from ExecFirst/ExecSecond. A pair outside the fourteen keeps
+    // the channel dimensions and drives no outputs; 0-0 clears every dimension.
     void ComputeLayout();
     // True when at least one given field is invalid; stores each valid value.
     bool CheckExecCode(EntryField* first, EntryField* second);
