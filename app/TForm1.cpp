@@ -193,7 +193,8 @@ void TForm1::FormCreate() {
     syncScheme();
 }
 
-// Runs once, before the first use of the window.
+// Runs once, when the window first appears and before it is used: the start-up
+// checks belong here.
 void TForm1::FormShow() {}
 
 void TForm1::showEvent(QShowEvent* event) {
