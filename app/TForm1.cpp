@@ -1,10 +1,13 @@
 #include "app/TForm1.h"
 
+#include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -190,7 +193,23 @@ void TForm1::FormCreate() {
     CBoxUstrZ->setCurrentIndex(0);
     model_.LinkAddressIndex = CBoxUstr->currentIndex();
     model_.DeviceNumberIndex = CBoxUstrZ->currentIndex();
+    qApp->installEventFilter(this);
     syncScheme();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        return FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Scrolls the scheme; true when the key is used up.
+bool TForm1::FormKeyDown(int key) {
+    QScrollBar* bar = ScrollBox1->verticalScrollBar();
+    const KeyScroll scroll = SchemeKeyScroll(key, bar->value(), bar->maximum());
+    bar->setValue(scroll.position);
+    return scroll.consumed;
 }
 
 // Runs once, when the window first appears and before it is used: the start-up

@@ -50,10 +50,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Key preview: the window sees every key pressed in it before its controls do.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
     void FormShow();
+    bool FormKeyDown(int key);
     void buildHeader(QWidget* strip);
     void buildExecCodeFields(QWidget* strip);
     void buildConfigurationControls(QWidget* strip);

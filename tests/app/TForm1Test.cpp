@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,6 +104,25 @@ TEST(TForm1Picture, WholeWindowWithASampleScheme) {
     EXPECT_TRUE(image.save(dir + "/main-window-24-08.png"));
     form.scrollSchemeTo(form.schemeView().group(PanDv).top);
     EXPECT_TRUE(form.grab().toImage().save(dir + "/main-window-24-08-scrolled.png"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(TForm1Keys, ArrowsScrollTheSchemeEvenFromTheHeader) {
+    TForm1 form;
+    BuildSampleScheme(form.model(), form.schemeView(), form.messages(), 24, 8, 13);
+    form.syncScheme();
+    form.grab(); // lays the hidden window out as on screen
+    QScrollBar* bar = form.ScrollBox1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 800);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    EXPECT_TRUE(QCoreApplication::sendEvent(form.CBoxUstr, &down) && down.isAccepted());
+    EXPECT_EQ(bar->value(), 400);
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.Edit1, &end);
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 } // namespace
