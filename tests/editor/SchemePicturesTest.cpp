@@ -1,12 +1,14 @@
 // Renders sample schemes to PNG (build/pictures) for looking at them, and checks the
 // pictures for what a person would notice first: colours where the scheme puts them.
 #include "editor/gui/SchemeCanvas.h"
+#include "editor/gui/SchemePainter.h"
 #include "support/FakeMessages.h"
 #include "support/SampleSchemes.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -52,5 +54,34 @@ TEST_P(SchemePictures, RendersSampleScheme) {
 INSTANTIATE_TEST_SUITE_P(Codes, SchemePictures,
                          ::testing::Values(PictureCase{6, 4, 5}, PictureCase{12, 4, 5},
                                            PictureCase{24, 8, 13}));
+
+} // namespace
+
+namespace {
+
+// A part of the scheme painted alone, and painted enlarged, matches the whole picture:
+// the printout draws page by page through the same function.
+TEST(SchemePainter, PartsAndScalesAgreeWithTheWhole) {
+    FakeMessages messages;
+    TProgVilClass model(messages);
+    SchemeView view(model);
+    BuildSampleScheme(model, view, messages, 24, 8, 13);
+    SchemeCanvas canvas(view);
+    const QImage whole = canvas.render();
+    const QRect part(0, 780, kSchemeWidth, 400);
+
+    QImage alone(part.size(), QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    QPainter painter(&alone);
+    paintScheme(painter, view, 1.0, part);
+    painter.end();
+    EXPECT_EQ(alone, whole.copy(part));
+
+    const QImage doubled = canvas.render(2.0);
+    EXPECT_EQ(doubled.size(), whole.size() * 2);
+    const Rect cell = view.absoluteRect(Family::StN, 4);
+    EXPECT_EQ(doubled.pixelColor(2 * cell.x + 3, 2 * cell.y + 3),
+              whole.pixelColor(cell.x + 1, cell.y + 1));
+}
 
 } // namespace
