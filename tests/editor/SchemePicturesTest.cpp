@@ -53,7 +53,7 @@ TEST_P(SchemePictures, RendersSampleScheme) {
 
 INSTANTIATE_TEST_SUITE_P(Codes, SchemePictures,
                          ::testing::Values(PictureCase{6, 4, 5}, PictureCase{12, 4, 5},
-                                           PictureCase{24, 8, 13}));
+                                           PictureCase{24, 8, 13}, PictureCase{12, 0, 2}));
 
 } // namespace
 
