@@ -182,6 +182,11 @@ void TForm1::connectHeader() {
         creation_.CreateScheme();
         syncScheme();
     });
+    // The button's state is the scheme's: later syncs must not undo a click.
+    connect(PVnKvit, &QToolButton::clicked, this, [this](bool down) {
+        view_.ShowExternalAck(down);
+        canvas_->update();
+    });
     connect(ComboBox1, &QComboBox::activated, this, [this] {
         creation_.ModelChosen();
         syncScheme();

@@ -2,7 +2,9 @@
 
 #include "editor/SchemeCreation.h"
 #include "editor/SchemeView.h"
+#include "editor/SchemeWindow.h"
 #include "model/TProgVilClass.h"
+#include "ui/gui/LineEditField.h"
 #include "ui/gui/QtMessages.h"
 
 #include <QMainWindow>
@@ -18,7 +20,7 @@ class SchemeCanvas;
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
 // core classes and the window only wires its widgets to them.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public SchemeWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -31,9 +33,22 @@ public:
     SchemeCanvas& schemeCanvas() { return *canvas_; }
     QScrollArea& scrollBox() { return *ScrollBox1; }
 
-    // After a command changed the scheme view: header controls, scheme size, repaint.
-    void syncScheme();
     void scrollSchemeTo(int y);
+
+    // SchemeWindow
+    EntryField& firstCodeField() override { return edit1Field_; }
+    EntryField& secondCodeField() override { return edit2Field_; }
+    void showExecCode(int first, int second) override;
+    void selectLinkAddress(int index) override;
+    void selectDeviceNumber(int index) override;
+    void setCaption(const std::string& caption) override;
+    void setTimeDateEnabled(bool enabled) override;
+    bool externalAckDown() const override;
+    void syncScheme() override;
+    void scrollSchemeToTop() override;
+    void focusScheme() override;
+    void focusFirstControl() override;
+    void requestExit() override;
 
     // Header controls, named as the window knows them.
     QComboBox* CBoxUstr = nullptr;  // "Устр. №": device that exchanges go to
@@ -72,5 +87,7 @@ private:
     QLabel* LabUstrZ = nullptr;  // "Изм. № устр."
     QLabel* LabVnKvit = nullptr; // "Вн. квит."
     QLabel* LabConfig = nullptr; // "Выбор конфигурации"
+    LineEditField edit1Field_{Edit1};
+    LineEditField edit2Field_{Edit2};
     bool shown_ = false;
 };
