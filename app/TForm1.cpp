@@ -1,6 +1,9 @@
 #include "app/TForm1.h"
 
+#include "link/gui/LinkMenu.h"
+
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
@@ -12,4 +15,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    // A port that fails under the program ends it once the command returns.
+    comPort.SetCloseRequest(
+        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+    // No device-address list yet: exchanges report device 1.
+    addLinkMenu(menuBar(), this, comPort, [] { return 0; });
 }
