@@ -2,29 +2,30 @@
 
 #include "link/Frames.h"
 
-#include <ctime>
-
 namespace {
 
-// Device time runs as seconds of a calendar year without leap day.
-constexpr int kYear = 2001;
+// Device time runs as seconds of a year without leap day, wrapping at its end.
+constexpr std::array<int, 12> kMonthDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr long long kDaySeconds = 86400;
+constexpr long long kYearSeconds = 365 * kDaySeconds;
 
 long long ToSeconds(const SimClock& c) {
-    std::tm t{};
-    t.tm_year = kYear - 1900;
-    t.tm_mon = c.month - 1;
-    t.tm_mday = c.day;
-    t.tm_hour = c.hour;
-    t.tm_min = c.minute;
-    t.tm_sec = c.second;
-    return static_cast<long long>(timegm(&t));
+    long long days = 0;
+    for (int m = 1; m < c.month && m <= 12; ++m)
+        days += kMonthDays[static_cast<std::size_t>(m - 1)];
+    days += c.day - 1;
+    return days * kDaySeconds + c.hour * 3600LL + c.minute * 60LL + c.second;
 }
 
 SimClock FromSeconds(long long seconds) {
-    const std::time_t value = static_cast<std::time_t>(seconds);
-    std::tm t{};
-    gmtime_r(&value, &t);
-    return {t.tm_sec, t.tm_min, t.tm_hour, t.tm_mday, t.tm_mon + 1};
+    seconds = ((seconds % kYearSeconds) + kYearSeconds) % kYearSeconds;
+    long long days = seconds / kDaySeconds;
+    const long long rest = seconds % kDaySeconds;
+    int month = 1;
+    while (days >= kMonthDays[static_cast<std::size_t>(month - 1)])
+        days -= kMonthDays[static_cast<std::size_t>(month++ - 1)];
+    return {static_cast<int>(rest % 60), static_cast<int>(rest / 60 % 60),
+            static_cast<int>(rest / 3600), static_cast<int>(days) + 1, month};
 }
 
 std::vector<std::uint8_t> Exception(int address, std::uint8_t functionCode, int code) {

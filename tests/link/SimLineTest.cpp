@@ -7,6 +7,7 @@
 #include "ui/Clock.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -131,6 +132,20 @@ TEST_F(SimLineTest, VanishedPortEndsTheExchangeWithOneMessage) {
     EXPECT_FALSE(link.IsPortOpen());
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(Ask(0, 0x11), kResultPortClosed);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SimProcessTest, LinkPathFollowsTheSimulatorsLife) {
+    QTemporaryDir dir;
+    const QString link = dir.filePath("vil3k-port");
+    SimProcess sim({"--link", link});
+    ASSERT_FALSE(sim.ptyPath().isEmpty());
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), sim.ptyPath());
+    sim.stop();
+    EXPECT_FALSE(QFileInfo::exists(link));
 }
 
 } // namespace
