@@ -123,13 +123,14 @@ int main(int argc, char** argv) {
         std::perror("vil3k-sim: openpty");
         return 1;
     }
-    std::printf("%s\n", name);
-    std::fflush(stdout);
     if (!options.linkPath.empty()) {
         ::unlink(options.linkPath.c_str());
         if (::symlink(name, options.linkPath.c_str()) != 0)
             std::perror("vil3k-sim: symlink");
     }
+    // The path goes out last: whoever reads it may use the link at once.
+    std::printf("%s\n", name);
+    std::fflush(stdout);
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
     sigaction(SIGTERM, &action, nullptr);
