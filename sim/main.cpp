@@ -114,6 +114,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     device.setClock(LocalTime(), NowMs());
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
 
     int master = -1, slave = -1;
     char name[256] = {};
@@ -131,10 +135,6 @@ int main(int argc, char** argv) {
     // The path goes out last: whoever reads it may use the link at once.
     std::printf("%s\n", name);
     std::fflush(stdout);
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
 
     Serve(master, device, options);
 
