@@ -219,6 +219,23 @@ TEST_F(TransactTest, GapLongerThanTheByteTimeoutSplitsTheAnswer) {
     EXPECT_EQ(Ask(0x11), kResultPartial);
 }
 
+TEST_F(TransactTest, LateAnswerIsTakenByTheNextAttempt) {
+    line.answerAlways({{1400, kIdentAnswer}});
+    EXPECT_EQ(Ask(0x11), kResultOk);
+    EXPECT_EQ(line.writes.size(), 2u);
+    EXPECT_EQ(Bytes(response.begin(), response.begin() + 8), kIdentAnswer);
+}
+
+TEST_F(TransactTest, BytesAfterTheFrameAreDroppedBeforeTheNextExchange) {
+    Bytes oversize = kIdentAnswer;
+    oversize.insert(oversize.end(), {0xAA, 0xBB, 0xCC});
+    line.answerAlways({{0, oversize}});
+    EXPECT_EQ(Ask(0x11), kResultOk);
+    EXPECT_EQ(Ask(0x11), kResultOk);
+    EXPECT_EQ(Bytes(response.begin(), response.begin() + 8), kIdentAnswer);
+    EXPECT_EQ(line.writes.size(), 2u);
+}
+
 // Attempts are not separated by a purge: garbage shifts every later answer
 // until a header read happens to start on one.
 TEST_F(TransactTest, GarbageBeforeTheAnswer) {
