@@ -1,21 +1,86 @@
 #pragma once
 
+#include "editor/SchemeCreation.h"
+#include "editor/SchemeView.h"
 #include "link/TComPortClass.h"
 #include "link/gui/QtSerialLine.h"
+#include "model/TProgVilClass.h"
 #include "ui/Clock.h"
 #include "ui/gui/QtMessages.h"
 
 #include <QMainWindow>
 
-// The programmer's main window.
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+class SchemeCanvas;
+
+// The programmer's main window: the header strip and the scheme. It owns the
+// configuration model and its scheme view for the whole run; commands live in the
+// core classes and the window only wires its widgets to them.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
-    // The device link of the whole run, built in this order.
-    QtMessages messageBoxes{this};
-    SystemClock systemClock;
-    QtSerialLine serialLine;
-    TComPortClass comPort{serialLine, systemClock, messageBoxes};
+    TProgVilClass& model() { return model_; }
+    SchemeView& schemeView() { return view_; }
+    SchemeCreation& schemeCreation() { return creation_; }
+    Messages& messages() { return messages_; }
+    Clock& clock() { return clock_; }
+    TComPortClass& comPort() { return comPort_; }
+    SchemeCanvas& schemeCanvas() { return *canvas_; }
+    QScrollArea& scrollBox() { return *ScrollBox1; }
+
+    // After a command changed the scheme view: header controls, scheme size, repaint.
+    void syncScheme();
+    void scrollSchemeTo(int y);
+
+    // Header controls, named as the window knows them.
+    QComboBox* CBoxUstr = nullptr;  // "Устр. №": device that exchanges go to
+    QComboBox* CBoxUstrZ = nullptr; // "Изм. № устр.": device number written into the scheme
+    QLineEdit* Edit1 = nullptr;     // first part of the execution code
+    QLineEdit* Edit2 = nullptr;     // second part
+    QPushButton* Button1 = nullptr; // "Задать конфигурацию"
+    QPushButton* Button2 = nullptr; // "Создать конфигурацию" (hidden)
+    QPushButton* Button3 = nullptr; // "Изменить  конфигурацию"
+    QComboBox* ComboBox1 = nullptr; // model list "Выбор конфигурации"
+    QToolButton* PVnKvit = nullptr; // external acknowledge
+    QPushButton* ButTimeDate = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Key preview: the window sees every key pressed in it before its controls do.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    bool FormKeyDown(int key);
+    void buildHeader(QWidget* strip);
+    void buildExecCodeFields(QWidget* strip);
+    void buildConfigurationControls(QWidget* strip);
+    void buildDeviceControls(QWidget* strip);
+    void buildScheme(QWidget* central);
+    void connectHeader();
+    void connectLink();
+
+    QtMessages messages_;
+    // The device link of the whole run; built before the model.
+    SystemClock clock_;
+    QtSerialLine serialLine_;
+    TComPortClass comPort_{serialLine_, clock_, messages_};
+    TProgVilClass model_;
+    SchemeView view_;
+    SchemeCreation creation_;
+    SchemeCanvas* canvas_ = nullptr;
+    QLabel* LabUstrZ = nullptr;  // "Изм. № устр."
+    QLabel* LabVnKvit = nullptr; // "Вн. квит."
+    QLabel* LabConfig = nullptr; // "Выбор конфигурации"
+    bool shown_ = false;
 };
