@@ -77,6 +77,7 @@ TForm1::TForm1(QWidget* parent)
     buildHeader(strip);
     buildScheme(central);
     connectHeader();
+    connectDevice();
     connectLink();
     FormCreate();
 }

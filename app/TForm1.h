@@ -1,5 +1,8 @@
 #pragma once
 
+#include "device/DeviceCommandRunner.h"
+#include "device/DeviceConfiguration.h"
+#include "device/ExitQuestions.h"
 #include "editor/SchemeCreation.h"
 #include "editor/SchemeView.h"
 #include "editor/SchemeWindow.h"
@@ -12,6 +15,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +46,13 @@ public:
 
     void scrollSchemeTo(int y);
 
+    // Device commands run here one at a time, under the wait cursor; false when
+    // dropped because another is still running.
+    bool runDeviceCommand(const std::function<void()>& command);
+    DeviceConfiguration& deviceConfiguration() { return device_; }
+    // The file-save command offered by the exit questions.
+    void setSaveCommand(std::function<void()> save) { exit_.save = std::move(save); }
+
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
     EntryField& secondCodeField() override { return edit2Field_; }
@@ -67,9 +80,14 @@ public:
     QToolButton* PVnKvit = nullptr; // external acknowledge
     QPushButton* ButTimeDate = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
+    QAction* AInPort = nullptr;  // "Ввод с СОМ-порта", F9
+    QAction* AOutPort = nullptr; // "Вывод на СОМ-порт", F10
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The offers to save and transfer changed data, the closing notice, and the
+    // port closed.
+    void closeEvent(QCloseEvent* event) override;
     // Key preview: the window sees every key pressed in it before its controls do.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -84,6 +102,7 @@ private:
     void buildScheme(QWidget* central);
     void connectHeader();
     void connectLink();
+    void connectDevice();
 
     QtMessages messages_;
     // The device link of the whole run; built before the model.
@@ -93,6 +112,9 @@ private:
     TProgVilClass model_;
     SchemeView view_;
     SchemeCreation creation_;
+    DeviceConfiguration device_{model_, view_, creation_, comPort_, *this, messages_};
+    DeviceCommandRunner deviceRunner_;
+    ExitQuestions exit_{model_, messages_};
     SchemeCanvas* canvas_ = nullptr;
     QLabel* LabUstrZ = nullptr;  // "Изм. № устр."
     QLabel* LabVnKvit = nullptr; // "Вн. квит."

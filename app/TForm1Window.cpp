@@ -34,5 +34,3 @@ void TForm1::scrollSchemeToTop() {
 void TForm1::focusScheme() { canvas_->setFocus(); }
 
 void TForm1::focusFirstControl() { CBoxUstr->setFocus(); }
-
-void TForm1::requestExit() { close(); }

@@ -1,6 +1,7 @@
 #include "ui/gui/QtMessages.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
 
 namespace {
@@ -83,7 +84,17 @@ Answer QtMessages::show(const MessageBox& box) {
                        QString::fromStdString(box.text), buttonsOf(box.buttons), parent_);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setDefaultButton(toQt(box.defaultButton));
-    return fromQt(dialog.exec(), box.buttons);
+    // A box shown in the middle of a device command waits for the operator: it
+    // must not wear the command's wait cursor.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int button = dialog.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    return fromQt(button, box.buttons);
 }
 
-void QtMessages::beep() { QApplication::beep(); }
+void QtMessages::beep() {
+    QApplication::beep();
+}

@@ -1,0 +1,206 @@
+#include "device/DeviceConfiguration.h"
+
+#include "device/DeviceTexts.h"
+#include "editor/SchemeCreation.h"
+#include "editor/SchemeView.h"
+#include "editor/SchemeWindow.h"
+#include "link/ExchangeResult.h"
+#include "link/LinkTexts.h"
+#include "link/TComPortClass.h"
+#include "model/TProgVilClass.h"
+#include "ui/Messages.h"
+
+#include <cstdio>
+
+namespace {
+
+// Identification answer: address, 0x11, count, first part, second part, status.
+constexpr int kCountByte = 2;
+constexpr int kFirstPartByte = 3;
+constexpr int kSecondPartByte = 4;
+constexpr int kStatusByte = 5;
+constexpr int kCodeReplyCount = 3;
+constexpr std::uint8_t kDeviceNumberMask = 0x1F;
+constexpr std::uint8_t kExternalAckBit = 0x20;
+// Number bits 31 mean address 32, which no exchange and no device list can reach.
+constexpr int kUnreachableDeviceIndex = 31;
+
+std::string CodeText(int first, int second) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%02d", first, second);
+    return text;
+}
+
+} // namespace
+
+bool DeviceConfiguration::exchange(std::uint8_t functionCode, int dataCount,
+                                   const std::uint8_t* data) {
+    const ExchangeResult result =
+        link_.Transact(model_.LinkAddressIndex, functionCode, dataCount, data, reply_);
+    if (result != kResultOk)
+        ShowExchangeResult(link_, model_.LinkAddressIndex, result);
+    return result == kResultOk;
+}
+
+std::string DeviceConfiguration::deviceText() const {
+    return kTextDevice + std::to_string(model_.LinkAddressIndex + 1);
+}
+
+void DeviceConfiguration::warn(const std::string& text) {
+    messages_.show(MessageBox{text, kWarningCaption, MessageIcon::Warning});
+}
+
+void DeviceConfiguration::InPortClick() {
+    window_.scrollSchemeToTop();
+    window_.setTimeDateEnabled(false);
+    model_.Repaired = 0;
+    if (identifyForRead() && readImage())
+        loadImage();
+    finishRead();
+}
+
+bool DeviceConfiguration::identifyForRead() {
+    if (!exchange(kFnIdentify, 0, nullptr))
+        return false;
+    const int length = link_.GetResponseLength();
+    const int first = reply_[kFirstPartByte];
+    const int second = reply_[kSecondPartByte];
+    // A code outside the family would lay out a scheme no device has: refused
+    // before the model or the fields take anything from the answer.
+    if (length > kStatusByte && reply_[kCountByte] == kCodeReplyCount && reply_[kStatusByte] == 0 &&
+        !TProgVilClass::IsValidExecCode(first, second) && (first != 0 || second != 0)) {
+        warn(deviceText() + kTextUnknownCode + CodeText(first, second) + "\n" + kTextNotRead);
+        return false;
+    }
+    model_.ApplyIdentification(kFnIdentify, reply_.data(), length);
+    if (model_.DeviceStatus != 0) {
+        warn(deviceText() + kTextUnknownType + "\n" + kTextNotRead);
+        return false;
+    }
+    window_.showExecCode(model_.ExecFirst, model_.ExecSecond);
+    if (model_.InputCount == 0 && model_.OutputCode == 0) {
+        warn(kTextSetConfiguration);
+        view_.header.setConfigVisible = true;
+        window_.syncScheme();
+        return false;
+    }
+    return true;
+}
+
+bool DeviceConfiguration::readImage() {
+    link_.WaitMs(kPauseBeforeImage);
+    if (!exchange(kFnReadImage, 0, nullptr))
+        return false;
+    if (reply_[kCountByte] != model_.ImageSize) {
+        warn(deviceText() + kTextNotVil3k);
+        return false;
+    }
+    if ((reply_[kHeaderSize + kDeviceByteOffset] & kDeviceNumberMask) == kUnreachableDeviceIndex) {
+        warn(deviceText() + kTextAddressOutOfRange + "\n" + kTextNotRead);
+        return false;
+    }
+    return true;
+}
+
+void DeviceConfiguration::loadImage() {
+    model_.TakeImage(reply_.data(), link_.GetResponseLength());
+    const std::uint8_t deviceByte = model_.GetDeviceByte();
+    model_.LinkAddressIndex = deviceByte & kDeviceNumberMask;
+    creation_.CreateScheme();
+    model_.DeviceNumberIndex = model_.LinkAddressIndex;
+    window_.selectLinkAddress(model_.LinkAddressIndex);
+    window_.selectDeviceNumber(model_.DeviceNumberIndex);
+    window_.setCaption(kCaptionDevicePrefix + std::to_string(model_.LinkAddressIndex + 1));
+    creation_.LoadImage();
+    if (model_.Repaired == 1)
+        messages_.show(MessageBox{kTextRepaired, kErrorCaption, MessageIcon::Error});
+    else
+        view_.ShowExternalAck((deviceByte & kExternalAckBit) != 0);
+    window_.syncScheme();
+}
+
+void DeviceConfiguration::finishRead() {
+    window_.setTimeDateEnabled(true);
+    window_.scrollSchemeToTop();
+    window_.focusScheme();
+}
+
+void DeviceConfiguration::OutPortClick() {
+    if (!writeAllowed())
+        return;
+    const int first = model_.ExecFirst;
+    const int second = model_.ExecSecond;
+    if (identifyForWrite(first, second) && sendImage()) {
+        model_.LinkAddressIndex = model_.DeviceNumberIndex;
+        window_.selectLinkAddress(model_.LinkAddressIndex);
+        askConfirmation();
+        window_.setCaption(kCaptionDevicePrefix + std::to_string(model_.DeviceNumberIndex + 1));
+    }
+    window_.focusScheme();
+}
+
+bool DeviceConfiguration::writeAllowed() {
+    if (model_.AccessLevel != 1) {
+        warn(std::string(kTextNoWriteAccess1) + "\n" + kTextNoWriteAccess2);
+        return false;
+    }
+    window_.focusFirstControl();
+    if (model_.SchemeCreated == 0) {
+        if (creation_.PromptCreateScheme())
+            window_.requestExit();
+        return false;
+    }
+    if (model_.CheckExecCode(&window_.firstCodeField(), &window_.secondCodeField()))
+        return false;
+    model_.ComputeLayout();
+    if (model_.Modified == 0) {
+        const MessageBox question{kTextUnchangedSend, kCaptionConfirmTransfer,
+                                  MessageIcon::Question, MessageButtons::YesNo, Answer::No};
+        if (messages_.show(question) != Answer::Yes)
+            return false;
+    }
+    return true;
+}
+
+bool DeviceConfiguration::identifyForWrite(int first, int second) {
+    if (!exchange(kFnIdentify, 0, nullptr))
+        return false;
+    const int length = link_.GetResponseLength();
+    model_.ApplyIdentification(kFnIdentify, reply_.data(), length);
+    if (model_.DeviceStatus != 0) {
+        warn(deviceText() + kTextNotVil + "\n" + kTextNotSent);
+        return false;
+    }
+    // A code answer names the device's code even when the model refuses to take
+    // it; other forms of answer leave the scheme's code standing.
+    const bool codeAnswer = length > kStatusByte && reply_[kCountByte] == kCodeReplyCount;
+    const int deviceFirst = codeAnswer ? reply_[kFirstPartByte] : model_.ExecFirst;
+    const int deviceSecond = codeAnswer ? reply_[kSecondPartByte] : model_.ExecSecond;
+    if (deviceFirst != first || deviceSecond != second) {
+        warn(std::string(kTextMismatch1) + "\n" + kTextMismatch2);
+        return false;
+    }
+    return true;
+}
+
+bool DeviceConfiguration::sendImage() {
+    const int ack = window_.externalAckDown() ? kExternalAckBit : 0;
+    model_.SetDeviceByte(static_cast<std::uint8_t>(model_.DeviceNumberIndex + ack));
+    model_.PackImage();
+    link_.WaitMs(kPauseBeforeImage);
+    if (!exchange(kFnWriteImage, model_.ImageSize, model_.ImageBuffer.data()))
+        return false;
+    // Only a scheme that reached the device counts as saved: a failed send keeps
+    // the exit questions offering to save or transfer it.
+    model_.Modified = 0;
+    return true;
+}
+
+void DeviceConfiguration::askConfirmation() {
+    const MessageBox question{kTextSentAskConfirm, kCaptionConfirmQuery, MessageIcon::Question,
+                              MessageButtons::YesNo, Answer::Yes};
+    if (messages_.show(question) != Answer::Yes)
+        return;
+    link_.WaitMs(kPauseBeforeConfirm);
+    exchange(kFnConfirm, 0, nullptr);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "link/Frames.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class Messages;
+class SchemeCreation;
+class SchemeView;
+class SchemeWindow;
+class TComPortClass;
+class TProgVilClass;
+
+// Reading the configuration of a device into the scheme ("Ввод с СОМ-порта") and
+// writing the scheme back into a device ("Вывод на СОМ-порт"). Every exchange goes
+// to the window's LinkAddressIndex; a failed one is reported and ends the command.
+class DeviceConfiguration {
+public:
+    DeviceConfiguration(TProgVilClass& model, SchemeView& view, SchemeCreation& creation,
+                        TComPortClass& link, SchemeWindow& window, Messages& messages)
+        : model_(model), view_(view), creation_(creation), link_(link), window_(window),
+          messages_(messages) {}
+
+    // Identification, image request, and the scheme rebuilt from the image. The
+    // device number stored in the image becomes the address of later exchanges.
+    void InPortClick();
+    // Access and scheme checks, identification with the code comparison, the image
+    // write, the new address and an optional confirmation query.
+    void OutPortClick();
+
+    // Pauses of the exchange sequence (milliseconds).
+    static constexpr int kPauseBeforeImage = 50;
+    static constexpr int kPauseBeforeConfirm = 1000;
+
+private:
+    // Runs one exchange; a failure is reported and false returned.
+    bool exchange(std::uint8_t functionCode, int dataCount, const std::uint8_t* data);
+    // "устройство N" with the current address.
+    std::string deviceText() const;
+    void warn(const std::string& text);
+
+    // Reading, step by step; each returns false when the command ends there.
+    bool identifyForRead();
+    bool readImage();
+    void loadImage();
+    void finishRead();
+
+    // Writing, step by step.
+    bool writeAllowed();
+    bool identifyForWrite(int first, int second);
+    bool sendImage();
+    void askConfirmation();
+
+    TProgVilClass& model_;
+    SchemeView& view_;
+    SchemeCreation& creation_;
+    TComPortClass& link_;
+    SchemeWindow& window_;
+    Messages& messages_;
+    std::array<std::uint8_t, kMaxResponseSize> reply_{};
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+// Texts of the device commands and the exit questions as the operator sees them.
+
+inline constexpr const char* kMenuPort = "          Порт";
+inline constexpr const char* kActionInPort = "Ввод с СОМ-порта";
+inline constexpr const char* kActionOutPort = "Вывод на СОМ-порт";
+inline constexpr const char* kTextUnknownType = " - не определен тип прибора";
+inline constexpr const char* kTextNotRead = "Данные не считаны";
+inline constexpr const char* kTextSetConfiguration = "Задайте конфигурацию ";
+inline constexpr const char* kTextNotVil3k = " - не ВИЛ-3К";
+inline constexpr const char* kCaptionDevicePrefix = "Программатор ВИЛ-3K устройство ";
+inline constexpr const char* kTextRepaired = "при чтении БД обнаружены и исправлены ошибки";
+inline constexpr const char* kTextNoWriteAccess1 = "Ваш уровень доступа не позволяет";
+inline constexpr const char* kTextNoWriteAccess2 = "производить вывод в СОМ-порт";
+inline constexpr const char* kTextUnchangedSend = "Данные не были изменены.Передавать?";
+inline constexpr const char* kCaptionConfirmTransfer = "Подтвердите передачу данных";
+inline constexpr const char* kTextNotVil = " - не ВИЛ";
+inline constexpr const char* kTextNotSent = "Данные не переданы";
+inline constexpr const char* kTextMismatch1 = "Передаваемая конфигурация";
+inline constexpr const char* kTextMismatch2 = "не соответствует существующей";
+inline constexpr const char* kTextSentAskConfirm = "Данные переданы. Запросить подтверждение?";
+inline constexpr const char* kCaptionConfirmQuery = "Подтвердите необходимость запроса";
+inline constexpr const char* kTextReallyExit = "Действительно хотите закончить работу?";
+inline constexpr const char* kCaptionConfirmExit = "Подтвердите окончание работы";
+inline constexpr const char* kTextChangedSave = "Данные были изменены. Сохранить в файле?";
+inline constexpr const char* kCaptionConfirmSave = "Подтвердите запись в файл";
+inline constexpr const char* kTextChangedTransfer = "Данные были изменены. Передать?";
+inline constexpr const char* kTextWorkEnded = "Работа закончена";
+inline constexpr const char* kCaptionWorkEnded = "Подтверждение";
+
+// This program's own texts for answers the device family never gives.
+inline constexpr const char* kTextUnknownCode = " - неизвестный код исполнения ";
+inline constexpr const char* kTextAddressOutOfRange =
+    " - в конфигурации записан номер устройства 32, допустимы 1..31";

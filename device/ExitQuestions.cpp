@@ -1,0 +1,43 @@
+#include "device/ExitQuestions.h"
+
+#include "device/DeviceTexts.h"
+#include "model/TProgVilClass.h"
+#include "ui/Messages.h"
+
+bool ExitQuestions::ask(const char* text, const char* caption) {
+    const MessageBox question{text, caption, MessageIcon::Question, MessageButtons::YesNo,
+                              Answer::Yes};
+    return messages_.show(question) == Answer::Yes;
+}
+
+void ExitQuestions::run(const std::function<void()>& command) {
+    if (command)
+        command();
+}
+
+bool ExitQuestions::ExitCommand() {
+    if (!ask(kTextReallyExit, kCaptionConfirmExit))
+        return false;
+    if (model_.Modified == 0)
+        return true;
+    if (ask(kTextChangedSave, kCaptionConfirmSave))
+        run(save);
+    // No to saving drops the changes, but not before the transfer question: a
+    // transfer agreed to must still see them as changed (or it would offer to
+    // send "unchanged" data, No by default), and one that fails keeps them.
+    if (ask(kTextChangedTransfer, kCaptionConfirmTransfer))
+        run(transfer);
+    else
+        model_.Modified = 0;
+    return true;
+}
+
+void ExitQuestions::Closing() {
+    if (model_.Modified != 0) {
+        if (ask(kTextChangedSave, kCaptionConfirmSave))
+            run(save);
+        if (ask(kTextChangedTransfer, kCaptionConfirmTransfer))
+            run(transfer);
+    }
+    messages_.show(MessageBox{kTextWorkEnded, kCaptionWorkEnded, MessageIcon::Information});
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+
+class Messages;
+class TProgVilClass;
+
+// The questions that stand between the operator and the end of the program:
+// the exit command's confirmation and the offers to save or transfer changed
+// data. The window runs the commands they lead to through the two callbacks.
+class ExitQuestions {
+public:
+    ExitQuestions(TProgVilClass& model, Messages& messages) : model_(model), messages_(messages) {}
+
+    // The file-save command; the offer to save does nothing while it is empty.
+    std::function<void()> save;
+    // The write-to-device command.
+    std::function<void()> transfer;
+
+    // "Выход": true when the operator confirmed and the window should close.
+    // No to an offer drops the changes, so that closing asks nothing more.
+    bool ExitCommand();
+    // Closing the window: the offers again while data is still changed, then the
+    // closing notice. The caller closes the port afterwards.
+    void Closing();
+
+private:
+    bool ask(const char* text, const char* caption);
+    void run(const std::function<void()>& command);
+
+    TProgVilClass& model_;
+    Messages& messages_;
+};
