@@ -1,0 +1,130 @@
+#pragma once
+
+#include "device/DeviceConfiguration.h"
+#include "editor/SchemeCreation.h"
+#include "editor/SchemeView.h"
+#include "editor/SchemeWindow.h"
+#include "link/SimulatedDevice.h"
+#include "link/TComPortClass.h"
+#include "support/FakeMessages.h"
+#include "support/FakeSerialLine.h"
+#include "support/SampleSchemes.h"
+#include "tests/model/ModelFakes.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The main window as the device commands see it; every call is logged in order.
+class RecordingWindow : public SchemeWindow {
+public:
+    EntryField& firstCodeField() override { return first; }
+    EntryField& secondCodeField() override { return second; }
+    void showExecCode(int a, int b) override {
+        first.value = std::to_string(a);
+        second.value = std::to_string(b);
+        log.push_back("code " + first.value + "-" + second.value);
+    }
+    void selectLinkAddress(int index) override {
+        linkAddress = index;
+        log.push_back("link " + std::to_string(index));
+    }
+    void selectDeviceNumber(int index) override {
+        deviceNumber = index;
+        log.push_back("number " + std::to_string(index));
+    }
+    void setCaption(const std::string& text) override {
+        caption = text;
+        log.push_back("caption");
+    }
+    void setTimeDateEnabled(bool enabled) override {
+        log.push_back(enabled ? "time-date on" : "time-date off");
+    }
+    bool externalAckDown() const override { return ackDown; }
+    void syncScheme() override { log.push_back("sync"); }
+    void scrollSchemeToTop() override { log.push_back("top"); }
+    void focusScheme() override { log.push_back("focus scheme"); }
+    void focusFirstControl() override { log.push_back("focus first"); }
+    void requestExit() override { log.push_back("exit"); }
+
+    FakeEntryField first{"00"};
+    FakeEntryField second{"00"};
+    int linkAddress = -1;
+    int deviceNumber = -1;
+    std::string caption;
+    bool ackDown = false;
+    std::vector<std::string> log;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+using Image = std::array<std::uint8_t, kImageSize>;
+
+// The sample configuration of a code packed into an image with the given device byte.
+inline Image SampleImage(int first, int second, std::uint8_t deviceByte) {
+    FakeMessages messages;
+    TProgVilClass model(messages);
+    SchemeView view(model);
+    BuildSampleScheme(model, view, messages, first, second);
+    model.SetDeviceByte(deviceByte);
+    model.PackImage();
+    return model.ImageBuffer;
+}
+
+// A model, its scheme and the device commands on a scripted line, answered by
+// the simulator's own device logic in test time.
+struct DeviceFixture {
+    FakeClock clock;
+    FakeSerialLine line{clock};
+    FakeMessages messages;
+    TComPortClass link{line, clock, messages};
+    TProgVilClass model{messages};
+    SchemeView view{model};
+    SchemeCreation creation{model, view, messages};
+    RecordingWindow window;
+    DeviceConfiguration device{model, view, creation, link, window, messages};
+    std::optional<SimulatedDevice> sim;
+
+    // A device with this code, image and address on an open port.
+    void Attach(int first, int second, const Image& image, int address = 1,
+                const SimFaults& faults = {}) {
+        sim.emplace(faults);
+        sim->execFirst = static_cast<std::uint8_t>(first);
+        sim->execSecond = static_cast<std::uint8_t>(second);
+        sim->image = image;
+        sim->address = address;
+        line.respond = [this](const Bytes& request) {
+            FakeSerialLine::Answer answer;
+            for (const SimReply& reply :
+                 sim->receive(request.data(), static_cast<int>(request.size()), clock.now))
+                answer.push_back({reply.delayMs, reply.bytes});
+            return answer;
+        };
+        ASSERT_EQ(link.SetupPort(), 0);
+    }
+    // The function codes of every request sent, in order.
+    Bytes Functions() const {
+        Bytes codes;
+        for (const Bytes& w : line.writes)
+            codes.push_back(w.at(1));
+        return codes;
+    }
+    // A scheme of this code on screen, as a read or file open leaves it.
+    void ShowScheme(int first, int second) {
+        BuildSampleScheme(model, view, messages, first, second);
+        window.showExecCode(first, second);
+        messages.shown.clear();
+        window.log.clear();
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const MessageBox& box : messages.shown)
+            texts.push_back(box.text);
+        return texts;
+    }
+};
+
+// Two models and scheme views hold the same configuration, element for element.
+void ExpectSameModel(const TProgVilClass& a, const TProgVilClass& b);
+void ExpectSameView(const SchemeView& a, const SchemeView& b);
