@@ -1,0 +1,149 @@
+#include "device/ExitQuestions.h"
+#include "device/DeviceTexts.h"
+#include "model/TProgVilClass.h"
+#include "support/FakeMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ExitCase {
+    const char* name;
+    int modified;
+    std::vector<Answer> answers;
+    bool transferSucceeds;
+    bool closes;
+    std::vector<std::string> questions;
+    std::vector<std::string> commands; // run, in order
+    int modifiedAfter;
+};
+
+class ExitCommand : public ::testing::TestWithParam<ExitCase> {};
+
+TEST_P(ExitCommand, AsksAndRuns) {
+    const ExitCase& c = GetParam();
+    FakeMessages messages;
+    TProgVilClass model(messages);
+    model.Modified = c.modified;
+    ExitQuestions exit(model, messages);
+    std::vector<std::string> commands;
+    exit.save = [&] { commands.push_back("save"); };
+    exit.transfer = [&] {
+        commands.push_back("transfer");
+        if (c.transferSucceeds)
+            model.Modified = 0;
+    };
+    messages.answers = {c.answers.begin(), c.answers.end()};
+    EXPECT_EQ(exit.ExitCommand(), c.closes);
+    std::vector<std::string> questions;
+    for (const MessageBox& box : messages.shown) {
+        questions.push_back(box.text);
+        EXPECT_EQ(box.buttons, MessageButtons::YesNo);
+        EXPECT_EQ(box.icon, MessageIcon::Question);
+    }
+    EXPECT_EQ(questions, c.questions);
+    EXPECT_EQ(commands, c.commands);
+    EXPECT_EQ(model.Modified, c.modifiedAfter);
+}
+
+const Answer Y = Answer::Yes, N = Answer::No;
+const std::string Exit = kTextReallyExit, Save = kTextChangedSave, Send = kTextChangedTransfer;
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ExitCommand,
+    ::testing::Values(
+        ExitCase{"NotConfirmed", 1, {N}, true, false, {Exit}, {}, 1},
+        ExitCase{"Unchanged", 0, {Y}, true, true, {Exit}, {}, 0},
+        ExitCase{"NoToBothDropsTheChanges", 1, {Y, N, N}, true, true, {Exit, Save, Send}, {}, 0},
+        ExitCase{"SaveOnly", 1, {Y, Y, N}, true, true, {Exit, Save, Send}, {"save"}, 0},
+        ExitCase{"SaveAndTransfer",
+                 1,
+                 {Y, Y, Y},
+                 true,
+                 true,
+                 {Exit, Save, Send},
+                 {"save", "transfer"},
+                 0},
+        ExitCase{"TransferOnly", 1, {Y, N, Y}, true, true, {Exit, Save, Send}, {"transfer"}, 0},
+        // The transfer sees the data as changed, and a failed one keeps them so.
+        ExitCase{"FailedTransferKeepsTheChanges",
+                 1,
+                 {Y, N, Y},
+                 false,
+                 true,
+                 {Exit, Save, Send},
+                 {"transfer"},
+                 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ExitCommand, TransferSeesTheChangesAfterNoToSaving) {
+    FakeMessages messages;
+    TProgVilClass model(messages);
+    model.Modified = 1;
+    ExitQuestions exit(model, messages);
+    int seen = -1;
+    exit.transfer = [&] { seen = model.Modified; };
+    messages.answers = {Y, N, Y};
+    exit.ExitCommand();
+    EXPECT_EQ(seen, 1);
+}
+
+TEST(ExitCommand, SaveWithoutACommandIsHarmless) {
+    FakeMessages messages;
+    TProgVilClass model(messages);
+    model.Modified = 1;
+    ExitQuestions exit(model, messages);
+    messages.answers = {Y, Y, Y, Y, Y};
+    EXPECT_TRUE(exit.ExitCommand());
+    exit.Closing();
+    EXPECT_EQ(model.Modified, 1);
+    EXPECT_EQ(messages.shown.size(), 6u);
+}
+
+struct ClosingCase {
+    const char* name;
+    int modified;
+    std::vector<Answer> answers;
+    std::vector<std::string> texts;
+    std::vector<std::string> commands;
+};
+
+class Closing : public ::testing::TestWithParam<ClosingCase> {};
+
+TEST_P(Closing, OffersWhileChangedThenSaysGoodbye) {
+    const ClosingCase& c = GetParam();
+    FakeMessages messages;
+    TProgVilClass model(messages);
+    model.Modified = c.modified;
+    ExitQuestions exit(model, messages);
+    std::vector<std::string> commands;
+    exit.save = [&] { commands.push_back("save"); };
+    exit.transfer = [&] { commands.push_back("transfer"); };
+    messages.answers = {c.answers.begin(), c.answers.end()};
+    exit.Closing();
+    std::vector<std::string> texts;
+    for (const MessageBox& box : messages.shown)
+        texts.push_back(box.text);
+    EXPECT_EQ(texts, c.texts);
+    EXPECT_EQ(commands, c.commands);
+    EXPECT_EQ(model.Modified, c.modified) << "no answer changes the mark here";
+    const MessageBox& last = messages.shown.back();
+    EXPECT_EQ(last.caption, kCaptionWorkEnded);
+    EXPECT_EQ(last.icon, MessageIcon::Information);
+    EXPECT_EQ(last.buttons, MessageButtons::Ok);
+}
+
+const std::string End = kTextWorkEnded;
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, Closing,
+    ::testing::Values(ClosingCase{"Unchanged", 0, {}, {End}, {}},
+                      ClosingCase{"NoToBoth", 1, {N, N}, {Save, Send, End}, {}},
+                      ClosingCase{"YesToBoth", 1, {Y, Y}, {Save, Send, End}, {"save", "transfer"}},
+                      ClosingCase{"TransferOnly", 1, {N, Y}, {Save, Send, End}, {"transfer"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
