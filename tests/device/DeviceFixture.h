@@ -125,6 +125,23 @@ struct DeviceFixture {
     }
 };
 
-// Two models and scheme views hold the same configuration, element for element.
+// A scheme loaded straight from the image, as the read should leave it.
+struct DirectLoad {
+    FakeMessages messages;
+    TProgVilClass model{messages};
+    SchemeView view{model};
+    SchemeCreation creation{model, view, messages};
+
+    DirectLoad(int first, int second, const Image& image) {
+        model.SetExecFirst(first);
+        model.SetExecSecond(second);
+        creation.CreateScheme();
+        model.ImageBuffer = image;
+        creation.LoadImage();
+        view.ShowExternalAck((image[kDeviceByteOffset] & 0x20) != 0);
+    }
+};
+
+// Two models and scheme views hold the same configuration, element for shown element.
 void ExpectSameModel(const TProgVilClass& a, const TProgVilClass& b);
 void ExpectSameView(const SchemeView& a, const SchemeView& b);

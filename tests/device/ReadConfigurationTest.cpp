@@ -9,23 +9,6 @@ constexpr std::uint8_t kIdentify = 0x11, kReadImage = 0x44;
 
 class ReadConfiguration : public ::testing::Test, public DeviceFixture {};
 
-// A scheme loaded straight from the image, as the read should leave it.
-struct DirectLoad {
-    FakeMessages messages;
-    TProgVilClass model{messages};
-    SchemeView view{model};
-    SchemeCreation creation{model, view, messages};
-
-    DirectLoad(int first, int second, const Image& image) {
-        model.SetExecFirst(first);
-        model.SetExecSecond(second);
-        creation.CreateScheme();
-        model.ImageBuffer = image;
-        creation.LoadImage();
-        view.ShowExternalAck((image[kDeviceByteOffset] & 0x20) != 0);
-    }
-};
-
 struct CodeCase {
     int first, second;
 };

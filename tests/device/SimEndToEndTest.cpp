@@ -1,0 +1,178 @@
+// The device commands through the real serial layer against vil3k-sim on a
+// pseudo-terminal.
+
+#include "device/DeviceTexts.h"
+#include "link/gui/QtSerialLine.h"
+#include "support/SimProcess.h"
+#include "tests/device/DeviceFixture.h"
+#include "ui/Clock.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+class SimEndToEnd : public ::testing::Test {
+protected:
+    void Start(const QStringList& arguments) {
+        sim = std::make_unique<SimProcess>(arguments + QStringList{"--timeout", "60"});
+        ASSERT_FALSE(sim->ptyPath().isEmpty()) << "vil3k-sim did not start";
+        sim->exposeAs("COM7");
+        link.PortName = "COM7";
+        ASSERT_EQ(link.SetupPort(), 0);
+    }
+    // A scheme file as the simulator takes it: header, image, blank names.
+    QString SchemeFile(int first, int second, const Image& image) {
+        QByteArray bytes(4, '\0');
+        bytes[1] = static_cast<char>(first);
+        bytes[2] = static_cast<char>(second);
+        bytes[3] = static_cast<char>(image[kDeviceByteOffset]);
+        bytes.append(reinterpret_cast<const char*>(image.data()), kImageSize);
+        bytes.append(QByteArray(10 * 32 + 160, ' '));
+        const QString path = dir.filePath(QString("%1-%2.vil").arg(first).arg(second));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    // The simulator stores the dump once it has taken the image.
+    Bytes Dump() const {
+        QElapsedTimer waited;
+        waited.start();
+        Bytes dump;
+        while ((dump = SimProcess::readDump(dumpPath)).empty() && waited.elapsed() < 3000)
+            QThread::msleep(10);
+        return dump;
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const MessageBox& box : messages.shown)
+            texts.push_back(box.text);
+        return texts;
+    }
+    void ShowChangedScheme() {
+        BuildSampleScheme(model, view, messages, 24, 8);
+        window.showExecCode(24, 8);
+        model.Channels[0][3] = 17; // a delay edited
+        model.Modified = 1;
+        model.AccessLevel = 1;
+    }
+
+    QTemporaryDir dir;
+    QString dumpPath = dir.filePath("dump");
+    std::unique_ptr<SimProcess> sim;
+    SystemClock clock;
+    QtSerialLine line;
+    FakeMessages messages;
+    TComPortClass link{line, clock, messages};
+    TProgVilClass model{messages};
+    SchemeView view{model};
+    SchemeCreation creation{model, view, messages};
+    RecordingWindow window;
+    DeviceConfiguration device{model, view, creation, link, window, messages};
+};
+
+TEST_F(SimEndToEnd, ReadGivesWhatLoadingTheImageDirectlyGives) {
+    for (const auto& [first, second] : {std::pair{24, 8}, {6, 4}, {12, 22}, {24, 62}}) {
+        SCOPED_TRACE(testing::Message() << first << "-" << second);
+        const Image image = SampleImage(first, second, 0x23);
+        ASSERT_NO_FATAL_FAILURE(Start({"--file", SchemeFile(first, second, image)}));
+        model.LinkAddressIndex = 3;
+        device.InPortClick();
+        EXPECT_TRUE(Texts().empty());
+        const DirectLoad direct(first, second, image);
+        ExpectSameModel(model, direct.model);
+        ExpectSameView(view, direct.view);
+        EXPECT_EQ(window.caption, "Программатор ВИЛ-3K устройство 4");
+    }
+}
+
+TEST_F(SimEndToEnd, WriteStoresThePackedImageAndMovesTheAddress) {
+    ASSERT_NO_FATAL_FAILURE(Start({"--code", "24-08", "--dump", dumpPath}));
+    ShowChangedScheme();
+    model.DeviceNumberIndex = 9;
+    messages.answers = {Answer::No};
+    device.OutPortClick();
+    const Bytes dump = Dump();
+    ASSERT_EQ(dump.size(), 251u);
+    TProgVilClass expected = model;
+    expected.SetDeviceByte(9);
+    expected.PackImage();
+    EXPECT_EQ(Bytes(dump.begin(), dump.begin() + kImageSize),
+              Bytes(expected.ImageBuffer.begin(), expected.ImageBuffer.end()));
+    EXPECT_EQ(dump[kImageSize], 10) << "the device answers at its new number";
+    EXPECT_EQ(model.Modified, 0);
+    EXPECT_EQ(model.LinkAddressIndex, 9);
+
+    // Reading back from the new address gives the scheme that was written.
+    TProgVilClass written = model;
+    device.InPortClick();
+    EXPECT_TRUE(Texts() == std::vector<std::string>{kTextSentAskConfirm});
+    EXPECT_EQ(model.Channels, written.Channels);
+    EXPECT_EQ(model.FunctionBlocks, written.FunctionBlocks);
+    EXPECT_EQ(model.Channels[0][3], 17);
+}
+
+TEST_F(SimEndToEnd, BusyConfirmationIsReportedAndTheWriteStands) {
+    ASSERT_NO_FATAL_FAILURE(Start({"--code", "24-08", "--dump", dumpPath, "--busy", "1"}));
+    ShowChangedScheme();
+    messages.answers = {Answer::Yes};
+    device.OutPortClick();
+    EXPECT_EQ(Texts(),
+              (std::vector<std::string>{kTextSentAskConfirm,
+                                        "устройство 1 COM7 Идет запись базы данных. Ждите."}));
+    EXPECT_EQ(Dump().size(), 251u);
+    EXPECT_EQ(model.Modified, 0);
+}
+
+TEST_F(SimEndToEnd, OtherExecutionCodeIsNotWritten) {
+    ASSERT_NO_FATAL_FAILURE(Start({"--code", "12-04", "--dump", dumpPath}));
+    ShowChangedScheme();
+    device.OutPortClick();
+    EXPECT_EQ(Texts(),
+              std::vector<std::string>{std::string(kTextMismatch1) + "\n" + kTextMismatch2});
+    EXPECT_TRUE(SimProcess::readDump(dumpPath).empty());
+    EXPECT_EQ(model.Modified, 1);
+}
+
+TEST_F(SimEndToEnd, ReadingOverUnsavedEditsKeepsThemMarkedChanged) {
+    const Image image = SampleImage(12, 8, 0x00);
+    ASSERT_NO_FATAL_FAILURE(Start({"--file", SchemeFile(12, 8, image)}));
+    ShowChangedScheme();
+    device.InPortClick();
+    EXPECT_TRUE(Texts().empty());
+    EXPECT_EQ(model.ExecFirst, 12);
+    EXPECT_EQ(model.Modified, 1);
+    ExpectSameModel(model, DirectLoad(12, 8, image).model);
+}
+
+struct SimFailure {
+    const char* name;
+    QStringList arguments;
+    std::string text;
+};
+
+class SimReadFailure : public SimEndToEnd, public ::testing::WithParamInterface<SimFailure> {};
+
+TEST_P(SimReadFailure, IsReportedAndLoadsNothing) {
+    ASSERT_NO_FATAL_FAILURE(Start(GetParam().arguments));
+    device.InPortClick();
+    EXPECT_EQ(Texts(), std::vector<std::string>{GetParam().text});
+    EXPECT_EQ(model.SchemeCreated, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SimReadFailure,
+    ::testing::Values(SimFailure{"Status1",
+                                 {"--status", "1"},
+                                 "устройство 1 - не определен тип прибора\nДанные не считаны"},
+                      SimFailure{"NoCode", {"--code", "0-0"}, "Задайте конфигурацию "},
+                      SimFailure{
+                          "ImageCount200", {"--image-count", "200"}, "устройство 1 - не ВИЛ-3К"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
