@@ -1,0 +1,183 @@
+// The Порт menu of the real main window against vil3k-sim on a pseudo-terminal.
+
+#include "app/TForm1.h"
+#include "device/DeviceTexts.h"
+#include "support/FakeMessages.h"
+#include "support/SampleSchemes.h"
+#include "support/SimProcess.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+
+namespace {
+
+// Plays the operator for the message boxes a command shows: answers them in
+// order and remembers their texts and the cursor they were shown under.
+class BoxAnswerer {
+public:
+    explicit BoxAnswerer(std::deque<QMessageBox::StandardButton> answers)
+        : answers_(std::move(answers)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start(10);
+    }
+    QStringList texts;
+    QList<Qt::CursorShape> cursors;
+
+private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || answers_.empty() || box->property("answered").toBool())
+            return;
+        box->setProperty("answered", true);
+        texts << box->text();
+        const QCursor* cursor = QApplication::overrideCursor();
+        cursors << (cursor ? cursor->shape() : Qt::ArrowCursor);
+        QAbstractButton* button = box->button(answers_.front());
+        answers_.pop_front();
+        ASSERT_NE(button, nullptr) << box->text().toStdString();
+        button->click();
+    }
+    std::deque<QMessageBox::StandardButton> answers_;
+    QTimer timer_;
+};
+
+class DeviceMenu : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FakeMessages quiet;
+        TProgVilClass source(quiet);
+        SchemeView sourceView(source);
+        BuildSampleScheme(source, sourceView, quiet, 24, 8);
+        source.SetDeviceByte(0x20); // device 1, external acknowledge on
+        source.PackImage();
+        QByteArray file(4, '\0');
+        file[1] = 24;
+        file[2] = 8;
+        file[3] = 0x20;
+        file.append(reinterpret_cast<const char*>(source.ImageBuffer.data()), kImageSize);
+        file.append(QByteArray(480, ' '));
+        QFile out(dir.filePath("24-08.vil"));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(file);
+        out.close();
+        sim = std::make_unique<SimProcess>(
+            QStringList{"--file", out.fileName(), "--dump", dumpPath, "--timeout", "60"});
+        ASSERT_FALSE(sim->ptyPath().isEmpty());
+        sim->exposeAs("COM7");
+        form.comPort().PortName = "COM7";
+        ASSERT_EQ(form.comPort().SetupPort(), 0);
+    }
+    QAction* action(const char* name) {
+        QMenu* port = form.menuBar()->findChild<QMenu*>("N2Port");
+        if (port == nullptr)
+            return nullptr;
+        for (QAction* a : port->actions())
+            if (a->objectName() == name)
+                return a;
+        return nullptr;
+    }
+
+    QTemporaryDir dir;
+    QString dumpPath = dir.filePath("dump");
+    std::unique_ptr<SimProcess> sim;
+    TForm1 form;
+};
+
+TEST_F(DeviceMenu, EntriesAndKeys) {
+    QMenu* port = form.menuBar()->findChild<QMenu*>("N2Port");
+    ASSERT_NE(port, nullptr);
+    EXPECT_EQ(port->title(), QString::fromUtf8(kMenuPort));
+    ASSERT_NE(action("AInPort"), nullptr);
+    ASSERT_NE(action("AOutPort"), nullptr);
+    EXPECT_EQ(action("AInPort")->text(), QString::fromUtf8(kActionInPort));
+    EXPECT_EQ(action("AInPort")->shortcut(), QKeySequence(Qt::Key_F9));
+    EXPECT_EQ(action("AOutPort")->text(), QString::fromUtf8(kActionOutPort));
+    EXPECT_EQ(action("AOutPort")->shortcut(), QKeySequence(Qt::Key_F10));
+}
+
+TEST_F(DeviceMenu, ReadShowsTheDeviceScheme) {
+    ASSERT_NE(action("AInPort"), nullptr);
+    action("AInPort")->trigger();
+    EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 1");
+    EXPECT_EQ(form.Edit1->text(), "24");
+    EXPECT_EQ(form.Edit2->text(), "8");
+    EXPECT_EQ(form.CBoxUstr->currentText(), "1");
+    EXPECT_EQ(form.CBoxUstrZ->currentText(), "1");
+    EXPECT_TRUE(form.CBoxUstrZ->isVisibleTo(&form));
+    EXPECT_TRUE(form.PVnKvit->isChecked());
+    EXPECT_TRUE(form.ButTimeDate->isEnabled());
+    EXPECT_EQ(form.model().SchemeCreated, 1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
+    const QString pictures = QCoreApplication::applicationDirPath() + "/../pictures";
+    QDir().mkpath(pictures);
+    EXPECT_TRUE(form.grab().toImage().save(pictures + "/main-window-read-from-sim.png"));
+}
+
+TEST_F(DeviceMenu, OneDeviceCommandAtATimeUnderTheWaitCursor) {
+    Qt::CursorShape during = Qt::ArrowCursor;
+    bool nested = true;
+    EXPECT_TRUE(form.runDeviceCommand([&] {
+        during = QApplication::overrideCursor()->shape();
+        nested = form.runDeviceCommand([] {});
+    }));
+    EXPECT_EQ(during, Qt::WaitCursor);
+    EXPECT_FALSE(nested);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
+    action("AInPort")->trigger();
+    form.model().AccessLevel = 1;
+    form.model().Channels[0][3] = 9;
+    form.model().Modified = 1;
+    form.CBoxUstrZ->setCurrentIndex(3);
+    emit form.CBoxUstrZ->activated(3);
+    BoxAnswerer operatorAnswers({QMessageBox::No});
+    action("AOutPort")->trigger();
+    EXPECT_EQ(operatorAnswers.texts, QStringList{QString::fromUtf8(kTextSentAskConfirm)});
+    EXPECT_EQ(operatorAnswers.cursors, QList<Qt::CursorShape>{Qt::ArrowCursor});
+    QElapsedTimer waited;
+    waited.start();
+    std::vector<std::uint8_t> dump;
+    while ((dump = SimProcess::readDump(dumpPath)).empty() && waited.elapsed() < 3000)
+        QThread::msleep(10);
+    ASSERT_EQ(dump.size(), 251u);
+    EXPECT_EQ(dump[4 * 0 + 3], 9);
+    EXPECT_EQ(dump[kDeviceByteOffset], 0x23);
+    EXPECT_EQ(dump[250], 4);
+    EXPECT_EQ(form.CBoxUstr->currentText(), "4");
+    EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 4");
+    EXPECT_EQ(form.model().Modified, 0);
+}
+
+TEST_F(DeviceMenu, ClosingWithChangesOffersTheTransfer) {
+    action("AInPort")->trigger();
+    form.model().AccessLevel = 1;
+    form.model().Modified = 1;
+    BoxAnswerer operatorAnswers(
+        {QMessageBox::No, QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok});
+    form.close();
+    EXPECT_EQ(operatorAnswers.texts, (QStringList{kTextChangedSave, kTextChangedTransfer,
+                                                  kTextSentAskConfirm, kTextWorkEnded}));
+    EXPECT_EQ(form.model().Modified, 0);
+    EXPECT_FALSE(form.comPort().IsPortOpen());
+}
+
+} // namespace
