@@ -3,6 +3,7 @@
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
+#include "link/gui/LinkMenu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -75,7 +77,15 @@ TForm1::TForm1(QWidget* parent)
     buildHeader(strip);
     buildScheme(central);
     connectHeader();
+    connectLink();
     FormCreate();
+}
+
+void TForm1::connectLink() {
+    // A port that fails under the program ends it once the command returns.
+    comPort_.SetCloseRequest(
+        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+    addLinkMenu(menuBar(), this, comPort_, [this] { return model_.LinkAddressIndex; });
 }
 
 TForm1::~TForm1() = default;

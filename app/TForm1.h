@@ -3,7 +3,10 @@
 #include "editor/SchemeCreation.h"
 #include "editor/SchemeView.h"
 #include "editor/SchemeWindow.h"
+#include "link/TComPortClass.h"
+#include "link/gui/QtSerialLine.h"
 #include "model/TProgVilClass.h"
+#include "ui/Clock.h"
 #include "ui/gui/LineEditField.h"
 #include "ui/gui/QtMessages.h"
 
@@ -30,6 +33,8 @@ public:
     SchemeView& schemeView() { return view_; }
     SchemeCreation& schemeCreation() { return creation_; }
     Messages& messages() { return messages_; }
+    Clock& clock() { return clock_; }
+    TComPortClass& comPort() { return comPort_; }
     SchemeCanvas& schemeCanvas() { return *canvas_; }
     QScrollArea& scrollBox() { return *ScrollBox1; }
 
@@ -78,8 +83,13 @@ private:
     void buildDeviceControls(QWidget* strip);
     void buildScheme(QWidget* central);
     void connectHeader();
+    void connectLink();
 
     QtMessages messages_;
+    // The device link of the whole run; built before the model.
+    SystemClock clock_;
+    QtSerialLine serialLine_;
+    TComPortClass comPort_{serialLine_, clock_, messages_};
     TProgVilClass model_;
     SchemeView view_;
     SchemeCreation creation_;

@@ -1,0 +1,36 @@
+#pragma once
+
+// Texts of the device link as the operator sees them.
+
+inline constexpr const char* kTextDevice = "устройство ";
+inline constexpr const char* kTextBusy = " Идет запись базы данных. Ждите.";
+inline constexpr const char* kTextReceiveError = " ошибка приема данных ";
+inline constexpr const char* kTextTimeout = " тайм-аут приема данных";
+inline constexpr const char* kTextNoAnswer = " не отвечает на запрос";
+inline constexpr const char* kTextBadCrc = " ошибка контрольной суммы";
+inline constexpr const char* kTextCannotOpen = " невозможно открыть последовательный порт ";
+inline constexpr const char* kTextNotConfigured = "вероятно, порт не настроен";
+inline constexpr const char* kTextSetupAtPowerOff = "сбой настройки порта при выключении прибора";
+inline constexpr const char* kTextSetupError = "ошибка настройки порта";
+inline constexpr const char* kTextNoPort = "Не выбран COM-порт.";
+inline constexpr const char* kTextExchangeError = " ошибка обмена ";
+inline constexpr const char* kPortLostText =
+    "COM-порт отключен. Проверьте оборудование, перезапустите программу.";
+inline constexpr const char* kTextBadCombination = "Ошибочные данные ";
+inline constexpr const char* kCaptionPortDialog = "Настройка СОМ-порта";
+inline constexpr const char* kCaptionExchangeDialog = "Настройка параметров обмена";
+inline constexpr const char* kLabelSpeed = "Скорость(бит/с):";
+inline constexpr const char* kLabelParity = "Четность:";
+inline constexpr const char* kParityNone = "нет";
+inline constexpr const char* kParityOdd = "нечет";
+inline constexpr const char* kParityEven = "чет";
+inline constexpr const char* kLabelStopBits = "Стоповые биты:";
+inline constexpr const char* kLabelPort = "СОМ-порт";
+inline constexpr const char* kButtonExchange = "Настройка обмена";
+inline constexpr const char* kLabelSendDelay = "Задержка после переключ на передачу";
+inline constexpr const char* kLabelReceiveDelay = "Задержка перед переключ на прием";
+inline constexpr const char* kLabelRetries1 = "Повторы на 1 этапе";
+inline constexpr const char* kLabelRetries2 = "Повторы на 2-м этапе";
+inline constexpr const char* kActionPortSettings = "Настройка СОМ порта";
+inline constexpr const char* kMenuSettings = "Настройка";
+inline constexpr const char* kButtonOk = "OK";

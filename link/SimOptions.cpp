@@ -1,0 +1,143 @@
+#include "link/SimOptions.h"
+
+#include <fstream>
+#include <iterator>
+
+const char* const kSimUsage =
+    "usage: vil3k-sim [--link PATH] [--file F.vil] [--code 24-08] [--address N]\n"
+    "                 [--dump PATH] [--timeout S] [--baud B] [--status S] [--image-count N]\n"
+    "                 [--silent | --one-byte | --short-body | --wrong-function]\n"
+    "                 [--bad-crc | --bad-crc-first K] [--exception FN:CODE] [--late]\n"
+    "                 [--busy K]\n";
+
+namespace {
+
+// Late answers come after the header time-out of 1000 + 3 * 100 ms.
+constexpr int kLateMs = 1700;
+
+bool Number(const std::string& text, int& value) {
+    try {
+        std::size_t used = 0;
+        value = std::stoi(text, &used, 0);
+        return used == text.size();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool ParseCode(const std::string& text, int& first, int& second) {
+    const std::size_t dash = text.find('-');
+    return dash != std::string::npos && Number(text.substr(0, dash), first) &&
+           Number(text.substr(dash + 1), second);
+}
+
+bool ParseException(const std::string& text, SimFaults& faults) {
+    const std::size_t colon = text.find(':');
+    return colon != std::string::npos && Number(text.substr(0, colon), faults.exceptionFunction) &&
+           Number(text.substr(colon + 1), faults.exceptionCode);
+}
+
+bool TakeValue(const std::string& name, const std::string& value, SimOptions& o) {
+    SimFaults& f = o.faults;
+    int n = 0;
+    if (name == "--link")
+        o.linkPath = value;
+    else if (name == "--file")
+        o.filePath = value;
+    else if (name == "--dump")
+        o.dumpPath = value;
+    else if (name == "--code")
+        return ParseCode(value, o.first, o.second);
+    else if (name == "--exception")
+        return ParseException(value, f);
+    else if (!Number(value, n))
+        return false;
+    else if (name == "--address")
+        o.address = n;
+    else if (name == "--timeout")
+        o.idleTimeoutS = n;
+    else if (name == "--baud")
+        o.baud = n;
+    else if (name == "--status")
+        f.status = static_cast<std::uint8_t>(n);
+    else if (name == "--image-count")
+        f.imageCount = n;
+    else if (name == "--bad-crc-first")
+        f.badCrc = n;
+    else if (name == "--busy")
+        f.busyConfirmations = n;
+    else
+        return false;
+    return true;
+}
+
+bool TakeSwitch(const std::string& name, SimFaults& f) {
+    if (name == "--silent")
+        f.silent = true;
+    else if (name == "--one-byte")
+        f.oneByte = true;
+    else if (name == "--short-body")
+        f.shortBody = true;
+    else if (name == "--wrong-function")
+        f.wrongFunction = true;
+    else if (name == "--bad-crc")
+        f.badCrc = -1;
+    else if (name == "--late")
+        f.lateMs = kLateMs;
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
+                     std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (TakeSwitch(name, options.faults))
+            continue;
+        if (i + 1 < args.size() && TakeValue(name, args[i + 1], options)) {
+            ++i;
+            continue;
+        }
+        error = "bad option: " + name;
+        return false;
+    }
+    const SimFaults& f = options.faults;
+    if (f.imageCount < 0 || f.imageCount > 255 || options.idleTimeoutS <= 0 || options.baud < 0 ||
+        (options.address != -1 && (options.address < 1 || options.address > 32))) {
+        error = "option value out of range";
+        return false;
+    }
+    return true;
+}
+
+bool ApplySimOptions(const SimOptions& options, SimulatedDevice& device, std::string& error) {
+    if (!options.filePath.empty()) {
+        std::ifstream file(options.filePath, std::ios::binary);
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                              std::istreambuf_iterator<char>()};
+        if (bytes.size() < 254) {
+            error = "cannot read a scheme from " + options.filePath;
+            return false;
+        }
+        device.execFirst = bytes[1];
+        device.execSecond = bytes[2];
+        device.address = (bytes[3] & 0x1F) + 1;
+        std::copy(bytes.begin() + 4, bytes.begin() + 254, device.image.begin());
+    }
+    if (options.first >= 0) {
+        device.execFirst = static_cast<std::uint8_t>(options.first);
+        device.execSecond = static_cast<std::uint8_t>(options.second);
+    }
+    if (options.address > 0)
+        device.address = options.address;
+    return true;
+}
+
+std::vector<std::uint8_t> SimDump(const SimulatedDevice& device) {
+    std::vector<std::uint8_t> dump(device.image.begin(), device.image.end());
+    dump.push_back(static_cast<std::uint8_t>(device.address));
+    return dump;
+}

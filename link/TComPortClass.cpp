@@ -1,0 +1,208 @@
+#include "link/TComPortClass.h"
+
+#include "link/LinkTexts.h"
+#include "link/SerialLine.h"
+#include "ui/Clock.h"
+#include "ui/Messages.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kRetryPauseMs = 300;
+constexpr std::array<int, 13> kBaudRates{110,   300,   600,   1200,  2400,  4800,  9600,
+                                         14400, 19200, 38400, 56000, 57600, 115200};
+
+// Decimal text without sign or blanks; -1 for anything else.
+int ParseNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9)
+        return -1;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+bool ParseParity(const std::string& letter, LineParity& parity) {
+    if (letter == "E")
+        parity = LineParity::Even;
+    else if (letter == "N")
+        parity = LineParity::None;
+    else if (letter == "O")
+        parity = LineParity::Odd;
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+TComPortClass::TComPortClass(SerialLine& line, Clock& clock, Messages& messages)
+    : line_(line), clock_(clock), messages_(messages) {}
+
+void TComPortClass::SetHeaderRetries(int value) {
+    HeaderRetries = std::max(1, value);
+}
+void TComPortClass::SetBodyRetries(int value) {
+    BodyRetries = std::max(1, value);
+}
+void TComPortClass::SetSendDelay(int value) {
+    SendDelay = value;
+}
+
+bool TComPortClass::IsPortOpen() const {
+    return line_.isOpen();
+}
+
+void TComPortClass::ClosePort() {
+    line_.close();
+}
+
+void TComPortClass::ReportPortLost() {
+    messages_.show({kPortLostText, kErrorCaption, MessageIcon::Error, MessageButtons::Ok});
+    if (closeRequest_)
+        closeRequest_();
+}
+
+int TComPortClass::SetupPort() {
+    if (!line_.close())
+        ReportPortLost();
+    LineSettings settings;
+    settings.baudRate = ParseNumber(BaudRate);
+    if (std::find(kBaudRates.begin(), kBaudRates.end(), settings.baudRate) == kBaudRates.end())
+        return -1;
+    if (!ParseParity(Parity, settings.parity))
+        return -1;
+    settings.stopBits = ParseNumber(StopBits);
+    if (settings.stopBits != 1 && settings.stopBits != 2)
+        return -1;
+    if (PortName.find("COM") == std::string::npos && PortName.find("com") == std::string::npos)
+        return -1;
+    settings.portName = PortName;
+    if (line_.open(settings) == OpenResult::Failed)
+        ReportPortLost();
+    return line_.isOpen() ? 0 : -1;
+}
+
+int TComPortClass::WaitMs(int ms) {
+    const std::int64_t start = clock_.monotonicMs();
+    std::int64_t passed = 0;
+    while ((passed = clock_.monotonicMs() - start) < ms)
+        clock_.sleepMs(static_cast<int>(ms - passed));
+    return static_cast<int>(passed);
+}
+
+ExchangeResult TComPortClass::Transact(int addressIndex, std::uint8_t functionCode, int dataCount,
+                                       const std::uint8_t* data, std::span<std::uint8_t> response) {
+    if (response.size() < static_cast<std::size_t>(kHeaderSize))
+        throw std::invalid_argument("Transact: response buffer shorter than a header");
+    if (dataCount < 0 || dataCount > kMaxRequestData)
+        return kResultRefused;
+    DataCount = dataCount;
+    FrameLength = dataCount + 4;
+    std::memset(request_.data(), 0, static_cast<std::size_t>(FrameLength));
+    if (BuildRequest(addressIndex, functionCode, data, dataCount, request_.data()) != 0)
+        return kResultRefused;
+    if (!line_.isOpen())
+        return kResultPortClosed;
+    if (!line_.purge()) {
+        ReportPortLost();
+        line_.close();
+        return kResultLineFailed;
+    }
+    return SendAndReceive(response);
+}
+
+ExchangeResult TComPortClass::SendAndReceive(std::span<std::uint8_t> response) {
+    int headerAttemptsLeft = HeaderRetries;
+    int bodyAttemptsLeft = BodyRetries;
+    for (;;) {
+        WaitMs(SendDelay);
+        if (!line_.write(request_.data(), FrameLength))
+            return LineFailed();
+        if (!ExpectsResponse(request_[1]))
+            return kResultOk;
+        ExchangeResult result = kResultOk;
+        const Stage failedStage = ReceiveAnswer(response, result);
+        if (failedStage == Stage::Done)
+            return result;
+        WaitMs(kRetryPauseMs);
+        if (failedStage == Stage::Header) {
+            if (--headerAttemptsLeft == 0)
+                return result;
+        } else {
+            // The header was right: stage 1 starts afresh, stage 2 never does.
+            headerAttemptsLeft = HeaderRetries;
+            if (--bodyAttemptsLeft == 0)
+                return result;
+        }
+    }
+}
+
+// One answer: Done with the final result, or the stage that failed with the
+// result of that attempt.
+TComPortClass::Stage TComPortClass::ReceiveAnswer(std::span<std::uint8_t> response,
+                                                  ExchangeResult& result) {
+    const std::uint8_t functionCode = request_[1];
+    std::uint8_t* frame = response.data();
+    const int got = line_.read(frame, kHeaderSize);
+    if (got < 0) {
+        result = LineFailed();
+        return Stage::Done;
+    }
+    if (got < kHeaderSize) {
+        result = got == 0 ? kResultSilent : kResultPartial;
+        return Stage::Header;
+    }
+    ResponseByteCount = frame[2];
+    ResponseLength = ExpectedResponseLength(functionCode, frame, FrameLength);
+    switch (ClassifyHeader(functionCode, frame)) {
+    case HeaderKind::Exception:
+        ResponseLength = 5;
+        result = frame[2];
+        return Stage::Done;
+    case HeaderKind::Foreign:
+        result = kResultForeignAnswer;
+        return Stage::Header;
+    case HeaderKind::Normal:
+        break;
+    }
+    if (static_cast<std::size_t>(ResponseLength) > response.size()) {
+        result = kResultForeignAnswer;
+        return Stage::Header;
+    }
+    const int rest = ResponseLength - kHeaderSize;
+    const int more = line_.read(frame + kHeaderSize, rest);
+    if (more < 0) {
+        result = LineFailed();
+        return Stage::Done;
+    }
+    if (more < rest) {
+        result = more == 0 ? kResultSilent : kResultPartial;
+        return Stage::Body;
+    }
+    if (!ResponseCrcOk(frame, ResponseLength)) {
+        result = kResultBadCrc;
+        return Stage::Body;
+    }
+    result = kResultOk;
+    return Stage::Done;
+}
+
+// The serial layer failed under the exchange: one message, and the port is
+// closed so that the next exchange says so instead of failing again.
+ExchangeResult TComPortClass::LineFailed() {
+    std::string text = kPortLostText;
+    const std::string detail = line_.errorText();
+    if (!detail.empty())
+        text += "\n" + detail;
+    line_.close();
+    messages_.show({text, kErrorCaption, MessageIcon::Error, MessageButtons::Ok});
+    return kResultLineFailed;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "link/ExchangeResult.h"
+#include "link/Frames.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+class Clock;
+class Messages;
+class SerialLine;
+
+// The device link: port settings, the request in progress and the
+// request/response transaction with its retries and pauses.
+class TComPortClass {
+public:
+    TComPortClass(SerialLine& line, Clock& clock, Messages& messages);
+
+    // Applies the port settings and opens the port: 0 when open, -1 otherwise.
+    int SetupPort();
+    // Closes the port; a failure to close is ignored.
+    void ClosePort();
+    bool IsPortOpen() const;
+
+    // One exchange with the device at addressIndex + 1 (0..30). The answer goes
+    // to response, which must hold the longest answer asked for
+    // (kMaxResponseSize holds any).
+    ExchangeResult Transact(int addressIndex, std::uint8_t functionCode, int dataCount,
+                            const std::uint8_t* data, std::span<std::uint8_t> response);
+    // Pauses at least ms milliseconds without spinning; returns the time passed.
+    int WaitMs(int ms);
+
+    int GetHeaderRetries() const { return HeaderRetries; }
+    int GetBodyRetries() const { return BodyRetries; }
+    int GetSendDelay() const { return SendDelay; }
+    int GetReceiveDelay() const { return ReceiveDelay; }
+    // Retry counts below 1 would never end a failing stage: they become 1.
+    void SetHeaderRetries(int value);
+    void SetBodyRetries(int value);
+    void SetSendDelay(int value);
+    void SetReceiveDelay(int value) { ReceiveDelay = value; }
+
+    int GetFrameLength() const { return FrameLength; }
+    int GetDataCount() const { return DataCount; }
+    int GetResponseLength() const { return ResponseLength; }
+    int GetResponseByteCount() const { return ResponseByteCount; }
+    const std::uint8_t* RequestFrame() const { return request_.data(); }
+
+    // Called when the port fails so badly that the program should end
+    // (closing or opening the port, purging it).
+    void SetCloseRequest(std::function<void()> request) { closeRequest_ = std::move(request); }
+    Messages& messages() { return messages_; }
+
+    // Port settings, as the port settings dialog writes them. Any length of
+    // name is held (COM10 .. COM256).
+    std::string BaudRate = "9600";
+    std::string Parity = "N";
+    std::string StopBits = "2";
+    std::string PortName = "COM1";
+
+private:
+    ExchangeResult SendAndReceive(std::span<std::uint8_t> response);
+    enum class Stage { Header, Body, Done };
+    Stage ReceiveAnswer(std::span<std::uint8_t> response, ExchangeResult& result);
+    ExchangeResult LineFailed();
+    void ReportPortLost();
+
+    int FrameLength = 0;
+    int DataCount = 0;
+    int ResponseLength = 0;
+    int ResponseByteCount = 0;
+    int HeaderRetries = 5;
+    int BodyRetries = 10;
+    int SendDelay = 25;
+    int ReceiveDelay = 20;
+
+    SerialLine& line_;
+    Clock& clock_;
+    Messages& messages_;
+    std::function<void()> closeRequest_;
+    std::array<std::uint8_t, kRequestBufferSize> request_{};
+};

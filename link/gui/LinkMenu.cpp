@@ -1,0 +1,34 @@
+#include "link/gui/LinkMenu.h"
+
+#include "link/LinkTexts.h"
+#include "link/PortSettings.h"
+#include "link/gui/QtSerialLine.h"
+#include "link/gui/TFormNastr.h"
+#include "link/gui/TFormPort.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+// The command that runs the two dialogs; all three live as long as the window.
+class LinkSettingsUi : public QObject {
+public:
+    LinkSettingsUi(QWidget* window, TComPortClass& link)
+        : QObject(window),
+          command(link, *new TFormPort(window), *new TFormNastr(window), SystemPortList) {}
+
+    PortSettingsCommand command;
+};
+
+} // namespace
+
+void addLinkMenu(QMenuBar* menuBar, QWidget* window, TComPortClass& link,
+                 std::function<int()> linkAddressIndex) {
+    auto* ui = new LinkSettingsUi(window, link);
+    QMenu* menu = menuBar->addMenu(QString::fromUtf8(kMenuSettings));
+    menu->addAction(QString::fromUtf8(kActionPortSettings), ui,
+                    [ui, linkAddressIndex] { ui->command.PortClick(linkAddressIndex()); });
+    menu->addAction(QString::fromUtf8(kButtonExchange), ui,
+                    [ui] { ui->command.ExchangeSettingsClick(); });
+}

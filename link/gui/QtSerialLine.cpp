@@ -1,0 +1,146 @@
+#include "link/gui/QtSerialLine.h"
+
+#include <QElapsedTimer>
+#include <QSerialPortInfo>
+
+namespace {
+
+constexpr int kByteGapMs = 100;
+
+int TotalTimeoutMs(int count) {
+    return 1000 + 100 * count;
+}
+
+QSerialPort::Parity ToQt(LineParity parity) {
+    switch (parity) {
+    case LineParity::Odd:
+        return QSerialPort::OddParity;
+    case LineParity::Even:
+        return QSerialPort::EvenParity;
+    case LineParity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+} // namespace
+
+std::vector<PortEntry> SystemPortList() {
+    std::vector<std::string> ports;
+#ifdef Q_OS_WIN
+    constexpr bool comNames = true;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.push_back(info.portName().toStdString());
+#else
+    constexpr bool comNames = false;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.push_back(info.systemLocation().toStdString());
+#endif
+    return BuildPortList(ports, comNames, qEnvironmentVariable("VIL3K_PORTS").toStdString());
+}
+
+OpenResult QtSerialLine::open(const LineSettings& settings) {
+    close();
+    const std::string path = ResolvePortPath(SystemPortList(), settings.portName);
+    if (path.empty()) {
+        error_ = "no such port: " + settings.portName;
+        return OpenResult::Failed;
+    }
+    port_.setPortName(QString::fromStdString(path));
+    if (!port_.open(QIODevice::ReadWrite)) {
+        error_ = port_.errorString().toStdString();
+        port_.clearError();
+        return OpenResult::Failed;
+    }
+    if (!applySettings(settings)) {
+        error_ = port_.errorString().toStdString();
+        port_.close();
+        port_.clearError();
+        return OpenResult::SettingsRefused;
+    }
+    return OpenResult::Opened;
+}
+
+// Settings go in after opening, where the port says what it cannot do (a
+// pseudo-terminal knows no parity); an open with preset settings would not.
+bool QtSerialLine::applySettings(const LineSettings& settings) {
+    const bool applied =
+        port_.setBaudRate(settings.baudRate) && port_.setDataBits(QSerialPort::Data8) &&
+        port_.setParity(ToQt(settings.parity)) &&
+        port_.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+        port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!applied)
+        return false;
+    // Where the port has no modem lines (a pseudo-terminal) this fails harmlessly.
+    port_.setDataTerminalReady(false);
+    port_.setRequestToSend(false);
+    port_.clearError();
+    return true;
+}
+
+bool QtSerialLine::close() {
+    if (port_.isOpen())
+        port_.close();
+    port_.clearError();
+    return true;
+}
+
+bool QtSerialLine::isOpen() const {
+    return port_.isOpen();
+}
+
+bool QtSerialLine::purge() {
+    if (port_.clear(QSerialPort::AllDirections))
+        return true;
+    lineError();
+    return false;
+}
+
+int QtSerialLine::lineError() {
+    error_ = port_.errorString().toStdString();
+    port_.clearError();
+    return -1;
+}
+
+bool QtSerialLine::writeFailed() {
+    lineError();
+    return false;
+}
+
+bool QtSerialLine::write(const std::uint8_t* data, int count) {
+    if (port_.write(reinterpret_cast<const char*>(data), count) != count)
+        return writeFailed();
+    QElapsedTimer timer;
+    timer.start();
+    while (port_.bytesToWrite() > 0) {
+        const qint64 left = TotalTimeoutMs(count) - timer.elapsed();
+        if (left <= 0 || !port_.waitForBytesWritten(static_cast<int>(left)))
+            return writeFailed();
+    }
+    return true;
+}
+
+int QtSerialLine::read(std::uint8_t* buffer, int count) {
+    QElapsedTimer timer;
+    timer.start();
+    int got = 0;
+    while (got < count) {
+        const qint64 n = port_.read(reinterpret_cast<char*>(buffer) + got, count - got);
+        if (n < 0)
+            return lineError();
+        got += static_cast<int>(n);
+        if (got == count)
+            break;
+        const qint64 left = TotalTimeoutMs(count) - timer.elapsed();
+        if (left <= 0)
+            break;
+        const int wait = static_cast<int>(got > 0 ? std::min<qint64>(kByteGapMs, left) : left);
+        if (!port_.waitForReadyRead(wait)) {
+            if (port_.error() != QSerialPort::TimeoutError && port_.error() != QSerialPort::NoError)
+                return lineError();
+            port_.clearError();
+            break;
+        }
+    }
+    return got;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "link/PortList.h"
+#include "link/SerialLine.h"
+
+#include <QSerialPort>
+
+// The ports of this computer, with VIL3K_PORTS applied.
+std::vector<PortEntry> SystemPortList();
+
+// SerialLine on QSerialPort, blocking on the calling thread.
+class QtSerialLine : public SerialLine {
+public:
+    OpenResult open(const LineSettings& settings) override;
+    bool close() override;
+    bool isOpen() const override;
+    bool purge() override;
+    bool write(const std::uint8_t* data, int count) override;
+    int read(std::uint8_t* buffer, int count) override;
+    std::string errorText() const override { return error_; }
+
+private:
+    bool applySettings(const LineSettings& settings);
+    int lineError();
+    bool writeFailed();
+
+    QSerialPort port_;
+    std::string error_;
+};

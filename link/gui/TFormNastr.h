@@ -1,0 +1,26 @@
+#pragma once
+
+#include "link/PortSettings.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+// "Настройка параметров обмена": the pause after switching to transmit, with
+// the receive pause and both retry counts travelling along unseen.
+class TFormNastr : public QDialog, public ExchangeDialog {
+    Q_OBJECT
+public:
+    explicit TFormNastr(QWidget* parent = nullptr);
+    using QDialog::exec;
+    bool exec(ExchangeSettingsData& data) override;
+
+    QSpinBox* Edit1; // with its up-down: stepped only, never typed
+    QSpinBox* Edit2;
+    QComboBox* CBoxPovt1;
+    QComboBox* CBoxPovt2;
+    QPushButton* OK;
+};

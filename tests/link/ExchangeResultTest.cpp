@@ -1,0 +1,89 @@
+#include "link/LinkTexts.h"
+#include "link/TComPortClass.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeMessages.h"
+#include "tests/support/FakeSerialLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MessageCase {
+    int result;
+    int addressIndex;
+    const char* port;
+    std::string text;
+    const char* caption;
+    MessageIcon icon;
+};
+
+class ExchangeResultTable : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(ExchangeResultTable, TextCaptionAndIcon) {
+    const MessageCase& c = GetParam();
+    FakeClock clock;
+    FakeSerialLine line(clock);
+    FakeMessages messages;
+    TComPortClass link(line, clock, messages);
+    link.PortName = c.port;
+    line.portOpen = true;
+    ShowExchangeResult(link, c.addressIndex, c.result);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, c.text);
+    EXPECT_EQ(messages.shown[0].caption, c.caption);
+    EXPECT_EQ(messages.shown[0].icon, c.icon);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(line.isOpen(), c.result != kResultPortClosed);
+}
+
+const std::string kDev = kTextDevice;
+constexpr auto W = MessageIcon::Warning;
+constexpr auto E = MessageIcon::Error;
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryRow, ExchangeResultTable,
+    ::testing::Values(
+        MessageCase{6, 2, "COM3", kDev + "3 COM3" + kTextBusy, kWarningCaption, W},
+        MessageCase{128, 0, "COM1", kDev + "1 COM1" + kTextReceiveError, kWarningCaption, W},
+        MessageCase{129, 30, "COM12", kDev + "31 COM12" + kTextTimeout, kWarningCaption, W},
+        MessageCase{130, 0, "COM1", kDev + "1 COM1" + kTextNoAnswer, kWarningCaption, W},
+        MessageCase{131, 4, "com2", kDev + "5 com2" + kTextBadCrc, kWarningCaption, W},
+        MessageCase{132, 4, "COM1", kTextCannotOpen, kWarningCaption, W},
+        MessageCase{133, 0, "COM1", kTextNotConfigured, kErrorCaption, E},
+        MessageCase{134, 0, "COM1", kTextSetupAtPowerOff, kErrorCaption, E},
+        MessageCase{135, 0, "COM1", kTextSetupError, kErrorCaption, E},
+        MessageCase{256, 0, "COM1", kTextNoPort, kErrorCaption, E},
+        MessageCase{1, 0, "COM1", kDev + "1 COM1" + kTextExchangeError + "01", kWarningCaption, W},
+        MessageCase{2, 0, "COM1", kDev + "1 COM1" + kTextExchangeError + "02", kWarningCaption, W},
+        MessageCase{0x7F, 1, "COM1", kDev + "2 COM1" + kTextExchangeError + "7F", kWarningCaption,
+                    W},
+        MessageCase{257, 0, "COM1", kDev + "1 COM1" + kTextExchangeError + "101", kWarningCaption,
+                    W}));
+
+TEST(ExchangeResultText, SpelledOutForAddressOneOnCom1) {
+    EXPECT_EQ(ExchangeResultText("COM1", 0, 130), "устройство 1 COM1 не отвечает на запрос");
+    EXPECT_EQ(ExchangeResultText("COM3", 2, 6),
+              "устройство 3 COM3 Идет запись базы данных. Ждите.");
+}
+
+TEST(ShowExchangeResult, SuccessAndReportedLineFailuresShowNothing) {
+    FakeClock clock;
+    FakeSerialLine line(clock);
+    FakeMessages messages;
+    TComPortClass link(line, clock, messages);
+    ShowExchangeResult(link, 0, kResultOk);
+    ShowExchangeResult(link, 0, kResultLineFailed);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(ShowExchangeResult, PortClosedClosesEvenAClosedPort) {
+    FakeClock clock;
+    FakeSerialLine line(clock);
+    FakeMessages messages;
+    TComPortClass link(line, clock, messages);
+    ShowExchangeResult(link, 0, kResultPortClosed);
+    EXPECT_EQ(line.closes, 1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,236 @@
+#include "link/PortSettings.h"
+#include "link/LinkTexts.h"
+#include "link/TComPortClass.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeMessages.h"
+#include "tests/support/FakeSerialLine.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+// Plays the operator: each showing records what it was given, applies the
+// next scripted choice and ends with the scripted result.
+class FakePortDialog : public PortDialog {
+public:
+    struct Turn {
+        std::function<void(PortChoice&)> choose;
+        PortDialogResult result;
+        bool openExchangeSettings = false;
+    };
+    PortDialogResult exec(PortDialogData& data) override {
+        shown.push_back(data);
+        portOpenWhileShown.push_back(portOpen());
+        Turn turn = turns.front();
+        turns.pop_front();
+        if (turn.choose)
+            turn.choose(data.choice);
+        if (turn.openExchangeSettings)
+            data.exchangeSettings();
+        return turn.result;
+    }
+    std::function<bool()> portOpen;
+    std::deque<Turn> turns;
+    std::vector<PortDialogData> shown;
+    std::vector<bool> portOpenWhileShown;
+};
+
+class FakeExchangeDialog : public ExchangeDialog {
+public:
+    bool exec(ExchangeSettingsData& data) override {
+        shown.push_back(data);
+        if (edit)
+            edit(data);
+        return ok;
+    }
+    std::function<void(ExchangeSettingsData&)> edit;
+    bool ok = true;
+    std::vector<ExchangeSettingsData> shown;
+};
+
+class PortSettingsTest : public ::testing::Test {
+protected:
+    PortSettingsTest() {
+        portDialog.portOpen = [this] { return line.isOpen(); };
+        link.SetCloseRequest([this] { ++closeRequests; });
+    }
+    void Turn(std::function<void(PortChoice&)> choose, PortDialogResult result) {
+        portDialog.turns.push_back({std::move(choose), result});
+    }
+
+    FakeClock clock;
+    FakeSerialLine line{clock};
+    FakeMessages messages;
+    TComPortClass link{line, clock, messages};
+    FakePortDialog portDialog;
+    FakeExchangeDialog exchangeDialog;
+    std::vector<PortEntry> ports{
+        {"COM3", "/dev/ttyS3"}, {"COM1", "/dev/ttyS1"}, {"COM2", "/dev/pts/4"}};
+    PortSettingsCommand command{link, portDialog, exchangeDialog, [this] { return ports; }};
+    int closeRequests = 0;
+};
+
+TEST_F(PortSettingsTest, FirstShowingSelectsTheFirstPortAndTheDefaults) {
+    Turn(nullptr, PortDialogResult::Ok);
+    command.PortClick(0);
+    const PortDialogData& shown = portDialog.shown.at(0);
+    EXPECT_EQ(shown.ports.at(0).name, "COM3");
+    EXPECT_EQ(shown.choice.port, 0);
+    EXPECT_EQ(shown.choice.speed, 0);
+    EXPECT_EQ(shown.choice.parity, 0);
+    EXPECT_EQ(shown.choice.stopBits, 1);
+    EXPECT_EQ(line.opened.at(0).portName, "COM3");
+    EXPECT_TRUE(line.isOpen());
+    EXPECT_TRUE(command.completed());
+}
+
+TEST_F(PortSettingsTest, ChoicesBecomeThePortSettings) {
+    Turn(
+        [](PortChoice& c) {
+            c.speed = 1;
+            c.parity = 1;
+            c.stopBits = 0;
+            c.port = 2;
+        },
+        PortDialogResult::Ok);
+    command.PortClick(0);
+    EXPECT_EQ(link.BaudRate, "19200");
+    EXPECT_EQ(link.Parity, "O");
+    EXPECT_EQ(link.StopBits, "1");
+    EXPECT_EQ(link.PortName, "COM2");
+    EXPECT_TRUE(line.isOpen());
+    // The next showing starts from what was chosen.
+    Turn(nullptr, PortDialogResult::Cancel);
+    command.PortClick(0);
+    EXPECT_EQ(portDialog.shown.at(1).choice.port, 2);
+    EXPECT_EQ(portDialog.shown.at(1).choice.speed, 1);
+    EXPECT_FALSE(portDialog.portOpenWhileShown.at(1));
+    EXPECT_TRUE(line.isOpen()) << "Cancel reopens a port that was open";
+}
+
+TEST_F(PortSettingsTest, RefusedCombinationOffersRetry) {
+    portDialog.turns.push_back({[](PortChoice& c) {
+                                    c.parity = 2;
+                                    c.stopBits = 1;
+                                    c.speed = 3;
+                                },
+                                PortDialogResult::Refused});
+    Turn(nullptr, PortDialogResult::Cancel);
+    messages.answers = {Answer::Retry};
+    command.PortClick(0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, kTextBadCombination);
+    EXPECT_EQ(messages.shown[0].caption, kErrorCaption);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::RetryCancel);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
+    ASSERT_EQ(portDialog.shown.size(), 2u);
+    EXPECT_EQ(portDialog.shown[1].choice.parity, 0) << "refused entries are not remembered";
+    EXPECT_EQ(portDialog.shown[1].choice.speed, 0);
+    EXPECT_TRUE(line.opened.empty());
+}
+
+TEST_F(PortSettingsTest, RefusedThenCancelledLeavesThePortClosed) {
+    Turn(nullptr, PortDialogResult::Ok);
+    command.PortClick(0);
+    ASSERT_TRUE(line.isOpen());
+    Turn(nullptr, PortDialogResult::Refused);
+    messages.answers = {Answer::Cancel};
+    command.PortClick(0);
+    EXPECT_FALSE(line.isOpen());
+}
+
+TEST_F(PortSettingsTest, CancelWhileClosedKeepsItClosed) {
+    Turn(nullptr, PortDialogResult::Cancel);
+    command.PortClick(0);
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_TRUE(line.opened.empty());
+    EXPECT_TRUE(command.completed());
+}
+
+TEST_F(PortSettingsTest, FailedSetupShowsMessage132) {
+    ports = {{"ttyACM0", "/dev/ttyACM0"}};
+    Turn(nullptr, PortDialogResult::Ok);
+    command.PortClick(3);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, kTextCannotOpen);
+    EXPECT_FALSE(command.completed());
+    EXPECT_EQ(link.PortName, "ttyACM0") << "the settings hold the new choices";
+}
+
+TEST_F(PortSettingsTest, PortThatCannotBeOpened) {
+    line.openResult = OpenResult::Failed;
+    Turn(nullptr, PortDialogResult::Ok);
+    command.PortClick(0);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, kPortLostText);
+    EXPECT_EQ(messages.shown[1].text, kTextCannotOpen);
+    EXPECT_EQ(closeRequests, 1);
+}
+
+TEST_F(PortSettingsTest, RememberedPortSurvivesCancelAndAShrinkingList) {
+    Turn(nullptr, PortDialogResult::Ok);
+    command.PortClick(0);
+    Turn([](PortChoice& c) { c.port = 2; }, PortDialogResult::Cancel);
+    command.PortClick(0);
+    Turn(nullptr, PortDialogResult::Cancel);
+    command.PortClick(0);
+    EXPECT_EQ(portDialog.shown.at(2).choice.port, 2);
+    ports.resize(1);
+    Turn(nullptr, PortDialogResult::Cancel);
+    command.PortClick(0);
+    EXPECT_EQ(portDialog.shown.at(3).choice.port, 0);
+    ports.clear();
+    Turn(nullptr, PortDialogResult::Ok);
+    command.PortClick(0);
+    EXPECT_EQ(portDialog.shown.at(4).choice.port, -1);
+    EXPECT_EQ(link.PortName, "");
+}
+
+TEST_F(PortSettingsTest, ExchangeSettingsOkWritesTheDefaults) {
+    command.ExchangeSettingsClick();
+    const ExchangeSettingsData& shown = exchangeDialog.shown.at(0);
+    EXPECT_EQ(shown.sendDelay, 25);
+    EXPECT_EQ(shown.receiveDelay, 20);
+    EXPECT_EQ(shown.headerRetriesEntry, 1);
+    EXPECT_EQ(shown.bodyRetriesEntry, 1);
+    EXPECT_EQ(link.GetHeaderRetries(), 5);
+    EXPECT_EQ(link.GetBodyRetries(), 10);
+    EXPECT_EQ(link.GetSendDelay(), 25);
+    EXPECT_EQ(link.GetReceiveDelay(), 20);
+}
+
+TEST_F(PortSettingsTest, ExchangeSettingsChangesOnlyOnOk) {
+    exchangeDialog.edit = [](ExchangeSettingsData& d) {
+        d.sendDelay = 40;
+        d.headerRetriesEntry = 0;
+        d.bodyRetriesEntry = 0;
+    };
+    exchangeDialog.ok = false;
+    command.ExchangeSettingsClick();
+    EXPECT_EQ(link.GetSendDelay(), 25);
+    EXPECT_EQ(command.exchangeSettings().sendDelay, 25);
+    exchangeDialog.ok = true;
+    command.ExchangeSettingsClick();
+    EXPECT_EQ(exchangeDialog.shown.at(1).sendDelay, 25) << "a closed dialog drops its edits";
+    EXPECT_EQ(link.GetSendDelay(), 40);
+    EXPECT_EQ(link.GetHeaderRetries(), 1);
+    EXPECT_EQ(link.GetBodyRetries(), 1);
+}
+
+TEST_F(PortSettingsTest, ExchangeSettingsFromInsideThePortDialog) {
+    exchangeDialog.edit = [](ExchangeSettingsData& d) { d.sendDelay = 7; };
+    portDialog.turns.push_back({nullptr, PortDialogResult::Cancel, true});
+    command.PortClick(0);
+    EXPECT_EQ(link.GetSendDelay(), 7);
+}
+
+TEST(JudgePortChoice, OnlyEvenParityWithTwoStopBitsIsRefused) {
+    for (int parity = 0; parity < 3; ++parity)
+        for (int stop = 0; stop < 2; ++stop)
+            EXPECT_EQ(JudgePortChoice({0, parity, stop, 0}),
+                      parity == 2 && stop == 1 ? PortDialogResult::Refused : PortDialogResult::Ok);
+}
+
+} // namespace

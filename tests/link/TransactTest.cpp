@@ -1,0 +1,310 @@
+#include "link/LinkTexts.h"
+#include "link/TComPortClass.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeMessages.h"
+#include "tests/support/FakeSerialLine.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+using Bytes = FakeSerialLine::Bytes;
+using Answer = FakeSerialLine::Answer;
+
+Bytes Framed(Bytes frame) {
+    AppendCrc(frame);
+    return frame;
+}
+
+const Bytes kIdentAnswer = Framed({0x01, 0x11, 0x03, 0x18, 0x08, 0x00});
+const Answer kSilent{};
+
+// Time one silent attempt takes: pause before sending, the read time-out for
+// a 3-byte header, the pause after the failure.
+constexpr int kSilentAttemptMs = 25 + 1300 + 300;
+
+class TransactTest : public ::testing::Test {
+protected:
+    TransactTest() {
+        line.portOpen = true;
+        link.SetCloseRequest([this] { ++closeRequests; });
+    }
+    ExchangeResult Ask(std::uint8_t functionCode, const Bytes& data = {}) {
+        return link.Transact(0, functionCode, static_cast<int>(data.size()), data.data(), response);
+    }
+    // Answers from a script, one entry per request; silence once it runs out.
+    void Script(std::vector<Answer> answers) {
+        line.respond = [answers, n = std::size_t{0}](const Bytes&) mutable {
+            return n < answers.size() ? answers[n++] : Answer{};
+        };
+    }
+
+    FakeClock clock;
+    FakeSerialLine line{clock};
+    FakeMessages messages;
+    TComPortClass link{line, clock, messages};
+    std::array<std::uint8_t, kMaxResponseSize> response{};
+    int closeRequests = 0;
+};
+
+TEST_F(TransactTest, ClosedPortWritesNothing) {
+    line.portOpen = false;
+    EXPECT_EQ(Ask(0x11), kResultPortClosed);
+    EXPECT_TRUE(line.writes.empty());
+    EXPECT_EQ(line.purges, 0);
+}
+
+TEST_F(TransactTest, RefusedFunctionCodeTouchesNothing) {
+    EXPECT_EQ(Ask(0x13), kResultRefused);
+    EXPECT_EQ(line.purges, 0);
+    EXPECT_TRUE(line.writes.empty());
+}
+
+TEST_F(TransactTest, GoodAnswerOnFirstAttempt) {
+    line.answerAlways({{5, kIdentAnswer}});
+    const std::int64_t start = clock.now;
+    EXPECT_EQ(Ask(0x11), kResultOk);
+    EXPECT_EQ(Bytes(response.begin(), response.begin() + 8), kIdentAnswer);
+    ASSERT_EQ(line.writes.size(), 1u);
+    EXPECT_EQ(line.writes[0], (Bytes{0x01, 0x11, 0xC0, 0x2C}));
+    EXPECT_EQ(line.writeTimes[0], start + 25);
+    EXPECT_EQ(link.GetResponseLength(), 8);
+    EXPECT_EQ(link.GetResponseByteCount(), 3);
+    EXPECT_EQ(line.purges, 1);
+}
+
+TEST_F(TransactTest, SilentDeviceIsAskedHeaderRetriesTimes) {
+    EXPECT_EQ(Ask(0x11), kResultSilent);
+    ASSERT_EQ(line.writes.size(), 5u);
+    for (std::size_t i = 1; i < line.writes.size(); ++i)
+        EXPECT_EQ(line.writeTimes[i] - line.writeTimes[i - 1], kSilentAttemptMs);
+    EXPECT_EQ(line.purges, 1);
+    EXPECT_GE(clock.slept, 5 * (25 + 300));
+}
+
+TEST_F(TransactTest, RetryCountsComeFromTheSettings) {
+    link.SetHeaderRetries(2);
+    EXPECT_EQ(Ask(0x11), kResultSilent);
+    EXPECT_EQ(line.writes.size(), 2u);
+    link.SetHeaderRetries(0);
+    EXPECT_EQ(link.GetHeaderRetries(), 1);
+    link.SetBodyRetries(-3);
+    EXPECT_EQ(link.GetBodyRetries(), 1);
+}
+
+TEST_F(TransactTest, OneByteThenSilence) {
+    line.answerAlways({{0, {0x01}}});
+    EXPECT_EQ(Ask(0x11), kResultPartial);
+    EXPECT_EQ(line.writes.size(), 5u);
+}
+
+TEST_F(TransactTest, ShortBodiesEndAfterBodyRetriesWhateverTheHeaders) {
+    line.answerAlways({{0, {0x01, 0x11, 0x03, 0x18}}});
+    EXPECT_EQ(Ask(0x11), kResultPartial);
+    EXPECT_EQ(line.writes.size(), 10u);
+}
+
+TEST_F(TransactTest, BodyThatNeverComes) {
+    line.answerAlways({{0, {0x01, 0x11, 0x03}}});
+    EXPECT_EQ(Ask(0x11), kResultSilent);
+    EXPECT_EQ(line.writes.size(), 10u);
+}
+
+TEST_F(TransactTest, BadCrcEveryTime) {
+    Bytes bad = kIdentAnswer;
+    bad.back() ^= 0xFF;
+    line.answerAlways({{0, bad}});
+    EXPECT_EQ(Ask(0x11), kResultBadCrc);
+    EXPECT_EQ(line.writes.size(), 10u);
+}
+
+TEST_F(TransactTest, ExceptionEndsAtOnceAfterThreeBytes) {
+    for (int code : {1, 2, 6, 128, 130, 255}) {
+        line.writes.clear();
+        line.bytesRead = 0;
+        line.purge();
+        line.answerAlways({{0, Framed({0x01, 0xC4, static_cast<std::uint8_t>(code)})}});
+        EXPECT_EQ(Ask(0x44), code);
+        EXPECT_EQ(line.writes.size(), 1u) << code;
+        EXPECT_EQ(line.bytesRead, 3) << code;
+        EXPECT_EQ(link.GetResponseLength(), 5);
+    }
+}
+
+TEST_F(TransactTest, ExceptionWithCodeZeroIsReadAsAFrame) {
+    line.answerAlways({{0, Framed({0x01, 0xC4, 0x00})}});
+    EXPECT_EQ(Ask(0x44), kResultOk);
+    EXPECT_EQ(line.bytesRead, 5);
+}
+
+TEST_F(TransactTest, WritesGetNoRead) {
+    line.answerAlways({{0, kIdentAnswer}});
+    EXPECT_EQ(Ask(0x45, Bytes(250, 0x11)), kResultOk);
+    EXPECT_EQ(Ask(0x46, {1, 2, 3, 4, 5}), kResultOk);
+    EXPECT_EQ(Ask(0x46), kResultOk);
+    EXPECT_EQ(line.reads, 0);
+    ASSERT_EQ(line.writes.size(), 3u);
+    EXPECT_EQ(line.writes[0].size(), 254u);
+    EXPECT_EQ(line.writes[1][0], 0x00);
+    EXPECT_EQ(line.writes[2][0], 0x01);
+}
+
+TEST_F(TransactTest, ForeignFunctionByteGivesReceiveError) {
+    line.answerAlways({{0, kIdentAnswer}});
+    EXPECT_EQ(Ask(0x44), kResultForeignAnswer);
+    EXPECT_EQ(line.writes.size(), 5u);
+}
+
+TEST_F(TransactTest, AnswerLongerThanTheBufferIsRefused) {
+    line.answerAlways({{0, Framed({0x01, 0x04, 0x20})}});
+    std::array<std::uint8_t, 15> clockReply{};
+    EXPECT_EQ(link.Transact(0, 0x04, 4, Bytes{0, 0, 0, 5}.data(), clockReply),
+              kResultForeignAnswer);
+}
+
+TEST_F(TransactTest, OtherAddressInTheAnswerIsAccepted) {
+    line.answerAlways({{0, Framed({0x07, 0x11, 0x03, 0x18, 0x08, 0x00})}});
+    EXPECT_EQ(Ask(0x11), kResultOk);
+}
+
+TEST_F(TransactTest, ConfirmationAnswerIsAnEcho) {
+    line.answerAlways({{0, Framed({0x01, 0x0E})}});
+    EXPECT_EQ(Ask(0x0E), kResultOk);
+    EXPECT_EQ(line.bytesRead, 4);
+}
+
+TEST_F(TransactTest, CorrectHeaderRestartsStageOne) {
+    const Answer shortBody{{0, {0x01, 0x11, 0x03}}};
+    Script({kSilent,
+            kSilent,
+            kSilent,
+            kSilent,
+            shortBody,
+            kSilent,
+            kSilent,
+            kSilent,
+            kSilent,
+            {{0, kIdentAnswer}}});
+    EXPECT_EQ(Ask(0x11), kResultOk);
+    EXPECT_EQ(line.writes.size(), 10u);
+}
+
+TEST_F(TransactTest, StageTwoIsNeverRestarted) {
+    link.SetBodyRetries(3);
+    const Answer shortBody{{0, {0x01, 0x11, 0x03, 0x18}}};
+    Script({shortBody, kSilent, shortBody, kSilent, shortBody, {{0, kIdentAnswer}}});
+    EXPECT_EQ(Ask(0x11), kResultPartial);
+    EXPECT_EQ(line.writes.size(), 5u);
+}
+
+TEST_F(TransactTest, AnswerSplitAtEveryByte) {
+    for (std::size_t split = 1; split < kIdentAnswer.size(); ++split) {
+        const Bytes head(kIdentAnswer.begin(), kIdentAnswer.begin() + split);
+        const Bytes tail(kIdentAnswer.begin() + split, kIdentAnswer.end());
+        line.writes.clear();
+        line.answerAlways({{10, head}, {90, tail}});
+        response.fill(0);
+        EXPECT_EQ(Ask(0x11), kResultOk) << split;
+        EXPECT_EQ(Bytes(response.begin(), response.begin() + 8), kIdentAnswer) << split;
+        EXPECT_EQ(line.writes.size(), 1u) << split;
+    }
+}
+
+TEST_F(TransactTest, GapLongerThanTheByteTimeoutSplitsTheAnswer) {
+    link.SetBodyRetries(1);
+    line.answerAlways({{0, Bytes(kIdentAnswer.begin(), kIdentAnswer.begin() + 5)},
+                       {150, Bytes(kIdentAnswer.begin() + 5, kIdentAnswer.end())}});
+    EXPECT_EQ(Ask(0x11), kResultPartial);
+}
+
+TEST_F(TransactTest, LateAnswerIsTakenByTheNextAttempt) {
+    line.answerAlways({{1400, kIdentAnswer}});
+    EXPECT_EQ(Ask(0x11), kResultOk);
+    EXPECT_EQ(line.writes.size(), 2u);
+    EXPECT_EQ(Bytes(response.begin(), response.begin() + 8), kIdentAnswer);
+}
+
+TEST_F(TransactTest, BytesAfterTheFrameAreDroppedBeforeTheNextExchange) {
+    Bytes oversize = kIdentAnswer;
+    oversize.insert(oversize.end(), {0xAA, 0xBB, 0xCC});
+    line.answerAlways({{0, oversize}});
+    EXPECT_EQ(Ask(0x11), kResultOk);
+    EXPECT_EQ(Ask(0x11), kResultOk);
+    EXPECT_EQ(Bytes(response.begin(), response.begin() + 8), kIdentAnswer);
+    EXPECT_EQ(line.writes.size(), 2u);
+}
+
+// Attempts are not separated by a purge: garbage shifts every later answer
+// until a header read happens to start on one.
+TEST_F(TransactTest, GarbageBeforeTheAnswer) {
+    struct Case {
+        int garbage;
+        ExchangeResult result;
+        std::size_t sends;
+    };
+    for (const Case& c : {Case{3, kResultOk, 2}, Case{1, kResultOk, 4}, Case{4, kResultOk, 5},
+                          Case{2, kResultForeignAnswer, 5}}) {
+        FakeClock caseClock;
+        FakeSerialLine caseLine(caseClock);
+        TComPortClass caseLink(caseLine, caseClock, messages);
+        caseLine.portOpen = true;
+        Bytes first(static_cast<std::size_t>(c.garbage), 0xFF);
+        first.insert(first.end(), kIdentAnswer.begin(), kIdentAnswer.end());
+        caseLine.respond = [&](const Bytes&) {
+            return Answer{{0, caseLine.writes.size() == 1 ? first : kIdentAnswer}};
+        };
+        EXPECT_EQ(caseLink.Transact(0, 0x11, 0, nullptr, response), c.result) << c.garbage;
+        EXPECT_EQ(caseLine.writes.size(), c.sends) << c.garbage;
+        if (c.result == kResultOk) {
+            EXPECT_EQ(Bytes(response.begin(), response.begin() + 8), kIdentAnswer);
+        }
+    }
+}
+
+TEST_F(TransactTest, LineErrorsEndTheExchangeWithOneMessageAndAClosedPort) {
+    for (bool* fault : {&line.failWrite, &line.failRead}) {
+        line.failWrite = line.failRead = false;
+        line.portOpen = true;
+        messages.shown.clear();
+        *fault = true;
+        EXPECT_EQ(Ask(0x11), kResultLineFailed);
+        EXPECT_FALSE(line.isOpen());
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text.rfind(kPortLostText, 0), 0u);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
+    }
+    EXPECT_EQ(closeRequests, 0);
+}
+
+TEST_F(TransactTest, FailedPurgeAsksTheProgramToClose) {
+    line.failPurge = true;
+    EXPECT_EQ(Ask(0x11), kResultLineFailed);
+    EXPECT_TRUE(line.writes.empty());
+    EXPECT_EQ(closeRequests, 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, kPortLostText);
+    EXPECT_EQ(messages.shown[0].caption, kErrorCaption);
+}
+
+// A clock whose sleeps end early: the pause must still last its full time.
+class EarlyWakingClock : public FakeClock {
+public:
+    void sleepMs(int ms) override { FakeClock::sleepMs(ms / 3 + 1); }
+};
+
+TEST(WaitMs, LastsAtLeastTheTimeAskedWithoutSpinning) {
+    EarlyWakingClock clock;
+    FakeSerialLine line(clock);
+    FakeMessages messages;
+    TComPortClass link(line, clock, messages);
+    const std::int64_t start = clock.now;
+    const int passed = link.WaitMs(300);
+    EXPECT_GE(passed, 300);
+    EXPECT_EQ(clock.now - start, passed);
+    EXPECT_EQ(link.WaitMs(0), 0);
+    EXPECT_EQ(link.WaitMs(-5), 0);
+}
+
+} // namespace
