@@ -1,7 +1,12 @@
 #include "app/TForm1.h"
 
+#include "access/gui/TFPSW.h"
+
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
+
+#include <utility>
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
@@ -12,4 +17,24 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    FPSW = new TFPSW(model_, messages_, this);
+    QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
+        ChangePassword(model_, messages_, *FPSW);
+    });
+    AParol->setShortcut(Qt::Key_F8);
+}
+
+// The password decides the access level before the window can be used; the
+// check runs once the window is on screen.
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (std::exchange(passwordChecked_, true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!RunStartupCheck(model_, messages_, *FPSW))
+                close();
+        },
+        Qt::QueuedConnection);
 }
