@@ -8,7 +8,12 @@
 class Messages;
 
 // Kinds of numeric entry for CheckEntry.
-enum EntryKind { kEntryFirstPart = 4, kEntrySecondPart = 5, kEntryDelayValue = 6, kEntryDelayUnit = 7 };
+enum EntryKind {
+    kEntryFirstPart = 4,
+    kEntrySecondPart = 5,
+    kEntryDelayValue = 6,
+    kEntryDelayUnit = 7
+};
 
 // Key codes FilterDigitKey works with (Windows virtual-key numbering).
 enum FilterResult { kKeyAccepted = 0, kKeyRefused = 1, kKeyEnter = 13 };
@@ -18,11 +23,18 @@ inline constexpr int kFunctionBlocks = 13;
 inline constexpr int kImageSize = 250;
 inline constexpr int kInclusionOffset = 245;
 inline constexpr int kDeviceByteOffset = 249;
+inline constexpr int kInclusionBytes = 4;
+inline constexpr int kFbRecordSize = 9;
+// Scheme row of function block 0 (rows 0..31 are the channel slots).
+inline constexpr int kFirstBlockRow = 32;
+// DeviceStatus after an identification reply of the other form (count 8).
+inline constexpr int kOtherDeviceStatus = 300;
 
 using ChannelRecord = std::array<std::uint8_t, 4>;
-using FbRecord = std::array<std::uint8_t, 9>;
+using FbRecord = std::array<std::uint8_t, kFbRecordSize>;
 
 // Receives the display pass of ShowRecords: the scheme view implements it.
+// Blocks are numbered 0..12 here; block j sits on scheme row kFirstBlockRow + j.
 class RecordDisplay {
 public:
     virtual ~RecordDisplay() = default;
@@ -42,12 +54,19 @@ public:
     explicit TProgVilClass(Messages& messages);
 
     // --- execution code and layout
+    // Dimensions from ExecFirst/ExecSecond. A pair outside the fourteen keeps
+    // the channel dimensions and drives no outputs; 0-0 clears every dimension.
     void ComputeLayout();
     // True when at least one given field is invalid; stores each valid value.
     bool CheckExecCode(EntryField* first, EntryField* second);
     int CheckEntry(EntryField& field, int kind);
     void ShowEntryError(EntryField& field);
     int FilterDigitKey(EntryField& field, int key);
+    // Takes the code from an identification answer frame of `length` bytes
+    // (address, function, count, first part, second part, status).
+    // A 3-byte reply with status 0 naming a code that is neither one of the
+    // fourteen nor 0-0 (a device without a code) leaves code and dimensions
+    // alone; the caller sees it with IsValidExecCode and shows the message.
     void ApplyIdentification(int functionCode, const std::uint8_t* reply, int length);
     // The one gate for codes learnt from outside (file header, identification):
     // true only for the fourteen valid pairs.
@@ -65,14 +84,15 @@ public:
     void SetExecFirst(int value) { ExecFirst = value; }
     void SetExecSecond(int value) { ExecSecond = value; }
 
-    // --- slots and image indexes
+    // --- slots and image indexes (additional inputs always start in slot 24)
     int SlotOfImageIndex(int imageIndex) const;
     int ImageIndexOfSlot(int slot) const;
 
     // --- configuration image
     void PackImage();
     void UnpackImage();
-    // Copies the image from an answer frame (address, function, count, data...).
+    // Copies the image from an answer frame (address, function, count, data...)
+    // of `length` bytes; never reads past the frame, the CRC is ignored.
     void TakeImage(const std::uint8_t* frame, int length);
     std::uint8_t GetDeviceByte() const;
     void SetDeviceByte(std::uint8_t value);
@@ -99,7 +119,7 @@ public:
     int ExecCodeSize = 3;
     std::array<ChannelRecord, kChannelSlots> Channels{};
     std::array<FbRecord, kFunctionBlocks> FunctionBlocks{};
-    std::array<std::uint8_t, 4> InclusionBits{};
+    std::array<std::uint8_t, kInclusionBytes> InclusionBits{};
     std::array<std::uint8_t, kImageSize> ImageBuffer{};
     int LinkAddressIndex = 0;
     int DeviceNumberIndex = 0;
@@ -115,5 +135,12 @@ public:
     int SelectedFb = 0;
 
 private:
+    int usedChannelCount() const;
+    // The channel record of an image index, null when outside the 32 slots.
+    ChannelRecord* channelOfImageIndex(int imageIndex);
+    void showChannelRecords(RecordDisplay& display);
+    void showBlockRecords(RecordDisplay& display);
+    void checkBlock(int block, RecordDisplay& display);
+
     Messages& messages_;
 };
