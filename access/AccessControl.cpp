@@ -21,8 +21,8 @@ void notice(Messages& messages, const char* text) {
 // The typed text as a number, or nothing when it is not made of digits only
 // (pasted text gets past the key filter).
 std::optional<unsigned long> decimalValue(const std::string& text) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(),
-                                     [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     if (text.size() > 9) // beyond any password; keeps the arithmetic small
         return 1000000000UL;
@@ -117,9 +117,9 @@ void ChangePassword(TProgVilClass& model, Messages& messages, PasswordDialog& di
         return;
     }
     model.PasswordChangeMode = 0;
-    const Answer answer = messages.show({kAskChangePassword, kConfirmChangeCaption,
-                                         MessageIcon::Question, MessageButtons::YesNo,
-                                         Answer::Yes});
+    const Answer answer =
+        messages.show({kAskChangePassword, kConfirmChangeCaption, MessageIcon::Question,
+                       MessageButtons::YesNo, Answer::Yes});
     if (answer != Answer::Yes)
         return;
     model.PasswordChangeMode = 1;

@@ -7,7 +7,8 @@ inline constexpr const char* kDefaultPassword = "7352";
 inline constexpr const char* kPasswordFileName = "FParol.dat";
 inline constexpr const char* kAskChangePassword = "Будете менять пароль?";
 inline constexpr const char* kBeCareful = "Будьте внимательнее при вводе";
-inline constexpr const char* kNoRightToChangePassword = "Ваш уровень доступа не позволяет\nменять пароль";
+inline constexpr const char* kNoRightToChangePassword =
+    "Ваш уровень доступа не позволяет\nменять пароль";
 inline constexpr const char* kWrongPassword = "Введенный пароль неверен";
 inline constexpr const char* kDialogCaption = "Введите пароль и нажмите  <ENTER>";
 inline constexpr const char* kDialogHint = "Введите пароль и нажмите <Enter>";

@@ -46,9 +46,13 @@ void TFPSW::prepareChange() {
     Edit1->clear();
 }
 
-int TFPSW::exec() { return QDialog::exec(); }
+int TFPSW::exec() {
+    return QDialog::exec();
+}
 
-std::string TFPSW::typedText() const { return Edit1->text().toStdString(); }
+std::string TFPSW::typedText() const {
+    return Edit1->text().toStdString();
+}
 
 bool TFPSW::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Edit1 || event->type() != QEvent::KeyPress)

@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         StartupCase{"NoFileDefault", std::nullopt, {"7352"}, {}, true, 1},
         StartupCase{"NoFileEmpty", std::nullopt, {""}, {}, true, 0},
         StartupCase{"NoFileOtherCancel", std::nullopt, {"1234"}, {Answer::Cancel}, false, 0},
-        StartupCase{"NoFileRetryThenDefault", std::nullopt, {"1", "7352"}, {Answer::Retry}, true, 1},
+        StartupCase{
+            "NoFileRetryThenDefault", std::nullopt, {"1", "7352"}, {Answer::Retry}, true, 1},
         StartupCase{"FileRefusesDefault", k1234, {"7352", "1234"}, {Answer::Retry}, true, 1},
         StartupCase{"FileNumber", k1234, {"1234"}, {}, true, 1},
         StartupCase{"FileEmptyEntry", k1234, {""}, {}, true, 0},
@@ -127,18 +128,24 @@ TEST_P(PasswordChangeTable, StoresOrRefusesTheNewPassword) {
 INSTANTIATE_TEST_SUITE_P(
     Entries, PasswordChangeTable,
     ::testing::Values(
-        ChangeCase{"Empty", "", {"Будьте внимательнее при вводе", "Пароль не заменен"}, k1234,
-                   false},
-        ChangeCase{"Above65535", "65536", {"Введите число не более 65535", "Пароль не заменен"},
-                   k1234, true},
-        ChangeCase{"FiveNines", "99999", {"Введите число не более 65535", "Пароль не заменен"},
-                   k1234, true},
+        ChangeCase{
+            "Empty", "", {"Будьте внимательнее при вводе", "Пароль не заменен"}, k1234, false},
+        ChangeCase{"Above65535",
+                   "65536",
+                   {"Введите число не более 65535", "Пароль не заменен"},
+                   k1234,
+                   true},
+        ChangeCase{"FiveNines",
+                   "99999",
+                   {"Введите число не более 65535", "Пароль не заменен"},
+                   k1234,
+                   true},
         ChangeCase{"PastedLetters", "12a", {"Пароль не заменен"}, k1234, true},
         ChangeCase{"PastedBlank", " 12", {"Пароль не заменен"}, k1234, true},
         ChangeCase{"Largest", "65535", {"Пароль заменен!"}, QByteArray::fromHex("ffff"), false},
         ChangeCase{"Zero", "0", {"Пароль заменен!"}, QByteArray::fromHex("0000"), false},
-        ChangeCase{"LeadingZeros", "00042", {"Пароль заменен!"}, QByteArray::fromHex("2a00"),
-                   false}),
+        ChangeCase{
+            "LeadingZeros", "00042", {"Пароль заменен!"}, QByteArray::fromHex("2a00"), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PasswordChange, LeadingZerosAreNotPartOfTheNextPassword) {
@@ -198,28 +205,23 @@ TEST_P(PasswordKeys, OnlyDigitsAndEditingKeysPass) {
     const bool refused = GetParam().verdict == KeyVerdict::Refuse;
     EXPECT_EQ(messages.beeps, refused ? 1 : 0);
     ASSERT_EQ(messages.shown.size(), refused ? 1u : 0u);
-    if (refused)
+    if (refused) {
         EXPECT_EQ(messages.shown[0].text, "Пароль - цифровой");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, PasswordKeys,
-    ::testing::Values(KeyCase{Qt::Key_0, KeyVerdict::Accept}, KeyCase{Qt::Key_9, KeyVerdict::Accept},
-                      KeyCase{Qt::Key_Backspace, KeyVerdict::Accept},
-                      KeyCase{Qt::Key_Delete, KeyVerdict::Accept},
-                      KeyCase{Qt::Key_Shift, KeyVerdict::Accept},
-                      KeyCase{Qt::Key_Control, KeyVerdict::Accept},
-                      KeyCase{Qt::Key_CapsLock, KeyVerdict::Accept},
-                      KeyCase{Qt::Key_NumLock, KeyVerdict::Accept},
-                      KeyCase{Qt::Key_Left, KeyVerdict::Accept},
-                      KeyCase{Qt::Key_Right, KeyVerdict::Accept},
-                      KeyCase{Qt::Key_Return, KeyVerdict::Close},
-                      KeyCase{Qt::Key_Enter, KeyVerdict::Close},
-                      KeyCase{Qt::Key_A, KeyVerdict::Refuse}, KeyCase{Qt::Key_Space, KeyVerdict::Refuse},
-                      KeyCase{Qt::Key_Minus, KeyVerdict::Refuse},
-                      KeyCase{Qt::Key_Escape, KeyVerdict::Refuse},
-                      KeyCase{Qt::Key_Tab, KeyVerdict::Refuse}, KeyCase{Qt::Key_Up, KeyVerdict::Refuse},
-                      KeyCase{Qt::Key_Home, KeyVerdict::Refuse},
-                      KeyCase{Qt::Key_Alt, KeyVerdict::Refuse}));
+    ::testing::Values(
+        KeyCase{Qt::Key_0, KeyVerdict::Accept}, KeyCase{Qt::Key_9, KeyVerdict::Accept},
+        KeyCase{Qt::Key_Backspace, KeyVerdict::Accept}, KeyCase{Qt::Key_Delete, KeyVerdict::Accept},
+        KeyCase{Qt::Key_Shift, KeyVerdict::Accept}, KeyCase{Qt::Key_Control, KeyVerdict::Accept},
+        KeyCase{Qt::Key_CapsLock, KeyVerdict::Accept}, KeyCase{Qt::Key_NumLock, KeyVerdict::Accept},
+        KeyCase{Qt::Key_Left, KeyVerdict::Accept}, KeyCase{Qt::Key_Right, KeyVerdict::Accept},
+        KeyCase{Qt::Key_Return, KeyVerdict::Close}, KeyCase{Qt::Key_Enter, KeyVerdict::Close},
+        KeyCase{Qt::Key_A, KeyVerdict::Refuse}, KeyCase{Qt::Key_Space, KeyVerdict::Refuse},
+        KeyCase{Qt::Key_Minus, KeyVerdict::Refuse}, KeyCase{Qt::Key_Escape, KeyVerdict::Refuse},
+        KeyCase{Qt::Key_Tab, KeyVerdict::Refuse}, KeyCase{Qt::Key_Up, KeyVerdict::Refuse},
+        KeyCase{Qt::Key_Home, KeyVerdict::Refuse}, KeyCase{Qt::Key_Alt, KeyVerdict::Refuse}));
 
 } // namespace

@@ -2,11 +2,13 @@
 
 #include "access/AccessControl.h"
 #include "model/TProgVilClass.h"
+#include "support/FakeMessages.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <optional>
@@ -19,9 +21,8 @@ class TemporaryCurrentDirectory {
 public:
     TemporaryCurrentDirectory() : previous_(QDir::currentPath()) {
         // Others may enter it: the read-only cases run under another user.
-        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                               QFile::ExeOwner | QFile::ReadOther |
-                                               QFile::ExeOther);
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::ExeOther);
         QDir::setCurrent(dir_.path());
     }
     ~TemporaryCurrentDirectory() {
@@ -71,7 +72,8 @@ inline std::optional<QByteArray> rawFile(const QString& name) {
 // typed entry and closes with Enter; the real close handler decides.
 class FakeOperator : public PasswordDialog {
 public:
-    FakeOperator(TProgVilClass& model, Messages& messages) : model_(model), messages_(messages) {}
+    FakeOperator(TProgVilClass& model, FakeMessages& messages)
+        : model_(model), messages_(messages) {}
 
     void prepareChange() override {
         warningShown = true;
@@ -79,10 +81,14 @@ public:
     }
     int exec() override {
         ++shown;
-        if (!entries.empty()) {
-            field = entries.front();
-            entries.pop_front();
+        if (entries.empty()) {
+            // Give up rather than retry for ever.
+            ADD_FAILURE() << "the dialog was shown more often than expected";
+            messages_.answers.push_front(Answer::Cancel);
+            return kPasswordRefused;
         }
+        field = entries.front();
+        entries.pop_front();
         const CloseVerdict verdict = PasswordCloseHandler(model_, messages_, field);
         if (verdict.clearField)
             field.clear();
@@ -97,5 +103,5 @@ public:
 
 private:
     TProgVilClass& model_;
-    Messages& messages_;
+    FakeMessages& messages_;
 };

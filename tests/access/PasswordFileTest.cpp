@@ -23,14 +23,13 @@ TEST_P(StoredPassword, ReadsLittleEndianAndTakesWhatAShortFileHas) {
     EXPECT_EQ(ExpectedPasswordText(), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, StoredPassword,
-    ::testing::Values(StoredCase{QByteArray::fromHex("d204"), 1234, "1234"},
-                      StoredCase{QByteArray::fromHex("ffff"), 65535, "65535"},
-                      StoredCase{QByteArray::fromHex("0001"), 256, "256"},
-                      StoredCase{QByteArray(), 0, "0"},
-                      StoredCase{QByteArray::fromHex("07"), 7, "7"},
-                      StoredCase{QByteArray::fromHex("2a00ffff"), 42, "42"}));
+INSTANTIATE_TEST_SUITE_P(Files, StoredPassword,
+                         ::testing::Values(StoredCase{QByteArray::fromHex("d204"), 1234, "1234"},
+                                           StoredCase{QByteArray::fromHex("ffff"), 65535, "65535"},
+                                           StoredCase{QByteArray::fromHex("0001"), 256, "256"},
+                                           StoredCase{QByteArray(), 0, "0"},
+                                           StoredCase{QByteArray::fromHex("07"), 7, "7"},
+                                           StoredCase{QByteArray::fromHex("2a00ffff"), 42, "42"}));
 
 TEST(PasswordFile, WithoutAFileTheDefaultApplies) {
     TemporaryCurrentDirectory cwd;
