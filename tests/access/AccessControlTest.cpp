@@ -32,7 +32,7 @@ class StartupCheck : public ::testing::TestWithParam<StartupCase> {};
 
 TEST_P(StartupCheck, DecidesTheAccessLevel) {
     const StartupCase& c = GetParam();
-    TemporaryCurrentDirectory cwd;
+    ScratchDirectory cwd;
     if (c.file)
         writeRawFile(kFile, *c.file);
     FakeMessages messages;
@@ -84,7 +84,7 @@ protected:
         ChangePassword(model, messages, op);
     }
 
-    TemporaryCurrentDirectory cwd;
+    ScratchDirectory cwd;
     FakeMessages messages;
     TProgVilClass model;
     FakeOperator op;
@@ -184,7 +184,7 @@ TEST_F(PasswordChange, AnsweringNoLeavesCheckModeAndShowsNoDialog) {
 TEST_F(PasswordChange, AFailedWriteKeepsTheOldPasswordInForce) {
     writeRawFile(kFile, k1234);
     {
-        ReadOnlyCurrentDirectory readOnly;
+        ReadOnlyDirectory readOnly;
         change("55");
     }
     EXPECT_EQ(textsOf(messages).back(), "Файл не удается создать");

@@ -17,7 +17,7 @@ struct StoredCase {
 class StoredPassword : public ::testing::TestWithParam<StoredCase> {};
 
 TEST_P(StoredPassword, ReadsLittleEndianAndTakesWhatAShortFileHas) {
-    TemporaryCurrentDirectory cwd;
+    ScratchDirectory cwd;
     writeRawFile(kFile, GetParam().bytes);
     EXPECT_EQ(ReadPasswordFile(), GetParam().number);
     EXPECT_EQ(ExpectedPasswordText(), GetParam().text);
@@ -32,23 +32,27 @@ INSTANTIATE_TEST_SUITE_P(Files, StoredPassword,
                                            StoredCase{QByteArray::fromHex("2a00ffff"), 42, "42"}));
 
 TEST(PasswordFile, WithoutAFileTheDefaultApplies) {
-    TemporaryCurrentDirectory cwd;
+    ScratchDirectory cwd;
     EXPECT_FALSE(ReadPasswordFile().has_value());
     EXPECT_EQ(ExpectedPasswordText(), "7352");
 }
 
 TEST(PasswordFile, WritesTwoBytesLowFirstAndReplacesTheOldFile) {
-    TemporaryCurrentDirectory cwd;
+    ScratchDirectory cwd;
     writeRawFile(kFile, "old contents, longer than two bytes");
     ASSERT_TRUE(WritePasswordFile(0xA1B2));
     EXPECT_EQ(rawFile(kFile), QByteArray::fromHex("b2a1"));
 }
 
+// The old file itself stays writable: only a writer that goes through a new
+// file and a rename is stopped by the directory.
 TEST(PasswordFile, AWriteIntoAReadOnlyDirectoryFailsAndKeepsTheOldFile) {
-    TemporaryCurrentDirectory cwd;
+    ScratchDirectory cwd;
     writeRawFile(kFile, QByteArray::fromHex("d204"));
+    QFile::setPermissions(kFile, QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup |
+                                     QFile::WriteGroup | QFile::ReadOwner | QFile::WriteOwner);
     {
-        ReadOnlyCurrentDirectory readOnly;
+        ReadOnlyDirectory readOnly;
         EXPECT_FALSE(WritePasswordFile(1));
     }
     EXPECT_EQ(rawFile(kFile), QByteArray::fromHex("d204"));
@@ -56,7 +60,7 @@ TEST(PasswordFile, AWriteIntoAReadOnlyDirectoryFailsAndKeepsTheOldFile) {
 }
 
 TEST(PasswordFile, AWriteOverADirectoryFailsAndLeavesIt) {
-    TemporaryCurrentDirectory cwd;
+    ScratchDirectory cwd;
     ASSERT_TRUE(QDir().mkdir(kFile));
     EXPECT_FALSE(WritePasswordFile(1));
     EXPECT_TRUE(QFileInfo(kFile).isDir());

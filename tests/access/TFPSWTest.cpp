@@ -79,7 +79,7 @@ class RealDialog : public ::testing::Test {
 protected:
     RealDialog() : model(messages), dialog(model, messages), op(dialog, messages) {}
 
-    TemporaryCurrentDirectory cwd;
+    ScratchDirectory cwd;
     FakeMessages messages;
     TProgVilClass model;
     TFPSW dialog;
@@ -233,7 +233,7 @@ TEST(TFPSWLook, CaptionHintSizeAndField) {
 
 // The real message box appears above the modal password dialog.
 TEST(TFPSWLook, RefusedKeyShowsARealMessageBox) {
-    TemporaryCurrentDirectory cwd;
+    ScratchDirectory cwd;
     QtMessages messages;
     TProgVilClass model(messages);
     TFPSW dialog(model, messages);
