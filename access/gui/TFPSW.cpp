@@ -86,6 +86,8 @@ void TFPSW::showEvent(QShowEvent* event) {
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    // Whatever is still in the field is selected, so the next digit replaces it.
     Edit1->setFocus();
+    Edit1->selectAll();
     QDialog::showEvent(event);
 }
