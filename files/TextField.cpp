@@ -12,7 +12,9 @@ namespace {
 constexpr char kCodePage[] = "windows-1251";
 constexpr char kUnknownCharacter = '?';
 
-bool isControl(QChar c) { return c.unicode() < 0x20; }
+bool isControl(QChar c) {
+    return c.unicode() < 0x20;
+}
 
 // The text in the code page, one byte a character, or nothing when the code
 // page lacks one of its characters.
