@@ -1,24 +1,95 @@
 #pragma once
 
+#include "editor/SchemeCreation.h"
+#include "editor/SchemeView.h"
+#include "editor/SchemeWindow.h"
 #include "model/TProgVilClass.h"
+#include "ui/gui/LineEditField.h"
 #include "ui/gui/QtMessages.h"
 
 #include <QMainWindow>
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+class SchemeCanvas;
 class TFPSW;
 
-// The programmer's main window.
-class TForm1 : public QMainWindow {
+// The programmer's main window: the header strip and the scheme. It owns the
+// configuration model and its scheme view for the whole run; commands live in the
+// core classes and the window only wires its widgets to them.
+class TForm1 : public QMainWindow, public SchemeWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TProgVilClass& model() { return model_; }
+    SchemeView& schemeView() { return view_; }
+    SchemeCreation& schemeCreation() { return creation_; }
+    Messages& messages() { return messages_; }
+    SchemeCanvas& schemeCanvas() { return *canvas_; }
+    QScrollArea& scrollBox() { return *ScrollBox1; }
+
+    void scrollSchemeTo(int y);
+
+    // SchemeWindow
+    EntryField& firstCodeField() override { return edit1Field_; }
+    EntryField& secondCodeField() override { return edit2Field_; }
+    void showExecCode(int first, int second) override;
+    void selectLinkAddress(int index) override;
+    void selectDeviceNumber(int index) override;
+    void setCaption(const std::string& caption) override;
+    void setTimeDateEnabled(bool enabled) override;
+    bool externalAckDown() const override;
+    void syncScheme() override;
+    void scrollSchemeToTop() override;
+    void focusScheme() override;
+    void focusFirstControl() override;
+    void requestExit() override;
+
+    // Header controls, named as the window knows them.
+    QComboBox* CBoxUstr = nullptr;  // "Устр. №": device that exchanges go to
+    QComboBox* CBoxUstrZ = nullptr; // "Изм. № устр.": device number written into the scheme
+    QLineEdit* Edit1 = nullptr;     // first part of the execution code
+    QLineEdit* Edit2 = nullptr;     // second part
+    QPushButton* Button1 = nullptr; // "Задать конфигурацию"
+    QPushButton* Button2 = nullptr; // "Создать конфигурацию" (hidden)
+    QPushButton* Button3 = nullptr; // "Изменить  конфигурацию"
+    QComboBox* ComboBox1 = nullptr; // model list "Выбор конфигурации"
+    QToolButton* PVnKvit = nullptr; // external acknowledge
+    QPushButton* ButTimeDate = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Key preview: the window sees every key pressed in it before its controls do.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QtMessages messages_{this};
-    TProgVilClass model_{messages_};
-    TFPSW* FPSW = nullptr;
-    bool passwordChecked_ = false;
+    void FormCreate();
+    void FormShow();
+    bool FormKeyDown(int key);
+    void buildHeader(QWidget* strip);
+    void buildExecCodeFields(QWidget* strip);
+    void buildConfigurationControls(QWidget* strip);
+    void buildDeviceControls(QWidget* strip);
+    void buildScheme(QWidget* central);
+    void connectHeader();
+
+    QtMessages messages_;
+    TProgVilClass model_;
+    SchemeView view_;
+    SchemeCreation creation_;
+    SchemeCanvas* canvas_ = nullptr;
+    TFPSW* FPSW = nullptr;       // the password dialog
+    QLabel* LabUstrZ = nullptr;  // "Изм. № устр."
+    QLabel* LabVnKvit = nullptr; // "Вн. квит."
+    QLabel* LabConfig = nullptr; // "Выбор конфигурации"
+    LineEditField edit1Field_{Edit1};
+    LineEditField edit2Field_{Edit2};
+    bool shown_ = false;
 };

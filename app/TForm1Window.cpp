@@ -1,0 +1,38 @@
+// The main window as the load, save and transfer commands see it.
+#include "app/TForm1.h"
+
+#include "editor/gui/SchemeCanvas.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolButton>
+
+void TForm1::showExecCode(int first, int second) {
+    Edit1->setText(QString::number(first));
+    Edit2->setText(QString::number(second));
+}
+
+void TForm1::selectLinkAddress(int index) { CBoxUstr->setCurrentIndex(index); }
+
+void TForm1::selectDeviceNumber(int index) { CBoxUstrZ->setCurrentIndex(index); }
+
+void TForm1::setCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void TForm1::setTimeDateEnabled(bool enabled) { ButTimeDate->setEnabled(enabled); }
+
+bool TForm1::externalAckDown() const { return PVnKvit->isChecked(); }
+
+void TForm1::scrollSchemeToTop() {
+    syncScheme();
+    scrollSchemeTo(0);
+}
+
+void TForm1::focusScheme() { canvas_->setFocus(); }
+
+void TForm1::focusFirstControl() { CBoxUstr->setFocus(); }
+
+void TForm1::requestExit() { close(); }

@@ -1,0 +1,55 @@
+// Full repaint of the largest scheme (24-08, all 13 blocks) into a screen-sized image.
+// The ratio reported is against one frame at 60 Hz (16.7 ms): under 1 the repaint
+// fits a frame; the goal is under 4 ms, a quarter of a frame.
+#include "editor/SchemeView.h"
+#include "editor/gui/SchemePainter.h"
+#include "support/SampleSchemes.h"
+#include "ui/Messages.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentMessages : public Messages {
+public:
+    Answer show(const MessageBox& box) override { return box.defaultButton; }
+    void beep() override {}
+};
+
+constexpr double kFrameMs = 1000.0 / 60.0;
+
+void FullRepaint(benchmark::State& state) {
+    SilentMessages messages;
+    TProgVilClass model(messages);
+    SchemeView view(model);
+    BuildSampleScheme(model, view, messages, 24, 8, kFunctionBlocks);
+    const QRect area(0, 0, kSchemeWidth, view.schemeHeight());
+    QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        paintScheme(painter, view, 1.0, area);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    // Time of one repaint over the time of one frame (printed with an "s" suffix).
+    state.counters["of_frame"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * kFrameMs * 1e-3,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+} // namespace
+
+BENCHMARK(FullRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

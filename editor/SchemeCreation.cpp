@@ -1,0 +1,191 @@
+#include "editor/SchemeCreation.h"
+
+#include <algorithm>
+
+namespace {
+const QString kTenSpaces(10, QChar(' '));
+}
+
+void SchemeCreation::clearRows() {
+    for (int s = 0; s < kChannelSlots; ++s) {
+        model_.Included[s] = 0;
+        model_.Channels[s] = {};
+        Element& toggle = view_.at(Family::NOTVh, s);
+        toggle.visible = toggle.pressed = toggle.enabled = false;
+        Element& number = view_.at(Family::Panelvx, s);
+        number.visible = false;
+        number.back = colours::buttonFace;
+        number.tag = 0;
+        view_.at(Family::PText, s).visible = false;
+        view_.at(Family::PText, s).caption = kTenSpaces;
+        view_.at(Family::Sh, s).visible = view_.at(Family::S, s).visible = false;
+    }
+    for (int i = 0; i < kBlockInputs; ++i)
+        view_.HideBlockInput(i);
+    model_.PackInclusion();
+    for (int r = 0; r < kSchemeRows; ++r) {
+        view_.at(Family::PanelS, r).visible = false;
+        view_.at(Family::PanelS, r).tag = 0;
+        view_.at(Family::StN, r).caption = "00";
+        view_.at(Family::PanelZ, r).visible = false;
+        view_.at(Family::StZ, r).caption = "00";
+        view_.ShowRowOutputs(r, 0, 0, 0);
+        Element& line = view_.at(Family::Sm, r);
+        line.visible = false;
+        line.rect.w = view_.at(Family::Bus, ShVyh1).rect.x - line.rect.x + 1;
+    }
+}
+
+void SchemeCreation::clearOutputsAndBlocks() {
+    for (int j = 0; j < kOutputLines; ++j) {
+        Element& number = view_.at(Family::Panelvyx, j);
+        number.visible = false;
+        number.back = colours::buttonFace;
+        number.tag = 0;
+        view_.at(Family::PTextV, j).visible = false;
+        view_.at(Family::PTextV, j).caption = kTenSpaces;
+        view_.at(Family::Image, j).visible = view_.at(Family::Sv, j).visible = false;
+    }
+    for (int t : {TitleOutputsMr, TitleExtraInputs, TitleInputs, TitleOutputs, TitleMr1,
+                  TitleSignalling, TitleExtAckInput, TitleBlocks, TitleDelay, TitleMr2})
+        view_.at(Family::Title, t).visible = false;
+    view_.header.extAckVisible = false;
+    view_.header.deviceNumberVisible = false;
+    for (int b = 0; b < kFunctionBlocks; ++b) {
+        view_.at(Family::PanelF, b).back = colours::buttonFace;
+        view_.at(Family::PanelF, b).tag = 0;
+        for (Family f : {Family::PanelBl, Family::ShVyi, Family::ImaT_F})
+            view_.at(f, b).visible = false;
+        model_.FunctionBlocks[b] = {};
+    }
+    for (int bus = 0; bus < kBusCount; ++bus)
+        view_.at(Family::Bus, bus).visible = false;
+}
+
+void SchemeCreation::ClearScheme() {
+    model_.SelectedInput = -1;
+    model_.EditedOutput = -1;
+    model_.UsedFbCount = 0;
+    model_.SelectedFb = -1;
+    model_.InclusionBits = {};
+    clearRows();
+    clearOutputsAndBlocks();
+}
+
+void SchemeCreation::hideSchemeAndHeader() {
+    view_.header.deviceNumberVisible = false;
+    view_.header.extAckVisible = false;
+    for (int g = 0; g < kGroupCount; ++g)
+        view_.group(g).visible = false;
+    view_.group(PanDv).top = SchemeView::kSavedDvTop;
+    view_.group(PanFB).top = SchemeView::kSavedFbTop;
+}
+
+void SchemeCreation::CreateScheme() {
+    ClearScheme();
+    hideSchemeAndHeader();
+    model_.SchemeCreated = 0;
+    model_.ComputeLayout();
+    BuildScheme();
+    HeaderState& h = view_.header;
+    h.extAckDown = false;
+    h.extAckVisible = true;
+    h.extAckEnabled = model_.GetExtraInputCount() != 0 && model_.GetExecSecond() != 22;
+    h.deviceNumberVisible = true;
+    showTitles();
+    model_.SchemeCreated = 1;
+}
+
+void SchemeCreation::showTitles() {
+    view_.at(Family::Title, TitleMr1).visible = model_.GetMr1OutputCount() != 0;
+    view_.at(Family::Title, TitleMr2).visible = model_.GetMr2OutputCount() != 0;
+    view_.at(Family::Title, TitleBlocks).visible = true;
+    if (model_.GetInputCount() == 6)
+        view_.group(PanDv).top = view_.group(PanMvdi1).top + SchemeView::rowTop(6);
+    if (model_.GetOutputCode() != 0)
+        for (int t : {TitleOutputsMr, TitleExtraInputs, TitleSignalling, TitleOutputs, TitleDelay})
+            view_.at(Family::Title, t).visible = true;
+    view_.at(Family::Title, TitleInputs).visible = true;
+}
+
+void SchemeCreation::BuildScheme() {
+    // Clamped to the tables, whatever code reached the layout.
+    const int n = std::clamp(model_.GetInputCount(), 0, 24);
+    const int e = std::clamp(model_.GetExtraInputCount(), 0, 8);
+    auto showInput = [&](int slot, int number) {
+        view_.at(Family::Panelvx, slot).caption = QString::number(number);
+        view_.at(Family::Panelvx, slot).visible = true;
+        view_.at(Family::PText, slot).caption = kTenSpaces;
+        view_.at(Family::PText, slot).visible = true;
+        view_.at(Family::NOTVh, slot).visible = true;
+        view_.at(Family::NOTVh, slot).enabled = false;
+    };
+    for (int s = 0; s < n; ++s)
+        showInput(s, s + 1);
+    auto showOutputs = [&](int firstLine, int count) {
+        for (int i = 0; i < std::clamp(count, 0, 8); ++i) {
+            view_.at(Family::Panelvyx, firstLine + i).caption = QString::number(i + 1);
+            view_.at(Family::Panelvyx, firstLine + i).visible = true;
+            view_.at(Family::PTextV, firstLine + i).caption = kTenSpaces;
+            view_.at(Family::PTextV, firstLine + i).visible = true;
+        }
+    };
+    showOutputs(0, model_.GetMr1OutputCount());
+    showOutputs(8, model_.GetMr2OutputCount());
+    for (int j = 0; j < e; ++j)
+        showInput(24 + j, n + 1 + j);
+
+    view_.group(PanMvdi1).visible = true;
+    view_.group(PanMvdi2).visible = n == 24;
+    SchemeGroup& dv = view_.group(PanDv);
+    SchemeGroup& fb = view_.group(PanFB);
+    if (n == 12 && e != 0)
+        dv.top = view_.group(PanMvdi2).top;
+    else if (n == 6)
+        dv.top = view_.group(PanMvdi1).top + SchemeView::rowTop(6);
+    else if (n == 24)
+        dv.top = SchemeView::kSavedDvTop;
+    const int lastMain = std::min(n, 12) - 1;
+    view_.group(PanMvdi1).height =
+        lastMain < 0 ? SchemeView::rowTop(0) : view_.at(Family::Panelvx, lastMain).rect.bottom();
+    if (e != 0) {
+        dv.visible = true;
+        dv.height = e * kRowStep;
+        fb.top = dv.top + e * kRowStep;
+    } else if (n == 12) {
+        fb.top = view_.group(PanMvdi2).top;
+    } else if (n == 24) {
+        fb.top = dv.top;
+    }
+}
+
+void SchemeCreation::LoadImage() {
+    model_.UnpackImage();
+    model_.ShowRecords(TProgVilClass::RecordKind::Channels, view_);
+    model_.ShowRecords(TProgVilClass::RecordKind::FunctionBlocks, view_);
+    view_.RefreshRowLines();
+    view_.RefreshOutputWiring();
+    view_.RefreshBlockWiring();
+}
+
+void SchemeCreation::ChangeConfiguration() {
+    ClearScheme();
+    hideSchemeAndHeader();
+    model_.SchemeCreated = 0;
+    view_.header.modelListVisible = true;
+}
+
+void SchemeCreation::ModelChosen() {
+    view_.header.modelListVisible = false;
+    view_.header.setConfigVisible = false;
+}
+
+bool SchemeCreation::PromptCreateScheme() {
+    MessageBox question{"Схема не создана. Будете создавать?", "Подтвердите", MessageIcon::Question,
+                        MessageButtons::YesNo, Answer::Yes};
+    if (messages_.show(question) != Answer::Yes)
+        return true;
+    if (model_.AccessLevel != 1)
+        messages_.show(MessageBox{"Ваш уровень доступа не позволяет создавать схему", kAppTitle});
+    return false;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "editor/SchemeView.h"
+#include "model/TProgVilClass.h"
+#include "ui/Messages.h"
+
+// Emptying, creating and laying out a scheme for the current execution code, and the
+// change-configuration command that clears it and offers the device model list.
+class SchemeCreation {
+public:
+    SchemeCreation(TProgVilClass& model, SchemeView& view, Messages& messages)
+        : model_(model), view_(view), messages_(messages) {}
+
+    void ClearScheme();
+    // "Создать конфигурацию": an empty scheme for ExecFirst/ExecSecond.
+    void CreateScheme();
+    void BuildScheme();
+    // After a device read or file open has put an image into ImageBuffer and run
+    // CreateScheme: unpack it, draw every record and recompute the wiring.
+    void LoadImage();
+    // Button1 "Задать конфигурацию" and Button3 "Изменить  конфигурацию".
+    void ChangeConfiguration();
+    // A row of the model list was chosen: the list, its caption and Button1 go away.
+    void ModelChosen();
+    // Asked while no scheme exists; true means the operator declined and the program
+    // should be left (the caller runs the exit command).
+    bool PromptCreateScheme();
+
+private:
+    void clearRows();
+    void clearOutputsAndBlocks();
+    void hideSchemeAndHeader();
+    void showTitles();
+
+    TProgVilClass& model_;
+    SchemeView& view_;
+    Messages& messages_;
+};

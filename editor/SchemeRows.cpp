@@ -1,0 +1,137 @@
+// The display of one scheme row from its record: signalling, delay, outputs, and the
+// block pictures. Used by the load pass and by the editing commands.
+#include "editor/SchemeView.h"
+
+namespace {
+
+QString outputList(int mask, int outputCount) {
+    QString list;
+    for (int i = 0; i < outputCount && i < 8; ++i)
+        if (mask & (1 << i))
+            list += QString::number(i + 1) + ",";
+    return list;
+}
+
+} // namespace
+
+void SchemeView::ShowRowSignalling(int row, int typeBits, int cell) {
+    static const char* const kCaptions[] = {"", "пред.", "авар.", "инд."};
+    static const Rgb kColours[] = {colours::gray, colours::yellow, colours::red, colours::lime};
+    const int type = (typeBits >> 6) & 3;
+    Element& panel = at(Family::PanelS, row);
+    Element& number = at(Family::StN, row);
+    if (type != 0) {
+        panel.caption = kCaptions[type];
+        number.back = kColours[type];
+    }
+    panel.visible = true;
+    number.visible = true;
+    number.caption = QString::number(cell);
+}
+
+void SchemeView::ShowRowDelay(int row, int delayByte) {
+    const int units = delayByte & 0x3F;
+    if (units == 0)
+        return;
+    at(Family::StZ, row).caption = QString::number(units * ((delayByte & 0x40) ? 10 : 1));
+    at(Family::StZ, row).visible = true;
+    at(Family::PanelZ, row).visible = true;
+}
+
+void SchemeView::ShowRowOutputs(int row, int mr1Mask, int mr2Mask, int interlock) {
+    at(Family::StB, row).visible = interlock != 0;
+    struct Module {
+        Family marker, list;
+        const char* digit;
+        const char* hint;
+        int mask, outputs;
+    };
+    const Module modules[] = {
+        {Family::StMRI, Family::StM, "1", "Выходы МР №1:", mr1Mask, model_.GetMr1OutputCount()},
+        {Family::StMRII, Family::StMM, "2", "Выходы МР №2:", mr2Mask, model_.GetMr2OutputCount()}};
+    for (const Module& m : modules) {
+        Element& marker = at(m.marker, row);
+        Element& list = at(m.list, row);
+        marker.visible = list.visible = false;
+        marker.caption = list.caption = QString();
+        marker.hint = list.hint = m.hint;
+        if (m.mask != 0 && m.outputs != 0) {
+            const QString numbers = outputList(m.mask, m.outputs);
+            marker.caption = m.digit;
+            marker.hint += numbers;
+            list.hint += numbers;
+            list.caption = numbers;
+            marker.visible = list.visible = true;
+        }
+    }
+    at(Family::PanelV, row).visible = mr1Mask != 0 || mr2Mask != 0;
+}
+
+void SchemeView::showContact(int row, bool down, bool enable) {
+    Element& toggle = at(Family::NOTVh, row);
+    toggle.pressed = down;
+    if (enable)
+        toggle.enabled = true;
+}
+
+void SchemeView::showRow(int row, const ChannelRecord& record) {
+    if (record[0] & 0xC0)
+        ShowRowSignalling(row, record[0] & 0xC0, record[0] & 0x1F);
+    ShowRowDelay(row, record[3]);
+    ShowRowOutputs(row, record[1], record[2], record[3] & 0x80);
+}
+
+void SchemeView::showBlock(int block, const FbRecord& record) {
+    const int type = record[0] & 0x0F;
+    const int source = type <= 2 ? ImaAnd : (type <= 4 ? ImaOr : ImaGist);
+    at(Family::ImaF, block).picture = at(Family::Source, source).picture;
+    at(Family::ImaF, block).visible = true;
+    at(Family::PanelF, block).visible = true;
+    at(Family::ShVyi, block).visible = type == 2 || type == 4;
+    for (int k = 0; k < 4; ++k)
+        ShowBlockInput(4 * block + k, record[1 + k]);
+    at(Family::PanelBl, block).visible = true;
+}
+
+void SchemeView::ShowBlockInput(int input, std::uint8_t inputByte) {
+    const int number = inputByte & 0x3F;
+    if (number == 0) {
+        HideBlockInput(input);
+        at(Family::StIV, input).caption = QString();
+        at(Family::StNV, input).caption = "0";
+        return;
+    }
+    at(Family::ShVi, input).visible = (inputByte & 0x80) == 0;
+    at(Family::StIV, input).caption = (inputByte & 0x40) ? "фб" : "усо";
+    at(Family::StNV, input).caption = QString::number(number);
+    at(Family::StNV, input).visible = true;
+    at(Family::StIV, input).visible = true;
+    at(Family::Sf, input).visible = true;
+}
+
+void SchemeView::HideBlockInput(int input) {
+    for (Family f : {Family::Sf, Family::StIV, Family::StNV, Family::ShVi})
+        at(f, input).visible = false;
+}
+
+void SchemeView::showBlockTimer(int block, int delayType) {
+    Element& timer = at(Family::ImaT_F, block);
+    timer.picture = at(Family::Source, delayType == 0 ? ImaT_Cut : ImaT_ShutDown).picture;
+    timer.visible = true;
+}
+
+int SchemeView::ExternalAckRow() const {
+    const int last = model_.GetChannelCount() - 1;
+    return last < 0 ? -1 : model_.SlotOfImageIndex(last);
+}
+
+void SchemeView::ShowExternalAck(bool on) {
+    header.extAckDown = on;
+    Element& label = at(Family::Title, TitleExtAckInput);
+    const int row = ExternalAckRow();
+    label.visible = on && row >= 0 && row < kChannelSlots;
+    if (label.visible) {
+        label.group = groupOfRow(row);
+        label.rect.y = rowTop(row) + 12;
+    }
+}

@@ -1,0 +1,227 @@
+#pragma once
+
+#include "model/TProgVilClass.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// Element families of the scheme, in the order the canvas paints them (lines first,
+// panels over them, the marks inside the panels last).
+enum class Family : int {
+    Bus,      // the eight vertical buses, BusIndex
+    Sm,       // row line, rows 0..44
+    S,        // feed stub of a slot, rows 0..31
+    Sh,       // feed dot of a slot, rows 0..31
+    Sv,       // output connector, lines 0..15
+    Image,    // relay picture, lines 0..15
+    Sf,       // block input line, inputs 0..51
+    SFv,      // cross-link, horizontal part, blocks 0..12
+    SFvv,     // cross-link, vertical part, blocks 0..12
+    NOTVh,    // contact toggle, rows 0..31
+    PText,    // input name, rows 0..31
+    Panelvx,  // input number, rows 0..31 (PanelDvx for 24..31)
+    PanelS,   // signalling element, rows 0..44 (PanelFS for 32..44)
+    StN,      // light-panel cell number, rows 0..44
+    PanelZ,   // delay element, rows 0..44
+    StZ,      // delay value, rows 0..44
+    PanelV,   // outputs element, rows 0..44
+    StMRI,    // "1", rows 0..44
+    StM,      // outputs of МР №1, rows 0..44
+    StMRII,   // "2", rows 0..44
+    StMM,     // outputs of МР №2, rows 0..44
+    StB,      // interlock mark, rows 0..44
+    Panelvyx, // output number, lines 0..15
+    PTextV,   // output name, lines 0..15
+    PanelBl,  // block body, blocks 0..12
+    PanelF,   // block number, blocks 0..12
+    ImaF,     // block type picture, blocks 0..12
+    ShVyi,    // block output inversion circle, blocks 0..12
+    StIV,     // source kind of a block input, inputs 0..51
+    StNV,     // source number of a block input, inputs 0..51
+    ShVi,     // inversion circle of a block input, inputs 0..51
+    ImaT_F,   // timer picture of a block, blocks 0..12
+    Title,    // title labels, TitleIndex
+    Source,   // hidden picture sources, SourceIndex
+    Count
+};
+inline constexpr int kFamilyCount = static_cast<int>(Family::Count);
+
+enum GroupIndex { PanMvdi1, PanMvdi2, PanDv, PanFB, kGroupCount };
+enum BusIndex { ShVh1, ShVh2, ShDv, ShFB, ShVyh1, ShVyh2, ShDVyh, ShFBVyh, kBusCount };
+enum TitleIndex {
+    TitleInputs,      // "Входы МВДИ"
+    TitleSignalling,  // "Сигнализация            "
+    TitleDelay,       // "Задержка,с"
+    TitleOutputs,     // "Выходы"
+    TitleOutputsMr,   // "Выходы МР"
+    TitleMr1,         // "МР №1"
+    TitleMr2,         // "МР №2"
+    TitleExtraInputs, // "Дискретные входы МР"
+    TitleBlocks,      // "Функциональные блоки"
+    TitleExtAckInput, // "Вход внеш. квитир. " (Label13), moves to the acknowledge row
+    kTitleCount
+};
+enum SourceIndex {
+    ImaAnd,
+    ImaOr,
+    ImaGist,
+    ImaT_Cut,
+    ImaT_ShutDown,
+    ImaKontR,
+    ImaKontZ,
+    ImaClear,
+    kSourceCount
+};
+
+enum class Picture { None, And, Or, Hysteresis, OnDelay, Pulse, ContactOpen, ContactClosed, Relay };
+
+inline constexpr int kSchemeRows = 45;
+inline constexpr int kOutputLines = 16;
+inline constexpr int kBlockInputs = 4 * kFunctionBlocks;
+inline constexpr int kSchemeWidth = 800;
+inline constexpr int kRowStep = 32;
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+namespace colours {
+inline constexpr Rgb black{0, 0, 0};
+inline constexpr Rgb white{255, 255, 255};
+inline constexpr Rgb olive{128, 128, 0};
+inline constexpr Rgb maroon{128, 0, 0};
+inline constexpr Rgb silver{192, 192, 192};
+inline constexpr Rgb aqua{0, 255, 255};
+inline constexpr Rgb blue{0, 0, 255};
+inline constexpr Rgb navy{0, 0, 128};
+inline constexpr Rgb gray{128, 128, 128};
+inline constexpr Rgb buttonFace{240, 240, 240};
+inline constexpr Rgb yellow{255, 255, 0};
+inline constexpr Rgb red{255, 0, 0};
+inline constexpr Rgb lime{0, 255, 0};
+} // namespace colours
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+    int right() const { return x + w; }
+    int bottom() const { return y + h; }
+    bool contains(int px, int py) const { return px >= x && px < x + w && py >= y && py < y + h; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct ElementRef {
+    Family family = Family::Count;
+    int index = -1;
+    friend bool operator==(const ElementRef&, const ElementRef&) = default;
+};
+
+// One element of the scheme: what a control of the window would hold.
+struct Element {
+    int group = PanMvdi1;
+    Rect rect; // inside its group
+    bool visible = false;
+    QString caption;
+    Rgb text = colours::black;
+    Rgb back = colours::buttonFace;
+    bool bold = false;
+    bool enabled = true;
+    bool pressed = false;
+    QString hint;
+    int tag = 0;
+    Picture picture = Picture::None;
+    std::optional<ElementRef> parent; // drawn only while the parent is visible
+};
+
+struct SchemeGroup {
+    int top = 0;
+    int height = 0;
+    bool visible = false;
+};
+
+// Header controls whose state follows the scheme; the window copies it to its widgets.
+struct HeaderState {
+    bool deviceNumberVisible = false; // "Изм. № устр." and CBoxUstrZ
+    bool extAckVisible = false;       // PVnKvit and its caption "Вн. квит."
+    bool extAckEnabled = false;
+    bool extAckDown = false;
+    bool modelListVisible = false; // "Выбор конфигурации" and ComboBox1
+    bool setConfigVisible = false; // Button1 "Задать конфигурацию"
+};
+
+// The whole scheme as plain data. Commands and the refresh operations change only this;
+// the canvas paints it and the printout draws it.
+class SchemeView : public RecordDisplay {
+public:
+    // Design-time tops of the movable groups; building a scheme starts from them.
+    static constexpr int kSavedDvTop = 799;
+    static constexpr int kSavedFbTop = 1073;
+
+    explicit SchemeView(const TProgVilClass& model);
+
+    Element& at(Family family, int index);
+    const Element& at(Family family, int index) const;
+    int count(Family family) const;
+    SchemeGroup& group(int g) { return groups_[g]; }
+    const SchemeGroup& group(int g) const { return groups_[g]; }
+    HeaderState header;
+
+    // Rectangle in scheme coordinates (group top added).
+    Rect absoluteRect(Family family, int index) const;
+    // Visible itself, in a visible group, and (for marks inside a panel) its panel visible.
+    bool shown(Family family, int index) const;
+    // The topmost shown element under a point of the scheme; picture sources never.
+    std::optional<ElementRef> elementAt(int x, int y) const;
+    // Bottom of the last visible group in the order PanMvdi1, PanMvdi2, PanDv, PanFB.
+    int schemeHeight() const;
+
+    // --- row display
+    void ShowRowSignalling(int row, int typeBits, int cell);
+    void ShowRowOutputs(int row, int mr1Mask, int mr2Mask, int interlock);
+    void ShowRowDelay(int row, int delayByte);
+    void ShowBlockInput(int input, std::uint8_t inputByte);
+    void HideBlockInput(int input);
+    // Button down/up and the "Вход внеш. квитир. " label at the acknowledge row.
+    void ShowExternalAck(bool on);
+    // Slot of the external-acknowledge input (the last channel).
+    int ExternalAckRow() const;
+
+    // RecordDisplay: the drawing half of ShowRecords.
+    void showContact(int row, bool down, bool enable) override;
+    void showRow(int row, const ChannelRecord& record) override;
+    void showBlock(int block, const FbRecord& record) override;
+    void showBlockTimer(int block, int delayType) override;
+
+    // --- wiring, recomputed from the records
+    void RefreshBlockWiring();
+    void RefreshOutputWiring();
+    void RefreshRowLines();
+
+    // Top of a scheme row's panels and of an output line inside their groups.
+    static int rowTop(int row);
+    static int lineTop(int line);
+    static int groupOfRow(int row);
+    static int groupOfLine(int line);
+
+    const TProgVilClass& model() const { return model_; }
+
+private:
+    void buildRows();
+    void buildOutputLines();
+    void buildBlocks();
+    void buildGroupsBusesTitles();
+    Element& add(Family family, int group, Rect rect);
+    int rowLineEnd(int row) const;
+    void setRowLineEnd(int row, int targetX);
+    void refreshInputBuses(const std::array<bool, kChannelSlots>& slotFeeds);
+    void refreshBlockLines(const std::array<bool, kFunctionBlocks>& blockFeeds);
+    std::array<bool, kOutputLines> usedOutputs() const;
+    void refreshOutputBuses(const std::array<bool, kOutputLines>& used);
+
+    const TProgVilClass& model_;
+    std::array<std::vector<Element>, kFamilyCount> families_;
+    std::array<SchemeGroup, kGroupCount> groups_{};
+};

@@ -1,0 +1,210 @@
+// The three refresh operations: which lines, stubs and buses the records call for.
+#include "editor/SchemeView.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kLineOffset = 15; // a row's line runs this far below the row's top
+constexpr int kLineHeight = 3;
+
+bool blockInUse(const TProgVilClass& m, int b) {
+    return (m.FunctionBlocks[b][0] & 0x07) != 0;
+}
+
+} // namespace
+
+void SchemeView::setRowLineEnd(int row, int targetX) {
+    Element& line = at(Family::Sm, row);
+    line.rect.w = targetX - line.rect.x + 1;
+    line.visible = true;
+}
+
+// Where A5 lets a row line end; -1 when nothing on the row calls for one.
+int SchemeView::rowLineEnd(int row) const {
+    if (at(Family::PanelV, row).visible)
+        return at(Family::Bus, ShVyh1).rect.x;
+    if (row >= 32 && at(Family::SFvv, row - 32).visible)
+        return at(Family::SFvv, row - 32).rect.x;
+    if (at(Family::PanelZ, row).visible)
+        return at(Family::PanelZ, row).rect.x;
+    if (at(Family::PanelS, row).visible)
+        return at(Family::PanelS, row).rect.x;
+    return -1;
+}
+
+void SchemeView::RefreshRowLines() {
+    for (int r = 0; r < kSchemeRows; ++r) {
+        const int end = rowLineEnd(r);
+        if (end < 0)
+            at(Family::Sm, r).visible = false;
+        else
+            setRowLineEnd(r, end);
+    }
+}
+
+void SchemeView::RefreshBlockWiring() {
+    std::array<bool, kChannelSlots> slotFeeds{};
+    std::array<bool, kFunctionBlocks> blockFeeds{};
+    const int channels = model_.GetInputCount() + model_.GetExtraInputCount();
+    int lastUsed = -1;
+    for (int b = 0; b < kFunctionBlocks; ++b) {
+        if (blockInUse(model_, b))
+            lastUsed = b;
+        for (int k = 1; k <= 4; ++k) {
+            const int in = model_.FunctionBlocks[b][k];
+            const int n = in & 0x3F;
+            if (in & 0x40) {
+                if (n >= 1 && n <= kFunctionBlocks)
+                    blockFeeds[n - 1] = true;
+            } else if (n >= 1 && n <= channels) {
+                const int slot = model_.SlotOfImageIndex(n - 1);
+                if (slot >= 0 && slot < kChannelSlots)
+                    slotFeeds[slot] = true;
+            }
+        }
+    }
+    for (int s = 0; s < kChannelSlots; ++s)
+        at(Family::S, s).visible = at(Family::Sh, s).visible = slotFeeds[s];
+    refreshInputBuses(slotFeeds);
+    refreshBlockLines(blockFeeds);
+
+    if (model_.UsedFbCount == 0 || lastUsed < 0) {
+        groups_[PanFB].visible = false;
+        for (int bus : {ShVh1, ShVh2, ShDv, ShFB, ShFBVyh})
+            at(Family::Bus, bus).visible = false;
+        return;
+    }
+    const int crossTop = at(Family::SFv, lastUsed).rect.y;
+    groups_[PanFB].height = crossTop + 6;
+    groups_[PanFB].visible = true;
+    Element& fbBus = at(Family::Bus, ShFB);
+    fbBus.rect.h = crossTop + 2;
+    fbBus.visible = true;
+}
+
+void SchemeView::refreshInputBuses(const std::array<bool, kChannelSlots>& slotFeeds) {
+    // Topmost fed row of a group, or -1.
+    auto topmost = [&](int first, int last) {
+        for (int r = first; r <= last; ++r)
+            if (slotFeeds[r])
+                return r;
+        return -1;
+    };
+    auto show = [&](int bus, int top) {
+        Element& e = at(Family::Bus, bus);
+        e.rect.y = top;
+        e.rect.h = std::max(0, groups_[e.group].height - top);
+        e.visible = true;
+    };
+    for (int bus : {ShVh1, ShVh2, ShDv, ShFB})
+        at(Family::Bus, bus).visible = false;
+    if (int r = topmost(0, 11); r >= 0) {
+        show(ShVh1, rowTop(r) + kLineOffset);
+        show(ShVh2, 0);
+        show(ShDv, 0);
+        at(Family::Bus, ShFB).visible = true;
+    }
+    if (int r = topmost(12, 23); r >= 0) {
+        show(ShVh2, at(Family::Bus, ShVh1).visible ? 0 : rowTop(r) + kLineOffset);
+        show(ShDv, 0);
+        at(Family::Bus, ShFB).visible = true;
+    }
+    if (int r = topmost(24, 31); r >= 0) {
+        show(ShDv, at(Family::Bus, ShVh2).visible ? 0 : rowTop(r) + kLineOffset);
+        at(Family::Bus, ShFB).visible = true;
+    }
+}
+
+void SchemeView::refreshBlockLines(const std::array<bool, kFunctionBlocks>& blockFeeds) {
+    for (int b = 0; b < kFunctionBlocks; ++b) {
+        const int row = 32 + b;
+        const bool outputs = at(Family::PanelV, row).visible;
+        at(Family::SFv, b).visible = at(Family::SFvv, b).visible = blockFeeds[b];
+        if (blockFeeds[b]) {
+            setRowLineEnd(row,
+                          outputs ? at(Family::Bus, ShFBVyh).rect.x : at(Family::SFvv, b).rect.x);
+        } else if (outputs) {
+            setRowLineEnd(row, at(Family::Bus, ShFBVyh).rect.x);
+        } else if (at(Family::PanelS, row).visible) {
+            // The signalling element wins over the delay element here.
+            setRowLineEnd(row, at(Family::PanelS, row).rect.x);
+        } else if (at(Family::PanelZ, row).visible) {
+            setRowLineEnd(row, at(Family::PanelZ, row).rect.x);
+        } else {
+            at(Family::Sm, row).visible = false;
+        }
+    }
+}
+
+std::array<bool, kOutputLines> SchemeView::usedOutputs() const {
+    std::array<bool, kOutputLines> used{};
+    // Only the first eight block records mark outputs, as the device's own tables do.
+    constexpr int kBlocksMarkingOutputs = 8;
+    auto mark = [&](int mr1, int mr2) {
+        for (int j = 0; j < 8; ++j) {
+            if (j < model_.GetMr1OutputCount() && (mr1 & (1 << j)))
+                used[j] = true;
+            if (j < model_.GetMr2OutputCount() && (mr2 & (1 << j)))
+                used[8 + j] = true;
+        }
+    };
+    for (const ChannelRecord& c : model_.Channels)
+        mark(c[1], c[2]);
+    for (int b = 0; b < kBlocksMarkingOutputs; ++b)
+        mark(model_.FunctionBlocks[b][6], model_.FunctionBlocks[b][7]);
+    return used;
+}
+
+void SchemeView::RefreshOutputWiring() {
+    const std::array<bool, kOutputLines> used = usedOutputs();
+    for (int j = 0; j < 8; ++j) {
+        for (int line : {j, 8 + j}) {
+            const int outputs = line < 8 ? model_.GetMr1OutputCount() : model_.GetMr2OutputCount();
+            if (line % 8 < outputs)
+                at(Family::Sv, line).visible = at(Family::Image, line).visible = used[line];
+        }
+    }
+    refreshOutputBuses(used);
+}
+
+void SchemeView::refreshOutputBuses(const std::array<bool, kOutputLines>& used) {
+    struct Span {
+        int top = -1, bottom = -1;
+        void add(int y) {
+            top = top < 0 ? y : std::min(top, y);
+            bottom = std::max(bottom, y + kLineHeight);
+        }
+    };
+    std::array<Span, kGroupCount> spans{};
+    for (int r = 0; r < kSchemeRows; ++r)
+        if (at(Family::PanelV, r).visible)
+            spans[groupOfRow(r)].add(rowTop(r) + kLineOffset);
+    for (int j = 0; j < kOutputLines; ++j)
+        if (used[j] && at(Family::Sv, j).visible)
+            spans[groupOfLine(j)].add(lineTop(j) + kLineOffset);
+    if (spans[PanFB].top >= 0)
+        spans[PanFB].top = 0;
+
+    // Groups that exist for the current dimensions, top to bottom.
+    const bool exists[kGroupCount] = {true, model_.GetInputCount() == 24,
+                                      model_.GetExtraInputCount() > 0, model_.UsedFbCount > 0};
+    int first = -1, last = -1;
+    for (int g = 0; g < kGroupCount; ++g) {
+        at(Family::Bus, ShVyh1 + g).visible = false;
+        if (exists[g] && spans[g].top >= 0) {
+            first = first < 0 ? g : first;
+            last = g;
+        }
+    }
+    for (int g = std::max(first, 0); first >= 0 && g <= last; ++g) {
+        if (!exists[g])
+            continue;
+        const int top = g == first ? spans[g].top : 0;
+        const int bottom = g == last ? spans[g].bottom : groups_[g].height;
+        Element& bus = at(Family::Bus, ShVyh1 + g);
+        bus.rect.y = top;
+        bus.rect.h = std::max(0, bottom - top);
+        bus.visible = true;
+    }
+}

@@ -1,0 +1,49 @@
+#include "editor/gui/SchemeCanvas.h"
+
+#include "editor/gui/SchemePainter.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+SchemeCanvas::SchemeCanvas(const SchemeView& view, QWidget* parent) : QWidget(parent), view_(view) {
+    setObjectName("SchemeCanvas");
+    setFocusPolicy(Qt::StrongFocus);
+    updateSize();
+}
+
+void SchemeCanvas::updateSize() {
+    setFixedSize(kSchemeWidth, std::max(view_.schemeHeight(), 1));
+    update();
+}
+
+QImage SchemeCanvas::render(double scale) const {
+    const QRect area(0, 0, kSchemeWidth, std::max(view_.schemeHeight(), 1));
+    QImage image(area.size() * scale, QImage::Format_RGB32);
+    image.fill(palette().color(QPalette::Window));
+    QPainter painter(&image);
+    paintScheme(painter, view_, scale, area);
+    return image;
+}
+
+void SchemeCanvas::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.translate(event->rect().topLeft());
+    paintScheme(painter, view_, 1.0, event->rect());
+}
+
+void SchemeCanvas::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    pressed_ = view_.elementAt(at.x(), at.y());
+    if (pressed_)
+        emit elementPressed(*pressed_);
+}
+
+void SchemeCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const std::optional<ElementRef> released = view_.elementAt(at.x(), at.y());
+    if (pressed_ && released == pressed_)
+        emit elementClicked(*released);
+    pressed_.reset();
+}

@@ -1,0 +1,128 @@
+#include "app/TForm1.h"
+#include "editor/gui/SchemeCanvas.h"
+#include "support/SampleSchemes.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+// The window is never shown here: its first showing runs the start-up checks.
+namespace {
+
+QLabel* labelWithText(const TForm1& form, const QString& text) {
+    for (QLabel* l : form.findChildren<QLabel*>())
+        if (l->text() == text)
+            return l;
+    return nullptr;
+}
+
+TEST(TForm1Header, StartsWithTheFixedControls) {
+    TForm1 form;
+    EXPECT_EQ(form.CBoxUstr->count(), 31);
+    EXPECT_EQ(form.CBoxUstr->itemText(30), "31");
+    EXPECT_EQ(form.CBoxUstr->currentText(), "1");
+    EXPECT_EQ(form.CBoxUstrZ->currentText(), "1");
+    EXPECT_EQ(form.model().LinkAddressIndex, 0);
+    EXPECT_EQ(form.model().DeviceNumberIndex, 0);
+    for (QLineEdit* edit : {form.Edit1, form.Edit2}) {
+        EXPECT_EQ(edit->text(), "00");
+        EXPECT_FALSE(edit->isEnabled());
+        EXPECT_EQ(edit->maxLength(), 2);
+        EXPECT_EQ(edit->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::red));
+    }
+    EXPECT_EQ(form.Edit1->toolTip(), "1-я часть кода исполнения");
+    EXPECT_EQ(form.Edit2->toolTip(), "2-я часть кода исполнения");
+    EXPECT_TRUE(form.Button3->isVisibleTo(&form));
+    EXPECT_EQ(form.Button3->text(), "Изменить  конфигурацию");
+    EXPECT_FALSE(form.Button1->isVisibleTo(&form));
+    EXPECT_FALSE(form.Button2->isVisibleTo(&form));
+    EXPECT_FALSE(form.ComboBox1->isVisibleTo(&form));
+    EXPECT_EQ(form.ComboBox1->count(), 11);
+    EXPECT_EQ(form.ComboBox1->itemText(8), "ВИЛ-3-2408 К");
+    EXPECT_FALSE(form.CBoxUstrZ->isVisibleTo(&form));
+    EXPECT_FALSE(form.PVnKvit->isVisibleTo(&form));
+    EXPECT_FALSE(form.ButTimeDate->isEnabled());
+    ASSERT_NE(labelWithText(form, " Исполнение"), nullptr);
+    EXPECT_TRUE(labelWithText(form, "Устр. №")->isVisibleTo(&form));
+    EXPECT_EQ(form.ScrollBox1->geometry(), QRect(4, 77, 825, 553));
+    EXPECT_EQ(form.ScrollBox1->verticalScrollBar()->singleStep(), 32);
+    EXPECT_EQ(form.schemeView().schemeHeight(), 0); // no scheme, every group hidden
+}
+
+TEST(TForm1Header, DeviceSelectorsSetTheIndexes) {
+    TForm1 form;
+    form.CBoxUstr->setCurrentIndex(4);
+    emit form.CBoxUstr->activated(4);
+    form.CBoxUstrZ->setCurrentIndex(30);
+    emit form.CBoxUstrZ->activated(30);
+    EXPECT_EQ(form.model().LinkAddressIndex, 4);
+    EXPECT_EQ(form.model().DeviceNumberIndex, 30);
+}
+
+TEST(TForm1Header, CreatedSchemeShowsItsHeaderControls) {
+    TForm1 form;
+    form.model().SetExecFirst(6);
+    form.model().SetExecSecond(4);
+    form.Button2->click();
+    EXPECT_TRUE(form.CBoxUstrZ->isVisibleTo(&form));
+    EXPECT_TRUE(labelWithText(form, "Изм. № устр.")->isVisibleTo(&form));
+    EXPECT_TRUE(form.PVnKvit->isVisibleTo(&form));
+    EXPECT_TRUE(form.PVnKvit->isEnabled());
+    EXPECT_FALSE(form.PVnKvit->isChecked());
+    EXPECT_TRUE(labelWithText(form, "Вн. квит.")->isVisibleTo(&form));
+    EXPECT_EQ(form.schemeCanvas().height(), form.schemeView().schemeHeight());
+
+    form.Button3->click();
+    EXPECT_FALSE(form.PVnKvit->isVisibleTo(&form));
+    EXPECT_TRUE(form.ComboBox1->isVisibleTo(&form));
+    EXPECT_TRUE(labelWithText(form, "Выбор конфигурации")->isVisibleTo(&form));
+    EXPECT_EQ(form.model().SchemeCreated, 0);
+    form.ComboBox1->setCurrentIndex(3);
+    emit form.ComboBox1->activated(3);
+    EXPECT_FALSE(form.ComboBox1->isVisibleTo(&form));
+}
+
+TEST(TForm1Picture, WholeWindowWithASampleScheme) {
+    TForm1 form;
+    BuildSampleScheme(form.model(), form.schemeView(), form.messages(), 24, 8);
+    form.schemeView().ShowExternalAck(true);
+    form.Edit1->setText("24");
+    form.Edit2->setText("8");
+    form.syncScheme();
+    const QString dir = QCoreApplication::applicationDirPath() + "/../pictures";
+    QDir().mkpath(dir);
+    const QImage image = form.grab().toImage();
+    EXPECT_EQ(image.size(), QSize(843, 677));
+    EXPECT_TRUE(image.save(dir + "/main-window-24-08.png"));
+    form.scrollSchemeTo(form.schemeView().group(PanDv).top);
+    EXPECT_TRUE(form.grab().toImage().save(dir + "/main-window-24-08-scrolled.png"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(TForm1Keys, ArrowsScrollTheSchemeEvenFromTheHeader) {
+    TForm1 form;
+    BuildSampleScheme(form.model(), form.schemeView(), form.messages(), 24, 8, 13);
+    form.syncScheme();
+    form.grab(); // lays the hidden window out as on screen
+    QScrollBar* bar = form.ScrollBox1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 800);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    EXPECT_TRUE(QCoreApplication::sendEvent(form.CBoxUstr, &down) && down.isAccepted());
+    EXPECT_EQ(bar->value(), 400);
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.Edit1, &end);
+    EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+} // namespace

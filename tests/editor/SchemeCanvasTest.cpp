@@ -1,0 +1,48 @@
+#include "editor/gui/SchemeCanvas.h"
+#include "SchemeFixture.h"
+#include "support/SampleSchemes.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SchemeCanvas, ReportsTheElementUnderAClick) {
+    SchemeFixture s;
+    BuildSampleScheme(s.model, s.view, s.messages, 12, 4);
+    SchemeCanvas canvas(s.view);
+    canvas.show();
+    std::vector<ElementRef> pressed, clicked;
+    QObject::connect(&canvas, &SchemeCanvas::elementPressed,
+                     [&](ElementRef e) { pressed.push_back(e); });
+    QObject::connect(&canvas, &SchemeCanvas::elementClicked,
+                     [&](ElementRef e) { clicked.push_back(e); });
+    auto clickAt = [&](Family family, int index, int dy = 2) {
+        const Rect r = s.view.absoluteRect(family, index);
+        QTest::mouseClick(&canvas, Qt::LeftButton, {}, QPoint(r.x + 2, r.y + dy));
+    };
+    clickAt(Family::StN, 1);        // cell number inside the signalling element
+    clickAt(Family::Panelvx, 3);    // input number
+    clickAt(Family::ImaF, 0);       // block picture over its body
+    clickAt(Family::PanelS, 3, 16); // hidden: the row line under it answers instead
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, QPoint(790, 300)); // bare group
+    ASSERT_EQ(clicked.size(), 4u);
+    EXPECT_EQ(clicked[0], (ElementRef{Family::StN, 1}));
+    EXPECT_EQ(clicked[1], (ElementRef{Family::Panelvx, 3}));
+    EXPECT_EQ(clicked[2], (ElementRef{Family::ImaF, 0}));
+    EXPECT_EQ(clicked[3], (ElementRef{Family::Sm, 3})); // row 4's line runs under it
+    EXPECT_EQ(pressed, clicked);
+}
+
+TEST(SchemeCanvas, FollowsTheHeightOfTheVisibleGroups) {
+    SchemeFixture s;
+    SchemeCanvas canvas(s.view);
+    s.create(24, 16);
+    canvas.updateSize();
+    EXPECT_EQ(canvas.height(), s.view.group(PanMvdi2).top + s.view.group(PanMvdi2).height);
+    s.creation.ChangeConfiguration();
+    canvas.updateSize();
+    EXPECT_EQ(s.view.schemeHeight(), 0);
+}
+
+} // namespace

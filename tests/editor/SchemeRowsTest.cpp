@@ -1,0 +1,131 @@
+#include "SchemeFixture.h"
+#include "support/SampleSchemes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SignallingCase {
+    int typeBits;
+    const char* caption;
+    Rgb cellColour;
+};
+
+class RowSignalling : public ::testing::TestWithParam<SignallingCase> {};
+
+TEST_P(RowSignalling, CaptionAndCellColourFollowTheType) {
+    const SignallingCase c = GetParam();
+    SchemeFixture s;
+    s.create(24, 8);
+    for (int row : {4, 40}) {
+        s.view.ShowRowSignalling(row, c.typeBits, 17);
+        EXPECT_EQ(s.view.shown(Family::StN, row), row < 32); // the block group is hidden
+        EXPECT_TRUE(s.visible(Family::PanelS, row));
+        EXPECT_EQ(s.view.at(Family::PanelS, row).caption, QString(c.caption));
+        EXPECT_EQ(s.view.at(Family::StN, row).back, c.cellColour);
+        EXPECT_EQ(s.view.at(Family::StN, row).caption, "17");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, RowSignalling,
+                         ::testing::Values(SignallingCase{0x40, "пред.", colours::yellow},
+                                           SignallingCase{0x80, "авар.", colours::red},
+                                           SignallingCase{0xC0, "инд.", colours::lime}));
+
+TEST(RowOutputs, ListsEveryOutputWithACommaAndPutsItInTheHints) {
+    SchemeFixture s;
+    s.create(24, 12); // 4 + 8 outputs
+    s.view.ShowRowOutputs(7, 0x05 | 0x80, 0x81, 0x80);
+    EXPECT_EQ(s.view.at(Family::StM, 7).caption, "1,3,"); // output 8 of МР №1 does not exist
+    EXPECT_EQ(s.view.at(Family::StMRI, 7).caption, "1");
+    EXPECT_EQ(s.view.at(Family::StM, 7).hint, "Выходы МР №1:1,3,");
+    EXPECT_EQ(s.view.at(Family::StMRI, 7).hint, "Выходы МР №1:1,3,");
+    EXPECT_EQ(s.view.at(Family::StMM, 7).caption, "1,8,");
+    EXPECT_EQ(s.view.at(Family::StMRII, 7).caption, "2");
+    EXPECT_EQ(s.view.at(Family::StMM, 7).hint, "Выходы МР №2:1,8,");
+    EXPECT_TRUE(s.visible(Family::StB, 7));
+    EXPECT_EQ(s.view.at(Family::StB, 7).caption, "бл");
+    EXPECT_TRUE(s.visible(Family::PanelV, 7));
+
+    s.view.ShowRowOutputs(7, 0, 0x02, 0);
+    EXPECT_FALSE(s.visible(Family::StM, 7));
+    EXPECT_EQ(s.view.at(Family::StM, 7).caption, "");
+    EXPECT_EQ(s.view.at(Family::StM, 7).hint, "Выходы МР №1:");
+    EXPECT_EQ(s.view.at(Family::StMM, 7).caption, "2,");
+    EXPECT_FALSE(s.visible(Family::StB, 7));
+
+    s.view.ShowRowOutputs(7, 0, 0, 0x80);
+    EXPECT_FALSE(s.visible(Family::PanelV, 7));
+}
+
+TEST(RowOutputs, ModuleWithoutOutputsShowsNoList) {
+    SchemeFixture s;
+    s.create(12, 8); // no МР №2
+    s.view.ShowRowOutputs(0, 0, 0x01, 0);
+    EXPECT_FALSE(s.visible(Family::StMM, 0));
+    EXPECT_TRUE(s.visible(Family::PanelV, 0)); // the mask is kept and still counts
+}
+
+TEST(RowDisplay, DelayIsShownInSeconds) {
+    SchemeFixture s;
+    s.create(12, 4);
+    s.view.showRow(1, {0, 0, 0, 0x40 | 0x80 | 60});
+    EXPECT_EQ(s.view.at(Family::StZ, 1).caption, "600");
+    EXPECT_TRUE(s.visible(Family::PanelZ, 1));
+    EXPECT_FALSE(s.visible(Family::PanelS, 1));
+    s.view.showRow(2, {0, 0, 0, 7});
+    EXPECT_EQ(s.view.at(Family::StZ, 2).caption, "7");
+    s.view.showRow(3, {0, 0, 0, 0x40});
+    EXPECT_FALSE(s.visible(Family::PanelZ, 3));
+}
+
+TEST(RowDisplay, BlockInputsShowSourceNumberAndInversion) {
+    SchemeFixture s;
+    s.create(24, 8);
+    s.view.showBlock(2, {4, 0x05, 0xC3, 0x00, 0x40, 0, 0, 0, 0});
+    EXPECT_EQ(s.view.at(Family::ImaF, 2).picture, Picture::Or);
+    EXPECT_TRUE(s.visible(Family::ShVyi, 2));
+    EXPECT_TRUE(s.visible(Family::PanelBl, 2));
+    EXPECT_EQ(s.view.at(Family::StIV, 8).caption, "усо");
+    EXPECT_EQ(s.view.at(Family::StNV, 8).caption, "5");
+    EXPECT_TRUE(s.visible(Family::ShVi, 8)); // inverted
+    EXPECT_EQ(s.view.at(Family::StIV, 9).caption, "фб");
+    EXPECT_FALSE(s.visible(Family::ShVi, 9));
+    for (int input : {10, 11}) {
+        EXPECT_FALSE(s.visible(Family::Sf, input));
+        EXPECT_FALSE(s.visible(Family::StNV, input));
+        EXPECT_EQ(s.view.at(Family::StNV, input).caption, "0");
+    }
+    s.view.showBlockTimer(2, 1);
+    EXPECT_EQ(s.view.at(Family::ImaT_F, 2).picture, Picture::Pulse);
+}
+
+TEST(RowDisplay, ExternalAckLabelSitsAtTheLastChannel) {
+    SchemeFixture s;
+    s.create(12, 4); // last channel: image index 15 in slot 27
+    s.view.ShowExternalAck(true);
+    const Element& label = s.view.at(Family::Title, TitleExtAckInput);
+    EXPECT_TRUE(s.view.header.extAckDown);
+    EXPECT_TRUE(label.visible);
+    EXPECT_EQ(label.group, PanDv);
+    EXPECT_EQ(label.rect.y, s.view.at(Family::Panelvx, 27).rect.y + 12);
+    s.view.ShowExternalAck(false);
+    EXPECT_FALSE(s.view.header.extAckDown);
+    EXPECT_FALSE(label.visible);
+}
+
+TEST(RowDisplay, LoadedSampleDrawsContactsAndBlocks) {
+    SchemeFixture s;
+    BuildSampleScheme(s.model, s.view, s.messages, 12, 4);
+    // Input 1: included, normally open, warning; input 5 is not included.
+    EXPECT_TRUE(s.view.at(Family::NOTVh, 0).enabled);
+    EXPECT_TRUE(s.view.at(Family::NOTVh, 0).pressed);
+    EXPECT_FALSE(s.view.at(Family::NOTVh, 4).enabled);
+    EXPECT_EQ(s.model.UsedFbCount, 5);
+    EXPECT_TRUE(s.view.group(PanFB).visible);
+    EXPECT_EQ(s.view.at(Family::ImaT_F, 0).picture, Picture::Pulse);
+    EXPECT_EQ(s.view.at(Family::ImaT_F, 2).picture, Picture::OnDelay);
+    EXPECT_TRUE(s.visible(Family::Sh, 24)); // block 1 reads the first additional input
+}
+
+} // namespace

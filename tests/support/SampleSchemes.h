@@ -1,0 +1,17 @@
+#pragma once
+
+#include "editor/SchemeView.h"
+#include "model/TProgVilClass.h"
+#include "ui/Messages.h"
+
+// Sample configurations for looking at the scheme without files or a device.
+
+// Fills the records of the current layout (after CreateScheme): signalling, delays,
+// outputs with interlock, included inputs, and `blocks` function blocks (1..13) with
+// inverted and block-fed inputs.
+void FillSampleRecords(TProgVilClass& model, int blocks = 5);
+
+// A scheme for the code as a load would leave it: CreateScheme, the sample records
+// packed into the image and loaded back, and names on the inputs and outputs.
+void BuildSampleScheme(TProgVilClass& model, SchemeView& view, Messages& messages, int first,
+                       int second, int blocks = 5);
