@@ -14,8 +14,9 @@ using namespace access_text;
 
 namespace {
 
+// A plain notice under the program's title, as every short message here is.
 void notice(Messages& messages, const char* text) {
-    messages.show({text, kAppTitle, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+    messages.show({text, kAppTitle, MessageIcon::None, MessageButtons::Ok, Answer::Ok});
 }
 
 // The typed text as a number, or nothing when it is not made of digits only

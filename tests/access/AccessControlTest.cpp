@@ -116,7 +116,7 @@ TEST_P(PasswordChangeTable, StoresOrRefusesTheNewPassword) {
     EXPECT_EQ(notices, c.notices);
     for (std::size_t i = 1; i < messages.shown.size(); ++i) {
         EXPECT_EQ(messages.shown[i].caption, kAppTitle);
-        EXPECT_EQ(messages.shown[i].icon, MessageIcon::Information);
+        EXPECT_EQ(messages.shown[i].icon, MessageIcon::None);
     }
     EXPECT_EQ(rawFile(kFile), c.file);
     EXPECT_TRUE(op.warningShown);
