@@ -19,15 +19,21 @@ void notice(Messages& messages, const char* text) {
     messages.show({text, kAppTitle, MessageIcon::None, MessageButtons::Ok, Answer::Ok});
 }
 
-// The typed text as a number, or nothing when it is not made of digits only
-// (pasted text gets past the key filter).
+constexpr unsigned long kLargestPassword = 65535;
+
+// The typed text as a number (anything above the largest password counts as
+// one more), or nothing when it is not made of digits only: pasted text gets
+// past the key filter.
 std::optional<unsigned long> decimalValue(const std::string& text) {
-    if (text.empty() ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty())
         return std::nullopt;
-    if (text.size() > 9) // beyond any password; keeps the arithmetic small
-        return 1000000000UL;
-    return std::stoul(text);
+    unsigned long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = std::min(value * 10 + static_cast<unsigned long>(c - '0'), kLargestPassword + 1);
+    }
+    return value;
 }
 
 CloseVerdict storeNewPassword(TProgVilClass& model, Messages& messages, const std::string& typed) {
@@ -41,7 +47,7 @@ CloseVerdict storeNewPassword(TProgVilClass& model, Messages& messages, const st
         notice(messages, kPasswordNotChanged);
         return {kPasswordRefused, true};
     }
-    if (*value > 65535) {
+    if (*value > kLargestPassword) {
         notice(messages, kAtMost65535);
         notice(messages, kPasswordNotChanged);
         return {kPasswordRefused, true};
