@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "access/gui/TFPSW.h"
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
@@ -79,6 +80,11 @@ TForm1::TForm1(QWidget* parent)
     connectHeader();
     connectDevice();
     connectLink();
+    FPSW = new TFPSW(model_, messages_, this);
+    QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
+        ChangePassword(model_, messages_, *FPSW);
+    });
+    AParol->setShortcut(Qt::Key_F8);
     FormCreate();
 }
 
@@ -230,7 +236,17 @@ bool TForm1::FormKeyDown(int key) {
 
 // Runs once, when the window first appears and before it is used: the start-up
 // checks belong here.
-void TForm1::FormShow() {}
+void TForm1::FormShow() {
+    // The password decides the access level; asked once the window is on
+    // screen, and Cancel closes it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!RunStartupCheck(model_, messages_, *FPSW))
+                close();
+        },
+        Qt::QueuedConnection);
+}
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

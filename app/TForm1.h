@@ -25,6 +25,7 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class SchemeCanvas;
+class TFPSW;
 
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
@@ -116,6 +117,7 @@ private:
     DeviceCommandRunner deviceRunner_;
     ExitQuestions exit_{model_, messages_};
     SchemeCanvas* canvas_ = nullptr;
+    TFPSW* FPSW = nullptr;       // the password dialog
     QLabel* LabUstrZ = nullptr;  // "Изм. № устр."
     QLabel* LabVnKvit = nullptr; // "Вн. квит."
     QLabel* LabConfig = nullptr; // "Выбор конфигурации"

@@ -15,6 +15,7 @@ namespace {
 // Late answers come after the header time-out of 1000 + 3 * 100 ms.
 constexpr int kLateMs = 1700;
 
+// Base 0 takes 0x44 for a function code; codes like "08" need base 10.
 bool Number(const std::string& text, int& value, int base = 0) {
     try {
         std::size_t used = 0;
@@ -27,7 +28,6 @@ bool Number(const std::string& text, int& value, int base = 0) {
 
 bool ParseCode(const std::string& text, int& first, int& second) {
     const std::size_t dash = text.find('-');
-    // Decimal even with a leading zero: "24-08" is the code as it is written.
     return dash != std::string::npos && Number(text.substr(0, dash), first, 10) &&
            Number(text.substr(dash + 1), second, 10);
 }

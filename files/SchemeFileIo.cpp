@@ -1,0 +1,48 @@
+#include "files/SchemeFile.h"
+
+#include "model/TProgVilClass.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// The largest well-formed file; anything longer is refused unread.
+constexpr qint64 kLargestSchemeFile = SchemeFileSize(kChannelSlots);
+
+} // namespace
+
+bool WriteSchemeFile(const QString& path, const SchemeFileData& data, QString& error) {
+    const auto channels = ChannelCountOfCode(data.execFirst, data.execSecond);
+    if (!channels || static_cast<int>(data.channelNames.size()) != *channels) {
+        error = "Данные схемы не соответствуют коду исполнения";
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    // A failed write makes commit() discard the new file and keep the old one.
+    file.write(EncodeSchemeFile(data));
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    // One byte more than any good file, so that an overlong one is still seen.
+    const QByteArray bytes = file.read(kLargestSchemeFile + 1);
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    return DecodeSchemeFile(bytes, error);
+}

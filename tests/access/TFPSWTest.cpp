@@ -1,0 +1,255 @@
+#include "access/gui/TFPSW.h"
+
+#include "AccessTestSupport.h"
+#include "support/FakeMessages.h"
+#include "ui/gui/QtMessages.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const QString kFile = "FParol.dat";
+using Step = std::function<void(TFPSW&)>;
+
+// Plays the operator at the real dialog: each time it is shown, the next step
+// runs inside its modal loop.
+class Operator : public QObject {
+public:
+    Operator(TFPSW& dialog, FakeMessages& messages) : dialog_(dialog), messages_(messages) {
+        dialog.installEventFilter(this);
+    }
+    std::deque<Step> steps;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &dialog_ && event->type() == QEvent::Show)
+            QTimer::singleShot(0, &dialog_, [this] { next(); });
+        return false;
+    }
+
+private:
+    void next() {
+        if (steps.empty()) {
+            ADD_FAILURE() << "the dialog was shown more often than expected";
+            messages_.answers.push_front(Answer::Cancel);
+            dialog_.close();
+            return;
+        }
+        const Step step = steps.front();
+        steps.pop_front();
+        step(dialog_);
+    }
+    TFPSW& dialog_;
+    FakeMessages& messages_;
+};
+
+Step typeAndEnter(const char* keys) {
+    return [keys](TFPSW& d) {
+        QTest::keyClicks(d.Edit1, keys);
+        QTest::keyClick(d.Edit1, Qt::Key_Return);
+    };
+}
+
+Step typeAndCloseBox(const char* keys) {
+    return [keys](TFPSW& d) {
+        QTest::keyClicks(d.Edit1, keys);
+        d.close();
+    };
+}
+
+Step pasteAndEnter(const char* text) {
+    return [text](TFPSW& d) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+        d.Edit1->paste();
+        QTest::keyClick(d.Edit1, Qt::Key_Return);
+    };
+}
+
+class RealDialog : public ::testing::Test {
+protected:
+    RealDialog() : model(messages), dialog(model, messages), op(dialog, messages) {}
+
+    ScratchDirectory cwd;
+    FakeMessages messages;
+    TProgVilClass model;
+    TFPSW dialog;
+    Operator op;
+};
+
+struct StartupCase {
+    const char* name;
+    std::optional<QByteArray> file;
+    std::vector<Step> steps;
+    std::vector<Answer> answers;
+    bool goesOn;
+    int level;
+};
+
+class RealDialogStartup : public RealDialog, public ::testing::WithParamInterface<StartupCase> {};
+
+TEST_P(RealDialogStartup, DecidesTheAccessLevel) {
+    const StartupCase& c = GetParam();
+    if (c.file)
+        writeRawFile(kFile, *c.file);
+    op.steps.assign(c.steps.begin(), c.steps.end());
+    messages.answers.assign(c.answers.begin(), c.answers.end());
+
+    EXPECT_EQ(RunStartupCheck(model, messages, dialog), c.goesOn);
+    EXPECT_EQ(model.AccessLevel, c.level);
+    EXPECT_TRUE(op.steps.empty());
+    EXPECT_EQ(messages.shown.size(), c.answers.size());
+    EXPECT_TRUE(messages.answers.empty());
+}
+
+// After Retry the field still holds the last entry, selected: typing replaces it.
+Step retypeAndEnter(const char* keys) {
+    return [keys](TFPSW& d) {
+        EXPECT_EQ(d.Edit1->selectedText(), d.Edit1->text());
+        EXPECT_FALSE(d.Edit1->text().isEmpty());
+        typeAndEnter(keys)(d);
+    };
+}
+
+const QByteArray k1234 = QByteArray::fromHex("d204");
+
+INSTANTIATE_TEST_SUITE_P(
+    Passwords, RealDialogStartup,
+    ::testing::Values(
+        StartupCase{"NoFileDefault", std::nullopt, {typeAndEnter("7352")}, {}, true, 1},
+        StartupCase{"NoFileEmpty", std::nullopt, {typeAndEnter("")}, {}, true, 0},
+        StartupCase{
+            "NoFileOther", std::nullopt, {typeAndEnter("1234")}, {Answer::Cancel}, false, 0},
+        StartupCase{"FileRefusesDefault",
+                    k1234,
+                    {typeAndEnter("7352"), retypeAndEnter("1234")},
+                    {Answer::Retry},
+                    true,
+                    1},
+        StartupCase{"FileEmptyEntry", k1234, {typeAndEnter("")}, {}, true, 0},
+        StartupCase{
+            "LeadingZerosRefused", k1234, {typeAndEnter("01234")}, {Answer::Cancel}, false, 0},
+        StartupCase{"EmptyFileIsZero", QByteArray(), {typeAndEnter("0")}, {}, true, 1},
+        StartupCase{"Largest", QByteArray::fromHex("ffff"), {typeAndEnter("65535")}, {}, true, 1},
+        StartupCase{"CloseBoxEmpty", k1234, {typeAndCloseBox("")}, {}, true, 0},
+        StartupCase{"CloseBoxTyped", k1234, {typeAndCloseBox("1234")}, {}, true, 1},
+        StartupCase{"KeypadDigits",
+                    std::nullopt,
+                    {[](TFPSW& d) {
+                        for (Qt::Key key : {Qt::Key_7, Qt::Key_3, Qt::Key_5, Qt::Key_2})
+                            QTest::keyClick(d.Edit1, key, Qt::KeypadModifier);
+                        QTest::keyClick(d.Edit1, Qt::Key_Enter, Qt::KeypadModifier);
+                    }},
+                    {},
+                    true,
+                    1},
+        StartupCase{
+            "PastedTextRefused", std::nullopt, {pasteAndEnter("73a")}, {Answer::Cancel}, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RealDialog, ANonDigitKeyEmptiesTheFieldWithAMessageAndABeep) {
+    op.steps = {[](TFPSW& d) {
+        QTest::keyClicks(d.Edit1, "12a");
+        EXPECT_EQ(d.Edit1->text(), "");
+        QTest::keyClicks(d.Edit1, "735296");
+        EXPECT_EQ(d.Edit1->text(), "73529"); // five characters at most
+        QTest::keyClick(d.Edit1, Qt::Key_Backspace);
+        QTest::keyClick(d.Edit1, Qt::Key_Return);
+    }};
+    EXPECT_EQ(dialog.exec(), kPasswordAccepted);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Пароль - цифровой");
+    EXPECT_EQ(messages.beeps, 1);
+}
+
+TEST_F(RealDialog, EscapeDoesNotCloseTheDialog) {
+    op.steps = {[](TFPSW& d) {
+        QTest::keyClick(d.Edit1, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible());
+        QTest::keyClicks(d.Edit1, "7352");
+        QTest::keyClick(d.Edit1, Qt::Key_Return);
+    }};
+    EXPECT_EQ(dialog.exec(), kPasswordAccepted);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(RealDialog, ChangeModeShowsTheWarningAndStoresTheNumber) {
+    model.AccessLevel = 1;
+    dialog.Edit1->setText("999");
+    messages.answers = {Answer::Yes};
+    op.steps = {[](TFPSW& d) {
+        EXPECT_TRUE(d.Label1->isVisible());
+        EXPECT_EQ(d.Edit1->text(), "");
+        typeAndEnter("00042")(d);
+    }};
+    ChangePassword(model, messages, dialog);
+    EXPECT_EQ(rawFile(kFile), QByteArray::fromHex("2a00"));
+    EXPECT_EQ(messages.shown.back().text, "Пароль заменен!");
+    EXPECT_EQ(model.PasswordChangeMode, 0);
+}
+
+TEST_F(RealDialog, ChangeModeRefusesTooLargeAndPastedEntries) {
+    model.AccessLevel = 1;
+    writeRawFile(kFile, k1234);
+    messages.answers = {Answer::Yes};
+    op.steps = {typeAndEnter("65536")};
+    ChangePassword(model, messages, dialog);
+    EXPECT_EQ(messages.shown.back().text, "Пароль не заменен");
+    EXPECT_EQ(dialog.Edit1->text(), "");
+
+    messages.answers = {Answer::Yes};
+    op.steps = {pasteAndEnter("4x")};
+    ChangePassword(model, messages, dialog);
+    EXPECT_EQ(messages.shown.back().text, "Пароль не заменен");
+    EXPECT_EQ(messages.shown[messages.shown.size() - 2].text, "Будете менять пароль?");
+    EXPECT_EQ(rawFile(kFile), k1234);
+}
+
+TEST(TFPSWLook, CaptionHintSizeAndField) {
+    FakeMessages messages;
+    TProgVilClass model(messages);
+    TFPSW dialog(model, messages);
+    EXPECT_EQ(dialog.windowTitle(), "Введите пароль и нажмите  <ENTER>");
+    EXPECT_EQ(dialog.toolTip(), "Введите пароль и нажмите <Enter>");
+    EXPECT_EQ(dialog.size(), QSize(303, 64));
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_EQ(dialog.Edit1->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(dialog.Edit1->maxLength(), 5);
+    EXPECT_TRUE(dialog.Edit1->font().bold());
+    EXPECT_EQ(dialog.Edit1->font().pixelSize(), 14);
+    EXPECT_EQ(dialog.Label1->text(), "Внимание! Замена пароля!");
+    EXPECT_TRUE(dialog.Label1->isHidden());
+}
+
+// The real message box appears above the modal password dialog.
+TEST(TFPSWLook, RefusedKeyShowsARealMessageBox) {
+    ScratchDirectory cwd;
+    QtMessages messages;
+    TProgVilClass model(messages);
+    TFPSW dialog(model, messages);
+    QString boxText;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            boxText = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::keyClick(dialog.Edit1, Qt::Key_Q);
+        QTest::keyClicks(dialog.Edit1, "7352");
+        QTest::keyClick(dialog.Edit1, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.exec(), kPasswordAccepted);
+    EXPECT_EQ(boxText, "Пароль - цифровой");
+}
+
+} // namespace

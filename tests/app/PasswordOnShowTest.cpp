@@ -1,0 +1,56 @@
+#include "access/gui/TFPSW.h"
+#include "app/TForm1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+// Showing the main window asks for the password once; Cancel after a wrong
+// one closes the window.
+TEST(PasswordOnShow, WrongPasswordAndCancelCloseTheMainWindow) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    TForm1 form;
+    QStringList seen;
+    std::function<void()> answer = [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<TFPSW*>(modal)) {
+            seen << "password";
+            QTimer::singleShot(0, answer);
+            QTest::keyClicks(dialog->Edit1, "1");
+            QTest::keyClick(dialog->Edit1, Qt::Key_Return);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen << box->text();
+            box->button(QMessageBox::Cancel)->click();
+        } else {
+            QTimer::singleShot(10, answer);
+        }
+    };
+    QTimer::singleShot(0, answer);
+    form.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }, 5000));
+    EXPECT_EQ(seen, (QStringList{"password", "Введенный пароль неверен"}));
+    QDir::setCurrent(previous);
+}
+
+TEST(PasswordOnShow, ChangePasswordIsOnF8InThePasswordMenu) {
+    TForm1 form;
+    QAction* found = nullptr;
+    for (QAction* action : form.findChildren<QAction*>())
+        if (action->text() == "Замена пароля")
+            found = action;
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->shortcut(), QKeySequence(Qt::Key_F8));
+    ASSERT_FALSE(found->associatedObjects().isEmpty());
+    auto* menu = qobject_cast<QMenu*>(found->associatedObjects().first());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "   Пароль");
+}
