@@ -1,0 +1,114 @@
+// Reading a device's configuration ("Ввод с СОМ-порта") from vil3k-sim paced at a
+// line speed, against what the line itself needs: 11 bits for every byte of
+// both requests and both answers, the pause before each send, and the pause
+// between identification and image request. Reports read time / that limit.
+
+#include "device/DeviceConfiguration.h"
+#include "editor/SchemeCreation.h"
+#include "editor/SchemeView.h"
+#include "editor/SchemeWindow.h"
+#include "link/TComPortClass.h"
+#include "link/gui/QtSerialLine.h"
+#include "tests/support/SimProcess.h"
+#include "ui/Clock.h"
+#include "ui/Messages.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+// Identification request and answer, image request and answer.
+constexpr int kLineBytes = 4 + 8 + 4 + 255;
+
+class SilentMessages : public Messages {
+public:
+    Answer show(const MessageBox& box) override {
+        ++shown;
+        return box.defaultButton;
+    }
+    void beep() override {}
+    int shown = 0;
+};
+
+class Field : public EntryField {
+public:
+    std::string text() const override { return value; }
+    void setText(const std::string& text) override { value = text; }
+    void setErrorColour(bool) override {}
+    std::string value = "00";
+};
+
+// A window that only keeps the code fields.
+class QuietWindow : public SchemeWindow {
+public:
+    EntryField& firstCodeField() override { return first; }
+    EntryField& secondCodeField() override { return second; }
+    void showExecCode(int a, int b) override {
+        first.value = std::to_string(a);
+        second.value = std::to_string(b);
+    }
+    void selectLinkAddress(int) override {}
+    void selectDeviceNumber(int) override {}
+    void setCaption(const std::string&) override {}
+    void setTimeDateEnabled(bool) override {}
+    bool externalAckDown() const override { return false; }
+    void syncScheme() override {}
+    void scrollSchemeToTop() override {}
+    void focusScheme() override {}
+    void focusFirstControl() override {}
+    void requestExit() override {}
+    Field first, second;
+};
+
+void DeviceRead(benchmark::State& state) {
+    const int baud = static_cast<int>(state.range(0));
+    SimProcess sim({"--code", "24-08", "--baud", QString::number(baud), "--timeout", "60"});
+    sim.exposeAs("COM9");
+    SystemClock clock;
+    QtSerialLine line;
+    SilentMessages messages;
+    TComPortClass link(line, clock, messages);
+    link.PortName = "COM9";
+    link.BaudRate = std::to_string(baud);
+    if (sim.ptyPath().isEmpty() || link.SetupPort() != 0) {
+        state.SkipWithError("vil3k-sim not reachable");
+        return;
+    }
+    TProgVilClass model(messages);
+    SchemeView view(model);
+    SchemeCreation creation(model, view, messages);
+    QuietWindow window;
+    DeviceConfiguration device(model, view, creation, link, window, messages);
+    const double limitSeconds =
+        (2 * link.GetSendDelay() + DeviceConfiguration::kPauseBeforeImage) / 1000.0 +
+        kLineBytes * 11.0 / baud;
+    double wall = 0;
+    for (auto _ : state) {
+        model.LinkAddressIndex = 0;
+        const auto start = std::chrono::steady_clock::now();
+        device.InPortClick();
+        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (messages.shown != 0 || model.SchemeCreated != 1) {
+            state.SkipWithError("the read failed");
+            return;
+        }
+    }
+    state.counters["limit_ms"] = limitSeconds * 1000.0;
+    state.counters["time_per_line_time"] =
+        wall / (limitSeconds * static_cast<double>(state.iterations()));
+}
+
+} // namespace
+
+BENCHMARK(DeviceRead)->Arg(9600)->Arg(115200)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
