@@ -2,11 +2,14 @@
 // pseudo-terminal.
 
 #include "device/DeviceTexts.h"
+#include "files/SchemeFile.h"
 #include "link/gui/QtSerialLine.h"
 #include "support/SimProcess.h"
 #include "tests/device/DeviceFixture.h"
 #include "ui/Clock.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -148,6 +151,33 @@ TEST_F(SimEndToEnd, ReadingOverUnsavedEditsKeepsThemMarkedChanged) {
     EXPECT_EQ(model.ExecFirst, 12);
     EXPECT_EQ(model.Modified, 1);
     ExpectSameModel(model, DirectLoad(12, 8, image).model);
+}
+
+// The example schemes shipped with the program, as a device holds them.
+QFileInfoList ExampleFiles() {
+    const QString source = qEnvironmentVariable(
+        "VIL3K_SOURCE_DIR", QCoreApplication::applicationDirPath() + "/../..");
+    return QDir(source + "/examples").entryInfoList({"*.vil"}, QDir::Files, QDir::Name);
+}
+
+TEST_F(SimEndToEnd, EveryExampleReadFromADeviceAsOpenedFromItsFile) {
+    const QFileInfoList examples = ExampleFiles();
+    if (examples.isEmpty())
+        GTEST_SKIP() << "no examples/*.vil";
+    for (const QFileInfo& example : examples) {
+        SCOPED_TRACE(example.fileName().toStdString());
+        QString error;
+        const std::optional<SchemeFileData> file = ReadSchemeFile(example.filePath(), error);
+        ASSERT_TRUE(file) << error.toStdString();
+        ASSERT_NO_FATAL_FAILURE(Start({"--file", example.filePath()}));
+        model.LinkAddressIndex = file->deviceByte & 0x1F;
+        messages.shown.clear();
+        device.InPortClick();
+        EXPECT_TRUE(Texts().empty()) << Texts().front();
+        const DirectLoad opened(file->execFirst, file->execSecond, file->image);
+        ExpectSameModel(model, opened.model);
+        ExpectSameView(view, opened.view);
+    }
 }
 
 struct SimFailure {
