@@ -21,11 +21,20 @@ if [ -f examples/24-08.vil ]; then
     device=(--file examples/24-08.vil)
 fi
 runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$runtime}"
+sim=
+programmer=
+# The simulated device goes when the programmer does, however either ends.
+stop() {
+    kill $programmer $sim 2>/dev/null || true
+    wait $programmer $sim 2>/dev/null || true
+    rm -rf "$runtime"
+}
+trap stop EXIT
+trap 'exit 130' INT TERM
 build/vil3k-sim "${device[@]}" --timeout 86400 >"$runtime/sim.out" &
 sim=$!
-# The simulated device goes when the programmer does, however it ends.
-trap 'kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; rm -rf "$runtime"' EXIT
-trap 'exit 130' INT TERM
 for _ in $(seq 50); do
     [ -s "$runtime/sim.out" ] && break
     sleep 0.1
@@ -38,4 +47,6 @@ fi
 export VIL3K_PORTS="COM1=$pty${VIL3K_PORTS:+;$VIL3K_PORTS}"
 echo "run.sh: a simulated ВИЛ-3K device (${device[*]}) is on $pty, listed as COM1:" \
     "choose COM1 in the port settings, then read it with F9." >&2
-build/vil3k-programmer "$@"
+build/vil3k-programmer "$@" &
+programmer=$!
+wait $programmer
