@@ -155,8 +155,8 @@ TEST_F(SimEndToEnd, ReadingOverUnsavedEditsKeepsThemMarkedChanged) {
 
 // The example schemes shipped with the program, as a device holds them.
 QFileInfoList ExampleFiles() {
-    const QString source = qEnvironmentVariable(
-        "VIL3K_SOURCE_DIR", QCoreApplication::applicationDirPath() + "/../..");
+    const QString source =
+        qEnvironmentVariable("VIL3K_SOURCE_DIR", QCoreApplication::applicationDirPath() + "/../..");
     return QDir(source + "/examples").entryInfoList({"*.vil"}, QDir::Files, QDir::Name);
 }
 
