@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -20,6 +22,11 @@ struct ExitCase {
     std::vector<std::string> commands; // run, in order
     int modifiedAfter;
 };
+
+// Test names in the listings instead of raw bytes.
+void PrintTo(const ExitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ExitCommand : public ::testing::TestWithParam<ExitCase> {};
 
@@ -110,6 +117,11 @@ struct ClosingCase {
     std::vector<std::string> texts;
     std::vector<std::string> commands;
 };
+
+// Test names in the listings instead of raw bytes.
+void PrintTo(const ClosingCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Closing : public ::testing::TestWithParam<ClosingCase> {};
 

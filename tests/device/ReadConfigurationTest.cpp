@@ -12,6 +12,9 @@ class ReadConfiguration : public ::testing::Test, public DeviceFixture {};
 struct CodeCase {
     int first, second;
 };
+void PrintTo(const CodeCase& c, std::ostream* os) {
+    *os << c.first << "-" << c.second;
+}
 
 class ReadEveryCode : public ::testing::TestWithParam<CodeCase>, public DeviceFixture {};
 
@@ -86,6 +89,11 @@ struct FailureCase {
     std::string text; // "N" stands for the device number
     Bytes functions;
 };
+
+// Test names in the listings instead of raw bytes.
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReadFailure : public ::testing::TestWithParam<FailureCase>, public DeviceFixture {};
 

@@ -186,6 +186,11 @@ struct SimFailure {
     std::string text;
 };
 
+// Test names in the listings instead of raw bytes.
+void PrintTo(const SimFailure& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SimReadFailure : public SimEndToEnd, public ::testing::WithParamInterface<SimFailure> {};
 
 TEST_P(SimReadFailure, IsReportedAndLoadsNothing) {

@@ -125,6 +125,11 @@ struct RefusalCase {
     Bytes functions;
 };
 
+// Test names in the listings instead of raw bytes.
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class WriteRefusal : public ::testing::TestWithParam<RefusalCase>, public DeviceFixture {};
 
 TEST_P(WriteRefusal, SendsNoImage) {
