@@ -15,10 +15,13 @@ if [ -n "${VIL3K_NO_SIM:-}" ]; then
     exec build/vil3k-programmer "$@"
 fi
 
-# The device holds the example scheme when there is one, else an empty 24-08.
+# The device holds the example scheme when there is one, else an empty 24-08;
+# it answers at the device number stored in the scheme.
 device=(--code 24-08)
+number=1
 if [ -f examples/24-08.vil ]; then
     device=(--file examples/24-08.vil)
+    number=$(($(od -An -tu1 -j3 -N1 examples/24-08.vil) % 32 + 1))
 fi
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -45,8 +48,8 @@ if [ -z "$pty" ]; then
     exit 1
 fi
 export VIL3K_PORTS="COM1=$pty${VIL3K_PORTS:+;$VIL3K_PORTS}"
-echo "run.sh: a simulated ВИЛ-3K device (${device[*]}) is on $pty, listed as COM1:" \
-    "choose COM1 in the port settings, then read it with F9." >&2
+echo "run.sh: a simulated ВИЛ-3K device number $number (${device[*]}) is on $pty," \
+    "listed as COM1: choose COM1 in the port settings and device $number, then read it with F9." >&2
 build/vil3k-programmer "$@" &
 programmer=$!
 wait $programmer
