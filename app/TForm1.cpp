@@ -78,6 +78,7 @@ TForm1::TForm1(QWidget* parent)
     buildHeader(strip);
     buildScheme(central);
     connectHeader();
+    buildFileMenu();
     connectLink();
     FPSW = new TFPSW(model_, messages_, this);
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {

@@ -3,6 +3,8 @@
 #include "editor/SchemeCreation.h"
 #include "editor/SchemeView.h"
 #include "editor/SchemeWindow.h"
+#include "files/SchemeFileCommands.h"
+#include "files/gui/QtSchemeFileDialogs.h"
 #include "link/TComPortClass.h"
 #include "link/gui/QtSerialLine.h"
 #include "model/TProgVilClass.h"
@@ -40,6 +42,12 @@ public:
     QScrollArea& scrollBox() { return *ScrollBox1; }
 
     void scrollSchemeTo(int y);
+
+    // "Открыть схему" (F3) and "Сохранить как ..." (F2); the exit questions save
+    // through SaveScheme.
+    void OpenScheme();
+    void SaveScheme();
+    QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -85,6 +93,7 @@ private:
     void buildScheme(QWidget* central);
     void connectHeader();
     void connectLink();
+    void buildFileMenu();
 
     QtMessages messages_;
     // The device link of the whole run; built before the model.
@@ -94,6 +103,8 @@ private:
     TProgVilClass model_;
     SchemeView view_;
     SchemeCreation creation_;
+    QtSchemeFileDialogs fileDialogs_{this};
+    SchemeFileCommands fileCommands_{model_, view_, creation_, *this, messages_, fileDialogs_};
     SchemeCanvas* canvas_ = nullptr;
     TFPSW* FPSW = nullptr;       // the password dialog
     QLabel* LabUstrZ = nullptr;  // "Изм. № устр."
