@@ -49,7 +49,10 @@ private:
                 modal->reject();
             } else if (modal != nullptr) {
                 handled_ = modal;
+                // Polled on while the step runs: answering may open another window.
+                QTimer::singleShot(10, &context_, [this] { poll(); });
                 steps_[next_++](modal);
+                return;
             }
         }
         QTimer::singleShot(10, &context_, [this] { poll(); });
@@ -88,8 +91,7 @@ ModalScript::Step answer(QMessageBox::StandardButton button, QString* text = nul
 }
 
 QString example(const char* name) {
-    const char* dir = std::getenv("VIL3K_SOURCE_DIR");
-    return QString(dir != nullptr ? dir : ".") + "/examples/" + name;
+    return QString(VIL3K_SOURCE_ROOT) + "/examples/" + name;
 }
 
 TEST(TForm1Files, OpenSaveUnderANewNameAndReopen) {

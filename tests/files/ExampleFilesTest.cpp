@@ -34,8 +34,7 @@ const char* const kOutputNames[] = {
     "Насос",  "Горелка", "Дымосос", "Вентилятор", "Щит",    "Резерв 1", "Резерв 2", "Сигнал"};
 
 QString sourceDir() {
-    const char* dir = std::getenv("VIL3K_SOURCE_DIR");
-    return QString(dir != nullptr ? dir : "."); // set by CTest
+    return VIL3K_SOURCE_ROOT;
 }
 
 // Builds the example scheme and saves it through the save command.
