@@ -116,6 +116,8 @@ TEST(TForm1Files, OpenSaveUnderANewNameAndReopen) {
     const QString pictures = QCoreApplication::applicationDirPath() + "/../pictures";
     QDir().mkpath(pictures);
     EXPECT_TRUE(form.grab().toImage().save(pictures + "/opened-24-08.png"));
+    form.scrollSchemeTo(form.schemeView().group(PanDv).top);
+    EXPECT_TRUE(form.grab().toImage().save(pictures + "/opened-24-08-acknowledge.png"));
 
     // Unchanged data: Yes to the question, then a name without extension.
     QString question;
