@@ -15,10 +15,11 @@ namespace {
 // Late answers come after the header time-out of 1000 + 3 * 100 ms.
 constexpr int kLateMs = 1700;
 
-bool Number(const std::string& text, int& value) {
+// Base 0 takes 0x44 for a function code; codes like "08" need base 10.
+bool Number(const std::string& text, int& value, int base = 0) {
     try {
         std::size_t used = 0;
-        value = std::stoi(text, &used, 0);
+        value = std::stoi(text, &used, base);
         return used == text.size();
     } catch (const std::exception&) {
         return false;
@@ -27,8 +28,8 @@ bool Number(const std::string& text, int& value) {
 
 bool ParseCode(const std::string& text, int& first, int& second) {
     const std::size_t dash = text.find('-');
-    return dash != std::string::npos && Number(text.substr(0, dash), first) &&
-           Number(text.substr(dash + 1), second);
+    return dash != std::string::npos && Number(text.substr(0, dash), first, 10) &&
+           Number(text.substr(dash + 1), second, 10);
 }
 
 bool ParseException(const std::string& text, SimFaults& faults) {

@@ -164,4 +164,12 @@ TEST(SimOptions, CodeFileAndAddress) {
     EXPECT_FALSE(ApplySimOptions(options, device, error));
 }
 
+TEST(SimOptions, CodeWithLeadingZerosIsDecimal) {
+    SimOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseSimOptions({"--code", "06-08"}, options, error)) << error;
+    EXPECT_EQ(options.first, 6);
+    EXPECT_EQ(options.second, 8);
+}
+
 } // namespace
