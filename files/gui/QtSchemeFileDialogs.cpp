@@ -10,8 +10,9 @@ namespace {
 QFileDialog* schemeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
     auto* dialog = new QFileDialog(parent);
     dialog->setAcceptMode(mode);
+    // "*" rather than "*.*": on Linux "*.*" would hide names without a dot.
     dialog->setNameFilters(
-        {QString(kVilFilterName) + " (*.vil)", QString(kAllFilesFilterName) + " (*.*)"});
+        {QString(kVilFilterName) + " (*.vil)", QString(kAllFilesFilterName) + " (*)"});
     dialog->setDefaultSuffix("vil");
     dialog->setDirectory(QDir::currentPath());
     // Saving asks before replacing a file; opening takes only a file that exists.

@@ -162,7 +162,7 @@ TEST(TForm1Files, RefusedFileLeavesTheWindowAsItWas) {
 
 TEST(TForm1Files, DialogsAndMenu) {
     TForm1 form;
-    const QStringList filters{"Файлы типа .vil (*.vil)", "Все файлы (*.*)"};
+    const QStringList filters{"Файлы типа .vil (*.vil)", "Все файлы (*)"};
     QFileDialog& open = form.fileDialogs().openDialog();
     EXPECT_EQ(open.nameFilters(), filters);
     EXPECT_EQ(open.defaultSuffix(), "vil");
