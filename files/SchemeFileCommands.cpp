@@ -91,12 +91,12 @@ void SchemeFileCommands::loadScheme(const SchemeFileData& data) {
     window_.selectDeviceNumber(device);
     showFileCaption();
     creation_.LoadImage();
-    if (model_.Repaired == 1) {
-        messages_.show(MessageBox{kRepairedText, kErrorCaption, MessageIcon::Error});
-        return;
-    }
+    // Names and the acknowledge switch are shown after a repair too: a save
+    // after it must not drop them from the file.
     showNames(data);
     view_.ShowExternalAck((data.deviceByte & kExternalAckBit) != 0);
+    if (model_.Repaired == 1)
+        messages_.show(MessageBox{kRepairedText, kErrorCaption, MessageIcon::Error});
 }
 
 void SchemeFileCommands::showNames(const SchemeFileData& data) {

@@ -1,6 +1,7 @@
 #include "FileCommandsFixture.h"
 #include "LayoutFiles.h"
 #include "files/FileTexts.h"
+#include "files/TextField.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -72,7 +73,9 @@ TEST(OpenScheme, AcknowledgeOffLeavesTheButtonUp) {
     EXPECT_EQ(f.view.at(Family::PText, 24).caption, "Вход6");
 }
 
-TEST(OpenScheme, RepairedBlocksAreReportedAndTheNamesNotShown) {
+// The names and the acknowledge switch still come in: a save after the repair
+// keeps them in the file.
+TEST(OpenScheme, RepairedBlocksAreReportedAndTheNamesKept) {
     FileCommandsFixture f;
     writeRawFile(QString::fromStdString(f.path("r.vil")), layoutFile(24, 8, 32, 0x24, 7));
     f.open(f.path("r.vil"));
@@ -81,8 +84,11 @@ TEST(OpenScheme, RepairedBlocksAreReportedAndTheNamesNotShown) {
     EXPECT_EQ(f.messages.shown[0].caption, kErrorCaption);
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(f.model.FunctionBlocks[0][0], 0);
-    EXPECT_EQ(f.view.at(Family::PText, 0).caption, QString(10, ' '));
-    EXPECT_FALSE(f.window.externalAckDown());
+    EXPECT_EQ(f.view.at(Family::PText, 0).caption,
+              DecodeTextField(channelNameField(0).constData()));
+    EXPECT_EQ(f.view.at(Family::PTextV, 0).caption,
+              DecodeTextField(outputNameField(0).constData()));
+    EXPECT_TRUE(f.window.externalAckDown());
     EXPECT_EQ(f.window.deviceSelector, 4);
 }
 
