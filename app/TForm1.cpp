@@ -78,6 +78,7 @@ TForm1::TForm1(QWidget* parent)
     buildHeader(strip);
     buildScheme(central);
     connectHeader();
+    buildFileMenu();
     connectDevice();
     connectLink();
     FPSW = new TFPSW(model_, messages_, this);

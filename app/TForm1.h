@@ -6,6 +6,8 @@
 #include "editor/SchemeCreation.h"
 #include "editor/SchemeView.h"
 #include "editor/SchemeWindow.h"
+#include "files/SchemeFileCommands.h"
+#include "files/gui/QtSchemeFileDialogs.h"
 #include "link/TComPortClass.h"
 #include "link/gui/QtSerialLine.h"
 #include "model/TProgVilClass.h"
@@ -51,8 +53,11 @@ public:
     // dropped because another is still running.
     bool runDeviceCommand(const std::function<void()>& command);
     DeviceConfiguration& deviceConfiguration() { return device_; }
-    // The file-save command offered by the exit questions.
-    void setSaveCommand(std::function<void()> save) { exit_.save = std::move(save); }
+    // "Открыть схему" (F3) and "Сохранить как ..." (F2); the exit questions save
+    // through SaveScheme.
+    void OpenScheme();
+    void SaveScheme();
+    QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -103,6 +108,7 @@ private:
     void buildScheme(QWidget* central);
     void connectHeader();
     void connectLink();
+    void buildFileMenu();
     void connectDevice();
 
     QtMessages messages_;
@@ -116,6 +122,8 @@ private:
     DeviceConfiguration device_{model_, view_, creation_, comPort_, *this, messages_};
     DeviceCommandRunner deviceRunner_;
     ExitQuestions exit_{model_, messages_};
+    QtSchemeFileDialogs fileDialogs_{this};
+    SchemeFileCommands fileCommands_{model_, view_, creation_, *this, messages_, fileDialogs_};
     SchemeCanvas* canvas_ = nullptr;
     TFPSW* FPSW = nullptr;       // the password dialog
     QLabel* LabUstrZ = nullptr;  // "Изм. № устр."

@@ -26,6 +26,7 @@ void TForm1::connectDevice() {
     AInPort = portAction("AInPort", kActionInPort, Qt::Key_F9, &DeviceConfiguration::InPortClick);
     AOutPort =
         portAction("AOutPort", kActionOutPort, Qt::Key_F10, &DeviceConfiguration::OutPortClick);
+    exit_.save = [this] { SaveScheme(); };
     exit_.transfer = [this] { runDeviceCommand([this] { device_.OutPortClick(); }); };
 }
 

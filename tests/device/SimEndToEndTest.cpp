@@ -8,7 +8,6 @@
 #include "tests/device/DeviceFixture.h"
 #include "ui/Clock.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -155,8 +154,7 @@ TEST_F(SimEndToEnd, ReadingOverUnsavedEditsKeepsThemMarkedChanged) {
 
 // The example schemes shipped with the program, as a device holds them.
 QFileInfoList ExampleFiles() {
-    const QString source =
-        qEnvironmentVariable("VIL3K_SOURCE_DIR", QCoreApplication::applicationDirPath() + "/../..");
+    const QString source = qEnvironmentVariable("VIL3K_SOURCE_DIR", VIL3K_SOURCE_ROOT);
     return QDir(source + "/examples").entryInfoList({"*.vil"}, QDir::Files, QDir::Name);
 }
 

@@ -43,6 +43,5 @@ QString SimProcess::executable() {
     const QString fromEnvironment = qEnvironmentVariable("VIL3K_SIM");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    // Run by hand from the build tree: the simulator sits beside tests/.
-    return QCoreApplication::applicationDirPath() + "/../vil3k-sim";
+    return VIL3K_SIM_PATH;
 }

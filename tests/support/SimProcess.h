@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-// vil3k-sim (from $VIL3K_SIM) as a child process for end-to-end tests. It
+// vil3k-sim ($VIL3K_SIM, else the one this build made) as a child process for end-to-end tests. It
 // starts in the constructor; ptyPath() is empty when it did not come up.
 // The process is stopped (SIGTERM) by stop() or the destructor.
 class SimProcess {

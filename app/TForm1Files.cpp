@@ -1,0 +1,37 @@
+// The scheme file commands of the main window.
+#include "app/TForm1.h"
+
+#include "editor/gui/SchemeCanvas.h"
+#include "files/FileTexts.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+void TForm1::buildFileMenu() {
+    // The file menu comes first, whatever menus are already there.
+    QMenuBar* bar = menuBar();
+    QAction* before = bar->actions().isEmpty() ? nullptr : bar->actions().first();
+    auto* menu = new QMenu(kFileMenuCaption, bar);
+    menu->setToolTip(kFileMenuHint);
+    bar->insertMenu(before, menu);
+    QAction* AOpenFile = menu->addAction(kOpenActionCaption, this, &TForm1::OpenScheme);
+    AOpenFile->setObjectName("AOpenFile");
+    AOpenFile->setShortcut(Qt::Key_F3);
+    AOpenFile->setStatusTip(kOpenActionCaption);
+    AOpenFile->setToolTip(kOpenActionCaption);
+    QAction* ASaveFile = menu->addAction(kSaveActionCaption, this, &TForm1::SaveScheme);
+    ASaveFile->setObjectName("ASaveFile");
+    ASaveFile->setShortcut(Qt::Key_F2);
+    ASaveFile->setStatusTip(kSaveActionHint);
+    ASaveFile->setToolTip(kSaveActionHint);
+}
+
+void TForm1::OpenScheme() {
+    fileCommands_.OpenScheme();
+    canvas_->update();
+}
+
+void TForm1::SaveScheme() {
+    fileCommands_.SaveScheme();
+    canvas_->update();
+}

@@ -1,0 +1,191 @@
+#include "files/SchemeFileCommands.h"
+
+#include "files/FileTexts.h"
+#include "files/TextField.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint8_t kDeviceNumberBits = 0x1F;
+constexpr std::uint8_t kExternalAckBit = 0x20;
+// The selectors hold devices 1..31; number bits 31 would be device 32.
+constexpr int kDeviceNumberLimit = 31;
+const char* const kSchemeExtension = ".vil";
+
+// The extension of the path's last component with its dot; empty when it has none.
+std::string extensionOf(const std::string& path) {
+    const auto nameStart = path.find_last_of("/\\");
+    const auto dot = path.rfind('.');
+    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart))
+        return {};
+    return path.substr(dot);
+}
+
+MessageBox warning(const std::string& text, const char* caption) {
+    return MessageBox{text, caption, MessageIcon::Warning};
+}
+
+} // namespace
+
+void SchemeFileCommands::OpenScheme() {
+    window_.scrollSchemeToTop();
+    model_.Repaired = 0;
+    const auto path = dialogs_.askOpenPath();
+    if (!path)
+        return;
+    const auto data = readFile(*path);
+    if (!data)
+        return;
+    fileName_ = *path;
+    loadScheme(*data);
+    window_.scrollSchemeToTop();
+    window_.focusScheme();
+    window_.setTimeDateEnabled(true);
+}
+
+// Everything that can refuse the file is checked here, before the scheme is
+// touched.
+std::optional<SchemeFileData> SchemeFileCommands::readFile(const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    if (QFile file(name); !file.open(QIODevice::ReadOnly)) {
+        messages_.show(warning(kOpenFailedText, kOpenCaption));
+        return std::nullopt;
+    }
+    QString reason;
+    auto data = ReadSchemeFile(name, reason);
+    if (!data) {
+        refuseFile(path, reason);
+        return std::nullopt;
+    }
+    if ((data->deviceByte & kDeviceNumberBits) >= kDeviceNumberLimit) {
+        refuseFile(path, QString("Номер устройства %1 в файле, допустимы номера 1..%2")
+                             .arg((data->deviceByte & kDeviceNumberBits) + 1)
+                             .arg(kDeviceNumberLimit));
+        return std::nullopt;
+    }
+    return data;
+}
+
+void SchemeFileCommands::refuseFile(const std::string& path, const QString& reason) {
+    const std::string text =
+        std::string(kOpenFailedText) + "\n" + path + "\n" + reason.toStdString();
+    messages_.show(warning(text, kOpenCaption));
+}
+
+void SchemeFileCommands::loadScheme(const SchemeFileData& data) {
+    model_.ExecFirst = data.execFirst;
+    model_.ExecSecond = data.execSecond;
+    model_.ComputeLayout();
+    std::copy(data.image.begin(), data.image.end(), model_.ImageBuffer.begin());
+    window_.showExecCode(data.execFirst, data.execSecond);
+    creation_.CreateScheme();
+    // The device named in the file is also the one later exchanges address.
+    model_.SetDeviceByte(data.deviceByte);
+    const int device = data.deviceByte & kDeviceNumberBits;
+    model_.LinkAddressIndex = device;
+    model_.DeviceNumberIndex = device;
+    window_.selectLinkAddress(device);
+    window_.selectDeviceNumber(device);
+    showFileCaption();
+    creation_.LoadImage();
+    // Names and the acknowledge switch are shown after a repair too: a save
+    // after it must not drop them from the file.
+    showNames(data);
+    view_.ShowExternalAck((data.deviceByte & kExternalAckBit) != 0);
+    if (model_.Repaired == 1)
+        messages_.show(MessageBox{kRepairedText, kErrorCaption, MessageIcon::Error});
+}
+
+void SchemeFileCommands::showNames(const SchemeFileData& data) {
+    const int channels =
+        std::min(model_.GetChannelCount(), static_cast<int>(data.channelNames.size()));
+    for (int i = 0; i < channels; ++i)
+        view_.at(Family::PText, model_.SlotOfImageIndex(i)).caption = data.channelNames[i];
+    for (int j = 0; j < kOutputLines; ++j)
+        view_.at(Family::PTextV, j).caption = data.outputNames[j];
+}
+
+void SchemeFileCommands::showFileCaption() {
+    window_.setCaption(kFileCaptionPrefix + fileName_);
+}
+
+void SchemeFileCommands::SaveScheme() {
+    if (model_.AccessLevel != 1) {
+        messages_.show(warning(kNoWriteAccessText, kWarningCaption));
+        return;
+    }
+    if (model_.SchemeCreated == 0) {
+        if (creation_.PromptCreateScheme())
+            window_.requestExit();
+        return;
+    }
+    if (model_.CheckExecCode(&window_.firstCodeField(), &window_.secondCodeField()))
+        return;
+    model_.ComputeLayout();
+    // A name still being edited is finished before the names are collected.
+    window_.focusFirstControl();
+    if (model_.Modified == 0 && !confirmUnchanged())
+        return;
+    const int number = model_.DeviceNumberIndex;
+    model_.SetDeviceByte(
+        static_cast<std::uint8_t>(window_.externalAckDown() ? number + 32 : number));
+    SchemeFileData data = collectScheme();
+    const auto path = askTargetPath();
+    if (!path) {
+        window_.focusScheme();
+        return;
+    }
+    model_.PackImage();
+    std::copy(model_.ImageBuffer.begin(), model_.ImageBuffer.end(), data.image.begin());
+    data.deviceByte = model_.GetDeviceByte();
+    // Written beside the old file and renamed over it only when complete.
+    QString error;
+    if (!WriteSchemeFile(QString::fromStdString(*path), data, error)) {
+        messages_.show(warning(kCreateFailedText, kCreateCaption));
+        window_.focusScheme();
+        return;
+    }
+    model_.Modified = 0;
+    fileName_ = *path;
+    showFileCaption();
+    window_.focusScheme();
+}
+
+bool SchemeFileCommands::confirmUnchanged() {
+    const MessageBox question{kUnchangedQuestion, kSaveQuestionCaption, MessageIcon::Question,
+                              MessageButtons::YesNo, Answer::No};
+    return messages_.show(question) == Answer::Yes;
+}
+
+// Code and names as they stand; the image is added once a file is chosen.
+SchemeFileData SchemeFileCommands::collectScheme() {
+    SchemeFileData data;
+    data.execFirst = model_.ExecFirst & 0xFF;
+    data.execSecond = model_.ExecSecond & 0xFF;
+    const QString tenSpaces(kNameMaxLength, QChar(' '));
+    for (int i = 0; i < model_.GetChannelCount(); ++i) {
+        QString& caption = view_.at(Family::PText, model_.SlotOfImageIndex(i)).caption;
+        if (caption == "(null)")
+            caption = tenSpaces;
+        data.channelNames.push_back(caption);
+    }
+    for (int j = 0; j < kOutputLines; ++j)
+        data.outputNames[j] = view_.at(Family::PTextV, j).caption;
+    return data;
+}
+
+// Asks until the name has the scheme extension or none (which gets it added).
+std::optional<std::string> SchemeFileCommands::askTargetPath() {
+    while (const auto path = dialogs_.askSavePath()) {
+        const std::string extension = extensionOf(*path);
+        if (extension.empty())
+            return *path + kSchemeExtension;
+        if (extension == kSchemeExtension)
+            return path;
+        messages_.show(warning(kBadNameText, kBadNameCaption));
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "editor/SchemeCreation.h"
+#include "editor/SchemeView.h"
+#include "editor/SchemeWindow.h"
+#include "files/SchemeFile.h"
+#include "files/SchemeFileDialogs.h"
+#include "model/TProgVilClass.h"
+#include "ui/Messages.h"
+
+#include <string>
+
+// "Открыть схему" and "Сохранить как ...": a ".vil" file into the model and the
+// scheme view, and back.
+class SchemeFileCommands {
+public:
+    SchemeFileCommands(TProgVilClass& model, SchemeView& view, SchemeCreation& creation,
+                       SchemeWindow& window, Messages& messages, SchemeFileDialogs& dialogs)
+        : model_(model), view_(view), creation_(creation), window_(window), messages_(messages),
+          dialogs_(dialogs) {}
+
+    // A file the program cannot take is refused with one message before
+    // anything changes.
+    void OpenScheme();
+    // Also run by the exit questions; reports its own failures. `Modified` is
+    // cleared only when the file was written whole.
+    void SaveScheme();
+
+    // The file last opened or saved; empty until then.
+    const std::string& fileName() const { return fileName_; }
+
+private:
+    std::optional<SchemeFileData> readFile(const std::string& path);
+    void refuseFile(const std::string& path, const QString& reason);
+    void loadScheme(const SchemeFileData& data);
+    void showNames(const SchemeFileData& data);
+    bool confirmUnchanged();
+    SchemeFileData collectScheme();
+    std::optional<std::string> askTargetPath();
+    void showFileCaption();
+
+    TProgVilClass& model_;
+    SchemeView& view_;
+    SchemeCreation& creation_;
+    SchemeWindow& window_;
+    Messages& messages_;
+    SchemeFileDialogs& dialogs_;
+    std::string fileName_;
+};
