@@ -112,11 +112,12 @@ void DeviceConfiguration::loadImage() {
     window_.selectDeviceNumber(model_.DeviceNumberIndex);
     window_.setCaption(kCaptionDevicePrefix + std::to_string(model_.LinkAddressIndex + 1));
     creation_.LoadImage();
+    // The acknowledge switch is shown after a repair too: writing the scheme
+    // back must not turn the device's external acknowledge off.
+    view_.ShowExternalAck((deviceByte & kExternalAckBit) != 0);
+    window_.syncScheme();
     if (model_.Repaired == 1)
         messages_.show(MessageBox{kTextRepaired, kErrorCaption, MessageIcon::Error});
-    else
-        view_.ShowExternalAck((deviceByte & kExternalAckBit) != 0);
-    window_.syncScheme();
 }
 
 void DeviceConfiguration::finishRead() {

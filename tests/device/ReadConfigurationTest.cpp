@@ -204,7 +204,7 @@ TEST_F(ReadConfiguration, CodeOutsideTheFamilyChangesNothing) {
     EXPECT_EQ(window.first.value, "12");
 }
 
-TEST_F(ReadConfiguration, RepairedImageIsLoadedAndReportedWithoutTheAcknowledge) {
+TEST_F(ReadConfiguration, RepairedImageIsLoadedAndReportedWithItsAcknowledge) {
     Image image = SampleImage(24, 8, 0x21);
     // Block 1 of a 24-08 image (32 channels) with an unknown type.
     image[4 * 32] = 9;
@@ -216,7 +216,7 @@ TEST_F(ReadConfiguration, RepairedImageIsLoadedAndReportedWithoutTheAcknowledge)
     EXPECT_EQ(model.Repaired, 1);
     EXPECT_EQ(model.SchemeCreated, 1);
     EXPECT_EQ(model.LinkAddressIndex, 1);
-    EXPECT_FALSE(view.header.extAckDown);
+    EXPECT_TRUE(view.header.extAckDown);
 }
 
 TEST_F(ReadConfiguration, ClosedPortSendsNothing) {

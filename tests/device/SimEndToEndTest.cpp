@@ -154,14 +154,12 @@ TEST_F(SimEndToEnd, ReadingOverUnsavedEditsKeepsThemMarkedChanged) {
 
 // The example schemes shipped with the program, as a device holds them.
 QFileInfoList ExampleFiles() {
-    const QString source = qEnvironmentVariable("VIL3K_SOURCE_DIR", VIL3K_SOURCE_ROOT);
-    return QDir(source + "/examples").entryInfoList({"*.vil"}, QDir::Files, QDir::Name);
+    return QDir(QString(VIL3K_SOURCE_ROOT) + "/examples").entryInfoList({"*.vil"}, QDir::Files, QDir::Name);
 }
 
 TEST_F(SimEndToEnd, EveryExampleReadFromADeviceAsOpenedFromItsFile) {
     const QFileInfoList examples = ExampleFiles();
-    if (examples.isEmpty())
-        GTEST_SKIP() << "no examples/*.vil";
+    ASSERT_GE(examples.size(), 5);
     for (const QFileInfo& example : examples) {
         SCOPED_TRACE(example.fileName().toStdString());
         QString error;
