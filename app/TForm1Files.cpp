@@ -24,6 +24,10 @@ void TForm1::buildFileMenu() {
     ASaveFile->setShortcut(Qt::Key_F2);
     ASaveFile->setStatusTip(kSaveActionHint);
     ASaveFile->setToolTip(kSaveActionHint);
+    menu->addSeparator();
+    QAction* AClose = menu->addAction("Выход", this, &TForm1::requestExit);
+    AClose->setObjectName("AClose");
+    AClose->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
 }
 
 void TForm1::OpenScheme() {
