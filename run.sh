@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
-scripts/build.sh
+scripts/build.sh vil3k-programmer vil3k-sim
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "run.sh: no display (DISPLAY is not set); run it in a desktop session or under xvfb-run." >&2
     exit 1
