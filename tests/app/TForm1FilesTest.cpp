@@ -180,12 +180,14 @@ TEST(TForm1Files, DialogsAndMenu) {
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(file->title(), "Файл ");
     const QList<QAction*> items = file->actions();
-    ASSERT_EQ(items.size(), 2);
+    ASSERT_EQ(items.size(), 4); // open, save, separator, exit
     EXPECT_EQ(items[0]->text(), "Открыть схему");
     EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::Key_F3));
     EXPECT_EQ(items[1]->text(), "Сохранить как ...");
     EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(items[1]->toolTip(), "Сохранить схему");
+    EXPECT_EQ(items[3]->text(), "Выход");
+    EXPECT_EQ(items[3]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
 }
 
 } // namespace
