@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -93,7 +94,8 @@ void TForm1::connectLink() {
     // A port that fails under the program ends it once the command returns.
     comPort_.SetCloseRequest(
         [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
-    addLinkMenu(menuBar(), this, comPort_, [this] { return model_.LinkAddressIndex; });
+    addLinkMenu(menuBar()->findChild<QMenu*>("N2Port"), this, comPort_,
+                [this] { return model_.LinkAddressIndex; });
 }
 
 TForm1::~TForm1() = default;

@@ -32,5 +32,4 @@ inline constexpr const char* kLabelReceiveDelay = "Задержка перед �
 inline constexpr const char* kLabelRetries1 = "Повторы на 1 этапе";
 inline constexpr const char* kLabelRetries2 = "Повторы на 2-м этапе";
 inline constexpr const char* kActionPortSettings = "Настройка СОМ порта";
-inline constexpr const char* kMenuSettings = "Настройка";
 inline constexpr const char* kButtonOk = "OK";

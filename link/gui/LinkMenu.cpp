@@ -6,8 +6,8 @@
 #include "link/gui/TFormNastr.h"
 #include "link/gui/TFormPort.h"
 
+#include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace {
 
@@ -23,12 +23,12 @@ public:
 
 } // namespace
 
-void addLinkMenu(QMenuBar* menuBar, QWidget* window, TComPortClass& link,
+void addLinkMenu(QMenu* portMenu, QWidget* window, TComPortClass& link,
                  std::function<int()> linkAddressIndex) {
     auto* ui = new LinkSettingsUi(window, link);
-    QMenu* menu = menuBar->addMenu(QString::fromUtf8(kMenuSettings));
-    menu->addAction(QString::fromUtf8(kActionPortSettings), ui,
-                    [ui, linkAddressIndex] { ui->command.PortClick(linkAddressIndex()); });
-    menu->addAction(QString::fromUtf8(kButtonExchange), ui,
-                    [ui] { ui->command.ExchangeSettingsClick(); });
+    QAction* action =
+        portMenu->addAction(QString::fromUtf8(kActionPortSettings), ui,
+                            [ui, linkAddressIndex] { ui->command.PortClick(linkAddressIndex()); });
+    action->setObjectName("APort");
+    action->setToolTip(QString::fromUtf8(kActionPortSettings));
 }

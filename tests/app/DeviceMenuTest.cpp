@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "device/DeviceTexts.h"
+#include "link/LinkTexts.h"
 #include "support/FakeMessages.h"
 #include "support/SampleSchemes.h"
 #include "support/SimProcess.h"
@@ -110,6 +111,22 @@ TEST_F(DeviceMenu, EntriesAndKeys) {
     EXPECT_EQ(action("AInPort")->shortcut(), QKeySequence(Qt::Key_F9));
     EXPECT_EQ(action("AOutPort")->text(), QString::fromUtf8(kActionOutPort));
     EXPECT_EQ(action("AOutPort")->shortcut(), QKeySequence(Qt::Key_F10));
+    // The port settings come third in the same menu; the exchange settings are
+    // reached only from inside their dialog.
+    ASSERT_EQ(port->actions().size(), 3);
+    EXPECT_EQ(port->actions().at(2), action("APort"));
+    ASSERT_NE(action("APort"), nullptr);
+    EXPECT_EQ(action("APort")->text(), QString::fromUtf8(kActionPortSettings));
+    EXPECT_EQ(action("APort")->toolTip(), QString::fromUtf8(kActionPortSettings));
+    EXPECT_TRUE(action("APort")->shortcut().isEmpty());
+    for (QAction* top : form.menuBar()->actions()) {
+        if (top->menu() == nullptr || top->menu() == port)
+            continue;
+        for (QAction* item : top->menu()->actions()) {
+            EXPECT_NE(item->text(), QString::fromUtf8(kActionPortSettings));
+            EXPECT_NE(item->text(), QString::fromUtf8(kButtonExchange));
+        }
+    }
 }
 
 TEST_F(DeviceMenu, ReadShowsTheDeviceScheme) {
