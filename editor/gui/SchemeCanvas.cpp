@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 SchemeCanvas::SchemeCanvas(const SchemeView& view, QWidget* parent) : QWidget(parent), view_(view) {
     setObjectName("SchemeCanvas");
@@ -25,6 +26,19 @@ QImage SchemeCanvas::render(double scale) const {
     QPainter painter(&image);
     paintScheme(painter, view_, scale, area);
     return image;
+}
+
+bool SchemeCanvas::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const std::optional<ElementRef> element = view_.elementAt(help->pos().x(), help->pos().y());
+    const QString hint = element ? view_.at(element->family, element->index).hint : QString();
+    if (hint.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), hint, this);
+    return true;
 }
 
 void SchemeCanvas::paintEvent(QPaintEvent* event) {

@@ -25,6 +25,8 @@ signals:
     void elementClicked(ElementRef element);
 
 protected:
+    // Tooltips show the hint of the element under the mouse.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -2,7 +2,9 @@
 #include "SchemeFixture.h"
 #include "support/SampleSchemes.h"
 
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +34,25 @@ TEST(SchemeCanvas, ReportsTheElementUnderAClick) {
     EXPECT_EQ(clicked[2], (ElementRef{Family::ImaF, 0}));
     EXPECT_EQ(clicked[3], (ElementRef{Family::Sm, 3})); // row 4's line runs under it
     EXPECT_EQ(pressed, clicked);
+}
+
+TEST(SchemeCanvas, TooltipShowsTheHintOfTheElementUnderTheMouse) {
+    SchemeFixture s;
+    BuildSampleScheme(s.model, s.view, s.messages, 12, 4);
+    SchemeCanvas canvas(s.view);
+    canvas.show();
+    auto hover = [&](QPoint at) {
+        QHelpEvent help(QEvent::ToolTip, at, canvas.mapToGlobal(at));
+        QApplication::sendEvent(&canvas, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const Rect number = s.view.absoluteRect(Family::Panelvx, 3);
+    EXPECT_EQ(hover({number.x + 2, number.y + 2}), "панель номера входа");
+    const Rect outputs = s.view.absoluteRect(Family::StM, 0);
+    ASSERT_FALSE(s.view.at(Family::StM, 0).hint.isEmpty());
+    EXPECT_EQ(hover({outputs.x + 2, outputs.y + 2}), s.view.at(Family::StM, 0).hint);
+    hover({790, 300}); // bare group: the tip goes
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
 }
 
 TEST(SchemeCanvas, FollowsTheHeightOfTheVisibleGroups) {
