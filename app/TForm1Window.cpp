@@ -14,23 +14,35 @@ void TForm1::showExecCode(int first, int second) {
     Edit2->setText(QString::number(second));
 }
 
-void TForm1::selectLinkAddress(int index) { CBoxUstr->setCurrentIndex(index); }
+void TForm1::selectLinkAddress(int index) {
+    CBoxUstr->setCurrentIndex(index);
+}
 
-void TForm1::selectDeviceNumber(int index) { CBoxUstrZ->setCurrentIndex(index); }
+void TForm1::selectDeviceNumber(int index) {
+    CBoxUstrZ->setCurrentIndex(index);
+}
 
 void TForm1::setCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
 }
 
-void TForm1::setTimeDateEnabled(bool enabled) { ButTimeDate->setEnabled(enabled); }
+void TForm1::setTimeDateEnabled(bool enabled) {
+    ButTimeDate->setEnabled(enabled);
+}
 
-bool TForm1::externalAckDown() const { return PVnKvit->isChecked(); }
+bool TForm1::externalAckDown() const {
+    return PVnKvit->isChecked();
+}
 
 void TForm1::scrollSchemeToTop() {
     syncScheme();
     scrollSchemeTo(0);
 }
 
-void TForm1::focusScheme() { canvas_->setFocus(); }
+void TForm1::focusScheme() {
+    canvas_->setFocus();
+}
 
-void TForm1::focusFirstControl() { CBoxUstr->setFocus(); }
+void TForm1::focusFirstControl() {
+    CBoxUstr->setFocus();
+}

@@ -154,7 +154,8 @@ TEST_F(SimEndToEnd, ReadingOverUnsavedEditsKeepsThemMarkedChanged) {
 
 // The example schemes shipped with the program, as a device holds them.
 QFileInfoList ExampleFiles() {
-    return QDir(QString(VIL3K_SOURCE_ROOT) + "/examples").entryInfoList({"*.vil"}, QDir::Files, QDir::Name);
+    return QDir(QString(VIL3K_SOURCE_ROOT) + "/examples")
+        .entryInfoList({"*.vil"}, QDir::Files, QDir::Name);
 }
 
 TEST_F(SimEndToEnd, EveryExampleReadFromADeviceAsOpenedFromItsFile) {

@@ -2,7 +2,9 @@
 
 #include <QLineEdit>
 
-std::string LineEditField::text() const { return edit_->text().toStdString(); }
+std::string LineEditField::text() const {
+    return edit_->text().toStdString();
+}
 
 void LineEditField::setText(const std::string& text) {
     edit_->setText(QString::fromStdString(text));
