@@ -14,14 +14,6 @@
 
 namespace {
 
-// Identification answer: address, 0x11, count, first part, second part, status.
-constexpr int kCountByte = 2;
-constexpr int kFirstPartByte = 3;
-constexpr int kSecondPartByte = 4;
-constexpr int kStatusByte = 5;
-constexpr int kCodeReplyCount = 3;
-constexpr std::uint8_t kDeviceNumberMask = 0x1F;
-constexpr std::uint8_t kExternalAckBit = 0x20;
 // Number bits 31 mean address 32, which no exchange and no device list can reach.
 constexpr int kUnreachableDeviceIndex = 31;
 
@@ -63,12 +55,13 @@ bool DeviceConfiguration::identifyForRead() {
     if (!exchange(kFnIdentify, 0, nullptr))
         return false;
     const int length = link_.GetResponseLength();
-    const int first = reply_[kFirstPartByte];
-    const int second = reply_[kSecondPartByte];
+    const int first = reply_[kIdentFirstPartByte];
+    const int second = reply_[kIdentSecondPartByte];
     // A code outside the family would lay out a scheme no device has: refused
     // before the model or the fields take anything from the answer.
-    if (length > kStatusByte && reply_[kCountByte] == kCodeReplyCount && reply_[kStatusByte] == 0 &&
-        !TProgVilClass::IsValidExecCode(first, second) && (first != 0 || second != 0)) {
+    if (length > kIdentStatusByte && reply_[kIdentCountByte] == kIdentCodeCount &&
+        reply_[kIdentStatusByte] == 0 && !TProgVilClass::IsValidExecCode(first, second) &&
+        (first != 0 || second != 0)) {
         warn(deviceText() + kTextUnknownCode + CodeText(first, second) + "\n" + kTextNotRead);
         return false;
     }
@@ -91,11 +84,11 @@ bool DeviceConfiguration::readImage() {
     link_.WaitMs(kPauseBeforeImage);
     if (!exchange(kFnReadImage, 0, nullptr))
         return false;
-    if (reply_[kCountByte] != model_.ImageSize) {
+    if (reply_[kIdentCountByte] != model_.ImageSize) {
         warn(deviceText() + kTextNotVil3k);
         return false;
     }
-    if ((reply_[kHeaderSize + kDeviceByteOffset] & kDeviceNumberMask) == kUnreachableDeviceIndex) {
+    if ((reply_[kHeaderSize + kDeviceByteOffset] & kDeviceNumberBits) == kUnreachableDeviceIndex) {
         warn(deviceText() + kTextAddressOutOfRange + "\n" + kTextNotRead);
         return false;
     }
@@ -105,19 +98,15 @@ bool DeviceConfiguration::readImage() {
 void DeviceConfiguration::loadImage() {
     model_.TakeImage(reply_.data(), link_.GetResponseLength());
     const std::uint8_t deviceByte = model_.GetDeviceByte();
-    model_.LinkAddressIndex = deviceByte & kDeviceNumberMask;
+    model_.LinkAddressIndex = deviceByte & kDeviceNumberBits;
     creation_.CreateScheme();
     model_.DeviceNumberIndex = model_.LinkAddressIndex;
     window_.selectLinkAddress(model_.LinkAddressIndex);
     window_.selectDeviceNumber(model_.DeviceNumberIndex);
     window_.setCaption(kCaptionDevicePrefix + std::to_string(model_.LinkAddressIndex + 1));
-    creation_.LoadImage();
-    // The acknowledge switch is shown after a repair too: writing the scheme
-    // back must not turn the device's external acknowledge off.
-    view_.ShowExternalAck((deviceByte & kExternalAckBit) != 0);
+    creation_.LoadImage(deviceByte);
     window_.syncScheme();
-    if (model_.Repaired == 1)
-        messages_.show(MessageBox{kTextRepaired, kErrorCaption, MessageIcon::Error});
+    creation_.ReportRepair();
 }
 
 void DeviceConfiguration::finishRead() {
@@ -174,9 +163,9 @@ bool DeviceConfiguration::identifyForWrite(int first, int second) {
     }
     // A code answer names the device's code even when the model refuses to take
     // it; other forms of answer leave the scheme's code standing.
-    const bool codeAnswer = length > kStatusByte && reply_[kCountByte] == kCodeReplyCount;
-    const int deviceFirst = codeAnswer ? reply_[kFirstPartByte] : model_.ExecFirst;
-    const int deviceSecond = codeAnswer ? reply_[kSecondPartByte] : model_.ExecSecond;
+    const bool codeAnswer = length > kIdentStatusByte && reply_[kIdentCountByte] == kIdentCodeCount;
+    const int deviceFirst = codeAnswer ? reply_[kIdentFirstPartByte] : model_.ExecFirst;
+    const int deviceSecond = codeAnswer ? reply_[kIdentSecondPartByte] : model_.ExecSecond;
     if (deviceFirst != first || deviceSecond != second) {
         warn(std::string(kTextMismatch1) + "\n" + kTextMismatch2);
         return false;

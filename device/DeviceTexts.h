@@ -10,7 +10,6 @@ inline constexpr const char* kTextNotRead = "Данные не считаны";
 inline constexpr const char* kTextSetConfiguration = "Задайте конфигурацию ";
 inline constexpr const char* kTextNotVil3k = " - не ВИЛ-3К";
 inline constexpr const char* kCaptionDevicePrefix = "Программатор ВИЛ-3K устройство ";
-inline constexpr const char* kTextRepaired = "при чтении БД обнаружены и исправлены ошибки";
 inline constexpr const char* kTextNoWriteAccess1 = "Ваш уровень доступа не позволяет";
 inline constexpr const char* kTextNoWriteAccess2 = "производить вывод в СОМ-порт";
 inline constexpr const char* kTextUnchangedSend = "Данные не были изменены.Передавать?";

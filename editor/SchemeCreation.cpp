@@ -159,13 +159,19 @@ void SchemeCreation::BuildScheme() {
     }
 }
 
-void SchemeCreation::LoadImage() {
+void SchemeCreation::LoadImage(std::uint8_t deviceByte) {
     model_.UnpackImage();
     model_.ShowRecords(TProgVilClass::RecordKind::Channels, view_);
     model_.ShowRecords(TProgVilClass::RecordKind::FunctionBlocks, view_);
     view_.RefreshRowLines();
     view_.RefreshOutputWiring();
     view_.RefreshBlockWiring();
+    view_.ShowExternalAck((deviceByte & kExternalAckBit) != 0);
+}
+
+void SchemeCreation::ReportRepair() {
+    if (model_.Repaired == 1)
+        messages_.show(MessageBox{kRepairedText, kErrorCaption, MessageIcon::Error});
 }
 
 void SchemeCreation::ChangeConfiguration() {

@@ -4,6 +4,9 @@
 #include "model/TProgVilClass.h"
 #include "ui/Messages.h"
 
+// Shown after a load whose function-block records had to be repaired.
+inline constexpr const char* kRepairedText = "при чтении БД обнаружены и исправлены ошибки";
+
 // Emptying, creating and laying out a scheme for the current execution code, and the
 // change-configuration command that clears it and offers the device model list.
 class SchemeCreation {
@@ -16,8 +19,12 @@ public:
     void CreateScheme();
     void BuildScheme();
     // After a device read or file open has put an image into ImageBuffer and run
-    // CreateScheme: unpack it, draw every record and recompute the wiring.
-    void LoadImage();
+    // CreateScheme: unpack it, draw every record, recompute the wiring and show the
+    // external-acknowledge state of the loaded device byte. The state is shown
+    // after a repair too, so that writing the scheme back keeps it.
+    void LoadImage(std::uint8_t deviceByte);
+    // After LoadImage: the error box when block records had to be repaired.
+    void ReportRepair();
     // Button1 "Задать конфигурацию" and Button3 "Изменить  конфигурацию".
     void ChangeConfiguration();
     // A row of the model list was chosen: the list, its caption and Button1 go away.

@@ -4,7 +4,6 @@
 
 inline constexpr const char* kOpenFailedText = "Файл не удается открыть";
 inline constexpr const char* kOpenCaption = "Открытие файла";
-inline constexpr const char* kRepairedText = "при чтении БД обнаружены и исправлены ошибки";
 inline constexpr const char* kFileCaptionPrefix = "Программатор ВИЛ-3K - файл ";
 inline constexpr const char* kNoWriteAccessText =
     "Ваш уровень доступа не позволяет\nпроизводить запись в файл";

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::uint8_t kDeviceNumberBits = 0x1F;
-constexpr std::uint8_t kExternalAckBit = 0x20;
 // The selectors hold devices 1..31; number bits 31 would be device 32.
 constexpr int kDeviceNumberLimit = 31;
 const char* const kSchemeExtension = ".vil";
@@ -90,13 +88,10 @@ void SchemeFileCommands::loadScheme(const SchemeFileData& data) {
     window_.selectLinkAddress(device);
     window_.selectDeviceNumber(device);
     showFileCaption();
-    creation_.LoadImage();
-    // Names and the acknowledge switch are shown after a repair too: a save
-    // after it must not drop them from the file.
+    creation_.LoadImage(data.deviceByte);
+    // Names are shown after a repair too: a save after it must keep them.
     showNames(data);
-    view_.ShowExternalAck((data.deviceByte & kExternalAckBit) != 0);
-    if (model_.Repaired == 1)
-        messages_.show(MessageBox{kRepairedText, kErrorCaption, MessageIcon::Error});
+    creation_.ReportRepair();
 }
 
 void SchemeFileCommands::showNames(const SchemeFileData& data) {

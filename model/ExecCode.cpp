@@ -3,11 +3,6 @@
 namespace {
 
 constexpr int kIdentificationFunction = 0x11;
-constexpr int kCountByte = 2;
-constexpr int kFirstPartByte = 3;
-constexpr int kSecondPartByte = 4;
-constexpr int kStatusByte = 5;
-constexpr int kCodeReplyCount = 3;
 constexpr int kOtherFormCount = 8;
 
 bool isNoCode(int first, int second) {
@@ -107,19 +102,19 @@ void TProgVilClass::ComputeLayout() {
 void TProgVilClass::ApplyIdentification(int functionCode, const std::uint8_t* reply, int length) {
     if (functionCode != kIdentificationFunction)
         return;
-    if (reply == nullptr || length <= kStatusByte) {
+    if (reply == nullptr || length <= kIdentStatusByte) {
         // Too short to carry a status: not an answer this program understands.
         DeviceStatus = kOtherDeviceStatus;
         return;
     }
-    DeviceStatus = reply[kStatusByte];
-    const int count = reply[kCountByte];
+    DeviceStatus = reply[kIdentStatusByte];
+    const int count = reply[kIdentCountByte];
     if (count == kOtherFormCount)
         DeviceStatus = kOtherDeviceStatus;
-    if (count != kCodeReplyCount || reply[kStatusByte] != 0)
+    if (count != kIdentCodeCount || reply[kIdentStatusByte] != 0)
         return;
-    const int first = reply[kFirstPartByte];
-    const int second = reply[kSecondPartByte];
+    const int first = reply[kIdentFirstPartByte];
+    const int second = reply[kIdentSecondPartByte];
     // An unknown code never reaches the layout; the caller reports it.
     if (!IsValidExecCode(first, second) && !isNoCode(first, second))
         return;

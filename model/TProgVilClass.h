@@ -29,6 +29,15 @@ inline constexpr int kFbRecordSize = 9;
 inline constexpr int kFirstBlockRow = 32;
 // DeviceStatus after an identification reply of the other form (count 8).
 inline constexpr int kOtherDeviceStatus = 300;
+// Device byte: bits 4..0 device number − 1, bit 5 external acknowledge.
+inline constexpr std::uint8_t kDeviceNumberBits = 0x1F;
+inline constexpr std::uint8_t kExternalAckBit = 0x20;
+// Identification answer: address, 0x11, byte count, first part, second part, status.
+inline constexpr int kIdentCountByte = 2;
+inline constexpr int kIdentFirstPartByte = 3;
+inline constexpr int kIdentSecondPartByte = 4;
+inline constexpr int kIdentStatusByte = 5;
+inline constexpr int kIdentCodeCount = 3;
 
 using ChannelRecord = std::array<std::uint8_t, 4>;
 using FbRecord = std::array<std::uint8_t, kFbRecordSize>;

@@ -137,8 +137,7 @@ struct DirectLoad {
         model.SetExecSecond(second);
         creation.CreateScheme();
         model.ImageBuffer = image;
-        creation.LoadImage();
-        view.ShowExternalAck((image[kDeviceByteOffset] & 0x20) != 0);
+        creation.LoadImage(image[kDeviceByteOffset]);
     }
 };
 

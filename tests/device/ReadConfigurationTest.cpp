@@ -210,7 +210,7 @@ TEST_F(ReadConfiguration, RepairedImageIsLoadedAndReportedWithItsAcknowledge) {
     image[4 * 32] = 9;
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, image));
     device.InPortClick();
-    ASSERT_EQ(Texts(), std::vector<std::string>{kTextRepaired});
+    ASSERT_EQ(Texts(), std::vector<std::string>{kRepairedText});
     EXPECT_EQ(messages.shown[0].caption, "Ошибка");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(model.Repaired, 1);

@@ -103,7 +103,7 @@ void BuildSampleScheme(TProgVilClass& model, SchemeView& view, Messages& message
     model.SetDeviceByte(0);
     model.PackImage();
     creation.CreateScheme();
-    creation.LoadImage();
+    creation.LoadImage(0);
     for (int i = 0; i < model.GetChannelCount(); ++i)
         view.at(Family::PText, model.SlotOfImageIndex(i)).caption =
             padded(QString("Датчик %1").arg(i + 1));
