@@ -3,18 +3,11 @@
 // both requests and both answers, the pause before each send, and the pause
 // between identification and image request. Reports read time / that limit.
 
+#include "bench/SimLink.h"
 #include "device/DeviceConfiguration.h"
 #include "editor/SchemeCreation.h"
 #include "editor/SchemeView.h"
 #include "editor/SchemeWindow.h"
-#include "link/TComPortClass.h"
-#include "link/gui/QtSerialLine.h"
-#include "tests/support/SimProcess.h"
-#include "ui/Clock.h"
-#include "ui/Messages.h"
-
-#include <QCoreApplication>
-#include <benchmark/benchmark.h>
 
 #include <chrono>
 
@@ -22,16 +15,6 @@ namespace {
 
 // Identification request and answer, image request and answer.
 constexpr int kLineBytes = 4 + 8 + 4 + 255;
-
-class SilentMessages : public Messages {
-public:
-    Answer show(const MessageBox& box) override {
-        ++shown;
-        return box.defaultButton;
-    }
-    void beep() override {}
-    int shown = 0;
-};
 
 class Field : public EntryField {
 public:
@@ -65,18 +48,12 @@ public:
 
 void DeviceRead(benchmark::State& state) {
     const int baud = static_cast<int>(state.range(0));
-    SimProcess sim({"--code", "24-08", "--baud", QString::number(baud), "--timeout", "60"});
-    sim.exposeAs("COM9");
-    SystemClock clock;
-    QtSerialLine line;
-    SilentMessages messages;
-    TComPortClass link(line, clock, messages);
-    link.PortName = "COM9";
+    SimLink sim({"--code", "24-08", "--baud", QString::number(baud), "--timeout", "60"});
+    TComPortClass& link = sim.link;
+    FakeMessages& messages = sim.messages;
     link.BaudRate = std::to_string(baud);
-    if (sim.ptyPath().isEmpty() || link.SetupPort() != 0) {
-        state.SkipWithError("vil3k-sim not reachable");
+    if (!sim.open(state))
         return;
-    }
     TProgVilClass model(messages);
     SchemeView view(model);
     SchemeCreation creation(model, view, messages);
@@ -91,7 +68,7 @@ void DeviceRead(benchmark::State& state) {
         const auto start = std::chrono::steady_clock::now();
         device.InPortClick();
         wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (messages.shown != 0 || model.SchemeCreated != 1) {
+        if (!messages.shown.empty() || model.SchemeCreated != 1) {
             state.SkipWithError("the read failed");
             return;
         }
@@ -105,10 +82,4 @@ void DeviceRead(benchmark::State& state) {
 
 BENCHMARK(DeviceRead)->Arg(9600)->Arg(115200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VIL3K_SERIAL_BENCHMARK_MAIN()

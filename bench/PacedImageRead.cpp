@@ -3,14 +3,7 @@
 // the answer (the pseudo-terminal carries the request at once; the simulator
 // paces only its answers). Reports transaction time / that limit.
 
-#include "link/TComPortClass.h"
-#include "link/gui/QtSerialLine.h"
-#include "tests/support/SimProcess.h"
-#include "ui/Clock.h"
-#include "ui/Messages.h"
-
-#include <QCoreApplication>
-#include <benchmark/benchmark.h>
+#include "bench/SimLink.h"
 
 #include <array>
 #include <chrono>
@@ -20,24 +13,11 @@ namespace {
 constexpr int kBaud = 9600;
 constexpr int kAnswerBytes = 255;
 
-class SilentMessages : public Messages {
-public:
-    Answer show(const MessageBox& box) override { return box.defaultButton; }
-    void beep() override {}
-};
-
 void PacedImageRead(benchmark::State& state) {
-    SimProcess sim({"--baud", QString::number(kBaud), "--timeout", "60"});
-    sim.exposeAs("COM9");
-    SystemClock clock;
-    QtSerialLine line;
-    SilentMessages messages;
-    TComPortClass link(line, clock, messages);
-    link.PortName = "COM9";
-    if (sim.ptyPath().isEmpty() || link.SetupPort() != 0) {
-        state.SkipWithError("vil3k-sim not reachable");
+    SimLink sim({"--baud", QString::number(kBaud), "--timeout", "60"});
+    if (!sim.open(state))
         return;
-    }
+    TComPortClass& link = sim.link;
     const double lineSeconds = link.GetSendDelay() / 1000.0 + kAnswerBytes * 11.0 / kBaud;
     std::array<std::uint8_t, kMaxResponseSize> response{};
     double wall = 0;
@@ -57,10 +37,4 @@ void PacedImageRead(benchmark::State& state) {
 
 BENCHMARK(PacedImageRead)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VIL3K_SERIAL_BENCHMARK_MAIN()

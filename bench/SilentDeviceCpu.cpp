@@ -1,26 +1,13 @@
 // CPU spent while a silent device is asked: every pause and time-out must
 // sleep. Reports process CPU time / wall time (a busy wait gives 1.0).
 
-#include "link/TComPortClass.h"
-#include "link/gui/QtSerialLine.h"
-#include "tests/support/SimProcess.h"
-#include "ui/Clock.h"
-#include "ui/Messages.h"
-
-#include <QCoreApplication>
-#include <benchmark/benchmark.h>
+#include "bench/SimLink.h"
 
 #include <array>
 #include <chrono>
 #include <ctime>
 
 namespace {
-
-class SilentMessages : public Messages {
-public:
-    Answer show(const MessageBox& box) override { return box.defaultButton; }
-    void beep() override {}
-};
 
 double ProcessCpuSeconds() {
     timespec t{};
@@ -29,18 +16,11 @@ double ProcessCpuSeconds() {
 }
 
 void SilentDeviceTransaction(benchmark::State& state) {
-    SimProcess sim({"--silent", "--timeout", "60"});
-    sim.exposeAs("COM9");
-    SystemClock clock;
-    QtSerialLine line;
-    SilentMessages messages;
-    TComPortClass link(line, clock, messages);
-    link.PortName = "COM9";
+    SimLink sim({"--silent", "--timeout", "60"});
+    TComPortClass& link = sim.link;
     link.SetHeaderRetries(1);
-    if (sim.ptyPath().isEmpty() || link.SetupPort() != 0) {
-        state.SkipWithError("vil3k-sim not reachable");
+    if (!sim.open(state))
         return;
-    }
     std::array<std::uint8_t, kMaxResponseSize> response{};
     double cpu = 0;
     double wall = 0;
@@ -58,10 +38,4 @@ void SilentDeviceTransaction(benchmark::State& state) {
 
 BENCHMARK(SilentDeviceTransaction)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VIL3K_SERIAL_BENCHMARK_MAIN()

@@ -1,0 +1,44 @@
+#pragma once
+
+// What the serial benchmarks share: a link opened to vil3k-sim on a
+// pseudo-terminal, and a main() that gives them the Qt event loop they need.
+
+#include "link/TComPortClass.h"
+#include "link/gui/QtSerialLine.h"
+#include "tests/support/FakeMessages.h"
+#include "tests/support/SimProcess.h"
+#include "ui/Clock.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+struct SimLink {
+    explicit SimLink(const QStringList& simArguments) : sim(simArguments) {
+        sim.exposeAs("COM9");
+        link.PortName = "COM9";
+    }
+    // Opens the port; on failure the benchmark is skipped with a reason.
+    bool open(benchmark::State& state) {
+        if (!sim.ptyPath().isEmpty() && link.SetupPort() == 0)
+            return true;
+        state.SkipWithError("vil3k-sim not reachable");
+        return false;
+    }
+
+    SimProcess sim;
+    SystemClock clock;
+    QtSerialLine line;
+    FakeMessages messages;
+    TComPortClass link{line, clock, messages};
+};
+
+#define VIL3K_SERIAL_BENCHMARK_MAIN()                                                              \
+    int main(int argc, char** argv) {                                                              \
+        QCoreApplication app(argc, argv);                                                          \
+        benchmark::Initialize(&argc, argv);                                                        \
+        benchmark::RunSpecifiedBenchmarks();                                                       \
+        benchmark::Shutdown();                                                                     \
+        return 0;                                                                                  \
+    }
