@@ -7,7 +7,7 @@
 #include "device/DeviceConfiguration.h"
 #include "editor/SchemeCreation.h"
 #include "editor/SchemeView.h"
-#include "editor/SchemeWindow.h"
+#include "tests/support/RecordingWindow.h"
 
 #include <chrono>
 
@@ -15,36 +15,6 @@ namespace {
 
 // Identification request and answer, image request and answer.
 constexpr int kLineBytes = 4 + 8 + 4 + 255;
-
-class Field : public EntryField {
-public:
-    std::string text() const override { return value; }
-    void setText(const std::string& text) override { value = text; }
-    void setErrorColour(bool) override {}
-    std::string value = "00";
-};
-
-// A window that only keeps the code fields.
-class QuietWindow : public SchemeWindow {
-public:
-    EntryField& firstCodeField() override { return first; }
-    EntryField& secondCodeField() override { return second; }
-    void showExecCode(int a, int b) override {
-        first.value = std::to_string(a);
-        second.value = std::to_string(b);
-    }
-    void selectLinkAddress(int) override {}
-    void selectDeviceNumber(int) override {}
-    void setCaption(const std::string&) override {}
-    void setTimeDateEnabled(bool) override {}
-    bool externalAckDown() const override { return false; }
-    void syncScheme() override {}
-    void scrollSchemeToTop() override {}
-    void focusScheme() override {}
-    void focusFirstControl() override {}
-    void requestExit() override {}
-    Field first, second;
-};
 
 void DeviceRead(benchmark::State& state) {
     const int baud = static_cast<int>(state.range(0));
@@ -57,7 +27,7 @@ void DeviceRead(benchmark::State& state) {
     TProgVilClass model(messages);
     SchemeView view(model);
     SchemeCreation creation(model, view, messages);
-    QuietWindow window;
+    RecordingWindow window;
     DeviceConfiguration device(model, view, creation, link, window, messages);
     const double limitSeconds =
         (2 * link.GetSendDelay() + DeviceConfiguration::kPauseBeforeImage) / 1000.0 +

@@ -4,23 +4,13 @@
 #include "editor/SchemeView.h"
 #include "editor/SchemeWindow.h"
 #include "files/SchemeFileCommands.h"
+#include "support/FakeEntryField.h"
 #include "support/FakeMessages.h"
 #include "support/ScratchDirectory.h"
 
 #include <deque>
 #include <optional>
 #include <string>
-
-// A code field holding what the window would show.
-class TextEntry : public EntryField {
-public:
-    std::string text() const override { return value; }
-    void setText(const std::string& text) override { value = text; }
-    void setErrorColour(bool error) override { red = error; }
-
-    std::string value = "00";
-    bool red = false;
-};
 
 // The main window as the file commands see it, recording what they do to it.
 // The external-acknowledge button follows the scheme view, as the window's
@@ -46,7 +36,7 @@ public:
     void focusFirstControl() override { ++firstControlFocus; }
     void requestExit() override { ++exitRequests; }
 
-    TextEntry first, second;
+    FakeEntryField first{"00"}, second{"00"};
     int linkSelector = 0, deviceSelector = 0;
     std::string caption = "Программатор";
     bool timeDateEnabled = false;
