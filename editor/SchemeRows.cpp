@@ -47,8 +47,8 @@ void SchemeView::ShowRowOutputs(int row, int mr1Mask, int mr2Mask, int interlock
         int mask, outputs;
     };
     const Module modules[] = {
-        {Family::StMRI, Family::StM, "1", "Выходы МР №1:", mr1Mask, model_.GetMr1OutputCount()},
-        {Family::StMRII, Family::StMM, "2", "Выходы МР №2:", mr2Mask, model_.GetMr2OutputCount()}};
+        {Family::StMRI, Family::StM, "1", kMr1OutputsHint, mr1Mask, model_.GetMr1OutputCount()},
+        {Family::StMRII, Family::StMM, "2", kMr2OutputsHint, mr2Mask, model_.GetMr2OutputCount()}};
     for (const Module& m : modules) {
         Element& marker = at(m.marker, row);
         Element& list = at(m.list, row);
@@ -102,7 +102,7 @@ void SchemeView::ShowBlockInput(int input, std::uint8_t inputByte) {
         return;
     }
     at(Family::ShVi, input).visible = (inputByte & 0x80) == 0;
-    at(Family::StIV, input).caption = (inputByte & 0x40) ? "фб" : "усо";
+    at(Family::StIV, input).caption = (inputByte & 0x40) ? kBlockOutputSource : kDeviceInputSource;
     at(Family::StNV, input).caption = QString::number(number);
     at(Family::StNV, input).visible = true;
     at(Family::StIV, input).visible = true;

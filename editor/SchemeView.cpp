@@ -119,10 +119,10 @@ void SchemeView::buildRows() {
             Rgb text;
             const char* hint;
         };
-        const Mark marks[] = {{Family::StMRI, 24, 13, "1", silver, "Выходы МР №1:"},
-                              {Family::StM, 39, 40, "", white, "Выходы МР №1:"},
-                              {Family::StMRII, 80, 13, "2", silver, "Выходы МР №2:"},
-                              {Family::StMM, 94, 40, "", white, "Выходы МР №2:"},
+        const Mark marks[] = {{Family::StMRI, 24, 13, "1", silver, kMr1OutputsHint},
+                              {Family::StM, 39, 40, "", white, kMr1OutputsHint},
+                              {Family::StMRII, 80, 13, "2", silver, kMr2OutputsHint},
+                              {Family::StMM, 94, 40, "", white, kMr2OutputsHint},
                               {Family::StB, 137, 20, "бл", silver, ""}};
         for (const Mark& m : marks) {
             Element& e = add(m.family, g, {kOutputsX + m.dx, y + 8, m.w, 17});
@@ -176,7 +176,7 @@ void SchemeView::buildBlocks() {
         add(Family::Sf, PanFB, {kInputBusX, ly, 72, 3}).back = olive;
         Element& kind = add(Family::StIV, PanFB, {167, ly - 13, 21, 13});
         kind.hint = "источник входного сигнала";
-        kind.caption = "усо";
+        kind.caption = kDeviceInputSource;
         Element& number = add(Family::StNV, PanFB, {188, ly - 13, 21, 13});
         number.hint = "Номер входа УСО или номер ФБЛ";
         number.caption = "00";

@@ -113,6 +113,13 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Hints of the output marks (the used outputs follow them) and the source kinds
+// of a block input.
+inline constexpr const char* kMr1OutputsHint = "Выходы МР №1:";
+inline constexpr const char* kMr2OutputsHint = "Выходы МР №2:";
+inline constexpr const char* kDeviceInputSource = "усо";
+inline constexpr const char* kBlockOutputSource = "фб";
+
 struct ElementRef {
     Family family = Family::Count;
     int index = -1;
