@@ -1,5 +1,8 @@
 #include "editor/SchemeCreation.h"
 
+#include "model/ModelTexts.h"
+#include "model/OutOfRange.h"
+
 #include <algorithm>
 
 namespace {
@@ -172,6 +175,13 @@ void SchemeCreation::LoadImage(std::uint8_t deviceByte) {
 void SchemeCreation::ReportRepair() {
     if (model_.Repaired == 1)
         messages_.show(MessageBox{kRepairedText, kErrorCaption, MessageIcon::Error});
+    const std::vector<std::string> findings = ListOutOfRangeValues(model_);
+    if (findings.empty())
+        return;
+    std::string text = kOutOfRangeHeading;
+    for (const std::string& finding : findings)
+        text += "\n" + finding;
+    messages_.show(MessageBox{text, kWarningCaption, MessageIcon::Warning});
 }
 
 void SchemeCreation::ChangeConfiguration() {

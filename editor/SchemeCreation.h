@@ -23,7 +23,8 @@ public:
     // external-acknowledge state of the loaded device byte. The state is shown
     // after a repair too, so that writing the scheme back keeps it.
     void LoadImage(std::uint8_t deviceByte);
-    // After LoadImage: the error box when block records had to be repaired.
+    // After LoadImage: the error box when block records had to be repaired, then
+    // one warning naming every value the editor never writes (ListOutOfRangeValues).
     void ReportRepair();
     // Button1 "Задать конфигурацию" and Button3 "Изменить  конфигурацию".
     void ChangeConfiguration();

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Configures and builds (Release) in build/: the targets named, or everything.
+# VIL3K_BUILD_DIR names another build folder, VIL3K_CMAKE_ARGS adds cache settings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+dir=${VIL3K_BUILD_DIR:-build}
+# shellcheck disable=SC2086
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release ${VIL3K_CMAKE_ARGS:-} >/dev/null
 if [ $# -gt 0 ]; then
-    cmake --build build -j"$(nproc)" --target "$@"
+    cmake --build "$dir" -j"$(nproc)" --target "$@"
 else
-    cmake --build build -j"$(nproc)"
+    cmake --build "$dir" -j"$(nproc)"
 fi

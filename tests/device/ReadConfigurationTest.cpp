@@ -210,13 +210,33 @@ TEST_F(ReadConfiguration, RepairedImageIsLoadedAndReportedWithItsAcknowledge) {
     image[4 * 32] = 9;
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, image));
     device.InPortClick();
-    ASSERT_EQ(Texts(), std::vector<std::string>{kRepairedText});
+    // Block 2 of the sample takes the output of block 1, which is gone now.
+    ASSERT_EQ(Texts().size(), 2u);
+    EXPECT_EQ(Texts()[0], kRepairedText);
+    EXPECT_NE(Texts()[1].find("\nФБ 2, вход 1: выход ФБ 1 — ФБ 1 не запрограммирован\n"),
+              std::string::npos);
     EXPECT_EQ(messages.shown[0].caption, "Ошибка");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(model.Repaired, 1);
     EXPECT_EQ(model.SchemeCreated, 1);
     EXPECT_EQ(model.LinkAddressIndex, 1);
     EXPECT_TRUE(view.header.extAckDown);
+}
+
+TEST_F(ReadConfiguration, OutOfRangeValuesAreKeptAndNamedInOneWarning) {
+    Image image = SampleImage(24, 8, 0);
+    image[4 * 4 + 3] = 63;        // input 5: 63 delay units of 1 s
+    image[4 * 32 + 9 + 5] = 0x9E; // block 2: alarm on cell 30 of a 24-cell panel
+    ASSERT_NO_FATAL_FAILURE(Attach(24, 8, image));
+    device.InPortClick();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Конфигурация содержит значения, которых редактор не задаёт. Проверьте их перед "
+              "записью в прибор:\nвход 5: задержка 63 с — больше 60\nФБ 2: ячейка табло 30 — "
+              "больше 24");
+    EXPECT_EQ(messages.shown[0].caption, "Предупреждение");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(model.Channels[4][3], 63);
 }
 
 TEST_F(ReadConfiguration, ClosedPortSendsNothing) {

@@ -27,11 +27,16 @@ inline QByteArray outputNameField(int i) {
 
 // An image as this program packs it: channel records, two AND blocks (the
 // second with a pulse timer), a zero gap, every channel included, the device byte.
-inline QByteArray layoutImage(int channels, std::uint8_t deviceByte, std::uint8_t blockType = 1) {
+// Light-panel cells 2..6 are each used once (inputs 4..6 and the two blocks), so
+// the image holds nothing the editor would not write.
+// A code without relay outputs (`outputs` false) gets no output bits.
+inline QByteArray layoutImage(int channels, std::uint8_t deviceByte, std::uint8_t blockType = 1,
+                              bool outputs = true) {
     QByteArray image(250, '\0');
     for (int i = 0; i < channels; ++i) {
-        image[4 * i] = static_cast<char>(0x40 | (i % 2 == 0 ? 0x20 : 0) | (i % 15 + 1));
-        image[4 * i + 1] = static_cast<char>(i % 3 == 0 ? 0x01 : 0);
+        const int signalling = i >= 3 && i < 6 ? 0x40 | (i + 1) : 0;
+        image[4 * i] = static_cast<char>(signalling | (i % 2 == 0 ? 0x20 : 0));
+        image[4 * i + 1] = static_cast<char>(outputs && i % 3 == 0 ? 0x01 : 0);
         image[4 * i + 3] = static_cast<char>(i % 61);
     }
     const int blocks = 4 * channels;
@@ -53,7 +58,7 @@ inline QByteArray layoutFile(int first, int second, int channels, std::uint8_t d
     bytes += static_cast<char>(first);
     bytes += static_cast<char>(second);
     bytes += static_cast<char>(deviceByte);
-    bytes += layoutImage(channels, deviceByte, blockType);
+    bytes += layoutImage(channels, deviceByte, blockType, second != 0);
     for (int i = 0; i < channels; ++i)
         bytes += channelNameField(i);
     for (int i = 0; i < 16; ++i)

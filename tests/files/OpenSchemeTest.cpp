@@ -79,11 +79,15 @@ TEST(OpenScheme, RepairedBlocksAreReportedAndTheNamesKept) {
     FileCommandsFixture f;
     writeRawFile(QString::fromStdString(f.path("r.vil")), layoutFile(24, 8, 32, 0x24, 7));
     f.open(f.path("r.vil"));
-    ASSERT_EQ(f.messages.shown.size(), 1u);
+    ASSERT_EQ(f.messages.shown.size(), 2u);
     EXPECT_EQ(f.messages.shown[0].text, "при чтении БД обнаружены и исправлены ошибки");
     EXPECT_EQ(f.messages.shown[0].caption, kErrorCaption);
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(f.model.FunctionBlocks[0][0], 0);
+    // Block 2 still takes the output of the block that was cleared.
+    EXPECT_EQ(f.messages.shown[1].icon, MessageIcon::Warning);
+    EXPECT_TRUE(f.messages.shown[1].text.ends_with(
+        "\nФБ 2, вход 1: выход ФБ 1 — ФБ 1 не запрограммирован"));
     EXPECT_EQ(f.view.at(Family::PText, 0).caption,
               DecodeTextField(channelNameField(0).constData()));
     EXPECT_EQ(f.view.at(Family::PTextV, 0).caption,

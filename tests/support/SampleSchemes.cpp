@@ -55,10 +55,15 @@ std::uint8_t block(int number, bool direct = true) {
 void fillBlocks(TProgVilClass& m, int blocks) {
     const int n = m.GetInputCount(), mr1 = m.GetMr1OutputCount(), mr2 = m.GetMr2OutputCount();
     const int extra = m.GetExtraInputCount() > 0 ? n + 1 : n;
+    // Cell 4 is the first additional input's when there is one; with six main
+    // inputs every cell is taken then.
+    const std::uint8_t secondCell = m.GetExtraInputCount() == 0 ? kWarning | 4
+                                    : n > 6                     ? kWarning | 7
+                                                                : 0;
     const FbRecord samples[5] = {
         {1, device(1), device(2, false), device(extra), 0, kAlarm | kPulse | 6, output(2, mr1), 0,
          10},
-        {4, block(1), device(3, false), device(n), 0, kWarning | 4, 0, 0, 0},
+        {4, block(1), device(3, false), device(n), 0, secondCell, 0, 0, 0},
         {5, device(4), block(2, false), 0, 0, 0, 0, output(mr2 > 0 ? 2 : 0, mr2),
          kInterlock | kTenSeconds | 2},
         {3, block(3), block(1, false), device(n - 1), device(5, false), 0, 0, 0, 0},
@@ -70,10 +75,11 @@ void fillBlocks(TProgVilClass& m, int blocks) {
             continue;
         }
         const auto type = static_cast<std::uint8_t>(1 + b % 5);
+        const bool hysteresis = type == 5; // inputs 3 and 4 unused
         m.FunctionBlocks[b] = {type,
                                device(b % n + 1, b % 2 == 0),
                                block(b, b % 3 != 0),
-                               device((b + 2) % n + 1),
+                               hysteresis ? std::uint8_t{0} : device((b + 2) % n + 1),
                                0,
                                0,
                                output(b % 4 + 1, mr1),
