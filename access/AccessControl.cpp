@@ -118,7 +118,7 @@ bool RunStartupCheck(TProgVilClass& model, Messages& messages, PasswordDialog& d
 }
 
 void ChangePassword(TProgVilClass& model, Messages& messages, PasswordDialog& dialog) {
-    if (model.AccessLevel != 1) {
+    if (!model.canWrite()) {
         messages.show({kNoRightToChangePassword, kWarningCaption, MessageIcon::Warning,
                        MessageButtons::Ok, Answer::Ok});
         return;

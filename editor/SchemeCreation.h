@@ -23,9 +23,11 @@ public:
     // external-acknowledge state of the loaded device byte. The state is shown
     // after a repair too, so that writing the scheme back keeps it.
     void LoadImage(std::uint8_t deviceByte);
-    // After LoadImage: the error box when block records had to be repaired, then
-    // one warning naming every value the editor never writes (ListOutOfRangeValues).
+    // After LoadImage: the error box when block records had to be repaired.
     void ReportRepair();
+    // After ReportRepair: one warning naming every value of the loaded image that
+    // the editor never writes (ListOutOfRangeValues); nothing when there is none.
+    void ReportOutOfRange();
     // Button1 "Задать конфигурацию" and Button3 "Изменить  конфигурацию".
     void ChangeConfiguration();
     // A row of the model list was chosen: the list, its caption and Button1 go away.

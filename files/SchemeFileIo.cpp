@@ -32,9 +32,12 @@ bool WriteSchemeFile(const QString& path, const SchemeFileData& data, QString& e
     return true;
 }
 
-std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error) {
+std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error, bool* notOpened) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (notOpened)
+        *notOpened = !opened;
+    if (!opened) {
         error = file.errorString();
         return std::nullopt;
     }

@@ -37,9 +37,9 @@ public:
         const int cell = r[0] & kCellMask;
         if ((r[0] & kSignalMask) != 0 && cell != 0) {
             cells_[cell].push_back(row);
-            if (cell > model_.GetInputCount())
+            if (cell > model_.InputCount)
                 add(row, kPanelCell + std::to_string(cell),
-                    kAbove + std::to_string(model_.GetInputCount()));
+                    kAbove + std::to_string(model_.InputCount));
         }
         const int units = r[3] & kDelayUnitsMask;
         if (units > kMaxDelayUnits)
@@ -47,8 +47,8 @@ public:
                 kDelay + std::to_string(units) +
                     ((r[3] & kTenSecondsBit) != 0 ? kTenSecondsUnit : kSecondsUnit),
                 kAbove + std::to_string(kMaxDelayUnits));
-        checkOutputs(row, 0, r[1], model_.GetMr1OutputCount());
-        checkOutputs(row, 1, r[2], model_.GetMr2OutputCount());
+        checkOutputs(row, 0, r[1], model_.Mr1OutputCount);
+        checkOutputs(row, 1, r[2], model_.Mr2OutputCount);
     }
 
 private:
@@ -89,7 +89,7 @@ std::string blockInputProblem(const TProgVilClass& model, int type, int input, s
     if (type == kHysteresisType && input > 2)
         return kHysteresisInputs;
     if ((in & kFromBlockBit) == 0)
-        return n > model.GetChannelCount() ? kOnlyInputs + std::to_string(model.GetChannelCount())
+        return n > model.ChannelCount ? kOnlyInputs + std::to_string(model.ChannelCount)
                                            : std::string{};
     if (n > kFunctionBlocks)
         return kOnlyBlocks + std::to_string(kFunctionBlocks);
@@ -100,12 +100,12 @@ std::string blockInputProblem(const TProgVilClass& model, int type, int input, s
 
 void checkInclusion(const TProgVilClass& model, std::vector<std::string>& out) {
     std::vector<int> extra;
-    for (int i = std::max(model.GetChannelCount(), 0); i < kChannelSlots; ++i)
+    for (int i = std::max(model.ChannelCount, 0); i < kChannelSlots; ++i)
         if ((model.InclusionBits[i / 8] >> (i % 8)) & 1)
             extra.push_back(i + 1);
     if (!extra.empty())
         out.push_back((extra.size() == 1 ? kIncludedOne : kIncludedMany) + joined(extra) + kDash +
-                      kOnlyInputs + std::to_string(model.GetChannelCount()));
+                      kOnlyInputs + std::to_string(model.ChannelCount));
 }
 
 } // namespace
@@ -114,7 +114,7 @@ std::vector<std::string> ListOutOfRangeValues(const TProgVilClass& model) {
     std::vector<std::string> out;
     std::map<int, std::vector<std::string>> cells;
     RowCheck rows(model, out, cells);
-    const int channels = std::min(model.GetChannelCount(), kChannelSlots);
+    const int channels = std::min(model.ChannelCount, kChannelSlots);
     for (int i = 0; i < channels; ++i) {
         const int slot = model.SlotOfImageIndex(i);
         if (slot >= 0 && slot < kChannelSlots)

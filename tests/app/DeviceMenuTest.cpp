@@ -3,8 +3,8 @@
 #include "app/TForm1.h"
 #include "device/DeviceTexts.h"
 #include "link/LinkTexts.h"
-#include "support/FakeMessages.h"
 #include "support/SampleSchemes.h"
+#include "support/SessionFixture.h"
 #include "support/SimProcess.h"
 
 #include <QAction>
@@ -62,10 +62,9 @@ private:
 class DeviceMenu : public ::testing::Test {
 protected:
     void SetUp() override {
-        FakeMessages quiet;
-        TProgVilClass source(quiet);
-        SchemeView sourceView(source);
-        BuildSampleScheme(source, sourceView, quiet, 24, 8);
+        SessionFixture<> sample;
+        TProgVilClass& source = sample.model;
+        BuildSampleScheme(sample.session, 24, 8);
         source.SetDeviceByte(0x20); // device 1, external acknowledge on
         source.PackImage();
         QByteArray file(4, '\0');
@@ -133,13 +132,13 @@ TEST_F(DeviceMenu, ReadShowsTheDeviceScheme) {
     ASSERT_NE(action("AInPort"), nullptr);
     action("AInPort")->trigger();
     EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 1");
-    EXPECT_EQ(form.Edit1->text(), "24");
-    EXPECT_EQ(form.Edit2->text(), "8");
-    EXPECT_EQ(form.CBoxUstr->currentText(), "1");
-    EXPECT_EQ(form.CBoxUstrZ->currentText(), "1");
-    EXPECT_TRUE(form.CBoxUstrZ->isVisibleTo(&form));
-    EXPECT_TRUE(form.PVnKvit->isChecked());
-    EXPECT_TRUE(form.ButTimeDate->isEnabled());
+    EXPECT_EQ(form.firstCodeEdit->text(), "24");
+    EXPECT_EQ(form.secondCodeEdit->text(), "8");
+    EXPECT_EQ(form.linkAddressBox->currentText(), "1");
+    EXPECT_EQ(form.schemeDeviceNumberBox->currentText(), "1");
+    EXPECT_TRUE(form.schemeDeviceNumberBox->isVisibleTo(&form));
+    EXPECT_TRUE(form.externalAckButton->isChecked());
+    EXPECT_TRUE(form.timeDateButton->isEnabled());
     EXPECT_EQ(form.model().SchemeCreated, 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
     const QString pictures = QCoreApplication::applicationDirPath() + "/../pictures";
@@ -164,8 +163,8 @@ TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
     form.model().AccessLevel = 1;
     form.model().Channels[0][3] = 9;
     form.model().Modified = 1;
-    form.CBoxUstrZ->setCurrentIndex(3);
-    emit form.CBoxUstrZ->activated(3);
+    form.schemeDeviceNumberBox->setCurrentIndex(3);
+    emit form.schemeDeviceNumberBox->activated(3);
     BoxAnswerer operatorAnswers({QMessageBox::No});
     action("AOutPort")->trigger();
     EXPECT_EQ(operatorAnswers.texts, QStringList{QString::fromUtf8(kTextSentAskConfirm)});
@@ -179,7 +178,7 @@ TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
     EXPECT_EQ(dump[4 * 0 + 3], 9);
     EXPECT_EQ(dump[kDeviceByteOffset], 0x23);
     EXPECT_EQ(dump[250], 4);
-    EXPECT_EQ(form.CBoxUstr->currentText(), "4");
+    EXPECT_EQ(form.linkAddressBox->currentText(), "4");
     EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 4");
     EXPECT_EQ(form.model().Modified, 0);
 }

@@ -57,7 +57,7 @@ protected:
         return texts;
     }
     void ShowChangedScheme() {
-        BuildSampleScheme(model, view, messages, 24, 8);
+        BuildSampleScheme(s.session, 24, 8);
         window.showExecCode(24, 8);
         model.Channels[0][3] = 17; // a delay edited
         model.Modified = 1;
@@ -69,13 +69,13 @@ protected:
     std::unique_ptr<SimProcess> sim;
     SystemClock clock;
     QtSerialLine line;
-    FakeMessages messages;
+    SessionFixture<> s;
+    FakeMessages& messages = s.messages;
+    TProgVilClass& model = s.model;
+    SchemeView& view = s.view;
+    RecordingWindow& window = s.window;
     TComPortClass link{line, clock, messages};
-    TProgVilClass model{messages};
-    SchemeView view{model};
-    SchemeCreation creation{model, view, messages};
-    RecordingWindow window;
-    DeviceConfiguration device{model, view, creation, link, window, messages};
+    DeviceConfiguration device{s.session, link};
 };
 
 TEST_F(SimEndToEnd, ReadGivesWhatLoadingTheImageDirectlyGives) {

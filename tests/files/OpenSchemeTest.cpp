@@ -26,8 +26,8 @@ TEST(OpenScheme, Code2408WithDeviceByte24) {
     f.open(file);
 
     EXPECT_TRUE(f.messages.shown.empty());
-    EXPECT_EQ(f.model.GetExecFirst(), 24);
-    EXPECT_EQ(f.model.GetExecSecond(), 8);
+    EXPECT_EQ(f.model.ExecFirst, 24);
+    EXPECT_EQ(f.model.ExecSecond, 8);
     EXPECT_EQ(f.window.first.value, "24");
     EXPECT_EQ(f.window.second.value, "8");
     EXPECT_EQ(f.model.SchemeCreated, 1);

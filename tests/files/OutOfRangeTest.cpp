@@ -132,8 +132,8 @@ TEST(OutOfRangeFile, NoWarningForSchemesTheProgramMade) {
     for (auto [first, second] : codes) {
         for (int blocks : {0, 1, 5, 13}) {
             FileCommandsFixture f;
-            f.model.SetExecFirst(first);
-            f.model.SetExecSecond(second);
+            f.model.ExecFirst = first;
+            f.model.ExecSecond = second;
             f.creation.CreateScheme();
             if (blocks > 0)
                 BuildSampleScheme(f.model, f.view, f.messages, first, second, blocks);

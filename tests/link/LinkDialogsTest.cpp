@@ -90,9 +90,9 @@ TEST(TFormPort, ExchangeSettingsButton) {
     PortDialogData data = SomePorts();
     int opened = 0;
     data.exchangeSettings = [&opened] { ++opened; };
-    EXPECT_EQ(form.Button1->text(), QString::fromUtf8(kButtonExchange));
+    EXPECT_EQ(form.exchangeSettingsButton->text(), QString::fromUtf8(kButtonExchange));
     WhenShown([&form](QWidget*) {
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QTest::mouseClick(form.exchangeSettingsButton, Qt::LeftButton);
         form.close();
     });
     form.exec(data);
@@ -105,14 +105,14 @@ TEST(TFormNastr, ShowsOneSettingAndCarriesTheOthers) {
     WhenShown([&form](QWidget*) {
         EXPECT_EQ(form.windowTitle(), QString::fromUtf8(kCaptionExchangeDialog));
         EXPECT_EQ(form.size(), QSize(343, 290));
-        EXPECT_TRUE(form.Edit1->isVisible());
-        EXPECT_FALSE(form.Edit2->isVisible());
+        EXPECT_TRUE(form.sendPauseBox->isVisible());
+        EXPECT_FALSE(form.receivePauseBox->isVisible());
         EXPECT_FALSE(form.CBoxPovt1->isVisible());
         EXPECT_FALSE(form.CBoxPovt2->isVisible());
-        EXPECT_EQ(form.Edit1->value(), 40);
+        EXPECT_EQ(form.sendPauseBox->value(), 40);
         EXPECT_EQ(form.CBoxPovt2->currentText(), "10");
         Grab(&form, "TFormNastr");
-        form.Edit1->stepBy(2);
+        form.sendPauseBox->stepBy(2);
         QTest::mouseClick(form.OK, Qt::LeftButton);
     });
     ASSERT_TRUE(form.exec(data));
@@ -125,7 +125,7 @@ TEST(TFormNastr, ShowsOneSettingAndCarriesTheOthers) {
 TEST(TFormNastr, PauseIsSteppedWithinItsLimitsAndNeverTyped) {
     TFormNastr form;
     form.show();
-    QSpinBox* pause = form.Edit1;
+    QSpinBox* pause = form.sendPauseBox;
     pause->setValue(99);
     QTest::keyClick(pause, Qt::Key_Up);
     QTest::keyClick(pause, Qt::Key_Up);
@@ -142,7 +142,7 @@ TEST(TFormNastr, CloseBoxDropsTheEdits) {
     TFormNastr form;
     ExchangeSettingsData data{25, 20, 1, 1};
     WhenShown([&form](QWidget*) {
-        form.Edit1->setValue(40);
+        form.sendPauseBox->setValue(40);
         form.close();
     });
     EXPECT_FALSE(form.exec(data));
