@@ -136,7 +136,7 @@ TEST(OutOfRangeFile, NoWarningForSchemesTheProgramMade) {
             f.model.ExecSecond = second;
             f.creation.CreateScheme();
             if (blocks > 0)
-                BuildSampleScheme(f.model, f.view, f.messages, first, second, blocks);
+                BuildSampleScheme(f.session, first, second, blocks);
             f.window.showExecCode(first, second);
             f.model.Modified = 1;
             f.save(f.path("made.vil"));
