@@ -9,9 +9,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 target=${1:?usage: fuzz/run.sh TARGET SECONDS}
 seconds=${2:-60}
-seeds=("$root/fuzz/seeds/$target")
+seeds=()
+if [ -d "$root/fuzz/seeds/$target" ]; then seeds+=("$root/fuzz/seeds/$target"); fi
 case $target in *scheme_file* | *open_save* | *image*) seeds+=("$root/examples") ;; esac
-for seed in "${seeds[@]}"; do [ -d "$seed" ] || seeds=("${seeds[@]/$seed/}"); done
 
 "$root/scripts/deps.sh"
 probe=$(mktemp -d)
@@ -31,4 +31,4 @@ cmake --build "$build" -j"$(nproc)" --target "$target"
 corpus=$build/corpus/$target
 mkdir -p "$corpus"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-"$build/fuzz/$target" -max_total_time="$seconds" "${extra[@]}" "$corpus" ${seeds[@]}
+"$build/fuzz/$target" -max_total_time="$seconds" "${extra[@]}" "$corpus" "${seeds[@]}"
