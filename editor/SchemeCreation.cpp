@@ -1,6 +1,11 @@
 #include "editor/SchemeCreation.h"
 
+#include "editor/EditorTexts.h"
+#include "ui/UiTexts.h"
 #include <algorithm>
+
+using namespace editor_text;
+using namespace ui_text;
 
 namespace {
 const QString kTenSpaces(10, QChar(' '));
@@ -171,7 +176,7 @@ void SchemeCreation::LoadImage(std::uint8_t deviceByte) {
 
 void SchemeCreation::ReportRepair() {
     if (model_.Repaired == 1)
-        messages_.show(MessageBox{kRepairedText, kErrorCaption, MessageIcon::Error});
+        messages_.show(MessageBox{kTextRepaired, kCaptionError, MessageIcon::Error});
 }
 
 void SchemeCreation::ChangeConfiguration() {
@@ -187,11 +192,11 @@ void SchemeCreation::ModelChosen() {
 }
 
 bool SchemeCreation::PromptCreateScheme() {
-    MessageBox question{"Схема не создана. Будете создавать?", "Подтвердите", MessageIcon::Question,
+    MessageBox question{kTextSchemeNotCreated, kCaptionConfirm, MessageIcon::Question,
                         MessageButtons::YesNo, Answer::Yes};
     if (messages_.show(question) != Answer::Yes)
         return true;
     if (!model_.canWrite())
-        messages_.show(MessageBox{"Ваш уровень доступа не позволяет создавать схему", kAppTitle});
+        messages_.show(MessageBox{kTextNoCreateAccess, kCaptionApp});
     return false;
 }
