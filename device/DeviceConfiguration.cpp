@@ -8,7 +8,12 @@
 #include "model/TProgVilClass.h"
 #include "ui/Messages.h"
 
+#include "ui/UiTexts.h"
 #include <cstdio>
+
+using namespace device_text;
+using namespace link_text;
+using namespace ui_text;
 
 namespace {
 
@@ -38,7 +43,7 @@ std::string DeviceConfiguration::deviceText() const {
 }
 
 void DeviceConfiguration::warn(const std::string& text) {
-    messages_.show(MessageBox{text, kWarningCaption, MessageIcon::Warning});
+    messages_.show(MessageBox{text, kCaptionWarning, MessageIcon::Warning});
 }
 
 void DeviceConfiguration::InPortClick() {

@@ -1,9 +1,14 @@
 #include "editor/SchemeCreation.h"
 
+#include "editor/EditorTexts.h"
 #include "model/ModelTexts.h"
 #include "model/OutOfRange.h"
+#include "ui/UiTexts.h"
 
 #include <algorithm>
+
+using namespace editor_text;
+using namespace ui_text;
 
 namespace {
 const QString kTenSpaces(10, QChar(' '));
@@ -174,17 +179,17 @@ void SchemeCreation::LoadImage(std::uint8_t deviceByte) {
 
 void SchemeCreation::ReportRepair() {
     if (model_.Repaired == 1)
-        messages_.show(MessageBox{kRepairedText, kErrorCaption, MessageIcon::Error});
+        messages_.show(MessageBox{kTextRepaired, kCaptionError, MessageIcon::Error});
 }
 
 void SchemeCreation::ReportOutOfRange() {
     const std::vector<std::string> findings = ListOutOfRangeValues(model_);
     if (findings.empty())
         return;
-    std::string text = kOutOfRangeHeading;
+    std::string text = model_text::kTextOutOfRangeHeading;
     for (const std::string& finding : findings)
         text += "\n" + finding;
-    messages_.show(MessageBox{text, kWarningCaption, MessageIcon::Warning});
+    messages_.show(MessageBox{text, kCaptionWarning, MessageIcon::Warning});
 }
 
 void SchemeCreation::ChangeConfiguration() {
@@ -200,11 +205,11 @@ void SchemeCreation::ModelChosen() {
 }
 
 bool SchemeCreation::PromptCreateScheme() {
-    MessageBox question{"Схема не создана. Будете создавать?", "Подтвердите", MessageIcon::Question,
+    MessageBox question{kTextSchemeNotCreated, kCaptionConfirm, MessageIcon::Question,
                         MessageButtons::YesNo, Answer::Yes};
     if (messages_.show(question) != Answer::Yes)
         return true;
     if (!model_.canWrite())
-        messages_.show(MessageBox{"Ваш уровень доступа не позволяет создавать схему", kAppTitle});
+        messages_.show(MessageBox{kTextNoCreateAccess, kCaptionApp});
     return false;
 }

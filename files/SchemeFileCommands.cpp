@@ -1,7 +1,11 @@
 #include "files/SchemeFileCommands.h"
 
 #include "files/FileTexts.h"
-#include "files/TextField.h"
+#include "editor/TextField.h"
+#include "ui/UiTexts.h"
+
+using namespace file_text;
+using namespace ui_text;
 
 namespace {
 
@@ -45,7 +49,7 @@ std::optional<SchemeFileData> SchemeFileCommands::readFile(const std::string& pa
     bool notOpened = false;
     auto data = ReadSchemeFile(QString::fromStdString(path), reason, &notOpened);
     if (notOpened) {
-        messages_.show(warning(kOpenFailedText, kOpenCaption));
+        messages_.show(warning(kTextOpenFailed, kCaptionOpen));
         return std::nullopt;
     }
     if (!data) {
@@ -53,7 +57,7 @@ std::optional<SchemeFileData> SchemeFileCommands::readFile(const std::string& pa
         return std::nullopt;
     }
     if ((data->deviceByte & kDeviceNumberBits) >= kDeviceNumberLimit) {
-        refuseFile(path, QString("Номер устройства %1 в файле, допустимы номера 1..%2")
+        refuseFile(path, QString(kReasonDeviceNumber)
                              .arg((data->deviceByte & kDeviceNumberBits) + 1)
                              .arg(kDeviceNumberLimit));
         return std::nullopt;
@@ -63,8 +67,8 @@ std::optional<SchemeFileData> SchemeFileCommands::readFile(const std::string& pa
 
 void SchemeFileCommands::refuseFile(const std::string& path, const QString& reason) {
     const std::string text =
-        std::string(kOpenFailedText) + "\n" + path + "\n" + reason.toStdString();
-    messages_.show(warning(text, kOpenCaption));
+        std::string(kTextOpenFailed) + "\n" + path + "\n" + reason.toStdString();
+    messages_.show(warning(text, kCaptionOpen));
 }
 
 void SchemeFileCommands::loadScheme(const SchemeFileData& data) {
@@ -74,7 +78,7 @@ void SchemeFileCommands::loadScheme(const SchemeFileData& data) {
 }
 
 std::string SchemeFileCommands::fileCaption() const {
-    return kFileCaptionPrefix + fileName_;
+    return kCaptionFilePrefix + fileName_;
 }
 
 void SchemeFileCommands::showFileCaption() {
@@ -83,7 +87,7 @@ void SchemeFileCommands::showFileCaption() {
 
 void SchemeFileCommands::SaveScheme() {
     if (!model_.canWrite()) {
-        messages_.show(warning(kNoWriteAccessText, kWarningCaption));
+        messages_.show(warning(kTextNoWriteAccess, kCaptionWarning));
         return;
     }
     if (model_.SchemeCreated == 0) {
@@ -111,7 +115,7 @@ void SchemeFileCommands::SaveScheme() {
     // Written beside the old file and renamed over it only when complete.
     QString error;
     if (!WriteSchemeFile(QString::fromStdString(*path), data, error)) {
-        messages_.show(warning(kCreateFailedText, kCreateCaption));
+        messages_.show(warning(kTextCannotCreateFile, kCaptionCreate));
         window_.focusScheme();
         return;
     }
@@ -122,7 +126,7 @@ void SchemeFileCommands::SaveScheme() {
 }
 
 bool SchemeFileCommands::confirmUnchanged() {
-    const MessageBox question{kUnchangedQuestion, kSaveQuestionCaption, MessageIcon::Question,
+    const MessageBox question{kTextUnchangedSave, kCaptionConfirmSave, MessageIcon::Question,
                               MessageButtons::YesNo, Answer::No};
     return messages_.show(question) == Answer::Yes;
 }
@@ -152,7 +156,7 @@ std::optional<std::string> SchemeFileCommands::askTargetPath() {
             return *path + kSchemeExtension;
         if (extension == kSchemeExtension)
             return path;
-        messages_.show(warning(kBadNameText, kBadNameCaption));
+        messages_.show(warning(kTextBadName, kCaptionBadName));
     }
     return std::nullopt;
 }

@@ -2,8 +2,11 @@
 
 #include "model/TProgVilClass.h"
 
+#include "files/FileTexts.h"
 #include <QFile>
 #include <QSaveFile>
+
+using namespace file_text;
 
 namespace {
 
@@ -15,7 +18,7 @@ constexpr qint64 kLargestSchemeFile = SchemeFileSize(kChannelSlots);
 bool WriteSchemeFile(const QString& path, const SchemeFileData& data, QString& error) {
     const auto channels = ChannelCountOfCode(data.execFirst, data.execSecond);
     if (!channels || static_cast<int>(data.channelNames.size()) != *channels) {
-        error = "Данные схемы не соответствуют коду исполнения";
+        error = kReasonDataMismatch;
         return false;
     }
     QSaveFile file(path);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <map>
 
+using namespace model_text;
+
 namespace {
 
 constexpr int kMaxDelayUnits = 60;
@@ -38,15 +40,15 @@ public:
         if ((r[0] & kSignalMask) != 0 && cell != 0) {
             cells_[cell].push_back(row);
             if (cell > model_.InputCount)
-                add(row, kPanelCell + std::to_string(cell),
-                    kAbove + std::to_string(model_.InputCount));
+                add(row, kTextPanelCell + std::to_string(cell),
+                    kTextAbove + std::to_string(model_.InputCount));
         }
         const int units = r[3] & kDelayUnitsMask;
         if (units > kMaxDelayUnits)
             add(row,
-                kDelay + std::to_string(units) +
-                    ((r[3] & kTenSecondsBit) != 0 ? kTenSecondsUnit : kSecondsUnit),
-                kAbove + std::to_string(kMaxDelayUnits));
+                kTextDelay + std::to_string(units) +
+                    ((r[3] & kTenSecondsBit) != 0 ? kTextTenSecondsUnit : kTextSecondsUnit),
+                kTextAbove + std::to_string(kMaxDelayUnits));
         checkOutputs(row, 0, r[1], model_.Mr1OutputCount);
         checkOutputs(row, 1, r[2], model_.Mr2OutputCount);
     }
@@ -60,11 +62,12 @@ private:
         if (extra.empty())
             return;
         add(row,
-            (extra.size() == 1 ? kOutputsOne : kOutputsMany) + joined(extra) + kModules[module],
-            kModuleOutputCount[module] + std::to_string(count));
+            (extra.size() == 1 ? kTextOutputsOne : kTextOutputsMany) + joined(extra) +
+                kTextModules[module],
+            kTextModuleOutputCount[module] + std::to_string(count));
     }
     void add(const std::string& row, const std::string& value, const std::string& limit) {
-        out_.push_back(row + ": " + value + kDash + limit);
+        out_.push_back(row + ": " + value + kTextDash + limit);
     }
 
     const TProgVilClass& model_;
@@ -73,12 +76,12 @@ private:
 };
 
 std::string blockInputName(int block, int input) {
-    return kRowBlock + std::to_string(block + 1) + kBlockInput + std::to_string(input);
+    return kTextRowBlock + std::to_string(block + 1) + kTextBlockInput + std::to_string(input);
 }
 
 std::string sourceText(std::uint8_t in) {
     const int n = in & kSourceNumberMask;
-    return ((in & kFromBlockBit) != 0 ? kBlockOutput : kDeviceInput) + std::to_string(n);
+    return ((in & kFromBlockBit) != 0 ? kTextBlockOutput : kTextDeviceInput) + std::to_string(n);
 }
 
 // What is wrong with one block input, or nothing.
@@ -87,14 +90,14 @@ std::string blockInputProblem(const TProgVilClass& model, int type, int input, s
     if (n == 0)
         return {};
     if (type == kHysteresisType && input > 2)
-        return kHysteresisInputs;
+        return kTextHysteresisInputs;
     if ((in & kFromBlockBit) == 0)
-        return n > model.ChannelCount ? kOnlyInputs + std::to_string(model.ChannelCount)
-                                           : std::string{};
+        return n > model.ChannelCount ? kTextOnlyInputs + std::to_string(model.ChannelCount)
+                                      : std::string{};
     if (n > kFunctionBlocks)
-        return kOnlyBlocks + std::to_string(kFunctionBlocks);
+        return kTextOnlyBlocks + std::to_string(kFunctionBlocks);
     if ((model.FunctionBlocks[n - 1][0] & kBlockTypeMask) == 0)
-        return kRowBlock + std::to_string(n) + kBlockNotProgrammed;
+        return kTextRowBlock + std::to_string(n) + kTextBlockNotProgrammed;
     return {};
 }
 
@@ -104,8 +107,8 @@ void checkInclusion(const TProgVilClass& model, std::vector<std::string>& out) {
         if ((model.InclusionBits[i / 8] >> (i % 8)) & 1)
             extra.push_back(i + 1);
     if (!extra.empty())
-        out.push_back((extra.size() == 1 ? kIncludedOne : kIncludedMany) + joined(extra) + kDash +
-                      kOnlyInputs + std::to_string(model.ChannelCount));
+        out.push_back((extra.size() == 1 ? kTextIncludedOne : kTextIncludedMany) + joined(extra) +
+                      kTextDash + kTextOnlyInputs + std::to_string(model.ChannelCount));
 }
 
 } // namespace
@@ -118,7 +121,7 @@ std::vector<std::string> ListOutOfRangeValues(const TProgVilClass& model) {
     for (int i = 0; i < channels; ++i) {
         const int slot = model.SlotOfImageIndex(i);
         if (slot >= 0 && slot < kChannelSlots)
-            rows.check(kRowInput + std::to_string(i + 1), model.Channels[slot]);
+            rows.check(kTextRowInput + std::to_string(i + 1), model.Channels[slot]);
     }
     checkInclusion(model, out);
     for (int j = 0; j < kFunctionBlocks; ++j) {
@@ -129,11 +132,11 @@ std::vector<std::string> ListOutOfRangeValues(const TProgVilClass& model) {
         for (int k = 1; k <= kBlockInputs; ++k) {
             const std::string problem = blockInputProblem(model, type, k, b[k]);
             if (!problem.empty())
-                out.push_back(blockInputName(j, k) + ": " + sourceText(b[k]) + kDash + problem);
+                out.push_back(blockInputName(j, k) + ": " + sourceText(b[k]) + kTextDash + problem);
         }
         ChannelRecord row{};
         std::copy_n(b.begin() + kRowBytesStart, row.size(), row.begin());
-        rows.check(kRowBlock + std::to_string(j + 1), row);
+        rows.check(kTextRowBlock + std::to_string(j + 1), row);
     }
     for (const auto& [cell, owners] : cells) {
         if (owners.size() < 2)
@@ -141,7 +144,7 @@ std::vector<std::string> ListOutOfRangeValues(const TProgVilClass& model) {
         std::string names;
         for (const std::string& owner : owners)
             names += (names.empty() ? "" : ", ") + owner;
-        out.push_back(kPanelCell + std::to_string(cell) + kDash + kSharedCell + names);
+        out.push_back(kTextPanelCell + std::to_string(cell) + kTextDash + kTextSharedCell + names);
     }
     return out;
 }

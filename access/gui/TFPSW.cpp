@@ -15,11 +15,11 @@ TFPSW::TFPSW(TProgVilClass& model, Messages& messages, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       model_(model), messages_(messages) {
     setObjectName("FPSW");
-    setWindowTitle(QString::fromUtf8(kDialogCaption));
-    setToolTip(QString::fromUtf8(kDialogHint));
+    setWindowTitle(QString::fromUtf8(kCaptionPasswordDialog));
+    setToolTip(QString::fromUtf8(kHintPasswordDialog));
     setFixedSize(303, 64);
 
-    Label1 = new QLabel(QString::fromUtf8(kChangeWarning), this);
+    Label1 = new QLabel(QString::fromUtf8(kTextChangeWarning), this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(8, 4, 287, 20);
     Label1->setAlignment(Qt::AlignCenter);
@@ -37,7 +37,7 @@ TFPSW::TFPSW(TProgVilClass& model, Messages& messages, QWidget* parent)
     // The mask character is '*' on every platform.
     passwordEdit->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");
     passwordEdit->setMaxLength(5);
-    passwordEdit->setToolTip(QString::fromUtf8(kDialogHint));
+    passwordEdit->setToolTip(QString::fromUtf8(kHintPasswordDialog));
     passwordEdit->installEventFilter(this);
 }
 

@@ -12,6 +12,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+using namespace link_text;
+
 namespace {
 
 QSpinBox* MakeDelay(const char* name) {

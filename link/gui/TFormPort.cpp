@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace link_text;
+
 namespace {
 
 template <std::size_t N> QComboBox* MakeList(const std::array<const char*, N>& items) {

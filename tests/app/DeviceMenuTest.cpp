@@ -1,8 +1,6 @@
 // The Порт menu of the real main window against vil3k-sim on a pseudo-terminal.
 
 #include "app/TForm1.h"
-#include "device/DeviceTexts.h"
-#include "link/LinkTexts.h"
 #include "support/SampleSchemes.h"
 #include "support/SessionFixture.h"
 #include "support/SimProcess.h"
@@ -103,27 +101,27 @@ protected:
 TEST_F(DeviceMenu, EntriesAndKeys) {
     QMenu* port = form.menuBar()->findChild<QMenu*>("N2Port");
     ASSERT_NE(port, nullptr);
-    EXPECT_EQ(port->title(), QString::fromUtf8(kMenuPort));
+    EXPECT_EQ(port->title(), QString::fromUtf8("          Порт"));
     ASSERT_NE(action("AInPort"), nullptr);
     ASSERT_NE(action("AOutPort"), nullptr);
-    EXPECT_EQ(action("AInPort")->text(), QString::fromUtf8(kActionInPort));
+    EXPECT_EQ(action("AInPort")->text(), QString::fromUtf8("Ввод с СОМ-порта"));
     EXPECT_EQ(action("AInPort")->shortcut(), QKeySequence(Qt::Key_F9));
-    EXPECT_EQ(action("AOutPort")->text(), QString::fromUtf8(kActionOutPort));
+    EXPECT_EQ(action("AOutPort")->text(), QString::fromUtf8("Вывод на СОМ-порт"));
     EXPECT_EQ(action("AOutPort")->shortcut(), QKeySequence(Qt::Key_F10));
     // The port settings come third in the same menu; the exchange settings are
     // reached only from inside their dialog.
     ASSERT_EQ(port->actions().size(), 3);
     EXPECT_EQ(port->actions().at(2), action("APort"));
     ASSERT_NE(action("APort"), nullptr);
-    EXPECT_EQ(action("APort")->text(), QString::fromUtf8(kActionPortSettings));
-    EXPECT_EQ(action("APort")->toolTip(), QString::fromUtf8(kActionPortSettings));
+    EXPECT_EQ(action("APort")->text(), QString::fromUtf8("Настройка СОМ порта"));
+    EXPECT_EQ(action("APort")->toolTip(), QString::fromUtf8("Настройка СОМ порта"));
     EXPECT_TRUE(action("APort")->shortcut().isEmpty());
     for (QAction* top : form.menuBar()->actions()) {
         if (top->menu() == nullptr || top->menu() == port)
             continue;
         for (QAction* item : top->menu()->actions()) {
-            EXPECT_NE(item->text(), QString::fromUtf8(kActionPortSettings));
-            EXPECT_NE(item->text(), QString::fromUtf8(kButtonExchange));
+            EXPECT_NE(item->text(), QString::fromUtf8("Настройка СОМ порта"));
+            EXPECT_NE(item->text(), QString::fromUtf8("Настройка обмена"));
         }
     }
 }
@@ -167,7 +165,8 @@ TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
     emit form.schemeDeviceNumberBox->activated(3);
     BoxAnswerer operatorAnswers({QMessageBox::No});
     action("AOutPort")->trigger();
-    EXPECT_EQ(operatorAnswers.texts, QStringList{QString::fromUtf8(kTextSentAskConfirm)});
+    EXPECT_EQ(operatorAnswers.texts,
+              QStringList{QString::fromUtf8("Данные переданы. Запросить подтверждение?")});
     EXPECT_EQ(operatorAnswers.cursors, QList<Qt::CursorShape>{Qt::ArrowCursor});
     QElapsedTimer waited;
     waited.start();
@@ -190,8 +189,10 @@ TEST_F(DeviceMenu, ClosingWithChangesOffersTheTransfer) {
     BoxAnswerer operatorAnswers(
         {QMessageBox::No, QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok});
     form.close();
-    EXPECT_EQ(operatorAnswers.texts, (QStringList{kTextChangedSave, kTextChangedTransfer,
-                                                  kTextSentAskConfirm, kTextWorkEnded}));
+    EXPECT_EQ(
+        operatorAnswers.texts,
+        (QStringList{"Данные были изменены. Сохранить в файле?", "Данные были изменены. Передать?",
+                     "Данные переданы. Запросить подтверждение?", "Работа закончена"}));
     EXPECT_EQ(form.model().Modified, 0);
     EXPECT_FALSE(form.comPort().IsPortOpen());
 }

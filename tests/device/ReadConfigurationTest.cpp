@@ -1,6 +1,5 @@
 // Reading a device's configuration, step by step, on the scripted line.
 
-#include "device/DeviceTexts.h"
 #include "tests/device/DeviceFixture.h"
 
 namespace {
@@ -30,7 +29,7 @@ TEST_P(ReadEveryCode, LeavesWhatLoadingTheImageDirectlyLeaves) {
     EXPECT_EQ(window.first.value, std::to_string(c.first));
     EXPECT_EQ(window.second.value, std::to_string(c.second));
     EXPECT_EQ(model.LinkAddressIndex, 2);
-    EXPECT_EQ(window.caption, std::string(kCaptionDevicePrefix) + "3");
+    EXPECT_EQ(window.caption, std::string("Программатор ВИЛ-3K устройство ") + "3");
 }
 
 INSTANTIATE_TEST_SUITE_P(FourteenCodes, ReadEveryCode,
@@ -141,43 +140,46 @@ TEST_P(ReadFailure, ReportsAndLoadsNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, ReadFailure,
-    ::testing::Values(FailureCase{"TypeNotDetermined",
-                                  24,
-                                  8,
-                                  Status(1),
-                                  0,
-                                  "N - не определен тип прибора\nДанные не считаны",
-                                  {kIdentify}},
-                      FailureCase{
-                          "NoExecutionCode", 0, 0, {}, 0, "Задайте конфигурацию ", {kIdentify}},
-                      FailureCase{"CodeOutsideTheFamily",
-                                  7,
-                                  3,
-                                  {},
-                                  0,
-                                  std::string("N") + kTextUnknownCode + "07-03\nДанные не считаны",
-                                  {kIdentify}},
-                      FailureCase{"ImageOfAnotherSize",
-                                  24,
-                                  8,
-                                  ImageCount(200),
-                                  0,
-                                  "N - не ВИЛ-3К",
-                                  {kIdentify, kReadImage}},
-                      FailureCase{"Address32",
-                                  24,
-                                  8,
-                                  {},
-                                  0x3F,
-                                  std::string("N") + kTextAddressOutOfRange + "\nДанные не считаны",
-                                  {kIdentify, kReadImage}},
-                      FailureCase{"BusyImage",
-                                  24,
-                                  8,
-                                  Exception(0x44, 6),
-                                  0,
-                                  "устройство 3 COM1 Идет запись базы данных. Ждите.",
-                                  {kIdentify, kReadImage}}),
+    ::testing::Values(
+        FailureCase{"TypeNotDetermined",
+                    24,
+                    8,
+                    Status(1),
+                    0,
+                    "N - не определен тип прибора\nДанные не считаны",
+                    {kIdentify}},
+        FailureCase{"NoExecutionCode", 0, 0, {}, 0, "Задайте конфигурацию ", {kIdentify}},
+        FailureCase{"CodeOutsideTheFamily",
+                    7,
+                    3,
+                    {},
+                    0,
+                    std::string("N") + " - неизвестный код исполнения " +
+                        "07-03\nДанные не считаны",
+                    {kIdentify}},
+        FailureCase{"ImageOfAnotherSize",
+                    24,
+                    8,
+                    ImageCount(200),
+                    0,
+                    "N - не ВИЛ-3К",
+                    {kIdentify, kReadImage}},
+        FailureCase{"Address32",
+                    24,
+                    8,
+                    {},
+                    0x3F,
+                    std::string("N") +
+                        " - в конфигурации записан номер устройства 32, допустимы 1..31" +
+                        "\nДанные не считаны",
+                    {kIdentify, kReadImage}},
+        FailureCase{"BusyImage",
+                    24,
+                    8,
+                    Exception(0x44, 6),
+                    0,
+                    "устройство 3 COM1 Идет запись базы данных. Ждите.",
+                    {kIdentify, kReadImage}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReadConfiguration, DeviceWithoutCodeOffersToSetOne) {
@@ -212,7 +214,7 @@ TEST_F(ReadConfiguration, RepairedImageIsLoadedAndReportedWithItsAcknowledge) {
     device.InPortClick();
     // Block 2 of the sample takes the output of block 1, which is gone now.
     ASSERT_EQ(Texts().size(), 2u);
-    EXPECT_EQ(Texts()[0], kRepairedText);
+    EXPECT_EQ(Texts()[0], "при чтении БД обнаружены и исправлены ошибки");
     EXPECT_NE(Texts()[1].find("\nФБ 2, вход 1: выход ФБ 1 — ФБ 1 не запрограммирован\n"),
               std::string::npos);
     EXPECT_EQ(messages.shown[0].caption, "Ошибка");

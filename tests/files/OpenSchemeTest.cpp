@@ -1,7 +1,6 @@
 #include "FileCommandsFixture.h"
 #include "LayoutFiles.h"
-#include "files/FileTexts.h"
-#include "files/TextField.h"
+#include "editor/TextField.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -81,7 +80,7 @@ TEST(OpenScheme, RepairedBlocksAreReportedAndTheNamesKept) {
     f.open(f.path("r.vil"));
     ASSERT_EQ(f.messages.shown.size(), 2u);
     EXPECT_EQ(f.messages.shown[0].text, "при чтении БД обнаружены и исправлены ошибки");
-    EXPECT_EQ(f.messages.shown[0].caption, kErrorCaption);
+    EXPECT_EQ(f.messages.shown[0].caption, "Ошибка");
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(f.model.FunctionBlocks[0][0], 0);
     // Block 2 still takes the output of the block that was cleared.

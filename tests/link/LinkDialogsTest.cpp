@@ -1,4 +1,3 @@
-#include "link/LinkTexts.h"
 #include "link/gui/TFormNastr.h"
 #include "link/gui/TFormPort.h"
 
@@ -44,10 +43,10 @@ TEST(TFormPort, ShowsTheChoicesAndReadsThemBack) {
     PortDialogData data = SomePorts();
     WhenShown([&form](QWidget* dialog) {
         EXPECT_EQ(dialog, &form);
-        EXPECT_EQ(form.windowTitle(), QString::fromUtf8(kCaptionPortDialog));
+        EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Настройка СОМ-порта"));
         EXPECT_EQ(form.Skor->count(), 4);
         EXPECT_EQ(form.Skor->currentText(), "19200");
-        EXPECT_EQ(form.Parit->currentText(), QString::fromUtf8(kParityOdd));
+        EXPECT_EQ(form.Parit->currentText(), QString::fromUtf8("нечет"));
         EXPECT_EQ(form.StBit->currentText(), "1");
         EXPECT_EQ(form.CBoxPort->currentText(), "COM7");
         EXPECT_EQ(form.CBoxPort->itemData(2, Qt::ToolTipRole).toString(), "/dev/pts/2");
@@ -90,7 +89,7 @@ TEST(TFormPort, ExchangeSettingsButton) {
     PortDialogData data = SomePorts();
     int opened = 0;
     data.exchangeSettings = [&opened] { ++opened; };
-    EXPECT_EQ(form.exchangeSettingsButton->text(), QString::fromUtf8(kButtonExchange));
+    EXPECT_EQ(form.exchangeSettingsButton->text(), QString::fromUtf8("Настройка обмена"));
     WhenShown([&form](QWidget*) {
         QTest::mouseClick(form.exchangeSettingsButton, Qt::LeftButton);
         form.close();
@@ -103,7 +102,7 @@ TEST(TFormNastr, ShowsOneSettingAndCarriesTheOthers) {
     TFormNastr form;
     ExchangeSettingsData data{40, 30, 0, 1};
     WhenShown([&form](QWidget*) {
-        EXPECT_EQ(form.windowTitle(), QString::fromUtf8(kCaptionExchangeDialog));
+        EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Настройка параметров обмена"));
         EXPECT_EQ(form.size(), QSize(343, 290));
         EXPECT_TRUE(form.sendPauseBox->isVisible());
         EXPECT_FALSE(form.receivePauseBox->isVisible());
