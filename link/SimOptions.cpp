@@ -8,7 +8,7 @@ const char* const kSimUsage =
     "                 [--dump PATH] [--timeout S] [--baud B] [--status S] [--image-count N]\n"
     "                 [--silent | --one-byte | --short-body | --wrong-function]\n"
     "                 [--bad-crc | --bad-crc-first K] [--exception FN:CODE] [--late]\n"
-    "                 [--busy K]\n";
+    "                 [--busy K] [--chaos SEED[:RATE]]\n";
 
 namespace {
 
@@ -38,6 +38,25 @@ bool ParseException(const std::string& text, SimFaults& faults) {
            Number(text.substr(colon + 1), faults.exceptionCode);
 }
 
+// SEED, or SEED:RATE with a probability 0..1 per answer.
+bool ParseChaos(const std::string& text, SimOptions& o) {
+    const std::size_t colon = text.find(':');
+    int seed = 0;
+    if (!Number(text.substr(0, colon), seed, 10) || seed < 0)
+        return false;
+    o.chaosSeed = seed;
+    if (colon == std::string::npos)
+        return true;
+    try {
+        std::size_t used = 0;
+        const std::string rate = text.substr(colon + 1);
+        o.chaosRate = std::stod(rate, &used);
+        return used == rate.size() && o.chaosRate >= 0 && o.chaosRate <= 1;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 bool TakeValue(const std::string& name, const std::string& value, SimOptions& o) {
     SimFaults& f = o.faults;
     int n = 0;
@@ -51,6 +70,8 @@ bool TakeValue(const std::string& name, const std::string& value, SimOptions& o)
         return ParseCode(value, o.first, o.second);
     else if (name == "--exception")
         return ParseException(value, f);
+    else if (name == "--chaos")
+        return ParseChaos(value, o);
     else if (!Number(value, n))
         return false;
     else if (name == "--address")
@@ -134,6 +155,8 @@ bool ApplySimOptions(const SimOptions& options, SimulatedDevice& device, std::st
     }
     if (options.address > 0)
         device.address = options.address;
+    if (options.chaosSeed >= 0)
+        device.chaos.emplace(static_cast<std::uint32_t>(options.chaosSeed), options.chaosRate);
     return true;
 }
 

@@ -14,7 +14,9 @@ struct SimOptions {
     int second = -1;
     int address = -1; // --address N (1..31)
     int idleTimeoutS = 600;
-    int baud = 0; // --baud: pace answers at this line speed; 0 = at once
+    int baud = 0;             // --baud: pace answers at this line speed; 0 = at once
+    long long chaosSeed = -1; // --chaos SEED[:RATE]; -1 = a quiet line
+    double chaosRate = 0.3;
     SimFaults faults;
 };
 

@@ -91,8 +91,14 @@ std::vector<SimReply> SimulatedDevice::receive(const std::uint8_t* data, int cou
             break;
         }
         SimReply reply;
-        if (handle(request, nowMs, reply))
+        if (!handle(request, nowMs, reply))
+            continue;
+        if (chaos) {
+            for (SimReply& piece : chaos->deliver(reply.bytes))
+                replies.push_back(std::move(piece));
+        } else {
             replies.push_back(reply);
+        }
     }
     return replies;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "link/SimChaos.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The protocol side of vil3k-sim: a ВИЛ-3K device that answers requests from
@@ -49,7 +52,8 @@ public:
     std::uint8_t execFirst = 24;
     std::uint8_t execSecond = 8;
     std::array<std::uint8_t, 250> image{};
-    int imageWrites = 0; // grows with every 0x45 taken
+    int imageWrites = 0;           // grows with every 0x45 taken
+    std::optional<SimChaos> chaos; // --chaos: faults mixed into the answers at random
 
 private:
     int requestLength(std::uint8_t functionCode) const;

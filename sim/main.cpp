@@ -138,6 +138,8 @@ int main(int argc, char** argv) {
 
     Serve(master, device, options);
 
+    if (device.chaos)
+        std::fprintf(stderr, "vil3k-sim: chaos: %s\n", device.chaos->report().c_str());
     if (!options.linkPath.empty())
         ::unlink(options.linkPath.c_str());
     ::close(slave);
