@@ -13,7 +13,7 @@ seeds=()
 if [ -d "$root/fuzz/seeds/$target" ]; then seeds+=("$root/fuzz/seeds/$target"); fi
 case $target in *scheme_file* | *open_save* | *image*) seeds+=("$root/examples") ;; esac
 
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" clang libclang-rt-14-dev
 probe=$(mktemp -d)
 trap 'rm -rf "$probe"' EXIT
 printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' \
