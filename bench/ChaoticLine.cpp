@@ -49,7 +49,7 @@ void ChaoticLineSoak(benchmark::State& state) {
         };
         link.SetupPort();
         ChaosSoak soak(
-            s.session, s.messages, device, [&] { return sim.image; },
+            s.session, s.messages, device, [&](const ChaosSoak::Image*) { return sim.image; },
             [&] { return static_cast<long long>(clock.now); }, 7);
         soak.Run(kOperations);
 

@@ -64,11 +64,12 @@ std::vector<SimReply> SimChaos::inject(ChaosFault fault, std::vector<std::uint8_
         break;
     }
     case ChaosFault::Split: {
+        // The first piece always stops short, so there are at least two.
+        const int length = static_cast<int>(answer.size());
         std::vector<SimReply> pieces;
         std::size_t at = 0;
         while (at < answer.size()) {
-            const std::size_t size =
-                1 + static_cast<std::size_t>(draw(static_cast<int>(answer.size())));
+            const auto size = static_cast<std::size_t>(1 + draw(at == 0 ? length - 1 : length));
             const std::size_t end = std::min(answer.size(), at + size);
             pieces.push_back({{answer.begin() + static_cast<std::ptrdiff_t>(at),
                                answer.begin() + static_cast<std::ptrdiff_t>(end)},

@@ -44,7 +44,7 @@ void ChaosSoak::read() {
     const std::vector<MessageBox> shown = takeMessages();
     if (shown.empty()) {
         ++tally_.readsLoaded;
-        if (model.ImageBuffer != deviceImage_()) {
+        if (model.ImageBuffer != deviceImage_(nullptr)) {
             ++tally_.wrongAccepted;
             problem("a read loaded an image the device does not hold");
         }
@@ -61,7 +61,7 @@ void ChaosSoak::read() {
 void ChaosSoak::write() {
     TProgVilClass& model = session_.model;
     ++tally_.writes;
-    const Image inDevice = deviceImage_();
+    const Image inDevice = deviceImage_(nullptr);
     model.Channels[0][3] =
         static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 60)(rng_));
     model.Modified = 1;
@@ -73,7 +73,7 @@ void ChaosSoak::write() {
     std::erase_if(shown, [](const MessageBox& box) { return box.icon == MessageIcon::Question; });
     if (model.Modified == 0) {
         ++tally_.writesDone;
-        if (deviceImage_() != model.ImageBuffer) {
+        if (deviceImage_(&model.ImageBuffer) != model.ImageBuffer) {
             ++tally_.lost;
             problem("a write was reported done but the device holds another image");
         }
@@ -85,7 +85,7 @@ void ChaosSoak::write() {
     ++tally_.failures["write " + (kind.empty() ? "other" : kind)];
     if (shown.size() != 1 || kind.empty())
         problem("a failed write showed " + std::to_string(shown.size()) + " messages");
-    if (deviceImage_() != inDevice)
+    if (deviceImage_(nullptr) != inDevice)
         problem("a failed write changed the device");
 }
 

@@ -29,11 +29,12 @@ public:
         std::vector<std::string> problems;
     };
 
-    // deviceImage gives the image the device holds now; elapsedMs the time
-    // of the clock the link runs on.
+    // deviceImage gives the image the device holds, given the one it should
+    // hold after a write reported done (a device busy with a late answer takes
+    // the write a little later); elapsedMs the time of the clock the link runs on.
+    using DeviceImage = std::function<Image(const Image* awaited)>;
     ChaosSoak(SchemeSession& session, FakeMessages& messages, DeviceConfiguration& device,
-              std::function<Image()> deviceImage, std::function<long long()> elapsedMs,
-              std::uint32_t seed)
+              DeviceImage deviceImage, std::function<long long()> elapsedMs, std::uint32_t seed)
         : session_(session), messages_(messages), device_(device),
           deviceImage_(std::move(deviceImage)), elapsedMs_(std::move(elapsedMs)), rng_(seed) {}
 
@@ -53,7 +54,7 @@ private:
     SchemeSession& session_;
     FakeMessages& messages_;
     DeviceConfiguration& device_;
-    std::function<Image()> deviceImage_;
+    DeviceImage deviceImage_;
     std::function<long long()> elapsedMs_;
     std::mt19937 rng_;
     Tally tally_;

@@ -1,0 +1,83 @@
+#include "link/Frames.h"
+#include "link/SimOptions.h"
+#include "link/SimulatedDevice.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Request(std::uint8_t function) {
+    Bytes frame{1, function};
+    AppendCrc(frame);
+    return frame;
+}
+
+Bytes Joined(const std::vector<SimReply>& pieces) {
+    Bytes all;
+    for (const SimReply& piece : pieces)
+        all.insert(all.end(), piece.bytes.begin(), piece.bytes.end());
+    return all;
+}
+
+// At rate 1 every answer suffers a fault; over many answers each kind shows
+// itself as it should, and the counts add up.
+TEST(SimChaos, EveryAnswerFaultyAtRateOne) {
+    SimulatedDevice device({});
+    device.chaos.emplace(11u, 1.0);
+    const Bytes request = Request(0x11);
+    const Bytes clean = Joined(SimulatedDevice({}).receive(request.data(), 4, 0));
+    int good = 0, pieces = 0, late = 0, silent = 0;
+    for (int n = 0; n < 900; ++n) {
+        const std::vector<SimReply> replies = device.receive(request.data(), 4, 0);
+        const Bytes got = Joined(replies);
+        silent += replies.empty();
+        pieces += replies.size() > 1;
+        late += replies.size() == 1 && replies[0].delayMs > 1300;
+        good += got == clean && replies.size() == 1 && replies[0].delayMs == 0;
+    }
+    EXPECT_EQ(good, 0);
+    EXPECT_EQ(device.chaos->answers(), 900);
+    EXPECT_EQ(device.chaos->faults(), 900);
+    const auto& injected = device.chaos->injected();
+    EXPECT_EQ(silent, injected[static_cast<int>(ChaosFault::Silence)]);
+    EXPECT_EQ(late, injected[static_cast<int>(ChaosFault::Late)]);
+    EXPECT_EQ(pieces, injected[static_cast<int>(ChaosFault::Split)]);
+    for (int count : injected)
+        EXPECT_GT(count, 50);
+}
+
+TEST(SimChaos, RateZeroLeavesAnswersAlone) {
+    SimulatedDevice device({});
+    device.chaos.emplace(3u, 0.0);
+    const Bytes request = Request(0x44);
+    for (int n = 0; n < 50; ++n) {
+        const std::vector<SimReply> replies = device.receive(request.data(), 4, 0);
+        ASSERT_EQ(replies.size(), 1u);
+        EXPECT_TRUE(ResponseCrcOk(replies[0].bytes.data(), 255));
+    }
+    EXPECT_EQ(device.chaos->faults(), 0);
+    EXPECT_EQ(device.chaos->report(),
+              "answers 50, faults 0: silence 0, one-byte 0, short-body 0, bad-crc 0, "
+              "wrong-function 0, exception 0, late 0, garbage 0, split 0");
+}
+
+TEST(SimOptions, ChaosSeedAndRate) {
+    std::string error;
+    SimOptions options;
+    ASSERT_TRUE(ParseSimOptions({"--chaos", "42"}, options, error)) << error;
+    EXPECT_EQ(options.chaosSeed, 42);
+    EXPECT_DOUBLE_EQ(options.chaosRate, 0.3);
+    ASSERT_TRUE(ParseSimOptions({"--chaos", "7:0.5"}, options, error)) << error;
+    EXPECT_DOUBLE_EQ(options.chaosRate, 0.5);
+    SimulatedDevice device({});
+    ASSERT_TRUE(ApplySimOptions(options, device, error));
+    EXPECT_TRUE(device.chaos.has_value());
+    for (const char* bad : {"x", "-1", "5:", "5:1.5", "5:-0.1", "5:0.3x"}) {
+        SimOptions o;
+        EXPECT_FALSE(ParseSimOptions({"--chaos", bad}, o, error)) << bad;
+    }
+}
+
+} // namespace
