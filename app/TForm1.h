@@ -7,7 +7,7 @@
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
 #include "link/TComPortClass.h"
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 #include "model/TProgVilClass.h"
 #include "ui/Clock.h"
 #include "ui/gui/LineEditField.h"
