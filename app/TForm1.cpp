@@ -82,6 +82,7 @@ TForm1::TForm1(QWidget* parent)
     buildFileMenu();
     connectDevice();
     connectLink();
+    bindPrintKey();
     FPSW = new TFPSW(model_, messages_, this);
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
         ChangePassword(model_, messages_, *FPSW);
@@ -101,7 +102,7 @@ void TForm1::connectLink() {
 TForm1::~TForm1() = default;
 
 void TForm1::buildHeader(QWidget* strip) {
-    label(strip, "Устр. №", {8, 9});
+    label(strip, kDeviceLabel, {8, 9});
     CBoxUstr = deviceSelector(strip, "CBoxUstr", {60, 5, 52, 22});
     buildExecCodeFields(strip);
     buildConfigurationControls(strip);
@@ -109,7 +110,7 @@ void TForm1::buildHeader(QWidget* strip) {
 }
 
 void TForm1::buildExecCodeFields(QWidget* strip) {
-    label(strip, " Исполнение", {124, 4});
+    label(strip, kExecCodeLabel, {124, 4});
     const char* const hints[] = {"1-я часть кода исполнения", "2-я часть кода исполнения"};
     QLineEdit** fields[] = {&Edit1, &Edit2};
     for (int i = 0; i < 2; ++i) {
@@ -158,7 +159,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
     LabUstrZ->hide();
     CBoxUstrZ = deviceSelector(strip, "CBoxUstrZ", {626, 5, 50, 22});
     CBoxUstrZ->hide();
-    LabVnKvit = label(strip, "Вн. квит.", {548, 40});
+    LabVnKvit = label(strip, kExtAckLabel, {548, 40});
     LabVnKvit->hide();
     PVnKvit = new QToolButton(strip);
     PVnKvit->setObjectName("PVnKvit");

@@ -1,0 +1,44 @@
+#include "print/PrintCommand.h"
+
+#include "print/PrintPages.h"
+#include "print/PrintPlan.h"
+#include "print/PrintTexts.h"
+
+PrintCommand::PrintCommand(const TProgVilClass& model, const SchemeView& view, Messages& messages)
+    : model_(model), view_(view), messages_(messages) {}
+
+void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job) {
+    job.setPortrait();
+    if (model_.SchemeCreated == 0) {
+        messages_.show(MessageBox{kNoSchemeToPrintText, kWarningCaption, MessageIcon::Warning});
+        return;
+    }
+    const int pages = PageCount(model_.UsedFbCount);
+    PrintDialogData choice;
+    choice.maxPage = pages;
+    if (!dialog.exec(choice) || !job.begin(choice))
+        return;
+    // The scale follows the printer the operator chose.
+    const PrintResolution dpi = job.resolution();
+    const int sx = PrintScale(dpi.printerX, dpi.screenX);
+    const int sy = PrintScale(dpi.printerY, dpi.screenY);
+    const PageSpan span = ChosenPages(choice.fromPage, choice.toPage, pages);
+    for (int page = span.first; page <= span.last; ++page) {
+        if (page > span.first)
+            job.newPage();
+        printPage(page, caption, job, sx, sy);
+    }
+    job.end();
+}
+
+void PrintCommand::printPage(int page, const QString& caption, PrintJob& job, int sx, int sy) {
+    job.headerText(10, 10, HeaderLine1(caption, page));
+    if (page == 1) {
+        const HeaderFields fields{model_.DeviceNumberIndex + 1, model_.GetExecFirst(),
+                                  model_.GetExecSecond(), view_.header.extAckDown};
+        job.headerText(10, 200, HeaderLine2(fields));
+        job.headerText(2000, 200, ExtAckState(fields));
+    }
+    const PrintedPage printed = LayOutPage(view_, page);
+    job.schemePart(printed.view, printed.area, sx, sy);
+}
