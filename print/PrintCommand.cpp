@@ -4,6 +4,8 @@
 #include "print/PrintPlan.h"
 #include "print/PrintTexts.h"
 
+#include <algorithm>
+
 PrintCommand::PrintCommand(const TProgVilClass& model, const SchemeView& view, Messages& messages)
     : model_(model), view_(view), messages_(messages) {}
 
@@ -36,8 +38,9 @@ void PrintCommand::printPage(int page, const QString& caption, PrintJob& job, in
     if (page == 1) {
         const HeaderFields fields{model_.DeviceNumberIndex + 1, model_.GetExecFirst(),
                                   model_.GetExecSecond(), view_.header.extAckDown};
-        job.headerText(10, 200, HeaderLine2(fields));
-        job.headerText(2000, 200, ExtAckState(fields));
+        // The switch state keeps its column unless the line before it runs that far.
+        const int end = job.headerText(10, 200, HeaderLine2(fields));
+        job.headerText(std::max(2000, end), 200, ExtAckState(fields));
     }
     const PrintedPage printed = LayOutPage(view_, page);
     job.schemePart(printed.view, printed.area, sx, sy);

@@ -36,8 +36,9 @@ public:
     virtual bool begin(const PrintDialogData& choice) = 0;
     virtual PrintResolution resolution() const = 0;
     virtual void newPage() = 0;
-    // Bold 10-point text whose top-left corner is at (x, y).
-    virtual void headerText(int x, int y, const QString& text) = 0;
+    // Bold 10-point text whose top-left corner is at (x, y); returns the x where text
+    // after it and a blank would start.
+    virtual int headerText(int x, int y, const QString& text) = 0;
     // The page's part of the scheme below the header, enlarged sx × sy.
     virtual void schemePart(const SchemeView& page, const Rect& area, int sx, int sy) = 0;
     virtual void end() = 0;

@@ -104,14 +104,15 @@ PrintedPage blockPage(const SchemeView& screen, int page) {
     // The group is moved up by the bands of earlier pages and ends with the background.
     v.group(PanFB).top = -offset;
     v.group(PanFB).height = offset + background;
-    // Everything of the block group belongs to the band its top lies in.
+    // Everything of the block group belongs to the band its middle lies in (the label of
+    // a band's first input reaches a pixel above the band).
     for (int f = 0; f < kFamilyCount; ++f) {
         const auto family = static_cast<Family>(f);
         for (int i = 0; i < v.count(family); ++i) {
             Element& e = v.at(family, i);
             if (e.group != PanFB || isBus(v, family, i))
                 continue;
-            const int band = std::max(0, e.rect.y - kFirstBandTop) / kBand;
+            const int band = std::max(0, e.rect.y + e.rect.h / 2 - kFirstBandTop) / kBand;
             if (band < firstBand || band >= firstBand + bands)
                 e.visible = false;
         }

@@ -73,7 +73,7 @@ void QtPrintJob::newPage() {
     printer_.newPage();
 }
 
-void QtPrintJob::headerText(int x, int y, const QString& text) {
+int QtPrintJob::headerText(int x, int y, const QString& text) {
     QFont font("DejaVu Sans");
     font.setPointSize(10);
     font.setBold(true);
@@ -81,6 +81,7 @@ void QtPrintJob::headerText(int x, int y, const QString& text) {
     painter_.setPen(Qt::black);
     painter_.drawText(QRect(x, y, printer_.width(), kPageHeaderHeight),
                       Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    return x + QFontMetrics(font, &printer_).horizontalAdvance(text + ' ');
 }
 
 void QtPrintJob::schemePart(const SchemeView& page, const Rect& area, int sx, int sy) {

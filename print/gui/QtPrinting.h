@@ -31,7 +31,7 @@ public:
     bool begin(const PrintDialogData& choice) override;
     PrintResolution resolution() const override;
     void newPage() override;
-    void headerText(int x, int y, const QString& text) override;
+    int headerText(int x, int y, const QString& text) override;
     void schemePart(const SchemeView& page, const Rect& area, int sx, int sy) override;
     void end() override;
 
