@@ -72,14 +72,15 @@ int lastBlockWithOutputs(const SchemeView& v) {
 
 // The block buses run from the top of the page's bands; on page 3 only what lies below
 // block 8 is left of them.
-void layOutBlockBuses(SchemeView& v, int page, int offset, int background) {
+void layOutBlockBuses(SchemeView& v, const SchemeView& screen, int page, int offset,
+                      int background) {
     const int used = v.model().UsedFbCount;
     const bool thirdFollows = PageCount(used) == 3;
     Element& in = v.at(Family::Bus, ShFB);
     in.rect.y = offset;
     in.rect.h = page == 2 ? (thirdFollows ? background : used * kBand) : used * kBand - offset;
     Element& out = v.at(Family::Bus, ShFBVyh);
-    const int k = lastBlockWithOutputs(v);
+    const int k = lastBlockWithOutputs(screen);
     out.rect.y = offset;
     if (page == 2)
         out.rect.h = k < kBandsOnPage2 ? k * kBand + 48 : background;
@@ -117,7 +118,7 @@ PrintedPage blockPage(const SchemeView& screen, int page) {
                 e.visible = false;
         }
     }
-    layOutBlockBuses(v, page, offset, background);
+    layOutBlockBuses(v, screen, page, offset, background);
     for (int b = firstBand; b < firstBand + bands; ++b)
         printOutputMarks(v, kBlockRow0 + b);
     return p;
