@@ -7,8 +7,11 @@
 
 #include <QtCore/qnamespace.h>
 
+#include "ui/UiTexts.h"
 #include <algorithm>
 #include <optional>
+
+using namespace ui_text;
 
 using namespace access_text;
 
@@ -16,7 +19,7 @@ namespace {
 
 // A plain notice under the program's title, as every short message here is.
 void notice(Messages& messages, const char* text) {
-    messages.show({text, kAppTitle, MessageIcon::None, MessageButtons::Ok, Answer::Ok});
+    messages.show({text, kCaptionApp, MessageIcon::None, MessageButtons::Ok, Answer::Ok});
 }
 
 constexpr unsigned long kLargestPassword = 65535;
@@ -38,25 +41,25 @@ std::optional<unsigned long> decimalValue(const std::string& text) {
 
 CloseVerdict storeNewPassword(TProgVilClass& model, Messages& messages, const std::string& typed) {
     if (typed.empty()) {
-        notice(messages, kBeCareful);
-        notice(messages, kPasswordNotChanged);
+        notice(messages, kTextBeCareful);
+        notice(messages, kTextPasswordNotChanged);
         return {};
     }
     const auto value = decimalValue(typed);
     if (!value) {
-        notice(messages, kPasswordNotChanged);
+        notice(messages, kTextPasswordNotChanged);
         return {kPasswordRefused, true};
     }
     if (*value > kLargestPassword) {
-        notice(messages, kAtMost65535);
-        notice(messages, kPasswordNotChanged);
+        notice(messages, kTextAtMost65535);
+        notice(messages, kTextPasswordNotChanged);
         return {kPasswordRefused, true};
     }
     if (!WritePasswordFile(static_cast<std::uint16_t>(*value))) {
-        notice(messages, kCannotCreateFile);
+        notice(messages, kTextCannotCreateFile);
         return {};
     }
-    notice(messages, kPasswordChanged);
+    notice(messages, kTextPasswordChanged);
     model.PasswordChangeMode = 0;
     return {};
 }
@@ -95,7 +98,7 @@ KeyVerdict PasswordKeyFilter(Messages& messages, int key) {
         return KeyVerdict::Accept;
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return KeyVerdict::Close;
-    notice(messages, kDigitsOnly);
+    notice(messages, kTextDigitsOnly);
     messages.beep();
     return KeyVerdict::Refuse;
 }
@@ -103,7 +106,7 @@ KeyVerdict PasswordKeyFilter(Messages& messages, int key) {
 bool RunStartupCheck(TProgVilClass& model, Messages& messages, PasswordDialog& dialog) {
     model.AccessLevel = 0;
     while (dialog.exec() != kPasswordAccepted) {
-        const Answer answer = messages.show({kWrongPassword, kErrorCaption, MessageIcon::Error,
+        const Answer answer = messages.show({kTextWrongPassword, kCaptionError, MessageIcon::Error,
                                              MessageButtons::RetryCancel, Answer::Retry});
         if (answer != Answer::Retry)
             return false;
@@ -118,14 +121,14 @@ bool RunStartupCheck(TProgVilClass& model, Messages& messages, PasswordDialog& d
 }
 
 void ChangePassword(TProgVilClass& model, Messages& messages, PasswordDialog& dialog) {
-    if (model.AccessLevel != 1) {
-        messages.show({kNoRightToChangePassword, kWarningCaption, MessageIcon::Warning,
+    if (!model.canWrite()) {
+        messages.show({kTextNoRightToChangePassword, kCaptionWarning, MessageIcon::Warning,
                        MessageButtons::Ok, Answer::Ok});
         return;
     }
     model.PasswordChangeMode = 0;
     const Answer answer =
-        messages.show({kAskChangePassword, kConfirmChangeCaption, MessageIcon::Question,
+        messages.show({kTextAskChangePassword, kCaptionConfirmChange, MessageIcon::Question,
                        MessageButtons::YesNo, Answer::Yes});
     if (answer != Answer::Yes)
         return;

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+using namespace access_text;
+
 std::optional<std::uint16_t> ReadPasswordFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -5,6 +5,7 @@
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
 #include "link/gui/LinkMenu.h"
+#include "ui/UiTexts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -58,9 +59,7 @@ QLabel* label(QWidget* parent, const QString& text, QPoint at) {
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent), messages_(this), model_(messages_), view_(model_),
-      creation_(model_, view_, messages_) {
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     setObjectName("Form1");
     setWindowTitle("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K");
     resize(843, 677);
@@ -83,9 +82,9 @@ TForm1::TForm1(QWidget* parent)
     connectDevice();
     connectLink();
     bindPrintKey();
-    FPSW = new TFPSW(model_, messages_, this);
+    passwordDialog = new TFPSW(model_, messages_, this);
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
-        ChangePassword(model_, messages_, *FPSW);
+        ChangePassword(model_, messages_, *passwordDialog);
     });
     AParol->setShortcut(Qt::Key_F8);
     FormCreate();
@@ -102,17 +101,17 @@ void TForm1::connectLink() {
 TForm1::~TForm1() = default;
 
 void TForm1::buildHeader(QWidget* strip) {
-    label(strip, kDeviceLabel, {8, 9});
-    CBoxUstr = deviceSelector(strip, "CBoxUstr", {60, 5, 52, 22});
+    label(strip, ui_text::kLabelDevice, {8, 9});
+    linkAddressBox = deviceSelector(strip, "CBoxUstr", {60, 5, 52, 22});
     buildExecCodeFields(strip);
     buildConfigurationControls(strip);
     buildDeviceControls(strip);
 }
 
 void TForm1::buildExecCodeFields(QWidget* strip) {
-    label(strip, kExecCodeLabel, {124, 4});
+    label(strip, ui_text::kLabelExecCode, {124, 4});
     const char* const hints[] = {"1-я часть кода исполнения", "2-я часть кода исполнения"};
-    QLineEdit** fields[] = {&Edit1, &Edit2};
+    QLineEdit** fields[] = {&firstCodeEdit, &secondCodeEdit};
     for (int i = 0; i < 2; ++i) {
         auto* edit = new QLineEdit("00", strip);
         edit->setObjectName(i == 0 ? "Edit1" : "Edit2");
@@ -132,93 +131,93 @@ void TForm1::buildExecCodeFields(QWidget* strip) {
 }
 
 void TForm1::buildConfigurationControls(QWidget* strip) {
-    Button3 = new QPushButton("Изменить  конфигурацию", strip);
-    Button3->setObjectName("Button3");
-    Button3->setGeometry(204, 4, 176, 25);
-    Button1 = new QPushButton("Задать конфигурацию", strip);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(204, 34, 176, 25);
-    Button1->hide();
-    Button2 = new QPushButton("Создать конфигурацию", strip);
-    Button2->setObjectName("Button2");
-    Button2->setGeometry(204, 34, 176, 25);
-    Button2->hide();
-    LabConfig = label(strip, "Выбор конфигурации", {394, 4});
-    LabConfig->hide();
-    ComboBox1 = new QComboBox(strip);
-    ComboBox1->setObjectName("ComboBox1");
+    changeConfigButton = new QPushButton("Изменить  конфигурацию", strip);
+    changeConfigButton->setObjectName("Button3");
+    changeConfigButton->setGeometry(204, 4, 176, 25);
+    setConfigButton = new QPushButton("Задать конфигурацию", strip);
+    setConfigButton->setObjectName("Button1");
+    setConfigButton->setGeometry(204, 34, 176, 25);
+    setConfigButton->hide();
+    createConfigButton = new QPushButton("Создать конфигурацию", strip);
+    createConfigButton->setObjectName("Button2");
+    createConfigButton->setGeometry(204, 34, 176, 25);
+    createConfigButton->hide();
+    modelListLabel = label(strip, "Выбор конфигурации", {394, 4});
+    modelListLabel->hide();
+    modelList = new QComboBox(strip);
+    modelList->setObjectName("ComboBox1");
     for (const char* row : kModelRows)
-        ComboBox1->addItem(row);
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setGeometry(394, 24, 140, 22);
-    ComboBox1->hide();
+        modelList->addItem(row);
+    modelList->setCurrentIndex(-1);
+    modelList->setGeometry(394, 24, 140, 22);
+    modelList->hide();
 }
 
 void TForm1::buildDeviceControls(QWidget* strip) {
-    LabUstrZ = label(strip, "Изм. № устр.", {548, 9});
-    LabUstrZ->hide();
-    CBoxUstrZ = deviceSelector(strip, "CBoxUstrZ", {626, 5, 50, 22});
-    CBoxUstrZ->hide();
-    LabVnKvit = label(strip, kExtAckLabel, {548, 40});
-    LabVnKvit->hide();
-    PVnKvit = new QToolButton(strip);
-    PVnKvit->setObjectName("PVnKvit");
-    PVnKvit->setCheckable(true);
-    PVnKvit->setToolTip("Кнопка внешнего квитирования");
-    PVnKvit->setGeometry(626, 34, 50, 25);
-    PVnKvit->setIcon(contactIcon());
-    PVnKvit->setIconSize({32, 16});
-    PVnKvit->hide();
-    ButTimeDate = new QPushButton("Задание времени и даты", strip);
-    ButTimeDate->setObjectName("ButTimeDate");
-    ButTimeDate->setGeometry(684, 4, 154, 25);
-    ButTimeDate->setEnabled(false);
+    deviceNumberLabel = label(strip, "Изм. № устр.", {548, 9});
+    deviceNumberLabel->hide();
+    schemeDeviceNumberBox = deviceSelector(strip, "CBoxUstrZ", {626, 5, 50, 22});
+    schemeDeviceNumberBox->hide();
+    externalAckLabel = label(strip, ui_text::kLabelExtAck, {548, 40});
+    externalAckLabel->hide();
+    externalAckButton = new QToolButton(strip);
+    externalAckButton->setObjectName("PVnKvit");
+    externalAckButton->setCheckable(true);
+    externalAckButton->setToolTip("Кнопка внешнего квитирования");
+    externalAckButton->setGeometry(626, 34, 50, 25);
+    externalAckButton->setIcon(contactIcon());
+    externalAckButton->setIconSize({32, 16});
+    externalAckButton->hide();
+    timeDateButton = new QPushButton("Задание времени и даты", strip);
+    timeDateButton->setObjectName("ButTimeDate");
+    timeDateButton->setGeometry(684, 4, 154, 25);
+    timeDateButton->setEnabled(false);
 }
 
 void TForm1::buildScheme(QWidget* central) {
-    ScrollBox1 = new QScrollArea(central);
-    ScrollBox1->setObjectName("ScrollBox1");
-    ScrollBox1->setGeometry(4, kHeaderHeight, 825, 553);
-    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBox1->verticalScrollBar()->setSingleStep(kScrollStep);
+    schemeScrollBox = new QScrollArea(central);
+    schemeScrollBox->setObjectName("ScrollBox1");
+    schemeScrollBox->setGeometry(4, kHeaderHeight, 825, 553);
+    schemeScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    schemeScrollBox->verticalScrollBar()->setSingleStep(kScrollStep);
     canvas_ = new SchemeCanvas(view_);
-    ScrollBox1->setWidget(canvas_);
+    schemeScrollBox->setWidget(canvas_);
 }
 
 void TForm1::connectHeader() {
-    connect(CBoxUstr, &QComboBox::activated, this, [this](int index) {
+    connect(linkAddressBox, &QComboBox::activated, this, [this](int index) {
         model_.LinkAddressIndex = index;
         canvas_->setFocus();
     });
-    connect(CBoxUstrZ, &QComboBox::activated, this, [this](int index) {
+    connect(schemeDeviceNumberBox, &QComboBox::activated, this, [this](int index) {
         model_.DeviceNumberIndex = index;
         canvas_->setFocus();
     });
-    for (QPushButton* button : {Button1, Button3})
+    for (QPushButton* button : {setConfigButton, changeConfigButton})
         connect(button, &QPushButton::clicked, this, [this] {
-            creation_.ChangeConfiguration();
+            session_.creation.ChangeConfiguration();
             syncScheme();
         });
-    connect(Button2, &QPushButton::clicked, this, [this] {
-        creation_.CreateScheme();
+    connect(createConfigButton, &QPushButton::clicked, this, [this] {
+        session_.creation.CreateScheme();
         syncScheme();
     });
     // The button's state is the scheme's: later syncs must not undo a click.
-    connect(PVnKvit, &QToolButton::clicked, this, [this](bool down) {
+    connect(externalAckButton, &QToolButton::clicked, this, [this](bool down) {
         view_.ShowExternalAck(down);
         canvas_->update();
     });
-    connect(ComboBox1, &QComboBox::activated, this, [this] {
-        creation_.ModelChosen();
+    connect(modelList, &QComboBox::activated, this, [this] {
+        session_.creation.ModelChosen();
         syncScheme();
     });
 }
 
 void TForm1::FormCreate() {
-    CBoxUstr->setCurrentIndex(0);
-    CBoxUstrZ->setCurrentIndex(0);
-    model_.LinkAddressIndex = CBoxUstr->currentIndex();
-    model_.DeviceNumberIndex = CBoxUstrZ->currentIndex();
+    linkAddressBox->setCurrentIndex(0);
+    schemeDeviceNumberBox->setCurrentIndex(0);
+    model_.LinkAddressIndex = linkAddressBox->currentIndex();
+    model_.DeviceNumberIndex = schemeDeviceNumberBox->currentIndex();
     qApp->installEventFilter(this);
     syncScheme();
 }
@@ -232,7 +231,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 // Scrolls the scheme; true when the key is used up.
 bool TForm1::FormKeyDown(int key) {
-    QScrollBar* bar = ScrollBox1->verticalScrollBar();
+    QScrollBar* bar = schemeScrollBox->verticalScrollBar();
     const KeyScroll scroll = SchemeKeyScroll(key, bar->value(), bar->maximum());
     bar->setValue(scroll.position);
     return scroll.consumed;
@@ -246,7 +245,7 @@ void TForm1::FormShow() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (!RunStartupCheck(model_, messages_, *FPSW))
+            if (!RunStartupCheck(model_, messages_, *passwordDialog))
                 close();
         },
         Qt::QueuedConnection);
@@ -262,18 +261,18 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::syncScheme() {
     const HeaderState& h = view_.header;
-    LabUstrZ->setVisible(h.deviceNumberVisible);
-    CBoxUstrZ->setVisible(h.deviceNumberVisible);
-    LabVnKvit->setVisible(h.extAckVisible);
-    PVnKvit->setVisible(h.extAckVisible);
-    PVnKvit->setEnabled(h.extAckEnabled);
-    PVnKvit->setChecked(h.extAckDown);
-    LabConfig->setVisible(h.modelListVisible);
-    ComboBox1->setVisible(h.modelListVisible);
-    Button1->setVisible(h.setConfigVisible);
+    deviceNumberLabel->setVisible(h.deviceNumberVisible);
+    schemeDeviceNumberBox->setVisible(h.deviceNumberVisible);
+    externalAckLabel->setVisible(h.extAckVisible);
+    externalAckButton->setVisible(h.extAckVisible);
+    externalAckButton->setEnabled(h.extAckEnabled);
+    externalAckButton->setChecked(h.extAckDown);
+    modelListLabel->setVisible(h.modelListVisible);
+    modelList->setVisible(h.modelListVisible);
+    setConfigButton->setVisible(h.setConfigVisible);
     canvas_->updateSize();
 }
 
 void TForm1::scrollSchemeTo(int y) {
-    ScrollBox1->verticalScrollBar()->setValue(y);
+    schemeScrollBox->verticalScrollBar()->setValue(y);
 }

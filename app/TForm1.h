@@ -3,9 +3,7 @@
 #include "device/DeviceCommandRunner.h"
 #include "device/DeviceConfiguration.h"
 #include "device/ExitQuestions.h"
-#include "editor/SchemeCreation.h"
-#include "editor/SchemeView.h"
-#include "editor/SchemeWindow.h"
+#include "editor/SchemeSession.h"
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
 #include "link/TComPortClass.h"
@@ -40,14 +38,15 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    TProgVilClass& model() { return model_; }
-    SchemeView& schemeView() { return view_; }
-    SchemeCreation& schemeCreation() { return creation_; }
+    SchemeSession& session() { return session_; }
+    TProgVilClass& model() { return session_.model; }
+    SchemeView& schemeView() { return session_.view; }
+    SchemeCreation& schemeCreation() { return session_.creation; }
     Messages& messages() { return messages_; }
     Clock& clock() { return clock_; }
     TComPortClass& comPort() { return comPort_; }
     SchemeCanvas& schemeCanvas() { return *canvas_; }
-    QScrollArea& scrollBox() { return *ScrollBox1; }
+    QScrollArea& scrollBox() { return *schemeScrollBox; }
 
     void scrollSchemeTo(int y);
 
@@ -81,17 +80,18 @@ public:
     void requestExit() override;
 
     // Header controls, named as the window knows them.
-    QComboBox* CBoxUstr = nullptr;  // "Устр. №": device that exchanges go to
-    QComboBox* CBoxUstrZ = nullptr; // "Изм. № устр.": device number written into the scheme
-    QLineEdit* Edit1 = nullptr;     // first part of the execution code
-    QLineEdit* Edit2 = nullptr;     // second part
-    QPushButton* Button1 = nullptr; // "Задать конфигурацию"
-    QPushButton* Button2 = nullptr; // "Создать конфигурацию" (hidden)
-    QPushButton* Button3 = nullptr; // "Изменить  конфигурацию"
-    QComboBox* ComboBox1 = nullptr; // model list "Выбор конфигурации"
-    QToolButton* PVnKvit = nullptr; // external acknowledge
-    QPushButton* ButTimeDate = nullptr;
-    QScrollArea* ScrollBox1 = nullptr;
+    QComboBox* linkAddressBox = nullptr; // "Устр. №": device that exchanges go to
+    QComboBox* schemeDeviceNumberBox =
+        nullptr; // "Изм. № устр.": device number written into the scheme
+    QLineEdit* firstCodeEdit = nullptr;        // first part of the execution code
+    QLineEdit* secondCodeEdit = nullptr;       // second part
+    QPushButton* setConfigButton = nullptr;    // "Задать конфигурацию"
+    QPushButton* createConfigButton = nullptr; // "Создать конфигурацию" (hidden)
+    QPushButton* changeConfigButton = nullptr; // "Изменить  конфигурацию"
+    QComboBox* modelList = nullptr;            // model list "Выбор конфигурации"
+    QToolButton* externalAckButton = nullptr;  // external acknowledge
+    QPushButton* timeDateButton = nullptr;
+    QScrollArea* schemeScrollBox = nullptr;
     QAction* AInPort = nullptr;  // "Ввод с СОМ-порта", F9
     QAction* AOutPort = nullptr; // "Вывод на СОМ-порт", F10
 
@@ -123,23 +123,24 @@ private:
     SystemClock clock_;
     QtSerialLine serialLine_;
     TComPortClass comPort_{serialLine_, clock_, messages_};
-    TProgVilClass model_;
-    SchemeView view_;
-    SchemeCreation creation_;
-    DeviceConfiguration device_{model_, view_, creation_, comPort_, *this, messages_};
+    // The configuration and its scheme, after the link.
+    SchemeSession session_{messages_, *this};
+    TProgVilClass& model_ = session_.model;
+    SchemeView& view_ = session_.view;
+    DeviceConfiguration device_{session_, comPort_};
     DeviceCommandRunner deviceRunner_;
     ExitQuestions exit_{model_, messages_};
     QtSchemeFileDialogs fileDialogs_{this};
-    SchemeFileCommands fileCommands_{model_, view_, creation_, *this, messages_, fileDialogs_};
-    PrintCommand printCommand_{model_, view_, messages_};
+    SchemeFileCommands fileCommands_{session_, fileDialogs_};
+    PrintCommand printCommand_{session_};
     SchemePrinter printer_{this};
     PrintDialog* printDialog_ = &printer_.dialog();
     SchemeCanvas* canvas_ = nullptr;
-    TFPSW* FPSW = nullptr;       // the password dialog
-    QLabel* LabUstrZ = nullptr;  // "Изм. № устр."
-    QLabel* LabVnKvit = nullptr; // "Вн. квит."
-    QLabel* LabConfig = nullptr; // "Выбор конфигурации"
-    LineEditField edit1Field_{Edit1};
-    LineEditField edit2Field_{Edit2};
+    TFPSW* passwordDialog = nullptr;     // the password dialog
+    QLabel* deviceNumberLabel = nullptr; // "Изм. № устр."
+    QLabel* externalAckLabel = nullptr;  // "Вн. квит."
+    QLabel* modelListLabel = nullptr;    // "Выбор конфигурации"
+    LineEditField edit1Field_{firstCodeEdit};
+    LineEditField edit2Field_{secondCodeEdit};
     bool shown_ = false;
 };

@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+using namespace device_text;
+
 void TForm1::connectDevice() {
     deviceRunner_ = DeviceCommandRunner([] { return std::make_shared<WaitCursor>(); });
     QMenu* port = menuBar()->addMenu(QString::fromUtf8(kMenuPort));

@@ -10,16 +10,16 @@
 #include <QToolButton>
 
 void TForm1::showExecCode(int first, int second) {
-    Edit1->setText(QString::number(first));
-    Edit2->setText(QString::number(second));
+    firstCodeEdit->setText(QString::number(first));
+    secondCodeEdit->setText(QString::number(second));
 }
 
 void TForm1::selectLinkAddress(int index) {
-    CBoxUstr->setCurrentIndex(index);
+    linkAddressBox->setCurrentIndex(index);
 }
 
 void TForm1::selectDeviceNumber(int index) {
-    CBoxUstrZ->setCurrentIndex(index);
+    schemeDeviceNumberBox->setCurrentIndex(index);
 }
 
 void TForm1::setCaption(const std::string& caption) {
@@ -27,11 +27,11 @@ void TForm1::setCaption(const std::string& caption) {
 }
 
 void TForm1::setTimeDateEnabled(bool enabled) {
-    ButTimeDate->setEnabled(enabled);
+    timeDateButton->setEnabled(enabled);
 }
 
 bool TForm1::externalAckDown() const {
-    return PVnKvit->isChecked();
+    return externalAckButton->isChecked();
 }
 
 void TForm1::scrollSchemeToTop() {
@@ -44,5 +44,5 @@ void TForm1::focusScheme() {
 }
 
 void TForm1::focusFirstControl() {
-    CBoxUstr->setFocus();
+    linkAddressBox->setFocus();
 }

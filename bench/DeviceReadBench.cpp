@@ -5,7 +5,7 @@
 
 #include "bench/SimLink.h"
 #include "device/DeviceConfiguration.h"
-#include "editor/SchemeCreation.h"
+#include "editor/SchemeSession.h"
 #include "editor/SchemeView.h"
 #include "tests/support/RecordingWindow.h"
 
@@ -24,11 +24,10 @@ void DeviceRead(benchmark::State& state) {
     link.BaudRate = std::to_string(baud);
     if (!sim.open(state))
         return;
-    TProgVilClass model(messages);
-    SchemeView view(model);
-    SchemeCreation creation(model, view, messages);
     RecordingWindow window;
-    DeviceConfiguration device(model, view, creation, link, window, messages);
+    SchemeSession session(messages, window);
+    TProgVilClass& model = session.model;
+    DeviceConfiguration device(session, link);
     const double limitSeconds =
         (2 * link.GetSendDelay() + DeviceConfiguration::kPauseBeforeImage) / 1000.0 +
         kLineBytes * 11.0 / baud;

@@ -3,6 +3,7 @@
 // fits a frame; the goal is under 4 ms, a quarter of a frame.
 #include "editor/SchemeView.h"
 #include "editor/gui/SchemePainter.h"
+#include "support/RecordingWindow.h"
 #include "support/SampleSchemes.h"
 #include "ui/Messages.h"
 
@@ -23,9 +24,10 @@ constexpr double kFrameMs = 1000.0 / 60.0;
 
 void FullRepaint(benchmark::State& state) {
     SilentMessages messages;
-    TProgVilClass model(messages);
-    SchemeView view(model);
-    BuildSampleScheme(model, view, messages, 24, 8, kFunctionBlocks);
+    RecordingWindow window;
+    SchemeSession session(messages, window);
+    const SchemeView& view = session.view;
+    BuildSampleScheme(session, 24, 8, kFunctionBlocks);
     const QRect area(0, 0, kSchemeWidth, view.schemeHeight());
     QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {

@@ -1,21 +1,21 @@
 #include "device/DeviceConfiguration.h"
 
 #include "device/DeviceTexts.h"
-#include "editor/SchemeCreation.h"
-#include "editor/SchemeView.h"
-#include "editor/SchemeWindow.h"
+#include "editor/SchemeSession.h"
 #include "link/ExchangeResult.h"
 #include "link/LinkTexts.h"
 #include "link/TComPortClass.h"
 #include "model/TProgVilClass.h"
 #include "ui/Messages.h"
 
+#include "ui/UiTexts.h"
 #include <cstdio>
 
-namespace {
+using namespace device_text;
+using namespace link_text;
+using namespace ui_text;
 
-// Number bits 31 mean address 32, which no exchange and no device list can reach.
-constexpr int kUnreachableDeviceIndex = 31;
+namespace {
 
 std::string CodeText(int first, int second) {
     char text[16];
@@ -24,6 +24,10 @@ std::string CodeText(int first, int second) {
 }
 
 } // namespace
+
+DeviceConfiguration::DeviceConfiguration(SchemeSession& session, TComPortClass& link)
+    : session_(session), model_(session.model), link_(link), window_(session.window),
+      messages_(session.messages) {}
 
 bool DeviceConfiguration::exchange(std::uint8_t functionCode, int dataCount,
                                    const std::uint8_t* data) {
@@ -39,7 +43,7 @@ std::string DeviceConfiguration::deviceText() const {
 }
 
 void DeviceConfiguration::warn(const std::string& text) {
-    messages_.show(MessageBox{text, kWarningCaption, MessageIcon::Warning});
+    messages_.show(MessageBox{text, kCaptionWarning, MessageIcon::Warning});
 }
 
 void DeviceConfiguration::InPortClick() {
@@ -73,7 +77,7 @@ bool DeviceConfiguration::identifyForRead() {
     window_.showExecCode(model_.ExecFirst, model_.ExecSecond);
     if (model_.InputCount == 0 && model_.OutputCode == 0) {
         warn(kTextSetConfiguration);
-        view_.header.setConfigVisible = true;
+        session_.view.header.setConfigVisible = true;
         window_.syncScheme();
         return false;
     }
@@ -88,7 +92,7 @@ bool DeviceConfiguration::readImage() {
         warn(deviceText() + kTextNotVil3k);
         return false;
     }
-    if ((reply_[kHeaderSize + kDeviceByteOffset] & kDeviceNumberBits) == kUnreachableDeviceIndex) {
+    if ((reply_[kHeaderSize + kDeviceByteOffset] & kDeviceNumberBits) == kDeviceNumberLimit) {
         warn(deviceText() + kTextAddressOutOfRange + "\n" + kTextNotRead);
         return false;
     }
@@ -98,15 +102,9 @@ bool DeviceConfiguration::readImage() {
 void DeviceConfiguration::loadImage() {
     model_.TakeImage(reply_.data(), link_.GetResponseLength());
     const std::uint8_t deviceByte = model_.GetDeviceByte();
-    model_.LinkAddressIndex = deviceByte & kDeviceNumberBits;
-    creation_.CreateScheme();
-    model_.DeviceNumberIndex = model_.LinkAddressIndex;
-    window_.selectLinkAddress(model_.LinkAddressIndex);
-    window_.selectDeviceNumber(model_.DeviceNumberIndex);
-    window_.setCaption(kCaptionDevicePrefix + std::to_string(model_.LinkAddressIndex + 1));
-    creation_.LoadImage(deviceByte);
-    window_.syncScheme();
-    creation_.ReportRepair();
+    const int device = deviceByte & kDeviceNumberBits;
+    session_.LoadScheme(model_.ExecFirst, model_.ExecSecond, model_.ImageBuffer, deviceByte,
+                        kCaptionDevicePrefix + std::to_string(device + 1));
 }
 
 void DeviceConfiguration::finishRead() {
@@ -130,13 +128,13 @@ void DeviceConfiguration::OutPortClick() {
 }
 
 bool DeviceConfiguration::writeAllowed() {
-    if (model_.AccessLevel != 1) {
+    if (!model_.canWrite()) {
         warn(std::string(kTextNoWriteAccess1) + "\n" + kTextNoWriteAccess2);
         return false;
     }
     window_.focusFirstControl();
     if (model_.SchemeCreated == 0) {
-        if (creation_.PromptCreateScheme())
+        if (session_.creation.PromptCreateScheme())
             window_.requestExit();
         return false;
     }
@@ -174,8 +172,7 @@ bool DeviceConfiguration::identifyForWrite(int first, int second) {
 }
 
 bool DeviceConfiguration::sendImage() {
-    const int ack = window_.externalAckDown() ? kExternalAckBit : 0;
-    model_.SetDeviceByte(static_cast<std::uint8_t>(model_.DeviceNumberIndex + ack));
+    model_.SetDeviceByte(MakeDeviceByte(model_.DeviceNumberIndex, window_.externalAckDown()));
     model_.PackImage();
     link_.WaitMs(kPauseBeforeImage);
     if (!exchange(kFnWriteImage, model_.ImageSize, model_.ImageBuffer.data()))

@@ -7,21 +7,17 @@
 #include <string>
 
 class Messages;
-class SchemeCreation;
-class SchemeView;
+class SchemeSession;
 class SchemeWindow;
-class TComPortClass;
 class TProgVilClass;
+class TComPortClass;
 
 // Reading the configuration of a device into the scheme ("Ввод с СОМ-порта") and
 // writing the scheme back into a device ("Вывод на СОМ-порт"). Every exchange goes
 // to the window's LinkAddressIndex; a failed one is reported and ends the command.
 class DeviceConfiguration {
 public:
-    DeviceConfiguration(TProgVilClass& model, SchemeView& view, SchemeCreation& creation,
-                        TComPortClass& link, SchemeWindow& window, Messages& messages)
-        : model_(model), view_(view), creation_(creation), link_(link), window_(window),
-          messages_(messages) {}
+    DeviceConfiguration(SchemeSession& session, TComPortClass& link);
 
     // Identification, image request, and the scheme rebuilt from the image. The
     // device number stored in the image becomes the address of later exchanges.
@@ -53,9 +49,8 @@ private:
     bool sendImage();
     void askConfirmation();
 
+    SchemeSession& session_;
     TProgVilClass& model_;
-    SchemeView& view_;
-    SchemeCreation& creation_;
     TComPortClass& link_;
     SchemeWindow& window_;
     Messages& messages_;

@@ -2,6 +2,8 @@
 
 // Texts of the device commands and the exit questions as the operator sees them.
 
+namespace device_text {
+
 inline constexpr const char* kMenuPort = "          Порт";
 inline constexpr const char* kActionInPort = "Ввод с СОМ-порта";
 inline constexpr const char* kActionOutPort = "Вывод на СОМ-порт";
@@ -23,7 +25,6 @@ inline constexpr const char* kCaptionConfirmQuery = "Подтвердите не
 inline constexpr const char* kTextReallyExit = "Действительно хотите закончить работу?";
 inline constexpr const char* kCaptionConfirmExit = "Подтвердите окончание работы";
 inline constexpr const char* kTextChangedSave = "Данные были изменены. Сохранить в файле?";
-inline constexpr const char* kCaptionConfirmSave = "Подтвердите запись в файл";
 inline constexpr const char* kTextChangedTransfer = "Данные были изменены. Передать?";
 inline constexpr const char* kTextWorkEnded = "Работа закончена";
 inline constexpr const char* kCaptionWorkEnded = "Подтверждение";
@@ -32,3 +33,5 @@ inline constexpr const char* kCaptionWorkEnded = "Подтверждение";
 inline constexpr const char* kTextUnknownCode = " - неизвестный код исполнения ";
 inline constexpr const char* kTextAddressOutOfRange =
     " - в конфигурации записан номер устройства 32, допустимы 1..31";
+
+} // namespace device_text

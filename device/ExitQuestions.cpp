@@ -3,6 +3,10 @@
 #include "device/DeviceTexts.h"
 #include "model/TProgVilClass.h"
 #include "ui/Messages.h"
+#include "ui/UiTexts.h"
+
+using namespace device_text;
+using namespace ui_text;
 
 bool ExitQuestions::ask(const char* text, const char* caption) {
     const MessageBox question{text, caption, MessageIcon::Question, MessageButtons::YesNo,

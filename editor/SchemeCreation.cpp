@@ -1,6 +1,11 @@
 #include "editor/SchemeCreation.h"
 
+#include "editor/EditorTexts.h"
+#include "ui/UiTexts.h"
 #include <algorithm>
+
+using namespace editor_text;
+using namespace ui_text;
 
 namespace {
 const QString kTenSpaces(10, QChar(' '));
@@ -90,19 +95,19 @@ void SchemeCreation::CreateScheme() {
     HeaderState& h = view_.header;
     h.extAckDown = false;
     h.extAckVisible = true;
-    h.extAckEnabled = model_.GetExtraInputCount() != 0 && model_.GetExecSecond() != 22;
+    h.extAckEnabled = model_.ExtraInputCount != 0 && model_.ExecSecond != 22;
     h.deviceNumberVisible = true;
     showTitles();
     model_.SchemeCreated = 1;
 }
 
 void SchemeCreation::showTitles() {
-    view_.at(Family::Title, TitleMr1).visible = model_.GetMr1OutputCount() != 0;
-    view_.at(Family::Title, TitleMr2).visible = model_.GetMr2OutputCount() != 0;
+    view_.at(Family::Title, TitleMr1).visible = model_.Mr1OutputCount != 0;
+    view_.at(Family::Title, TitleMr2).visible = model_.Mr2OutputCount != 0;
     view_.at(Family::Title, TitleBlocks).visible = true;
-    if (model_.GetInputCount() == 6)
+    if (model_.InputCount == 6)
         view_.group(PanDv).top = view_.group(PanMvdi1).top + SchemeView::rowTop(6);
-    if (model_.GetOutputCode() != 0)
+    if (model_.OutputCode != 0)
         for (int t : {TitleOutputsMr, TitleExtraInputs, TitleSignalling, TitleOutputs, TitleDelay})
             view_.at(Family::Title, t).visible = true;
     view_.at(Family::Title, TitleInputs).visible = true;
@@ -110,8 +115,8 @@ void SchemeCreation::showTitles() {
 
 void SchemeCreation::BuildScheme() {
     // Clamped to the tables, whatever code reached the layout.
-    const int n = std::clamp(model_.GetInputCount(), 0, 24);
-    const int e = std::clamp(model_.GetExtraInputCount(), 0, 8);
+    const int n = std::clamp(model_.InputCount, 0, 24);
+    const int e = std::clamp(model_.ExtraInputCount, 0, 8);
     auto showInput = [&](int slot, int number) {
         view_.at(Family::Panelvx, slot).caption = QString::number(number);
         view_.at(Family::Panelvx, slot).visible = true;
@@ -130,8 +135,8 @@ void SchemeCreation::BuildScheme() {
             view_.at(Family::PTextV, firstLine + i).visible = true;
         }
     };
-    showOutputs(0, model_.GetMr1OutputCount());
-    showOutputs(8, model_.GetMr2OutputCount());
+    showOutputs(0, model_.Mr1OutputCount);
+    showOutputs(8, model_.Mr2OutputCount);
     for (int j = 0; j < e; ++j)
         showInput(24 + j, n + 1 + j);
 
@@ -171,7 +176,7 @@ void SchemeCreation::LoadImage(std::uint8_t deviceByte) {
 
 void SchemeCreation::ReportRepair() {
     if (model_.Repaired == 1)
-        messages_.show(MessageBox{kRepairedText, kErrorCaption, MessageIcon::Error});
+        messages_.show(MessageBox{kTextRepaired, kCaptionError, MessageIcon::Error});
 }
 
 void SchemeCreation::ChangeConfiguration() {
@@ -187,11 +192,11 @@ void SchemeCreation::ModelChosen() {
 }
 
 bool SchemeCreation::PromptCreateScheme() {
-    MessageBox question{"Схема не создана. Будете создавать?", "Подтвердите", MessageIcon::Question,
+    MessageBox question{kTextSchemeNotCreated, kCaptionConfirm, MessageIcon::Question,
                         MessageButtons::YesNo, Answer::Yes};
     if (messages_.show(question) != Answer::Yes)
         return true;
-    if (model_.AccessLevel != 1)
-        messages_.show(MessageBox{"Ваш уровень доступа не позволяет создавать схему", kAppTitle});
+    if (!model_.canWrite())
+        messages_.show(MessageBox{kTextNoCreateAccess, kCaptionApp});
     return false;
 }

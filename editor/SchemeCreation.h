@@ -4,9 +4,6 @@
 #include "model/TProgVilClass.h"
 #include "ui/Messages.h"
 
-// Shown after a load whose function-block records had to be repaired.
-inline constexpr const char* kRepairedText = "при чтении БД обнаружены и исправлены ошибки";
-
 // Emptying, creating and laying out a scheme for the current execution code, and the
 // change-configuration command that clears it and offers the device model list.
 class SchemeCreation {

@@ -47,8 +47,8 @@ void SchemeView::ShowRowOutputs(int row, int mr1Mask, int mr2Mask, int interlock
         int mask, outputs;
     };
     const Module modules[] = {
-        {Family::StMRI, Family::StM, "1", kMr1OutputsHint, mr1Mask, model_.GetMr1OutputCount()},
-        {Family::StMRII, Family::StMM, "2", kMr2OutputsHint, mr2Mask, model_.GetMr2OutputCount()}};
+        {Family::StMRI, Family::StM, "1", kMr1OutputsHint, mr1Mask, model_.Mr1OutputCount},
+        {Family::StMRII, Family::StMM, "2", kMr2OutputsHint, mr2Mask, model_.Mr2OutputCount}};
     for (const Module& m : modules) {
         Element& marker = at(m.marker, row);
         Element& list = at(m.list, row);
@@ -121,7 +121,7 @@ void SchemeView::showBlockTimer(int block, int delayType) {
 }
 
 int SchemeView::ExternalAckRow() const {
-    const int last = model_.GetChannelCount() - 1;
+    const int last = model_.ChannelCount - 1;
     return last < 0 ? -1 : model_.SlotOfImageIndex(last);
 }
 

@@ -149,11 +149,6 @@ struct SchemeGroup {
     bool visible = false;
 };
 
-// Captions of header labels; the printout repeats them.
-inline constexpr const char* kDeviceLabel = "Устр. №";
-inline constexpr const char* kExecCodeLabel = " Исполнение";
-inline constexpr const char* kExtAckLabel = "Вн. квит.";
-
 // Header controls whose state follows the scheme; the window copies it to its widgets.
 struct HeaderState {
     bool deviceNumberVisible = false; // "Изм. № устр." and CBoxUstrZ

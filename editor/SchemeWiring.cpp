@@ -46,7 +46,7 @@ void SchemeView::RefreshRowLines() {
 void SchemeView::RefreshBlockWiring() {
     std::array<bool, kChannelSlots> slotFeeds{};
     std::array<bool, kFunctionBlocks> blockFeeds{};
-    const int channels = model_.GetInputCount() + model_.GetExtraInputCount();
+    const int channels = model_.InputCount + model_.ExtraInputCount;
     int lastUsed = -1;
     for (int b = 0; b < kFunctionBlocks; ++b) {
         if (blockInUse(model_, b))
@@ -143,9 +143,9 @@ std::array<bool, kOutputLines> SchemeView::usedOutputs() const {
     constexpr int kBlocksMarkingOutputs = 8;
     auto mark = [&](int mr1, int mr2) {
         for (int j = 0; j < 8; ++j) {
-            if (j < model_.GetMr1OutputCount() && (mr1 & (1 << j)))
+            if (j < model_.Mr1OutputCount && (mr1 & (1 << j)))
                 used[j] = true;
-            if (j < model_.GetMr2OutputCount() && (mr2 & (1 << j)))
+            if (j < model_.Mr2OutputCount && (mr2 & (1 << j)))
                 used[8 + j] = true;
         }
     };
@@ -160,7 +160,7 @@ void SchemeView::RefreshOutputWiring() {
     const std::array<bool, kOutputLines> used = usedOutputs();
     for (int j = 0; j < 8; ++j) {
         for (int line : {j, 8 + j}) {
-            const int outputs = line < 8 ? model_.GetMr1OutputCount() : model_.GetMr2OutputCount();
+            const int outputs = line < 8 ? model_.Mr1OutputCount : model_.Mr2OutputCount;
             if (line % 8 < outputs)
                 at(Family::Sv, line).visible = at(Family::Image, line).visible = used[line];
         }
@@ -187,8 +187,8 @@ void SchemeView::refreshOutputBuses(const std::array<bool, kOutputLines>& used) 
         spans[PanFB].top = 0;
 
     // Groups that exist for the current dimensions, top to bottom.
-    const bool exists[kGroupCount] = {true, model_.GetInputCount() == 24,
-                                      model_.GetExtraInputCount() > 0, model_.UsedFbCount > 0};
+    const bool exists[kGroupCount] = {true, model_.InputCount == 24,
+                                      model_.ExtraInputCount > 0, model_.UsedFbCount > 0};
     int first = -1, last = -1;
     for (int g = 0; g < kGroupCount; ++g) {
         at(Family::Bus, ShVyh1 + g).visible = false;

@@ -2,21 +2,31 @@
 
 // Texts of the scheme file commands, exactly as the program shows them.
 
-inline constexpr const char* kOpenFailedText = "Файл не удается открыть";
-inline constexpr const char* kOpenCaption = "Открытие файла";
-inline constexpr const char* kFileCaptionPrefix = "Программатор ВИЛ-3K - файл ";
-inline constexpr const char* kNoWriteAccessText =
+namespace file_text {
+
+inline constexpr const char* kTextOpenFailed = "Файл не удается открыть";
+inline constexpr const char* kCaptionOpen = "Открытие файла";
+inline constexpr const char* kCaptionFilePrefix = "Программатор ВИЛ-3K - файл ";
+inline constexpr const char* kTextNoWriteAccess =
     "Ваш уровень доступа не позволяет\nпроизводить запись в файл";
-inline constexpr const char* kUnchangedQuestion = "Данные не были изменены. Сохранить?";
-inline constexpr const char* kSaveQuestionCaption = "Подтвердите запись в файл";
-inline constexpr const char* kBadNameText = "Неверно задано имя файла";
-inline constexpr const char* kBadNameCaption = "Cохранение данных в файл";
-inline constexpr const char* kCreateFailedText = "Файл не удается создать";
-inline constexpr const char* kCreateCaption = "Создание файла";
-inline constexpr const char* kVilFilterName = "Файлы типа .vil";
-inline constexpr const char* kFileMenuCaption = "Файл ";
-inline constexpr const char* kFileMenuHint = "Файл";
-inline constexpr const char* kOpenActionCaption = "Открыть схему";
-inline constexpr const char* kSaveActionCaption = "Сохранить как ...";
-inline constexpr const char* kSaveActionHint = "Сохранить схему";
-inline constexpr const char* kAllFilesFilterName = "Все файлы";
+inline constexpr const char* kTextUnchangedSave = "Данные не были изменены. Сохранить?";
+inline constexpr const char* kTextBadName = "Неверно задано имя файла";
+inline constexpr const char* kCaptionBadName = "Cохранение данных в файл";
+inline constexpr const char* kCaptionCreate = "Создание файла";
+inline constexpr const char* kFilterVil = "Файлы типа .vil";
+inline constexpr const char* kMenuFile = "Файл ";
+inline constexpr const char* kHintFileMenu = "Файл";
+inline constexpr const char* kActionOpen = "Открыть схему";
+inline constexpr const char* kActionSave = "Сохранить как ...";
+inline constexpr const char* kHintSave = "Сохранить схему";
+inline constexpr const char* kFilterAllFiles = "Все файлы";
+
+// Why a file is refused; %1.. are filled in.
+inline constexpr const char* kReasonNotScheme = "Файл длиной %1 байт не является файлом схемы";
+inline constexpr const char* kReasonUnknownCode = "Неизвестный код исполнения %1 в файле";
+inline constexpr const char* kReasonLength = "Длина файла %1 байт, а для исполнения %2 нужно %3";
+inline constexpr const char* kReasonDeviceNumber =
+    "Номер устройства %1 в файле, допустимы номера 1..%2";
+inline constexpr const char* kReasonDataMismatch = "Данные схемы не соответствуют коду исполнения";
+
+} // namespace file_text

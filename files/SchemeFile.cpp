@@ -1,8 +1,11 @@
 #include "files/SchemeFile.h"
 
+#include "files/FileTexts.h"
 #include "files/TextField.h"
 #include "model/TProgVilClass.h"
 #include "ui/Messages.h"
+
+using namespace file_text;
 
 namespace {
 
@@ -47,7 +50,7 @@ QByteArray EncodeSchemeFile(const SchemeFileData& data) {
 
 std::optional<SchemeFileData> DecodeSchemeFile(const QByteArray& bytes, QString& error) {
     if (bytes.size() < kSchemeHeaderSize) {
-        error = QString("Файл длиной %1 байт не является файлом схемы").arg(bytes.size());
+        error = QString(kReasonNotScheme).arg(bytes.size());
         return std::nullopt;
     }
     const auto* raw = reinterpret_cast<const std::uint8_t*>(bytes.constData());
@@ -57,13 +60,12 @@ std::optional<SchemeFileData> DecodeSchemeFile(const QByteArray& bytes, QString&
     data.deviceByte = raw[3];
     const auto channels = ChannelCountOfCode(data.execFirst, data.execSecond);
     if (!channels) {
-        error = QString("Неизвестный код исполнения %1 в файле")
-                    .arg(codeText(data.execFirst, data.execSecond));
+        error = QString(kReasonUnknownCode).arg(codeText(data.execFirst, data.execSecond));
         return std::nullopt;
     }
     const int expected = SchemeFileSize(*channels);
     if (bytes.size() != expected) {
-        error = QString("Длина файла %1 байт, а для исполнения %2 нужно %3")
+        error = QString(kReasonLength)
                     .arg(bytes.size())
                     .arg(codeText(data.execFirst, data.execSecond))
                     .arg(expected);

@@ -2,15 +2,13 @@
 
 #include "files/FileTexts.h"
 #include "files/TextField.h"
+#include "ui/UiTexts.h"
 
-#include <QFile>
-
-#include <algorithm>
+using namespace file_text;
+using namespace ui_text;
 
 namespace {
 
-// The selectors hold devices 1..31; number bits 31 would be device 32.
-constexpr int kDeviceNumberLimit = 31;
 const char* const kSchemeExtension = ".vil";
 
 // The extension of the path's last component with its dot; empty when it has none.
@@ -47,19 +45,19 @@ void SchemeFileCommands::OpenScheme() {
 // Everything that can refuse the file is checked here, before the scheme is
 // touched.
 std::optional<SchemeFileData> SchemeFileCommands::readFile(const std::string& path) {
-    const QString name = QString::fromStdString(path);
-    if (QFile file(name); !file.open(QIODevice::ReadOnly)) {
-        messages_.show(warning(kOpenFailedText, kOpenCaption));
+    QString reason;
+    bool notOpened = false;
+    auto data = ReadSchemeFile(QString::fromStdString(path), reason, &notOpened);
+    if (notOpened) {
+        messages_.show(warning(kTextOpenFailed, kCaptionOpen));
         return std::nullopt;
     }
-    QString reason;
-    auto data = ReadSchemeFile(name, reason);
     if (!data) {
         refuseFile(path, reason);
         return std::nullopt;
     }
     if ((data->deviceByte & kDeviceNumberBits) >= kDeviceNumberLimit) {
-        refuseFile(path, QString("Номер устройства %1 в файле, допустимы номера 1..%2")
+        refuseFile(path, QString(kReasonDeviceNumber)
                              .arg((data->deviceByte & kDeviceNumberBits) + 1)
                              .arg(kDeviceNumberLimit));
         return std::nullopt;
@@ -69,51 +67,31 @@ std::optional<SchemeFileData> SchemeFileCommands::readFile(const std::string& pa
 
 void SchemeFileCommands::refuseFile(const std::string& path, const QString& reason) {
     const std::string text =
-        std::string(kOpenFailedText) + "\n" + path + "\n" + reason.toStdString();
-    messages_.show(warning(text, kOpenCaption));
+        std::string(kTextOpenFailed) + "\n" + path + "\n" + reason.toStdString();
+    messages_.show(warning(text, kCaptionOpen));
 }
 
 void SchemeFileCommands::loadScheme(const SchemeFileData& data) {
-    model_.ExecFirst = data.execFirst;
-    model_.ExecSecond = data.execSecond;
-    model_.ComputeLayout();
-    std::copy(data.image.begin(), data.image.end(), model_.ImageBuffer.begin());
-    window_.showExecCode(data.execFirst, data.execSecond);
-    creation_.CreateScheme();
-    // The device named in the file is also the one later exchanges address.
-    model_.SetDeviceByte(data.deviceByte);
-    const int device = data.deviceByte & kDeviceNumberBits;
-    model_.LinkAddressIndex = device;
-    model_.DeviceNumberIndex = device;
-    window_.selectLinkAddress(device);
-    window_.selectDeviceNumber(device);
-    showFileCaption();
-    creation_.LoadImage(data.deviceByte);
-    // Names are shown after a repair too: a save after it must keep them.
-    showNames(data);
-    creation_.ReportRepair();
+    SchemeNames names{data.channelNames, data.outputNames};
+    session_.LoadScheme(data.execFirst, data.execSecond, data.image, data.deviceByte, fileCaption(),
+                        &names);
 }
 
-void SchemeFileCommands::showNames(const SchemeFileData& data) {
-    const int channels =
-        std::min(model_.GetChannelCount(), static_cast<int>(data.channelNames.size()));
-    for (int i = 0; i < channels; ++i)
-        view_.at(Family::PText, model_.SlotOfImageIndex(i)).caption = data.channelNames[i];
-    for (int j = 0; j < kOutputLines; ++j)
-        view_.at(Family::PTextV, j).caption = data.outputNames[j];
+std::string SchemeFileCommands::fileCaption() const {
+    return kCaptionFilePrefix + fileName_;
 }
 
 void SchemeFileCommands::showFileCaption() {
-    window_.setCaption(kFileCaptionPrefix + fileName_);
+    window_.setCaption(fileCaption());
 }
 
 void SchemeFileCommands::SaveScheme() {
-    if (model_.AccessLevel != 1) {
-        messages_.show(warning(kNoWriteAccessText, kWarningCaption));
+    if (!model_.canWrite()) {
+        messages_.show(warning(kTextNoWriteAccess, kCaptionWarning));
         return;
     }
     if (model_.SchemeCreated == 0) {
-        if (creation_.PromptCreateScheme())
+        if (session_.creation.PromptCreateScheme())
             window_.requestExit();
         return;
     }
@@ -124,9 +102,7 @@ void SchemeFileCommands::SaveScheme() {
     window_.focusFirstControl();
     if (model_.Modified == 0 && !confirmUnchanged())
         return;
-    const int number = model_.DeviceNumberIndex;
-    model_.SetDeviceByte(
-        static_cast<std::uint8_t>(window_.externalAckDown() ? number + 32 : number));
+    model_.SetDeviceByte(MakeDeviceByte(model_.DeviceNumberIndex, window_.externalAckDown()));
     SchemeFileData data = collectScheme();
     const auto path = askTargetPath();
     if (!path) {
@@ -139,7 +115,7 @@ void SchemeFileCommands::SaveScheme() {
     // Written beside the old file and renamed over it only when complete.
     QString error;
     if (!WriteSchemeFile(QString::fromStdString(*path), data, error)) {
-        messages_.show(warning(kCreateFailedText, kCreateCaption));
+        messages_.show(warning(kTextCannotCreateFile, kCaptionCreate));
         window_.focusScheme();
         return;
     }
@@ -150,7 +126,7 @@ void SchemeFileCommands::SaveScheme() {
 }
 
 bool SchemeFileCommands::confirmUnchanged() {
-    const MessageBox question{kUnchangedQuestion, kSaveQuestionCaption, MessageIcon::Question,
+    const MessageBox question{kTextUnchangedSave, kCaptionConfirmSave, MessageIcon::Question,
                               MessageButtons::YesNo, Answer::No};
     return messages_.show(question) == Answer::Yes;
 }
@@ -161,7 +137,7 @@ SchemeFileData SchemeFileCommands::collectScheme() {
     data.execFirst = model_.ExecFirst & 0xFF;
     data.execSecond = model_.ExecSecond & 0xFF;
     const QString tenSpaces(kNameMaxLength, QChar(' '));
-    for (int i = 0; i < model_.GetChannelCount(); ++i) {
+    for (int i = 0; i < model_.ChannelCount; ++i) {
         QString& caption = view_.at(Family::PText, model_.SlotOfImageIndex(i)).caption;
         if (caption == "(null)")
             caption = tenSpaces;
@@ -180,7 +156,7 @@ std::optional<std::string> SchemeFileCommands::askTargetPath() {
             return *path + kSchemeExtension;
         if (extension == kSchemeExtension)
             return path;
-        messages_.show(warning(kBadNameText, kBadNameCaption));
+        messages_.show(warning(kTextBadName, kCaptionBadName));
     }
     return std::nullopt;
 }

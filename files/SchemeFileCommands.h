@@ -1,12 +1,8 @@
 #pragma once
 
-#include "editor/SchemeCreation.h"
-#include "editor/SchemeView.h"
-#include "editor/SchemeWindow.h"
+#include "editor/SchemeSession.h"
 #include "files/SchemeFile.h"
 #include "files/SchemeFileDialogs.h"
-#include "model/TProgVilClass.h"
-#include "ui/Messages.h"
 
 #include <string>
 
@@ -14,10 +10,9 @@
 // scheme view, and back.
 class SchemeFileCommands {
 public:
-    SchemeFileCommands(TProgVilClass& model, SchemeView& view, SchemeCreation& creation,
-                       SchemeWindow& window, Messages& messages, SchemeFileDialogs& dialogs)
-        : model_(model), view_(view), creation_(creation), window_(window), messages_(messages),
-          dialogs_(dialogs) {}
+    SchemeFileCommands(SchemeSession& session, SchemeFileDialogs& dialogs)
+        : session_(session), model_(session.model), view_(session.view), window_(session.window),
+          messages_(session.messages), dialogs_(dialogs) {}
 
     // A file the program cannot take is refused with one message before
     // anything changes.
@@ -33,15 +28,15 @@ private:
     std::optional<SchemeFileData> readFile(const std::string& path);
     void refuseFile(const std::string& path, const QString& reason);
     void loadScheme(const SchemeFileData& data);
-    void showNames(const SchemeFileData& data);
     bool confirmUnchanged();
     SchemeFileData collectScheme();
     std::optional<std::string> askTargetPath();
     void showFileCaption();
+    std::string fileCaption() const;
 
+    SchemeSession& session_;
     TProgVilClass& model_;
     SchemeView& view_;
-    SchemeCreation& creation_;
     SchemeWindow& window_;
     Messages& messages_;
     SchemeFileDialogs& dialogs_;

@@ -2,8 +2,11 @@
 
 #include "model/TProgVilClass.h"
 
+#include "files/FileTexts.h"
 #include <QFile>
 #include <QSaveFile>
+
+using namespace file_text;
 
 namespace {
 
@@ -15,7 +18,7 @@ constexpr qint64 kLargestSchemeFile = SchemeFileSize(kChannelSlots);
 bool WriteSchemeFile(const QString& path, const SchemeFileData& data, QString& error) {
     const auto channels = ChannelCountOfCode(data.execFirst, data.execSecond);
     if (!channels || static_cast<int>(data.channelNames.size()) != *channels) {
-        error = "Данные схемы не соответствуют коду исполнения";
+        error = kReasonDataMismatch;
         return false;
     }
     QSaveFile file(path);
@@ -32,9 +35,12 @@ bool WriteSchemeFile(const QString& path, const SchemeFileData& data, QString& e
     return true;
 }
 
-std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error) {
+std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error, bool* notOpened) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (notOpened)
+        *notOpened = !opened;
+    if (!opened) {
         error = file.errorString();
         return std::nullopt;
     }

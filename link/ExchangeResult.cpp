@@ -4,7 +4,11 @@
 #include "link/TComPortClass.h"
 #include "ui/Messages.h"
 
+#include "ui/UiTexts.h"
 #include <cstdio>
+
+using namespace link_text;
+using namespace ui_text;
 
 namespace {
 
@@ -74,6 +78,6 @@ void ShowExchangeResult(TComPortClass& link, int addressIndex, ExchangeResult re
     if (result == kResultPortClosed)
         link.ClosePort();
     const bool error = IsError(result);
-    link.messages().show({text, error ? kErrorCaption : kWarningCaption,
+    link.messages().show({text, error ? kCaptionError : kCaptionWarning,
                           error ? MessageIcon::Error : MessageIcon::Warning, MessageButtons::Ok});
 }

@@ -2,6 +2,8 @@
 
 // Texts of the device link as the operator sees them.
 
+namespace link_text {
+
 inline constexpr const char* kTextDevice = "устройство ";
 inline constexpr const char* kTextBusy = " Идет запись базы данных. Ждите.";
 inline constexpr const char* kTextReceiveError = " ошибка приема данных ";
@@ -14,7 +16,7 @@ inline constexpr const char* kTextSetupAtPowerOff = "сбой настройки
 inline constexpr const char* kTextSetupError = "ошибка настройки порта";
 inline constexpr const char* kTextNoPort = "Не выбран COM-порт.";
 inline constexpr const char* kTextExchangeError = " ошибка обмена ";
-inline constexpr const char* kPortLostText =
+inline constexpr const char* kTextPortLost =
     "COM-порт отключен. Проверьте оборудование, перезапустите программу.";
 inline constexpr const char* kTextBadCombination = "Ошибочные данные ";
 inline constexpr const char* kCaptionPortDialog = "Настройка СОМ-порта";
@@ -33,3 +35,5 @@ inline constexpr const char* kLabelRetries1 = "Повторы на 1 этапе"
 inline constexpr const char* kLabelRetries2 = "Повторы на 2-м этапе";
 inline constexpr const char* kActionPortSettings = "Настройка СОМ порта";
 inline constexpr const char* kButtonOk = "OK";
+
+} // namespace link_text

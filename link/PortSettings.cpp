@@ -4,6 +4,10 @@
 #include "link/LinkTexts.h"
 #include "link/TComPortClass.h"
 #include "ui/Messages.h"
+#include "ui/UiTexts.h"
+
+using namespace link_text;
+using namespace ui_text;
 
 PortDialogResult JudgePortChoice(const PortChoice& choice) {
     return choice.parity == kParityEvenEntry && choice.stopBits == kTwoStopBitsEntry
@@ -28,7 +32,7 @@ void PortSettingsCommand::PortClick(int linkAddressIndex) {
         }
         if (result == PortDialogResult::Refused) {
             const Answer answer =
-                link_.messages().show({kTextBadCombination, kErrorCaption, MessageIcon::Error,
+                link_.messages().show({kTextBadCombination, kCaptionError, MessageIcon::Error,
                                        MessageButtons::RetryCancel, Answer::Retry});
             if (answer == Answer::Retry)
                 continue;

@@ -5,10 +5,14 @@
 #include "ui/Clock.h"
 #include "ui/Messages.h"
 
+#include "ui/UiTexts.h"
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <stdexcept>
+
+using namespace link_text;
+using namespace ui_text;
 
 namespace {
 
@@ -65,7 +69,7 @@ void TComPortClass::ClosePort() {
 }
 
 void TComPortClass::ReportPortLost() {
-    messages_.show({kPortLostText, kErrorCaption, MessageIcon::Error, MessageButtons::Ok});
+    messages_.show({kTextPortLost, kCaptionError, MessageIcon::Error, MessageButtons::Ok});
     if (closeRequest_)
         closeRequest_();
 }
@@ -198,11 +202,11 @@ TComPortClass::Stage TComPortClass::ReceiveAnswer(std::span<std::uint8_t> respon
 // The serial layer failed under the exchange: one message, and the port is
 // closed so that the next exchange says so instead of failing again.
 ExchangeResult TComPortClass::LineFailed() {
-    std::string text = kPortLostText;
+    std::string text = kTextPortLost;
     const std::string detail = line_.errorText();
     if (!detail.empty())
         text += "\n" + detail;
     line_.close();
-    messages_.show({text, kErrorCaption, MessageIcon::Error, MessageButtons::Ok});
+    messages_.show({text, kCaptionError, MessageIcon::Error, MessageButtons::Ok});
     return kResultLineFailed;
 }

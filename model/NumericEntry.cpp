@@ -1,12 +1,16 @@
 #include "model/TProgVilClass.h"
 #include "ui/Messages.h"
 
+#include "model/ModelTexts.h"
+#include "ui/UiTexts.h"
 #include <charconv>
 #include <optional>
 
+using namespace model_text;
+using namespace ui_text;
+
 namespace {
 
-constexpr const char* kEntryErrorText = " Ошибка ввода ";
 constexpr const char* kResetText = "00";
 
 // Windows virtual-key codes of the keys a numeric field lets through.
@@ -108,8 +112,8 @@ void TProgVilClass::ShowEntryError(EntryField& field) {
     field.setErrorColour(true);
     messages_.beep();
     MessageBox box;
-    box.text = kEntryErrorText;
-    box.caption = kAppTitle;
+    box.text = kTextEntryError;
+    box.caption = kCaptionApp;
     box.icon = MessageIcon::None;
     messages_.show(box);
     field.setErrorColour(false);

@@ -32,6 +32,13 @@ inline constexpr int kOtherDeviceStatus = 300;
 // Device byte: bits 4..0 device number − 1, bit 5 external acknowledge.
 inline constexpr std::uint8_t kDeviceNumberBits = 0x1F;
 inline constexpr std::uint8_t kExternalAckBit = 0x20;
+// Devices answer at 1..31, so number bits 31 (device 32) are out of reach.
+inline constexpr int kDeviceNumberLimit = 31;
+// The device byte for a device number index and the acknowledge switch.
+constexpr std::uint8_t MakeDeviceByte(int numberIndex, bool externalAck) {
+    return static_cast<std::uint8_t>((numberIndex & kDeviceNumberBits) |
+                                     (externalAck ? kExternalAckBit : 0));
+}
 // Identification answer: address, 0x11, byte count, first part, second part, status.
 inline constexpr int kIdentCountByte = 2;
 inline constexpr int kIdentFirstPartByte = 3;
@@ -81,17 +88,8 @@ public:
     // true only for the fourteen valid pairs.
     static bool IsValidExecCode(int first, int second);
 
-    int GetChannelCount() const { return ChannelCount; }
-    int GetExtraInputCount() const { return ExtraInputCount; }
-    int GetMr1OutputCount() const { return Mr1OutputCount; }
-    int GetMr2OutputCount() const { return Mr2OutputCount; }
-    int GetInputCount() const { return InputCount; }
-    int GetOutputCode() const { return OutputCode; }
-    int GetDeviceStatus() const { return DeviceStatus; }
-    int GetExecFirst() const { return ExecFirst; }
-    int GetExecSecond() const { return ExecSecond; }
-    void SetExecFirst(int value) { ExecFirst = value; }
-    void SetExecSecond(int value) { ExecSecond = value; }
+    // Full access: the operator may write files, devices and the clock.
+    bool canWrite() const { return AccessLevel == 1; }
 
     // --- slots and image indexes (additional inputs always start in slot 24)
     int SlotOfImageIndex(int imageIndex) const;

@@ -3,16 +3,18 @@
 #include "print/PrintPages.h"
 #include "print/PrintPlan.h"
 #include "print/PrintTexts.h"
+#include "ui/UiTexts.h"
 
 #include <algorithm>
 
-PrintCommand::PrintCommand(const TProgVilClass& model, const SchemeView& view, Messages& messages)
-    : model_(model), view_(view), messages_(messages) {}
+PrintCommand::PrintCommand(const SchemeSession& session)
+    : model_(session.model), view_(session.view), messages_(session.messages) {}
 
 void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job) {
     job.setPortrait();
     if (model_.SchemeCreated == 0) {
-        messages_.show(MessageBox{kNoSchemeToPrintText, kWarningCaption, MessageIcon::Warning});
+        messages_.show(
+            MessageBox{print_text::kTextNoScheme, ui_text::kCaptionWarning, MessageIcon::Warning});
         return;
     }
     const int pages = PageCount(model_.UsedFbCount);
@@ -36,8 +38,8 @@ void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, Print
 void PrintCommand::printPage(int page, const QString& caption, PrintJob& job, int sx, int sy) {
     job.headerText(10, 10, HeaderLine1(caption, page));
     if (page == 1) {
-        const HeaderFields fields{model_.DeviceNumberIndex + 1, model_.GetExecFirst(),
-                                  model_.GetExecSecond(), view_.header.extAckDown};
+        const HeaderFields fields{model_.DeviceNumberIndex + 1, model_.ExecFirst,
+                                  model_.ExecSecond, view_.header.extAckDown};
         // The switch state keeps its column unless the line before it runs that far.
         const int end = job.headerText(10, 200, HeaderLine2(fields));
         job.headerText(std::max(2000, end), 200, ExtAckState(fields));

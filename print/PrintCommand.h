@@ -1,8 +1,6 @@
 #pragma once
 
-#include "editor/SchemeView.h"
-#include "model/TProgVilClass.h"
-#include "ui/Messages.h"
+#include "editor/SchemeSession.h"
 
 #include <QString>
 
@@ -48,7 +46,7 @@ public:
 // for the function blocks. Reads the model and the scheme view, changes neither.
 class PrintCommand {
 public:
-    PrintCommand(const TProgVilClass& model, const SchemeView& view, Messages& messages);
+    explicit PrintCommand(const SchemeSession& session);
 
     // `caption` is the main window's caption, which heads every page.
     void PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job);

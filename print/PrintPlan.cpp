@@ -1,7 +1,7 @@
 #include "print/PrintPlan.h"
 
-#include "editor/SchemeView.h"
 #include "print/PrintTexts.h"
+#include "ui/UiTexts.h"
 
 #include <algorithm>
 
@@ -26,7 +26,7 @@ PageSpan ChosenPages(int fromPage, int toPage, int pageCount) {
 }
 
 QString HeaderLine1(const QString& caption, int page) {
-    return caption + kPageWord + QString::number(page);
+    return caption + print_text::kTextPage + QString::number(page);
 }
 
 QString HeaderLine2(const HeaderFields& f) {
@@ -34,12 +34,12 @@ QString HeaderLine2(const HeaderFields& f) {
     // together ("128") would look like another code.
     const QString code =
         QString::number(f.codeFirst) + "-" + QString("%1").arg(f.codeSecond, 2, 10, QChar('0'));
-    return QString(kDeviceLabel) + "  " + QString::number(f.deviceNumber) + "  " + kExecCodeLabel +
-           "  " + code + "   " + kExtAckLabel;
+    return QString(ui_text::kLabelDevice) + "  " + QString::number(f.deviceNumber) + "  " +
+           ui_text::kLabelExecCode + "  " + code + "   " + ui_text::kLabelExtAck;
 }
 
 QString ExtAckState(const HeaderFields& f) {
-    return f.extAckDown ? kExtAckOn : kExtAckOff;
+    return f.extAckDown ? print_text::kTextExtAckOn : print_text::kTextExtAckOff;
 }
 
 QString SplitOutputList(const QString& list) {

@@ -23,8 +23,3 @@ public:
     virtual Answer show(const MessageBox& box) = 0;
     virtual void beep() = 0;
 };
-
-// The title every plain notice carries.
-inline constexpr const char* kAppTitle = "Программатор ВИЛ-3K";
-inline constexpr const char* kWarningCaption = "Предупреждение";
-inline constexpr const char* kErrorCaption = "Ошибка";

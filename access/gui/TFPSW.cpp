@@ -15,35 +15,35 @@ TFPSW::TFPSW(TProgVilClass& model, Messages& messages, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       model_(model), messages_(messages) {
     setObjectName("FPSW");
-    setWindowTitle(QString::fromUtf8(kDialogCaption));
-    setToolTip(QString::fromUtf8(kDialogHint));
+    setWindowTitle(QString::fromUtf8(kCaptionPasswordDialog));
+    setToolTip(QString::fromUtf8(kHintPasswordDialog));
     setFixedSize(303, 64);
 
-    Label1 = new QLabel(QString::fromUtf8(kChangeWarning), this);
+    Label1 = new QLabel(QString::fromUtf8(kTextChangeWarning), this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(8, 4, 287, 20);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet("QLabel { color: red; background: yellow; font-weight: bold; }");
     Label1->hide();
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setGeometry(8, 28, 287, 30);
-    QFont font = Edit1->font();
+    passwordEdit = new QLineEdit(this);
+    passwordEdit->setObjectName("Edit1");
+    passwordEdit->setGeometry(8, 28, 287, 30);
+    QFont font = passwordEdit->font();
     font.setBold(true);
     font.setPixelSize(14);
-    Edit1->setFont(font);
-    Edit1->setEchoMode(QLineEdit::Password);
+    passwordEdit->setFont(font);
+    passwordEdit->setEchoMode(QLineEdit::Password);
     // The mask character is '*' on every platform.
-    Edit1->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");
-    Edit1->setMaxLength(5);
-    Edit1->setToolTip(QString::fromUtf8(kDialogHint));
-    Edit1->installEventFilter(this);
+    passwordEdit->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");
+    passwordEdit->setMaxLength(5);
+    passwordEdit->setToolTip(QString::fromUtf8(kHintPasswordDialog));
+    passwordEdit->installEventFilter(this);
 }
 
 void TFPSW::prepareChange() {
     Label1->show();
-    Edit1->clear();
+    passwordEdit->clear();
 }
 
 int TFPSW::exec() {
@@ -51,11 +51,11 @@ int TFPSW::exec() {
 }
 
 std::string TFPSW::typedText() const {
-    return Edit1->text().toStdString();
+    return passwordEdit->text().toStdString();
 }
 
 bool TFPSW::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Edit1 || event->type() != QEvent::KeyPress)
+    if (watched != passwordEdit || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     switch (PasswordKeyFilter(messages_, key->key())) {
@@ -65,7 +65,7 @@ bool TFPSW::eventFilter(QObject* watched, QEvent* event) {
         close();
         return true;
     case KeyVerdict::Refuse:
-        Edit1->clear();
+        passwordEdit->clear();
         return true;
     }
     return true;
@@ -76,7 +76,7 @@ bool TFPSW::eventFilter(QObject* watched, QEvent* event) {
 void TFPSW::done(int /*ignored*/) {
     const CloseVerdict verdict = PasswordCloseHandler(model_, messages_, typedText());
     if (verdict.clearField)
-        Edit1->clear();
+        passwordEdit->clear();
     QDialog::done(verdict.result);
 }
 
@@ -87,7 +87,7 @@ void TFPSW::showEvent(QShowEvent* event) {
         move(frame.topLeft());
     }
     // Whatever is still in the field is selected, so the next digit replaces it.
-    Edit1->setFocus();
-    Edit1->selectAll();
+    passwordEdit->setFocus();
+    passwordEdit->selectAll();
     QDialog::showEvent(event);
 }

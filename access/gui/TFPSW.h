@@ -20,7 +20,7 @@ public:
     int exec() override;
     std::string typedText() const override;
 
-    QLineEdit* Edit1 = nullptr;
+    QLineEdit* passwordEdit = nullptr;
     QLabel* Label1 = nullptr;
 
 protected:

@@ -5,14 +5,15 @@
 #include <QDir>
 #include <QFileDialog>
 
+using namespace file_text;
+
 namespace {
 
 QFileDialog* schemeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
     auto* dialog = new QFileDialog(parent);
     dialog->setAcceptMode(mode);
     // "*" rather than "*.*": on Linux "*.*" would hide names without a dot.
-    dialog->setNameFilters(
-        {QString(kVilFilterName) + " (*.vil)", QString(kAllFilesFilterName) + " (*)"});
+    dialog->setNameFilters({QString(kFilterVil) + " (*.vil)", QString(kFilterAllFiles) + " (*)"});
     dialog->setDefaultSuffix("vil");
     dialog->setDirectory(QDir::currentPath());
     // Saving asks before replacing a file; opening takes only a file that exists.

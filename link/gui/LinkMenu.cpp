@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QMenu>
 
+using namespace link_text;
+
 namespace {
 
 // The command that runs the two dialogs; all three live as long as the window.

@@ -12,6 +12,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+using namespace link_text;
+
 namespace {
 
 QSpinBox* MakeDelay(const char* name) {
@@ -44,8 +46,8 @@ TFormNastr::TFormNastr(QWidget* parent) : QDialog(parent) {
     setObjectName("FormNastr");
     setWindowTitle(QString::fromUtf8(kCaptionExchangeDialog));
     setFixedSize(343, 290);
-    Edit1 = MakeDelay("Edit1");
-    Edit2 = MakeDelay("Edit2");
+    sendPauseBox = MakeDelay("Edit1");
+    receivePauseBox = MakeDelay("Edit2");
     CBoxPovt1 = MakeRetries("CBoxPovt1", kHeaderRetryEntries);
     CBoxPovt2 = MakeRetries("CBoxPovt2", kBodyRetryEntries);
     OK = new QPushButton(QString::fromUtf8(kButtonOk));
@@ -59,14 +61,14 @@ TFormNastr::TFormNastr(QWidget* parent) : QDialog(parent) {
     auto* sendLabel = new QLabel(QString::fromUtf8(kLabelSendDelay));
     sendLabel->setWordWrap(true);
     frameLayout->addWidget(sendLabel);
-    Edit1->setFixedWidth(80);
-    frameLayout->addWidget(Edit1, 0, Qt::AlignLeft);
+    sendPauseBox->setFixedWidth(80);
+    frameLayout->addWidget(sendPauseBox, 0, Qt::AlignLeft);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             HiddenLabel(kLabelReceiveDelay), Edit2, HiddenLabel(kLabelRetries1), CBoxPovt1,
-             HiddenLabel(kLabelRetries2), CBoxPovt2}) {
+             HiddenLabel(kLabelReceiveDelay), receivePauseBox, HiddenLabel(kLabelRetries1),
+             CBoxPovt1, HiddenLabel(kLabelRetries2), CBoxPovt2}) {
         hidden->hide();
         layout->addWidget(hidden);
     }
@@ -82,14 +84,14 @@ TFormNastr::TFormNastr(QWidget* parent) : QDialog(parent) {
 }
 
 bool TFormNastr::exec(ExchangeSettingsData& data) {
-    Edit1->setValue(data.sendDelay);
-    Edit2->setValue(data.receiveDelay);
+    sendPauseBox->setValue(data.sendDelay);
+    receivePauseBox->setValue(data.receiveDelay);
     CBoxPovt1->setCurrentIndex(data.headerRetriesEntry);
     CBoxPovt2->setCurrentIndex(data.bodyRetriesEntry);
     if (QDialog::exec() != QDialog::Accepted)
         return false;
-    data.sendDelay = Edit1->value();
-    data.receiveDelay = Edit2->value();
+    data.sendDelay = sendPauseBox->value();
+    data.receiveDelay = receivePauseBox->value();
     data.headerRetriesEntry = CBoxPovt1->currentIndex();
     data.bodyRetriesEntry = CBoxPovt2->currentIndex();
     return true;

@@ -18,8 +18,8 @@ public:
     using QDialog::exec;
     bool exec(ExchangeSettingsData& data) override;
 
-    QSpinBox* Edit1; // with its up-down: stepped only, never typed
-    QSpinBox* Edit2;
+    QSpinBox* sendPauseBox; // with its up-down: stepped only, never typed
+    QSpinBox* receivePauseBox;
     QComboBox* CBoxPovt1;
     QComboBox* CBoxPovt2;
     QPushButton* OK;

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace link_text;
+
 namespace {
 
 template <std::size_t N> QComboBox* MakeList(const std::array<const char*, N>& items) {
@@ -33,8 +35,8 @@ TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
     OK = new QPushButton(QString::fromUtf8(kButtonOk));
     OK->setObjectName("OK");
     OK->setDefault(true);
-    Button1 = new QPushButton(QString::fromUtf8(kButtonExchange));
-    Button1->setObjectName("Button1");
+    exchangeSettingsButton = new QPushButton(QString::fromUtf8(kButtonExchange));
+    exchangeSettingsButton->setObjectName("Button1");
 
     setMinimumWidth(320);
     auto* grid = new QGridLayout;
@@ -49,7 +51,7 @@ TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
         grid->addWidget(box, row++, 1);
     }
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button1);
+    buttons->addWidget(exchangeSettingsButton);
     buttons->addStretch();
     buttons->addWidget(OK);
     auto* layout = new QVBoxLayout(this);
@@ -58,7 +60,7 @@ TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 
     connect(OK, &QPushButton::clicked, this, &TFormPort::OKClick);
-    connect(Button1, &QPushButton::clicked, this, [this] {
+    connect(exchangeSettingsButton, &QPushButton::clicked, this, [this] {
         if (data_ && data_->exchangeSettings)
             data_->exchangeSettings();
     });

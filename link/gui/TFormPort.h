@@ -23,7 +23,7 @@ public:
     QComboBox* StBit;
     QComboBox* CBoxPort;
     QPushButton* OK;
-    QPushButton* Button1;
+    QPushButton* exchangeSettingsButton;
 
 private:
     void OKClick();

@@ -115,7 +115,7 @@ TEST_P(PasswordChangeTable, StoresOrRefusesTheNewPassword) {
     notices.erase(notices.begin());
     EXPECT_EQ(notices, c.notices);
     for (std::size_t i = 1; i < messages.shown.size(); ++i) {
-        EXPECT_EQ(messages.shown[i].caption, kAppTitle);
+        EXPECT_EQ(messages.shown[i].caption, "Программатор ВИЛ-3K");
         EXPECT_EQ(messages.shown[i].icon, MessageIcon::None);
     }
     EXPECT_EQ(rawFile(kFile), c.file);

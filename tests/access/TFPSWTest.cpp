@@ -55,14 +55,14 @@ private:
 
 Step typeAndEnter(const char* keys) {
     return [keys](TFPSW& d) {
-        QTest::keyClicks(d.Edit1, keys);
-        QTest::keyClick(d.Edit1, Qt::Key_Return);
+        QTest::keyClicks(d.passwordEdit, keys);
+        QTest::keyClick(d.passwordEdit, Qt::Key_Return);
     };
 }
 
 Step typeAndCloseBox(const char* keys) {
     return [keys](TFPSW& d) {
-        QTest::keyClicks(d.Edit1, keys);
+        QTest::keyClicks(d.passwordEdit, keys);
         d.close();
     };
 }
@@ -70,8 +70,8 @@ Step typeAndCloseBox(const char* keys) {
 Step pasteAndEnter(const char* text) {
     return [text](TFPSW& d) {
         QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
-        d.Edit1->paste();
-        QTest::keyClick(d.Edit1, Qt::Key_Return);
+        d.passwordEdit->paste();
+        QTest::keyClick(d.passwordEdit, Qt::Key_Return);
     };
 }
 
@@ -114,8 +114,8 @@ TEST_P(RealDialogStartup, DecidesTheAccessLevel) {
 // After Retry the field still holds the last entry, selected: typing replaces it.
 Step retypeAndEnter(const char* keys) {
     return [keys](TFPSW& d) {
-        EXPECT_EQ(d.Edit1->selectedText(), d.Edit1->text());
-        EXPECT_FALSE(d.Edit1->text().isEmpty());
+        EXPECT_EQ(d.passwordEdit->selectedText(), d.passwordEdit->text());
+        EXPECT_FALSE(d.passwordEdit->text().isEmpty());
         typeAndEnter(keys)(d);
     };
 }
@@ -146,8 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
                     std::nullopt,
                     {[](TFPSW& d) {
                         for (Qt::Key key : {Qt::Key_7, Qt::Key_3, Qt::Key_5, Qt::Key_2})
-                            QTest::keyClick(d.Edit1, key, Qt::KeypadModifier);
-                        QTest::keyClick(d.Edit1, Qt::Key_Enter, Qt::KeypadModifier);
+                            QTest::keyClick(d.passwordEdit, key, Qt::KeypadModifier);
+                        QTest::keyClick(d.passwordEdit, Qt::Key_Enter, Qt::KeypadModifier);
                     }},
                     {},
                     true,
@@ -158,12 +158,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RealDialog, ANonDigitKeyEmptiesTheFieldWithAMessageAndABeep) {
     op.steps = {[](TFPSW& d) {
-        QTest::keyClicks(d.Edit1, "12a");
-        EXPECT_EQ(d.Edit1->text(), "");
-        QTest::keyClicks(d.Edit1, "735296");
-        EXPECT_EQ(d.Edit1->text(), "73529"); // five characters at most
-        QTest::keyClick(d.Edit1, Qt::Key_Backspace);
-        QTest::keyClick(d.Edit1, Qt::Key_Return);
+        QTest::keyClicks(d.passwordEdit, "12a");
+        EXPECT_EQ(d.passwordEdit->text(), "");
+        QTest::keyClicks(d.passwordEdit, "735296");
+        EXPECT_EQ(d.passwordEdit->text(), "73529"); // five characters at most
+        QTest::keyClick(d.passwordEdit, Qt::Key_Backspace);
+        QTest::keyClick(d.passwordEdit, Qt::Key_Return);
     }};
     EXPECT_EQ(dialog.exec(), kPasswordAccepted);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -173,10 +173,10 @@ TEST_F(RealDialog, ANonDigitKeyEmptiesTheFieldWithAMessageAndABeep) {
 
 TEST_F(RealDialog, EscapeDoesNotCloseTheDialog) {
     op.steps = {[](TFPSW& d) {
-        QTest::keyClick(d.Edit1, Qt::Key_Escape);
+        QTest::keyClick(d.passwordEdit, Qt::Key_Escape);
         EXPECT_TRUE(d.isVisible());
-        QTest::keyClicks(d.Edit1, "7352");
-        QTest::keyClick(d.Edit1, Qt::Key_Return);
+        QTest::keyClicks(d.passwordEdit, "7352");
+        QTest::keyClick(d.passwordEdit, Qt::Key_Return);
     }};
     EXPECT_EQ(dialog.exec(), kPasswordAccepted);
     EXPECT_EQ(messages.shown.size(), 1u);
@@ -184,11 +184,11 @@ TEST_F(RealDialog, EscapeDoesNotCloseTheDialog) {
 
 TEST_F(RealDialog, ChangeModeShowsTheWarningAndStoresTheNumber) {
     model.AccessLevel = 1;
-    dialog.Edit1->setText("999");
+    dialog.passwordEdit->setText("999");
     messages.answers = {Answer::Yes};
     op.steps = {[](TFPSW& d) {
         EXPECT_TRUE(d.Label1->isVisible());
-        EXPECT_EQ(d.Edit1->text(), "");
+        EXPECT_EQ(d.passwordEdit->text(), "");
         typeAndEnter("00042")(d);
     }};
     ChangePassword(model, messages, dialog);
@@ -204,7 +204,7 @@ TEST_F(RealDialog, ChangeModeRefusesTooLargeAndPastedEntries) {
     op.steps = {typeAndEnter("65536")};
     ChangePassword(model, messages, dialog);
     EXPECT_EQ(messages.shown.back().text, "Пароль не заменен");
-    EXPECT_EQ(dialog.Edit1->text(), "");
+    EXPECT_EQ(dialog.passwordEdit->text(), "");
 
     messages.answers = {Answer::Yes};
     op.steps = {pasteAndEnter("4x")};
@@ -222,10 +222,10 @@ TEST(TFPSWLook, CaptionHintSizeAndField) {
     EXPECT_EQ(dialog.toolTip(), "Введите пароль и нажмите <Enter>");
     EXPECT_EQ(dialog.size(), QSize(303, 64));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    EXPECT_EQ(dialog.Edit1->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(dialog.Edit1->maxLength(), 5);
-    EXPECT_TRUE(dialog.Edit1->font().bold());
-    EXPECT_EQ(dialog.Edit1->font().pixelSize(), 14);
+    EXPECT_EQ(dialog.passwordEdit->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(dialog.passwordEdit->maxLength(), 5);
+    EXPECT_TRUE(dialog.passwordEdit->font().bold());
+    EXPECT_EQ(dialog.passwordEdit->font().pixelSize(), 14);
     EXPECT_EQ(dialog.Label1->text(), "Внимание! Замена пароля!");
     EXPECT_TRUE(dialog.Label1->isHidden());
 }
@@ -244,9 +244,9 @@ TEST(TFPSWLook, RefusedKeyShowsARealMessageBox) {
             boxText = box->text();
             box->button(QMessageBox::Ok)->click();
         });
-        QTest::keyClick(dialog.Edit1, Qt::Key_Q);
-        QTest::keyClicks(dialog.Edit1, "7352");
-        QTest::keyClick(dialog.Edit1, Qt::Key_Return);
+        QTest::keyClick(dialog.passwordEdit, Qt::Key_Q);
+        QTest::keyClicks(dialog.passwordEdit, "7352");
+        QTest::keyClick(dialog.passwordEdit, Qt::Key_Return);
     });
     EXPECT_EQ(dialog.exec(), kPasswordAccepted);
     EXPECT_EQ(boxText, "Пароль - цифровой");

@@ -1,10 +1,8 @@
 // The Порт menu of the real main window against vil3k-sim on a pseudo-terminal.
 
 #include "app/TForm1.h"
-#include "device/DeviceTexts.h"
-#include "link/LinkTexts.h"
-#include "support/FakeMessages.h"
 #include "support/SampleSchemes.h"
+#include "support/SessionFixture.h"
 #include "support/SimProcess.h"
 
 #include <QAction>
@@ -62,10 +60,9 @@ private:
 class DeviceMenu : public ::testing::Test {
 protected:
     void SetUp() override {
-        FakeMessages quiet;
-        TProgVilClass source(quiet);
-        SchemeView sourceView(source);
-        BuildSampleScheme(source, sourceView, quiet, 24, 8);
+        SessionFixture<> sample;
+        TProgVilClass& source = sample.model;
+        BuildSampleScheme(sample.session, 24, 8);
         source.SetDeviceByte(0x20); // device 1, external acknowledge on
         source.PackImage();
         QByteArray file(4, '\0');
@@ -104,27 +101,27 @@ protected:
 TEST_F(DeviceMenu, EntriesAndKeys) {
     QMenu* port = form.menuBar()->findChild<QMenu*>("N2Port");
     ASSERT_NE(port, nullptr);
-    EXPECT_EQ(port->title(), QString::fromUtf8(kMenuPort));
+    EXPECT_EQ(port->title(), QString::fromUtf8("          Порт"));
     ASSERT_NE(action("AInPort"), nullptr);
     ASSERT_NE(action("AOutPort"), nullptr);
-    EXPECT_EQ(action("AInPort")->text(), QString::fromUtf8(kActionInPort));
+    EXPECT_EQ(action("AInPort")->text(), QString::fromUtf8("Ввод с СОМ-порта"));
     EXPECT_EQ(action("AInPort")->shortcut(), QKeySequence(Qt::Key_F9));
-    EXPECT_EQ(action("AOutPort")->text(), QString::fromUtf8(kActionOutPort));
+    EXPECT_EQ(action("AOutPort")->text(), QString::fromUtf8("Вывод на СОМ-порт"));
     EXPECT_EQ(action("AOutPort")->shortcut(), QKeySequence(Qt::Key_F10));
     // The port settings come third in the same menu; the exchange settings are
     // reached only from inside their dialog.
     ASSERT_EQ(port->actions().size(), 3);
     EXPECT_EQ(port->actions().at(2), action("APort"));
     ASSERT_NE(action("APort"), nullptr);
-    EXPECT_EQ(action("APort")->text(), QString::fromUtf8(kActionPortSettings));
-    EXPECT_EQ(action("APort")->toolTip(), QString::fromUtf8(kActionPortSettings));
+    EXPECT_EQ(action("APort")->text(), QString::fromUtf8("Настройка СОМ порта"));
+    EXPECT_EQ(action("APort")->toolTip(), QString::fromUtf8("Настройка СОМ порта"));
     EXPECT_TRUE(action("APort")->shortcut().isEmpty());
     for (QAction* top : form.menuBar()->actions()) {
         if (top->menu() == nullptr || top->menu() == port)
             continue;
         for (QAction* item : top->menu()->actions()) {
-            EXPECT_NE(item->text(), QString::fromUtf8(kActionPortSettings));
-            EXPECT_NE(item->text(), QString::fromUtf8(kButtonExchange));
+            EXPECT_NE(item->text(), QString::fromUtf8("Настройка СОМ порта"));
+            EXPECT_NE(item->text(), QString::fromUtf8("Настройка обмена"));
         }
     }
 }
@@ -133,13 +130,13 @@ TEST_F(DeviceMenu, ReadShowsTheDeviceScheme) {
     ASSERT_NE(action("AInPort"), nullptr);
     action("AInPort")->trigger();
     EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 1");
-    EXPECT_EQ(form.Edit1->text(), "24");
-    EXPECT_EQ(form.Edit2->text(), "8");
-    EXPECT_EQ(form.CBoxUstr->currentText(), "1");
-    EXPECT_EQ(form.CBoxUstrZ->currentText(), "1");
-    EXPECT_TRUE(form.CBoxUstrZ->isVisibleTo(&form));
-    EXPECT_TRUE(form.PVnKvit->isChecked());
-    EXPECT_TRUE(form.ButTimeDate->isEnabled());
+    EXPECT_EQ(form.firstCodeEdit->text(), "24");
+    EXPECT_EQ(form.secondCodeEdit->text(), "8");
+    EXPECT_EQ(form.linkAddressBox->currentText(), "1");
+    EXPECT_EQ(form.schemeDeviceNumberBox->currentText(), "1");
+    EXPECT_TRUE(form.schemeDeviceNumberBox->isVisibleTo(&form));
+    EXPECT_TRUE(form.externalAckButton->isChecked());
+    EXPECT_TRUE(form.timeDateButton->isEnabled());
     EXPECT_EQ(form.model().SchemeCreated, 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
     const QString pictures = QCoreApplication::applicationDirPath() + "/../pictures";
@@ -164,11 +161,12 @@ TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
     form.model().AccessLevel = 1;
     form.model().Channels[0][3] = 9;
     form.model().Modified = 1;
-    form.CBoxUstrZ->setCurrentIndex(3);
-    emit form.CBoxUstrZ->activated(3);
+    form.schemeDeviceNumberBox->setCurrentIndex(3);
+    emit form.schemeDeviceNumberBox->activated(3);
     BoxAnswerer operatorAnswers({QMessageBox::No});
     action("AOutPort")->trigger();
-    EXPECT_EQ(operatorAnswers.texts, QStringList{QString::fromUtf8(kTextSentAskConfirm)});
+    EXPECT_EQ(operatorAnswers.texts,
+              QStringList{QString::fromUtf8("Данные переданы. Запросить подтверждение?")});
     EXPECT_EQ(operatorAnswers.cursors, QList<Qt::CursorShape>{Qt::ArrowCursor});
     QElapsedTimer waited;
     waited.start();
@@ -179,7 +177,7 @@ TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
     EXPECT_EQ(dump[4 * 0 + 3], 9);
     EXPECT_EQ(dump[kDeviceByteOffset], 0x23);
     EXPECT_EQ(dump[250], 4);
-    EXPECT_EQ(form.CBoxUstr->currentText(), "4");
+    EXPECT_EQ(form.linkAddressBox->currentText(), "4");
     EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 4");
     EXPECT_EQ(form.model().Modified, 0);
 }
@@ -191,8 +189,10 @@ TEST_F(DeviceMenu, ClosingWithChangesOffersTheTransfer) {
     BoxAnswerer operatorAnswers(
         {QMessageBox::No, QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok});
     form.close();
-    EXPECT_EQ(operatorAnswers.texts, (QStringList{kTextChangedSave, kTextChangedTransfer,
-                                                  kTextSentAskConfirm, kTextWorkEnded}));
+    EXPECT_EQ(
+        operatorAnswers.texts,
+        (QStringList{"Данные были изменены. Сохранить в файле?", "Данные были изменены. Передать?",
+                     "Данные переданы. Запросить подтверждение?", "Работа закончена"}));
     EXPECT_EQ(form.model().Modified, 0);
     EXPECT_FALSE(form.comPort().IsPortOpen());
 }

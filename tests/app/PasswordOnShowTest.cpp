@@ -25,8 +25,8 @@ TEST(PasswordOnShow, WrongPasswordAndCancelCloseTheMainWindow) {
         if (auto* dialog = qobject_cast<TFPSW*>(modal)) {
             seen << "password";
             QTimer::singleShot(0, answer);
-            QTest::keyClicks(dialog->Edit1, "1");
-            QTest::keyClick(dialog->Edit1, Qt::Key_Return);
+            QTest::keyClicks(dialog->passwordEdit, "1");
+            QTest::keyClick(dialog->passwordEdit, Qt::Key_Return);
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             seen << box->text();
             if (QAbstractButton* cancel = box->button(QMessageBox::Cancel)) {

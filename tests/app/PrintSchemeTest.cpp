@@ -52,7 +52,7 @@ struct Printout {
         form.setPrintDialog(dialog);
     }
     void build(int first, int second, int blocks) {
-        BuildSampleScheme(form.model(), form.schemeView(), form.messages(), first, second, blocks);
+        BuildSampleScheme(form.session(), first, second, blocks);
         form.syncScheme();
     }
 };

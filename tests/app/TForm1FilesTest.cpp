@@ -105,13 +105,13 @@ TEST(TForm1Files, OpenSaveUnderANewNameAndReopen) {
         EXPECT_TRUE(script.done());
     }
     EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K - файл " + source);
-    EXPECT_EQ(form.Edit1->text(), "24");
-    EXPECT_EQ(form.Edit2->text(), "8");
-    EXPECT_EQ(form.CBoxUstr->currentText(), "5");
-    EXPECT_EQ(form.CBoxUstrZ->currentText(), "5");
-    EXPECT_TRUE(form.CBoxUstrZ->isVisibleTo(&form));
-    EXPECT_TRUE(form.PVnKvit->isChecked());
-    EXPECT_TRUE(form.ButTimeDate->isEnabled());
+    EXPECT_EQ(form.firstCodeEdit->text(), "24");
+    EXPECT_EQ(form.secondCodeEdit->text(), "8");
+    EXPECT_EQ(form.linkAddressBox->currentText(), "5");
+    EXPECT_EQ(form.schemeDeviceNumberBox->currentText(), "5");
+    EXPECT_TRUE(form.schemeDeviceNumberBox->isVisibleTo(&form));
+    EXPECT_TRUE(form.externalAckButton->isChecked());
+    EXPECT_TRUE(form.timeDateButton->isEnabled());
     EXPECT_EQ(form.schemeCanvas().height(), form.schemeView().schemeHeight());
     const QString pictures = QCoreApplication::applicationDirPath() + "/../pictures";
     QDir().mkpath(pictures);
@@ -131,14 +131,14 @@ TEST(TForm1Files, OpenSaveUnderANewNameAndReopen) {
     EXPECT_EQ(rawFile(copy), rawFile(source));
     EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K - файл " + copy);
 
-    form.CBoxUstr->setCurrentIndex(0);
+    form.linkAddressBox->setCurrentIndex(0);
     {
         ModalScript script({choose(copy)});
         form.OpenScheme();
         EXPECT_TRUE(script.done());
     }
     EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K - файл " + copy);
-    EXPECT_EQ(form.CBoxUstr->currentText(), "5");
+    EXPECT_EQ(form.linkAddressBox->currentText(), "5");
 }
 
 TEST(TForm1Files, RefusedFileLeavesTheWindowAsItWas) {
@@ -155,8 +155,8 @@ TEST(TForm1Files, RefusedFileLeavesTheWindowAsItWas) {
     }
     EXPECT_TRUE(text.startsWith("Файл не удается открыть\n" + bad + "\n")) << text.toStdString();
     EXPECT_EQ(form.windowTitle(), title);
-    EXPECT_EQ(form.Edit1->text(), "00");
-    EXPECT_FALSE(form.ButTimeDate->isEnabled());
+    EXPECT_EQ(form.firstCodeEdit->text(), "00");
+    EXPECT_FALSE(form.timeDateButton->isEnabled());
     EXPECT_EQ(form.model().SchemeCreated, 0);
 }
 

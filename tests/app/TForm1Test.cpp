@@ -26,76 +26,76 @@ QLabel* labelWithText(const TForm1& form, const QString& text) {
 
 TEST(TForm1Header, StartsWithTheFixedControls) {
     TForm1 form;
-    EXPECT_EQ(form.CBoxUstr->count(), 31);
-    EXPECT_EQ(form.CBoxUstr->itemText(30), "31");
-    EXPECT_EQ(form.CBoxUstr->currentText(), "1");
-    EXPECT_EQ(form.CBoxUstrZ->currentText(), "1");
+    EXPECT_EQ(form.linkAddressBox->count(), 31);
+    EXPECT_EQ(form.linkAddressBox->itemText(30), "31");
+    EXPECT_EQ(form.linkAddressBox->currentText(), "1");
+    EXPECT_EQ(form.schemeDeviceNumberBox->currentText(), "1");
     EXPECT_EQ(form.model().LinkAddressIndex, 0);
     EXPECT_EQ(form.model().DeviceNumberIndex, 0);
-    for (QLineEdit* edit : {form.Edit1, form.Edit2}) {
+    for (QLineEdit* edit : {form.firstCodeEdit, form.secondCodeEdit}) {
         EXPECT_EQ(edit->text(), "00");
         EXPECT_FALSE(edit->isEnabled());
         EXPECT_EQ(edit->maxLength(), 2);
         EXPECT_EQ(edit->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::red));
     }
-    EXPECT_EQ(form.Edit1->toolTip(), "1-я часть кода исполнения");
-    EXPECT_EQ(form.Edit2->toolTip(), "2-я часть кода исполнения");
-    EXPECT_TRUE(form.Button3->isVisibleTo(&form));
-    EXPECT_EQ(form.Button3->text(), "Изменить  конфигурацию");
-    EXPECT_FALSE(form.Button1->isVisibleTo(&form));
-    EXPECT_FALSE(form.Button2->isVisibleTo(&form));
-    EXPECT_FALSE(form.ComboBox1->isVisibleTo(&form));
-    EXPECT_EQ(form.ComboBox1->count(), 11);
-    EXPECT_EQ(form.ComboBox1->itemText(8), "ВИЛ-3-2408 К");
-    EXPECT_FALSE(form.CBoxUstrZ->isVisibleTo(&form));
-    EXPECT_FALSE(form.PVnKvit->isVisibleTo(&form));
-    EXPECT_FALSE(form.ButTimeDate->isEnabled());
+    EXPECT_EQ(form.firstCodeEdit->toolTip(), "1-я часть кода исполнения");
+    EXPECT_EQ(form.secondCodeEdit->toolTip(), "2-я часть кода исполнения");
+    EXPECT_TRUE(form.changeConfigButton->isVisibleTo(&form));
+    EXPECT_EQ(form.changeConfigButton->text(), "Изменить  конфигурацию");
+    EXPECT_FALSE(form.setConfigButton->isVisibleTo(&form));
+    EXPECT_FALSE(form.createConfigButton->isVisibleTo(&form));
+    EXPECT_FALSE(form.modelList->isVisibleTo(&form));
+    EXPECT_EQ(form.modelList->count(), 11);
+    EXPECT_EQ(form.modelList->itemText(8), "ВИЛ-3-2408 К");
+    EXPECT_FALSE(form.schemeDeviceNumberBox->isVisibleTo(&form));
+    EXPECT_FALSE(form.externalAckButton->isVisibleTo(&form));
+    EXPECT_FALSE(form.timeDateButton->isEnabled());
     ASSERT_NE(labelWithText(form, " Исполнение"), nullptr);
     EXPECT_TRUE(labelWithText(form, "Устр. №")->isVisibleTo(&form));
-    EXPECT_EQ(form.ScrollBox1->geometry(), QRect(4, 77, 825, 553));
-    EXPECT_EQ(form.ScrollBox1->verticalScrollBar()->singleStep(), 32);
+    EXPECT_EQ(form.schemeScrollBox->geometry(), QRect(4, 77, 825, 553));
+    EXPECT_EQ(form.schemeScrollBox->verticalScrollBar()->singleStep(), 32);
     EXPECT_EQ(form.schemeView().schemeHeight(), 0); // no scheme, every group hidden
 }
 
 TEST(TForm1Header, DeviceSelectorsSetTheIndexes) {
     TForm1 form;
-    form.CBoxUstr->setCurrentIndex(4);
-    emit form.CBoxUstr->activated(4);
-    form.CBoxUstrZ->setCurrentIndex(30);
-    emit form.CBoxUstrZ->activated(30);
+    form.linkAddressBox->setCurrentIndex(4);
+    emit form.linkAddressBox->activated(4);
+    form.schemeDeviceNumberBox->setCurrentIndex(30);
+    emit form.schemeDeviceNumberBox->activated(30);
     EXPECT_EQ(form.model().LinkAddressIndex, 4);
     EXPECT_EQ(form.model().DeviceNumberIndex, 30);
 }
 
 TEST(TForm1Header, CreatedSchemeShowsItsHeaderControls) {
     TForm1 form;
-    form.model().SetExecFirst(6);
-    form.model().SetExecSecond(4);
-    form.Button2->click();
-    EXPECT_TRUE(form.CBoxUstrZ->isVisibleTo(&form));
+    form.model().ExecFirst = 6;
+    form.model().ExecSecond = 4;
+    form.createConfigButton->click();
+    EXPECT_TRUE(form.schemeDeviceNumberBox->isVisibleTo(&form));
     EXPECT_TRUE(labelWithText(form, "Изм. № устр.")->isVisibleTo(&form));
-    EXPECT_TRUE(form.PVnKvit->isVisibleTo(&form));
-    EXPECT_TRUE(form.PVnKvit->isEnabled());
-    EXPECT_FALSE(form.PVnKvit->isChecked());
+    EXPECT_TRUE(form.externalAckButton->isVisibleTo(&form));
+    EXPECT_TRUE(form.externalAckButton->isEnabled());
+    EXPECT_FALSE(form.externalAckButton->isChecked());
     EXPECT_TRUE(labelWithText(form, "Вн. квит.")->isVisibleTo(&form));
     EXPECT_EQ(form.schemeCanvas().height(), form.schemeView().schemeHeight());
 
-    form.Button3->click();
-    EXPECT_FALSE(form.PVnKvit->isVisibleTo(&form));
-    EXPECT_TRUE(form.ComboBox1->isVisibleTo(&form));
+    form.changeConfigButton->click();
+    EXPECT_FALSE(form.externalAckButton->isVisibleTo(&form));
+    EXPECT_TRUE(form.modelList->isVisibleTo(&form));
     EXPECT_TRUE(labelWithText(form, "Выбор конфигурации")->isVisibleTo(&form));
     EXPECT_EQ(form.model().SchemeCreated, 0);
-    form.ComboBox1->setCurrentIndex(3);
-    emit form.ComboBox1->activated(3);
-    EXPECT_FALSE(form.ComboBox1->isVisibleTo(&form));
+    form.modelList->setCurrentIndex(3);
+    emit form.modelList->activated(3);
+    EXPECT_FALSE(form.modelList->isVisibleTo(&form));
 }
 
 TEST(TForm1Picture, WholeWindowWithASampleScheme) {
     TForm1 form;
-    BuildSampleScheme(form.model(), form.schemeView(), form.messages(), 24, 8);
+    BuildSampleScheme(form.session(), 24, 8);
     form.schemeView().ShowExternalAck(true);
-    form.Edit1->setText("24");
-    form.Edit2->setText("8");
+    form.firstCodeEdit->setText("24");
+    form.secondCodeEdit->setText("8");
     form.syncScheme();
     const QString dir = QCoreApplication::applicationDirPath() + "/../pictures";
     QDir().mkpath(dir);
@@ -112,16 +112,16 @@ namespace {
 
 TEST(TForm1Keys, ArrowsScrollTheSchemeEvenFromTheHeader) {
     TForm1 form;
-    BuildSampleScheme(form.model(), form.schemeView(), form.messages(), 24, 8, 13);
+    BuildSampleScheme(form.session(), 24, 8, 13);
     form.syncScheme();
     form.grab(); // lays the hidden window out as on screen
-    QScrollBar* bar = form.ScrollBox1->verticalScrollBar();
+    QScrollBar* bar = form.schemeScrollBox->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 800);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    EXPECT_TRUE(QCoreApplication::sendEvent(form.CBoxUstr, &down) && down.isAccepted());
+    EXPECT_TRUE(QCoreApplication::sendEvent(form.linkAddressBox, &down) && down.isAccepted());
     EXPECT_EQ(bar->value(), 400);
     QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
-    QCoreApplication::sendEvent(form.Edit1, &end);
+    QCoreApplication::sendEvent(form.firstCodeEdit, &end);
     EXPECT_EQ(bar->value(), bar->maximum());
 }
 

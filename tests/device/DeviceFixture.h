@@ -1,15 +1,11 @@
 #pragma once
 
 #include "device/DeviceConfiguration.h"
-#include "editor/SchemeCreation.h"
-#include "editor/SchemeView.h"
-#include "editor/SchemeWindow.h"
 #include "link/SimulatedDevice.h"
 #include "link/TComPortClass.h"
-#include "support/FakeMessages.h"
 #include "support/FakeSerialLine.h"
-#include "support/RecordingWindow.h"
 #include "support/SampleSchemes.h"
+#include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -22,27 +18,20 @@ using Image = std::array<std::uint8_t, kImageSize>;
 
 // The sample configuration of a code packed into an image with the given device byte.
 inline Image SampleImage(int first, int second, std::uint8_t deviceByte) {
-    FakeMessages messages;
-    TProgVilClass model(messages);
-    SchemeView view(model);
-    BuildSampleScheme(model, view, messages, first, second);
-    model.SetDeviceByte(deviceByte);
-    model.PackImage();
-    return model.ImageBuffer;
+    SessionFixture<> sample;
+    BuildSampleScheme(sample.session, first, second);
+    sample.model.SetDeviceByte(deviceByte);
+    sample.model.PackImage();
+    return sample.model.ImageBuffer;
 }
 
 // A model, its scheme and the device commands on a scripted line, answered by
 // the simulator's own device logic in test time.
-struct DeviceFixture {
+struct DeviceFixture : SessionFixture<> {
     FakeClock clock;
     FakeSerialLine line{clock};
-    FakeMessages messages;
     TComPortClass link{line, clock, messages};
-    TProgVilClass model{messages};
-    SchemeView view{model};
-    SchemeCreation creation{model, view, messages};
-    RecordingWindow window;
-    DeviceConfiguration device{model, view, creation, link, window, messages};
+    DeviceConfiguration device{session, link};
     std::optional<SimulatedDevice> sim;
 
     // A device with this code, image and address on an open port.
@@ -71,7 +60,7 @@ struct DeviceFixture {
     }
     // A scheme of this code on screen, as a read or file open leaves it.
     void ShowScheme(int first, int second) {
-        BuildSampleScheme(model, view, messages, first, second);
+        BuildSampleScheme(session, first, second);
         window.showExecCode(first, second);
         messages.shown.clear();
         window.log.clear();
@@ -85,15 +74,10 @@ struct DeviceFixture {
 };
 
 // A scheme loaded straight from the image, as the read should leave it.
-struct DirectLoad {
-    FakeMessages messages;
-    TProgVilClass model{messages};
-    SchemeView view{model};
-    SchemeCreation creation{model, view, messages};
-
+struct DirectLoad : SessionFixture<> {
     DirectLoad(int first, int second, const Image& image) {
-        model.SetExecFirst(first);
-        model.SetExecSecond(second);
+        model.ExecFirst = first;
+        model.ExecSecond = second;
         creation.CreateScheme();
         model.ImageBuffer = image;
         creation.LoadImage(image[kDeviceByteOffset]);

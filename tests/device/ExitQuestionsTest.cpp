@@ -1,5 +1,4 @@
 #include "device/ExitQuestions.h"
-#include "device/DeviceTexts.h"
 #include "model/TProgVilClass.h"
 #include "support/FakeMessages.h"
 
@@ -57,7 +56,9 @@ TEST_P(ExitCommand, AsksAndRuns) {
 }
 
 const Answer Y = Answer::Yes, N = Answer::No;
-const std::string Exit = kTextReallyExit, Save = kTextChangedSave, Send = kTextChangedTransfer;
+const std::string Exit = "Действительно хотите закончить работу?",
+                  Save = "Данные были изменены. Сохранить в файле?",
+                  Send = "Данные были изменены. Передать?";
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, ExitCommand,
@@ -143,12 +144,12 @@ TEST_P(Closing, OffersWhileChangedThenSaysGoodbye) {
     EXPECT_EQ(commands, c.commands);
     EXPECT_EQ(model.Modified, c.modified) << "no answer changes the mark here";
     const MessageBox& last = messages.shown.back();
-    EXPECT_EQ(last.caption, kCaptionWorkEnded);
+    EXPECT_EQ(last.caption, "Подтверждение");
     EXPECT_EQ(last.icon, MessageIcon::Information);
     EXPECT_EQ(last.buttons, MessageButtons::Ok);
 }
 
-const std::string End = kTextWorkEnded;
+const std::string End = "Работа закончена";
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, Closing,

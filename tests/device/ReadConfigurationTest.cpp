@@ -1,6 +1,5 @@
 // Reading a device's configuration, step by step, on the scripted line.
 
-#include "device/DeviceTexts.h"
 #include "tests/device/DeviceFixture.h"
 
 namespace {
@@ -30,7 +29,7 @@ TEST_P(ReadEveryCode, LeavesWhatLoadingTheImageDirectlyLeaves) {
     EXPECT_EQ(window.first.value, std::to_string(c.first));
     EXPECT_EQ(window.second.value, std::to_string(c.second));
     EXPECT_EQ(model.LinkAddressIndex, 2);
-    EXPECT_EQ(window.caption, std::string(kCaptionDevicePrefix) + "3");
+    EXPECT_EQ(window.caption, std::string("Программатор ВИЛ-3K устройство ") + "3");
 }
 
 INSTANTIATE_TEST_SUITE_P(FourteenCodes, ReadEveryCode,
@@ -141,43 +140,46 @@ TEST_P(ReadFailure, ReportsAndLoadsNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, ReadFailure,
-    ::testing::Values(FailureCase{"TypeNotDetermined",
-                                  24,
-                                  8,
-                                  Status(1),
-                                  0,
-                                  "N - не определен тип прибора\nДанные не считаны",
-                                  {kIdentify}},
-                      FailureCase{
-                          "NoExecutionCode", 0, 0, {}, 0, "Задайте конфигурацию ", {kIdentify}},
-                      FailureCase{"CodeOutsideTheFamily",
-                                  7,
-                                  3,
-                                  {},
-                                  0,
-                                  std::string("N") + kTextUnknownCode + "07-03\nДанные не считаны",
-                                  {kIdentify}},
-                      FailureCase{"ImageOfAnotherSize",
-                                  24,
-                                  8,
-                                  ImageCount(200),
-                                  0,
-                                  "N - не ВИЛ-3К",
-                                  {kIdentify, kReadImage}},
-                      FailureCase{"Address32",
-                                  24,
-                                  8,
-                                  {},
-                                  0x3F,
-                                  std::string("N") + kTextAddressOutOfRange + "\nДанные не считаны",
-                                  {kIdentify, kReadImage}},
-                      FailureCase{"BusyImage",
-                                  24,
-                                  8,
-                                  Exception(0x44, 6),
-                                  0,
-                                  "устройство 3 COM1 Идет запись базы данных. Ждите.",
-                                  {kIdentify, kReadImage}}),
+    ::testing::Values(
+        FailureCase{"TypeNotDetermined",
+                    24,
+                    8,
+                    Status(1),
+                    0,
+                    "N - не определен тип прибора\nДанные не считаны",
+                    {kIdentify}},
+        FailureCase{"NoExecutionCode", 0, 0, {}, 0, "Задайте конфигурацию ", {kIdentify}},
+        FailureCase{"CodeOutsideTheFamily",
+                    7,
+                    3,
+                    {},
+                    0,
+                    std::string("N") + " - неизвестный код исполнения " +
+                        "07-03\nДанные не считаны",
+                    {kIdentify}},
+        FailureCase{"ImageOfAnotherSize",
+                    24,
+                    8,
+                    ImageCount(200),
+                    0,
+                    "N - не ВИЛ-3К",
+                    {kIdentify, kReadImage}},
+        FailureCase{"Address32",
+                    24,
+                    8,
+                    {},
+                    0x3F,
+                    std::string("N") +
+                        " - в конфигурации записан номер устройства 32, допустимы 1..31" +
+                        "\nДанные не считаны",
+                    {kIdentify, kReadImage}},
+        FailureCase{"BusyImage",
+                    24,
+                    8,
+                    Exception(0x44, 6),
+                    0,
+                    "устройство 3 COM1 Идет запись базы данных. Ждите.",
+                    {kIdentify, kReadImage}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReadConfiguration, DeviceWithoutCodeOffersToSetOne) {
@@ -210,7 +212,7 @@ TEST_F(ReadConfiguration, RepairedImageIsLoadedAndReportedWithItsAcknowledge) {
     image[4 * 32] = 9;
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, image));
     device.InPortClick();
-    ASSERT_EQ(Texts(), std::vector<std::string>{kRepairedText});
+    ASSERT_EQ(Texts(), std::vector<std::string>{"при чтении БД обнаружены и исправлены ошибки"});
     EXPECT_EQ(messages.shown[0].caption, "Ошибка");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(model.Repaired, 1);

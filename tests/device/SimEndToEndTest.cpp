@@ -1,7 +1,6 @@
 // The device commands through the real serial layer against vil3k-sim on a
 // pseudo-terminal.
 
-#include "device/DeviceTexts.h"
 #include "files/SchemeFile.h"
 #include "link/gui/QtSerialLine.h"
 #include "support/SimProcess.h"
@@ -57,7 +56,7 @@ protected:
         return texts;
     }
     void ShowChangedScheme() {
-        BuildSampleScheme(model, view, messages, 24, 8);
+        BuildSampleScheme(s.session, 24, 8);
         window.showExecCode(24, 8);
         model.Channels[0][3] = 17; // a delay edited
         model.Modified = 1;
@@ -69,13 +68,13 @@ protected:
     std::unique_ptr<SimProcess> sim;
     SystemClock clock;
     QtSerialLine line;
-    FakeMessages messages;
+    SessionFixture<> s;
+    FakeMessages& messages = s.messages;
+    TProgVilClass& model = s.model;
+    SchemeView& view = s.view;
+    RecordingWindow& window = s.window;
     TComPortClass link{line, clock, messages};
-    TProgVilClass model{messages};
-    SchemeView view{model};
-    SchemeCreation creation{model, view, messages};
-    RecordingWindow window;
-    DeviceConfiguration device{model, view, creation, link, window, messages};
+    DeviceConfiguration device{s.session, link};
 };
 
 TEST_F(SimEndToEnd, ReadGivesWhatLoadingTheImageDirectlyGives) {
@@ -113,7 +112,7 @@ TEST_F(SimEndToEnd, WriteStoresThePackedImageAndMovesTheAddress) {
     // Reading back from the new address gives the scheme that was written.
     TProgVilClass written = model;
     device.InPortClick();
-    EXPECT_TRUE(Texts() == std::vector<std::string>{kTextSentAskConfirm});
+    EXPECT_TRUE(Texts() == std::vector<std::string>{"Данные переданы. Запросить подтверждение?"});
     EXPECT_EQ(model.Channels, written.Channels);
     EXPECT_EQ(model.FunctionBlocks, written.FunctionBlocks);
     EXPECT_EQ(model.Channels[0][3], 17);
@@ -125,7 +124,7 @@ TEST_F(SimEndToEnd, BusyConfirmationIsReportedAndTheWriteStands) {
     messages.answers = {Answer::Yes};
     device.OutPortClick();
     EXPECT_EQ(Texts(),
-              (std::vector<std::string>{kTextSentAskConfirm,
+              (std::vector<std::string>{"Данные переданы. Запросить подтверждение?",
                                         "устройство 1 COM7 Идет запись базы данных. Ждите."}));
     EXPECT_EQ(Dump().size(), 251u);
     EXPECT_EQ(model.Modified, 0);
@@ -135,8 +134,8 @@ TEST_F(SimEndToEnd, OtherExecutionCodeIsNotWritten) {
     ASSERT_NO_FATAL_FAILURE(Start({"--code", "12-04", "--dump", dumpPath}));
     ShowChangedScheme();
     device.OutPortClick();
-    EXPECT_EQ(Texts(),
-              std::vector<std::string>{std::string(kTextMismatch1) + "\n" + kTextMismatch2});
+    EXPECT_EQ(Texts(), std::vector<std::string>{std::string("Передаваемая конфигурация") + "\n" +
+                                                "не соответствует существующей"});
     EXPECT_TRUE(SimProcess::readDump(dumpPath).empty());
     EXPECT_EQ(model.Modified, 1);
 }

@@ -1,14 +1,13 @@
 // Writing the scheme into a device, step by step, on the scripted line.
 
-#include "device/DeviceTexts.h"
 #include "device/ExitQuestions.h"
-#include "link/LinkTexts.h"
 #include "tests/device/DeviceFixture.h"
 
 namespace {
 
 constexpr std::uint8_t kIdentify = 0x11, kWriteImage = 0x45, kConfirm = 0x0E;
-const std::string kMismatch = std::string(kTextMismatch1) + "\n" + kTextMismatch2;
+const std::string kMismatch =
+    std::string("Передаваемая конфигурация") + "\n" + "не соответствует существующей";
 
 class WriteConfiguration : public ::testing::Test, public DeviceFixture {
 protected:
@@ -53,8 +52,8 @@ TEST_F(WriteConfiguration, SendsThePackedImageAndMovesToTheNewNumber) {
     EXPECT_EQ(window.linkAddress, 4);
     EXPECT_EQ(window.caption, "Программатор ВИЛ-3K устройство 5");
     EXPECT_EQ(model.Modified, 0);
-    EXPECT_EQ(Texts(), std::vector<std::string>{kTextSentAskConfirm});
-    EXPECT_EQ(messages.shown[0].caption, kCaptionConfirmQuery);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Данные переданы. Запросить подтверждение?"});
+    EXPECT_EQ(messages.shown[0].caption, "Подтвердите необходимость запроса");
     EXPECT_EQ(window.log.front(), "focus first");
     EXPECT_EQ(window.log.back(), "focus scheme");
     EXPECT_EQ(line.writeTimes[1] - line.writeTimes[0],
@@ -70,7 +69,8 @@ TEST_F(WriteConfiguration, ConfirmationAsksTheNewAddressASecondLater) {
     EXPECT_EQ(line.writes[2][0], 7);
     EXPECT_EQ(line.writeTimes[2] - line.writeTimes[1],
               DeviceConfiguration::kPauseBeforeConfirm + link.GetSendDelay());
-    EXPECT_EQ(Texts(), std::vector<std::string>{kTextSentAskConfirm}) << "a confirmation is silent";
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Данные переданы. Запросить подтверждение?"})
+        << "a confirmation is silent";
 }
 
 TEST_F(WriteConfiguration, BusyConfirmationIsReportedAndTheWriteStands) {
@@ -80,7 +80,7 @@ TEST_F(WriteConfiguration, BusyConfirmationIsReportedAndTheWriteStands) {
     messages.answers = {Answer::Yes};
     device.OutPortClick();
     EXPECT_EQ(Texts(),
-              (std::vector<std::string>{kTextSentAskConfirm,
+              (std::vector<std::string>{"Данные переданы. Запросить подтверждение?",
                                         "устройство 1 COM1 Идет запись базы данных. Ждите."}));
     EXPECT_EQ(sim->imageWrites, 1);
     EXPECT_EQ(model.Modified, 0);
@@ -92,7 +92,7 @@ TEST_F(WriteConfiguration, UnchangedDataIsSentOnlyWhenAskedFor) {
     model.Modified = 0;
     device.OutPortClick(); // the default answer is No
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kTextUnchangedSend);
+    EXPECT_EQ(messages.shown[0].text, "Данные не были изменены.Передавать?");
     EXPECT_EQ(messages.shown[0].defaultButton, Answer::No);
     EXPECT_TRUE(line.writes.empty());
     messages.answers = {Answer::Yes, Answer::No};
@@ -205,7 +205,10 @@ TEST_F(WriteConfiguration, FailedSendKeepsTheChangesAndTheExitQuestions) {
     device.OutPortClick();
     EXPECT_EQ(Functions(), Bytes{kIdentify});
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text.rfind(kPortLostText, 0), 0u) << messages.shown[0].text;
+    EXPECT_EQ(messages.shown[0].text.rfind(
+                  "COM-порт отключен. Проверьте оборудование, перезапустите программу.", 0),
+              0u)
+        << messages.shown[0].text;
     EXPECT_EQ(model.Modified, 1);
     EXPECT_TRUE(window.caption.empty());
 
@@ -216,9 +219,12 @@ TEST_F(WriteConfiguration, FailedSendKeepsTheChangesAndTheExitQuestions) {
     EXPECT_TRUE(exit.ExitCommand());
     EXPECT_EQ(model.Modified, 1);
     exit.Closing();
-    EXPECT_EQ(Texts(), (std::vector<std::string>{
-                           kTextReallyExit, kTextChangedSave, kTextChangedTransfer, kTextNoPort,
-                           kTextChangedSave, kTextChangedTransfer, kTextWorkEnded}));
+    EXPECT_EQ(Texts(),
+              (std::vector<std::string>{"Действительно хотите закончить работу?",
+                                        "Данные были изменены. Сохранить в файле?",
+                                        "Данные были изменены. Передать?", "Не выбран COM-порт.",
+                                        "Данные были изменены. Сохранить в файле?",
+                                        "Данные были изменены. Передать?", "Работа закончена"}));
     EXPECT_EQ(model.Modified, 1);
 }
 

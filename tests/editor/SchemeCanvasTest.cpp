@@ -11,7 +11,7 @@ namespace {
 
 TEST(SchemeCanvas, ReportsTheElementUnderAClick) {
     SchemeFixture s;
-    BuildSampleScheme(s.model, s.view, s.messages, 12, 4);
+    BuildSampleScheme(s.session, 12, 4);
     SchemeCanvas canvas(s.view);
     canvas.show();
     std::vector<ElementRef> pressed, clicked;
@@ -38,7 +38,7 @@ TEST(SchemeCanvas, ReportsTheElementUnderAClick) {
 
 TEST(SchemeCanvas, TooltipShowsTheHintOfTheElementUnderTheMouse) {
     SchemeFixture s;
-    BuildSampleScheme(s.model, s.view, s.messages, 12, 4);
+    BuildSampleScheme(s.session, 12, 4);
     SchemeCanvas canvas(s.view);
     canvas.show();
     auto hover = [&](QPoint at) {

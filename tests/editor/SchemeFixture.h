@@ -1,19 +1,12 @@
 #pragma once
 
-#include "editor/SchemeCreation.h"
-#include "editor/SchemeView.h"
-#include "support/FakeMessages.h"
+#include "support/SessionFixture.h"
 
 // A model with its scheme view, as the main window holds them.
-struct SchemeFixture {
-    FakeMessages messages;
-    TProgVilClass model{messages};
-    SchemeView view{model};
-    SchemeCreation creation{model, view, messages};
-
+struct SchemeFixture : SessionFixture<> {
     void create(int first, int second) {
-        model.SetExecFirst(first);
-        model.SetExecSecond(second);
+        model.ExecFirst = first;
+        model.ExecSecond = second;
         creation.CreateScheme();
     }
     bool visible(Family family, int index) const { return view.at(family, index).visible; }

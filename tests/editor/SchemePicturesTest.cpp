@@ -2,8 +2,8 @@
 // pictures for what a person would notice first: colours where the scheme puts them.
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePainter.h"
-#include "support/FakeMessages.h"
 #include "support/SampleSchemes.h"
+#include "support/SessionFixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,10 +32,9 @@ QColor pixelAt(const QImage& image, const Rect& r) {
 
 TEST_P(SchemePictures, RendersSampleScheme) {
     const PictureCase c = GetParam();
-    FakeMessages messages;
-    TProgVilClass model(messages);
-    SchemeView view(model);
-    BuildSampleScheme(model, view, messages, c.first, c.second, c.blocks);
+    SessionFixture<> s;
+    const SchemeView& view = s.view;
+    BuildSampleScheme(s.session, c.first, c.second, c.blocks);
     SchemeCanvas canvas(view);
     const QImage image = canvas.render();
     const QString name = QString("%1/scheme-%2-%3.png")
@@ -62,10 +61,9 @@ namespace {
 // A part of the scheme painted alone, and painted enlarged, matches the whole picture:
 // the printout draws page by page through the same function.
 TEST(SchemePainter, PartsAndScalesAgreeWithTheWhole) {
-    FakeMessages messages;
-    TProgVilClass model(messages);
-    SchemeView view(model);
-    BuildSampleScheme(model, view, messages, 24, 8, 13);
+    SessionFixture<> s;
+    const SchemeView& view = s.view;
+    BuildSampleScheme(s.session, 24, 8, 13);
     SchemeCanvas canvas(view);
     const QImage whole = canvas.render();
     const QRect part(0, 780, kSchemeWidth, 400);

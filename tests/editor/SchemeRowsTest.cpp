@@ -116,7 +116,7 @@ TEST(RowDisplay, ExternalAckLabelSitsAtTheLastChannel) {
 
 TEST(RowDisplay, LoadedSampleDrawsContactsAndBlocks) {
     SchemeFixture s;
-    BuildSampleScheme(s.model, s.view, s.messages, 12, 4);
+    BuildSampleScheme(s.session, 12, 4);
     // Input 1: included, normally open, warning; input 5 is not included.
     EXPECT_TRUE(s.view.at(Family::NOTVh, 0).enabled);
     EXPECT_TRUE(s.view.at(Family::NOTVh, 0).pressed);

@@ -40,10 +40,10 @@ QString sourceDir() {
 // Builds the example scheme and saves it through the save command.
 void writeExample(const Example& e, const QString& path) {
     FileCommandsFixture f;
-    BuildSampleScheme(f.model, f.view, f.messages, e.first, e.second, e.blocks);
-    for (int i = 0; i < f.model.GetChannelCount(); ++i)
+    BuildSampleScheme(f.session, e.first, e.second, e.blocks);
+    for (int i = 0; i < f.model.ChannelCount; ++i)
         f.view.at(Family::PText, f.model.SlotOfImageIndex(i)).caption =
-            i == f.model.GetChannelCount() - 1 && e.externalAck ? "Кв. внешн." : kInputNames[i];
+            i == f.model.ChannelCount - 1 && e.externalAck ? "Кв. внешн." : kInputNames[i];
     for (int j = 0; j < kOutputLines; ++j)
         f.view.at(Family::PTextV, j).caption = kOutputNames[j];
     f.window.showExecCode(e.first, e.second);

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "editor/SchemeCreation.h"
-#include "editor/SchemeView.h"
-#include "editor/SchemeWindow.h"
 #include "files/SchemeFileCommands.h"
 #include "support/FakeEntryField.h"
-#include "support/FakeMessages.h"
 #include "support/ScratchDirectory.h"
+#include "support/SessionFixture.h"
 
 #include <deque>
 #include <optional>
@@ -17,8 +14,6 @@
 // button does after every sync.
 class FakeSchemeWindow : public SchemeWindow {
 public:
-    explicit FakeSchemeWindow(const SchemeView& view) : view_(view) {}
-
     EntryField& firstCodeField() override { return first; }
     EntryField& secondCodeField() override { return second; }
     void showExecCode(int a, int b) override {
@@ -29,7 +24,7 @@ public:
     void selectDeviceNumber(int index) override { deviceSelector = index; }
     void setCaption(const std::string& text) override { caption = text; }
     void setTimeDateEnabled(bool enabled) override { timeDateEnabled = enabled; }
-    bool externalAckDown() const override { return view_.header.extAckDown; }
+    bool externalAckDown() const override { return view && view->header.extAckDown; }
     void syncScheme() override { ++syncs; }
     void scrollSchemeToTop() override { ++scrollsToTop; }
     void focusScheme() override { ++schemeFocus; }
@@ -41,9 +36,7 @@ public:
     std::string caption = "Программатор";
     bool timeDateEnabled = false;
     int syncs = 0, scrollsToTop = 0, schemeFocus = 0, firstControlFocus = 0, exitRequests = 0;
-
-private:
-    const SchemeView& view_;
+    const SchemeView* view = nullptr;
 };
 
 // Plays the operator in the file dialogs; an empty script cancels.
@@ -68,15 +61,12 @@ private:
 
 // The model, its scheme view and the commands over a scratch directory, as the
 // main window holds them.
-struct FileCommandsFixture {
+struct FileCommandsFixture : SessionFixture<FakeSchemeWindow> {
+    FileCommandsFixture() { window.view = &view; }
+
     ScratchDirectory dir;
-    FakeMessages messages;
-    TProgVilClass model{messages};
-    SchemeView view{model};
-    SchemeCreation creation{model, view, messages};
-    FakeSchemeWindow window{view};
     FakeFileDialogs dialogs;
-    SchemeFileCommands commands{model, view, creation, window, messages, dialogs};
+    SchemeFileCommands commands{session, dialogs};
 
     std::string path(const char* name) const { return dir.file(name).toStdString(); }
     void open(const std::string& file) {

@@ -1,6 +1,5 @@
 #include "FileCommandsFixture.h"
 #include "LayoutFiles.h"
-#include "files/FileTexts.h"
 #include "files/TextField.h"
 
 #include <QDir>
@@ -26,8 +25,8 @@ TEST(OpenScheme, Code2408WithDeviceByte24) {
     f.open(file);
 
     EXPECT_TRUE(f.messages.shown.empty());
-    EXPECT_EQ(f.model.GetExecFirst(), 24);
-    EXPECT_EQ(f.model.GetExecSecond(), 8);
+    EXPECT_EQ(f.model.ExecFirst, 24);
+    EXPECT_EQ(f.model.ExecSecond, 8);
     EXPECT_EQ(f.window.first.value, "24");
     EXPECT_EQ(f.window.second.value, "8");
     EXPECT_EQ(f.model.SchemeCreated, 1);
@@ -81,7 +80,7 @@ TEST(OpenScheme, RepairedBlocksAreReportedAndTheNamesKept) {
     f.open(f.path("r.vil"));
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].text, "при чтении БД обнаружены и исправлены ошибки");
-    EXPECT_EQ(f.messages.shown[0].caption, kErrorCaption);
+    EXPECT_EQ(f.messages.shown[0].caption, "Ошибка");
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(f.model.FunctionBlocks[0][0], 0);
     EXPECT_EQ(f.view.at(Family::PText, 0).caption,

@@ -1,6 +1,5 @@
 #include "FileCommandsFixture.h"
 #include "LayoutFiles.h"
-#include "files/FileTexts.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

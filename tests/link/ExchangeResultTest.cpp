@@ -1,4 +1,3 @@
-#include "link/LinkTexts.h"
 #include "link/TComPortClass.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
@@ -36,28 +35,34 @@ TEST_P(ExchangeResultTable, TextCaptionAndIcon) {
     EXPECT_EQ(line.isOpen(), c.result != kResultPortClosed);
 }
 
-const std::string kDev = kTextDevice;
+const std::string kDev = "устройство ";
 constexpr auto W = MessageIcon::Warning;
 constexpr auto E = MessageIcon::Error;
 
 INSTANTIATE_TEST_SUITE_P(
     EveryRow, ExchangeResultTable,
     ::testing::Values(
-        MessageCase{6, 2, "COM3", kDev + "3 COM3" + kTextBusy, kWarningCaption, W},
-        MessageCase{128, 0, "COM1", kDev + "1 COM1" + kTextReceiveError, kWarningCaption, W},
-        MessageCase{129, 30, "COM12", kDev + "31 COM12" + kTextTimeout, kWarningCaption, W},
-        MessageCase{130, 0, "COM1", kDev + "1 COM1" + kTextNoAnswer, kWarningCaption, W},
-        MessageCase{131, 4, "com2", kDev + "5 com2" + kTextBadCrc, kWarningCaption, W},
-        MessageCase{132, 4, "COM1", kTextCannotOpen, kWarningCaption, W},
-        MessageCase{133, 0, "COM1", kTextNotConfigured, kErrorCaption, E},
-        MessageCase{134, 0, "COM1", kTextSetupAtPowerOff, kErrorCaption, E},
-        MessageCase{135, 0, "COM1", kTextSetupError, kErrorCaption, E},
-        MessageCase{256, 0, "COM1", kTextNoPort, kErrorCaption, E},
-        MessageCase{1, 0, "COM1", kDev + "1 COM1" + kTextExchangeError + "01", kWarningCaption, W},
-        MessageCase{2, 0, "COM1", kDev + "1 COM1" + kTextExchangeError + "02", kWarningCaption, W},
-        MessageCase{0x7F, 1, "COM1", kDev + "2 COM1" + kTextExchangeError + "7F", kWarningCaption,
+        MessageCase{6, 2, "COM3", kDev + "3 COM3" + " Идет запись базы данных. Ждите.",
+                    "Предупреждение", W},
+        MessageCase{128, 0, "COM1", kDev + "1 COM1" + " ошибка приема данных ", "Предупреждение",
                     W},
-        MessageCase{257, 0, "COM1", kDev + "1 COM1" + kTextExchangeError + "101", kWarningCaption,
+        MessageCase{129, 30, "COM12", kDev + "31 COM12" + " тайм-аут приема данных",
+                    "Предупреждение", W},
+        MessageCase{130, 0, "COM1", kDev + "1 COM1" + " не отвечает на запрос", "Предупреждение",
+                    W},
+        MessageCase{131, 4, "com2", kDev + "5 com2" + " ошибка контрольной суммы", "Предупреждение",
+                    W},
+        MessageCase{132, 4, "COM1", " невозможно открыть последовательный порт ", "Предупреждение",
+                    W},
+        MessageCase{133, 0, "COM1", "вероятно, порт не настроен", "Ошибка", E},
+        MessageCase{134, 0, "COM1", "сбой настройки порта при выключении прибора", "Ошибка", E},
+        MessageCase{135, 0, "COM1", "ошибка настройки порта", "Ошибка", E},
+        MessageCase{256, 0, "COM1", "Не выбран COM-порт.", "Ошибка", E},
+        MessageCase{1, 0, "COM1", kDev + "1 COM1" + " ошибка обмена " + "01", "Предупреждение", W},
+        MessageCase{2, 0, "COM1", kDev + "1 COM1" + " ошибка обмена " + "02", "Предупреждение", W},
+        MessageCase{0x7F, 1, "COM1", kDev + "2 COM1" + " ошибка обмена " + "7F", "Предупреждение",
+                    W},
+        MessageCase{257, 0, "COM1", kDev + "1 COM1" + " ошибка обмена " + "101", "Предупреждение",
                     W}));
 
 TEST(ExchangeResultText, SpelledOutForAddressOneOnCom1) {

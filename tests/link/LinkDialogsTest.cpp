@@ -1,4 +1,3 @@
-#include "link/LinkTexts.h"
 #include "link/gui/TFormNastr.h"
 #include "link/gui/TFormPort.h"
 
@@ -44,10 +43,10 @@ TEST(TFormPort, ShowsTheChoicesAndReadsThemBack) {
     PortDialogData data = SomePorts();
     WhenShown([&form](QWidget* dialog) {
         EXPECT_EQ(dialog, &form);
-        EXPECT_EQ(form.windowTitle(), QString::fromUtf8(kCaptionPortDialog));
+        EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Настройка СОМ-порта"));
         EXPECT_EQ(form.Skor->count(), 4);
         EXPECT_EQ(form.Skor->currentText(), "19200");
-        EXPECT_EQ(form.Parit->currentText(), QString::fromUtf8(kParityOdd));
+        EXPECT_EQ(form.Parit->currentText(), QString::fromUtf8("нечет"));
         EXPECT_EQ(form.StBit->currentText(), "1");
         EXPECT_EQ(form.CBoxPort->currentText(), "COM7");
         EXPECT_EQ(form.CBoxPort->itemData(2, Qt::ToolTipRole).toString(), "/dev/pts/2");
@@ -90,9 +89,9 @@ TEST(TFormPort, ExchangeSettingsButton) {
     PortDialogData data = SomePorts();
     int opened = 0;
     data.exchangeSettings = [&opened] { ++opened; };
-    EXPECT_EQ(form.Button1->text(), QString::fromUtf8(kButtonExchange));
+    EXPECT_EQ(form.exchangeSettingsButton->text(), QString::fromUtf8("Настройка обмена"));
     WhenShown([&form](QWidget*) {
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QTest::mouseClick(form.exchangeSettingsButton, Qt::LeftButton);
         form.close();
     });
     form.exec(data);
@@ -103,16 +102,16 @@ TEST(TFormNastr, ShowsOneSettingAndCarriesTheOthers) {
     TFormNastr form;
     ExchangeSettingsData data{40, 30, 0, 1};
     WhenShown([&form](QWidget*) {
-        EXPECT_EQ(form.windowTitle(), QString::fromUtf8(kCaptionExchangeDialog));
+        EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Настройка параметров обмена"));
         EXPECT_EQ(form.size(), QSize(343, 290));
-        EXPECT_TRUE(form.Edit1->isVisible());
-        EXPECT_FALSE(form.Edit2->isVisible());
+        EXPECT_TRUE(form.sendPauseBox->isVisible());
+        EXPECT_FALSE(form.receivePauseBox->isVisible());
         EXPECT_FALSE(form.CBoxPovt1->isVisible());
         EXPECT_FALSE(form.CBoxPovt2->isVisible());
-        EXPECT_EQ(form.Edit1->value(), 40);
+        EXPECT_EQ(form.sendPauseBox->value(), 40);
         EXPECT_EQ(form.CBoxPovt2->currentText(), "10");
         Grab(&form, "TFormNastr");
-        form.Edit1->stepBy(2);
+        form.sendPauseBox->stepBy(2);
         QTest::mouseClick(form.OK, Qt::LeftButton);
     });
     ASSERT_TRUE(form.exec(data));
@@ -125,7 +124,7 @@ TEST(TFormNastr, ShowsOneSettingAndCarriesTheOthers) {
 TEST(TFormNastr, PauseIsSteppedWithinItsLimitsAndNeverTyped) {
     TFormNastr form;
     form.show();
-    QSpinBox* pause = form.Edit1;
+    QSpinBox* pause = form.sendPauseBox;
     pause->setValue(99);
     QTest::keyClick(pause, Qt::Key_Up);
     QTest::keyClick(pause, Qt::Key_Up);
@@ -142,7 +141,7 @@ TEST(TFormNastr, CloseBoxDropsTheEdits) {
     TFormNastr form;
     ExchangeSettingsData data{25, 20, 1, 1};
     WhenShown([&form](QWidget*) {
-        form.Edit1->setValue(40);
+        form.sendPauseBox->setValue(40);
         form.close();
     });
     EXPECT_FALSE(form.exec(data));

@@ -1,5 +1,4 @@
 #include "link/PortSettings.h"
-#include "link/LinkTexts.h"
 #include "link/TComPortClass.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
@@ -121,8 +120,8 @@ TEST_F(PortSettingsTest, RefusedCombinationOffersRetry) {
     messages.answers = {Answer::Retry};
     command.PortClick(0);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kTextBadCombination);
-    EXPECT_EQ(messages.shown[0].caption, kErrorCaption);
+    EXPECT_EQ(messages.shown[0].text, "Ошибочные данные ");
+    EXPECT_EQ(messages.shown[0].caption, "Ошибка");
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::RetryCancel);
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     ASSERT_EQ(portDialog.shown.size(), 2u);
@@ -154,7 +153,7 @@ TEST_F(PortSettingsTest, FailedSetupShowsMessage132) {
     Turn(nullptr, PortDialogResult::Ok);
     command.PortClick(3);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kTextCannotOpen);
+    EXPECT_EQ(messages.shown[0].text, " невозможно открыть последовательный порт ");
     EXPECT_FALSE(command.completed());
     EXPECT_EQ(link.PortName, "ttyACM0") << "the settings hold the new choices";
 }
@@ -164,8 +163,9 @@ TEST_F(PortSettingsTest, PortThatCannotBeOpened) {
     Turn(nullptr, PortDialogResult::Ok);
     command.PortClick(0);
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text, kPortLostText);
-    EXPECT_EQ(messages.shown[1].text, kTextCannotOpen);
+    EXPECT_EQ(messages.shown[0].text,
+              "COM-порт отключен. Проверьте оборудование, перезапустите программу.");
+    EXPECT_EQ(messages.shown[1].text, " невозможно открыть последовательный порт ");
     EXPECT_EQ(closeRequests, 1);
 }
 

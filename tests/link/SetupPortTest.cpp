@@ -1,4 +1,3 @@
-#include "link/LinkTexts.h"
 #include "link/TComPortClass.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
@@ -84,8 +83,9 @@ TEST_F(SetupPortTest, PortThatCannotBeOpenedAsksTheProgramToClose) {
     line.openResult = OpenResult::Failed;
     EXPECT_EQ(link.SetupPort(), -1);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kPortLostText);
-    EXPECT_EQ(messages.shown[0].caption, kErrorCaption);
+    EXPECT_EQ(messages.shown[0].text,
+              "COM-порт отключен. Проверьте оборудование, перезапустите программу.");
+    EXPECT_EQ(messages.shown[0].caption, "Ошибка");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(closeRequests, 1);
 }

@@ -1,4 +1,3 @@
-#include "link/LinkTexts.h"
 #include "link/TComPortClass.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
@@ -272,7 +271,9 @@ TEST_F(TransactTest, LineErrorsEndTheExchangeWithOneMessageAndAClosedPort) {
         EXPECT_EQ(Ask(0x11), kResultLineFailed);
         EXPECT_FALSE(line.isOpen());
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text.rfind(kPortLostText, 0), 0u);
+        EXPECT_EQ(messages.shown[0].text.rfind(
+                      "COM-порт отключен. Проверьте оборудование, перезапустите программу.", 0),
+                  0u);
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     }
     EXPECT_EQ(closeRequests, 0);
@@ -284,8 +285,9 @@ TEST_F(TransactTest, FailedPurgeAsksTheProgramToClose) {
     EXPECT_TRUE(line.writes.empty());
     EXPECT_EQ(closeRequests, 1);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kPortLostText);
-    EXPECT_EQ(messages.shown[0].caption, kErrorCaption);
+    EXPECT_EQ(messages.shown[0].text,
+              "COM-порт отключен. Проверьте оборудование, перезапустите программу.");
+    EXPECT_EQ(messages.shown[0].caption, "Ошибка");
 }
 
 // A clock whose sleeps end early: the pause must still last its full time.

@@ -10,8 +10,8 @@ namespace {
 class DbImageTest : public testing::Test {
 protected:
     void useCode(int first, int second) {
-        model.SetExecFirst(first);
-        model.SetExecSecond(second);
+        model.ExecFirst = first;
+        model.ExecSecond = second;
         model.ComputeLayout();
     }
     // Every record byte distinct and non-zero, so a misplaced copy shows.

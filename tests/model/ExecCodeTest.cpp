@@ -21,12 +21,12 @@ constexpr Layout kValidCodes[] = {
 
 void expectLayout(const TProgVilClass& model, const Layout& code) {
     SCOPED_TRACE(testing::Message() << code.first << "-" << code.second);
-    EXPECT_EQ(model.GetChannelCount(), code.channels);
-    EXPECT_EQ(model.GetExtraInputCount(), code.extra);
-    EXPECT_EQ(model.GetMr1OutputCount(), code.mr1);
-    EXPECT_EQ(model.GetMr2OutputCount(), code.mr2);
-    EXPECT_EQ(model.GetInputCount(), code.first);
-    EXPECT_EQ(model.GetOutputCode(), code.outputCode);
+    EXPECT_EQ(model.ChannelCount, code.channels);
+    EXPECT_EQ(model.ExtraInputCount, code.extra);
+    EXPECT_EQ(model.Mr1OutputCount, code.mr1);
+    EXPECT_EQ(model.Mr2OutputCount, code.mr2);
+    EXPECT_EQ(model.InputCount, code.first);
+    EXPECT_EQ(model.OutputCode, code.outputCode);
 }
 
 void expectImageInvariant(const TProgVilClass& model) {
@@ -37,8 +37,8 @@ void expectImageInvariant(const TProgVilClass& model) {
 }
 
 void computeFor(TProgVilClass& model, int first, int second) {
-    model.SetExecFirst(first);
-    model.SetExecSecond(second);
+    model.ExecFirst = first;
+    model.ExecSecond = second;
     model.ComputeLayout();
 }
 

@@ -13,7 +13,7 @@ protected:
     void expectOneErrorDisplay(const FakeEntryField& field) {
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].text, kEntryError);
-        EXPECT_EQ(messages.shown[0].caption, std::string(kAppTitle));
+        EXPECT_EQ(messages.shown[0].caption, std::string("Программатор ВИЛ-3K"));
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
         EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(messages.beeps, 1);

@@ -8,8 +8,8 @@ namespace {
 class ShowRecordsTest : public testing::Test {
 protected:
     void SetUp() override {
-        model.SetExecFirst(6);
-        model.SetExecSecond(6);
+        model.ExecFirst = 6;
+        model.ExecSecond = 6;
         model.ComputeLayout();
     }
     void showBlocks() { model.ShowRecords(TProgVilClass::RecordKind::FunctionBlocks, display); }

@@ -1,5 +1,6 @@
 #include "print/PrintCommand.h"
 #include "support/FakeMessages.h"
+#include "support/RecordingWindow.h"
 #include "support/SampleSchemes.h"
 
 #include <gtest/gtest.h>
@@ -55,9 +56,11 @@ struct RecordingJob : PrintJob {
 
 struct PrintFixture {
     FakeMessages messages;
-    TProgVilClass model{messages};
-    SchemeView view{model};
-    PrintCommand command{model, view, messages};
+    RecordingWindow window;
+    SchemeSession session{messages, window};
+    TProgVilClass& model = session.model;
+    SchemeView& view = session.view;
+    PrintCommand command{session};
     ScriptedDialog dialog;
     RecordingJob job;
     void print() { command.PrintClick("Программатор ВИЛ-3K", dialog, job); }
@@ -78,7 +81,7 @@ TEST(PrintCommand, WithoutASchemeWarnsAndPrintsNothing) {
 TEST(PrintCommand, CancelOrAJobThatCannotStartPrintsNothing) {
     for (bool cancel : {true, false}) {
         PrintFixture f;
-        BuildSampleScheme(f.model, f.view, f.messages, 24, 8, 3);
+        BuildSampleScheme(f.session, 24, 8, 3);
         f.dialog.accept = !cancel;
         f.job.canBegin = cancel;
         f.print();
@@ -104,7 +107,7 @@ class PrintCommandPages : public ::testing::TestWithParam<PagesCase> {};
 TEST_P(PrintCommandPages, HeadersAndBlocksOfEachPrintedPage) {
     const PagesCase& c = GetParam();
     PrintFixture f;
-    BuildSampleScheme(f.model, f.view, f.messages, 12, 8, c.blocks);
+    BuildSampleScheme(f.session, 12, 8, c.blocks);
     f.model.DeviceNumberIndex = 6;
     f.dialog.from = c.from;
     f.dialog.to = c.to;
@@ -148,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PrintCommand, ScaleFollowsTheChosenPrinterAndTheStateItsColumn) {
     PrintFixture f;
-    BuildSampleScheme(f.model, f.view, f.messages, 24, 8, 0);
+    BuildSampleScheme(f.session, 24, 8, 0);
     f.view.ShowExternalAck(true);
     f.job.dpi = {720, 300, 96, 96};
     f.job.letterWidth = 20;

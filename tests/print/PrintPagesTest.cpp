@@ -1,5 +1,6 @@
 #include "print/PrintPages.h"
 #include "support/FakeMessages.h"
+#include "support/RecordingWindow.h"
 #include "support/SampleSchemes.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +11,11 @@ namespace {
 
 struct Sample {
     FakeMessages messages;
-    TProgVilClass model{messages};
-    SchemeView view{model};
-    Sample(int first, int second, int blocks) {
-        BuildSampleScheme(model, view, messages, first, second, blocks);
-    }
+    RecordingWindow window;
+    SchemeSession session{messages, window};
+    TProgVilClass& model = session.model;
+    SchemeView& view = session.view;
+    Sample(int first, int second, int blocks) { BuildSampleScheme(session, first, second, blocks); }
 };
 
 bool inside(const Rect& r, const Rect& area) {

@@ -27,8 +27,8 @@ std::uint8_t output(int number, int outputs) {
 }
 
 void fillChannels(TProgVilClass& m) {
-    const int n = m.GetInputCount(), mr1 = m.GetMr1OutputCount(), mr2 = m.GetMr2OutputCount();
-    for (int i = 0; i < m.GetChannelCount(); ++i) {
+    const int n = m.InputCount, mr1 = m.Mr1OutputCount, mr2 = m.Mr2OutputCount;
+    for (int i = 0; i < m.ChannelCount; ++i) {
         m.Included[i] = i % 5 != 4;
         slot(m, i)[0] = i % 2 == 0 ? kNormallyOpen : 0;
     }
@@ -39,7 +39,7 @@ void fillChannels(TProgVilClass& m) {
     slot(m, 4) = {kAlarm | 5, 0, 0, 0};
     slot(m, 5) = {0, 0, 0, 60};
     slot(m, n - 1)[1] = output(mr1, mr1);
-    if (m.GetExtraInputCount() > 0)
+    if (m.ExtraInputCount > 0)
         slot(m, n) = {kIndication | 4, output(4, mr1), output(2, mr2), kInterlock | 2};
     m.PackInclusion();
 }
@@ -53,8 +53,8 @@ std::uint8_t block(int number, bool direct = true) {
 }
 
 void fillBlocks(TProgVilClass& m, int blocks) {
-    const int n = m.GetInputCount(), mr1 = m.GetMr1OutputCount(), mr2 = m.GetMr2OutputCount();
-    const int extra = m.GetExtraInputCount() > 0 ? n + 1 : n;
+    const int n = m.InputCount, mr1 = m.Mr1OutputCount, mr2 = m.Mr2OutputCount;
+    const int extra = m.ExtraInputCount > 0 ? n + 1 : n;
     const FbRecord samples[5] = {
         {1, device(1), device(2, false), device(extra), 0, kAlarm | kPulse | 6, output(2, mr1), 0,
          10},
@@ -93,18 +93,19 @@ void FillSampleRecords(TProgVilClass& model, int blocks) {
     fillBlocks(model, blocks);
 }
 
-void BuildSampleScheme(TProgVilClass& model, SchemeView& view, Messages& messages, int first,
-                       int second, int blocks) {
-    SchemeCreation creation(model, view, messages);
-    model.SetExecFirst(first);
-    model.SetExecSecond(second);
+void BuildSampleScheme(SchemeSession& session, int first, int second, int blocks) {
+    TProgVilClass& model = session.model;
+    SchemeView& view = session.view;
+    SchemeCreation& creation = session.creation;
+    model.ExecFirst = first;
+    model.ExecSecond = second;
     creation.CreateScheme();
     FillSampleRecords(model, blocks);
     model.SetDeviceByte(0);
     model.PackImage();
     creation.CreateScheme();
     creation.LoadImage(0);
-    for (int i = 0; i < model.GetChannelCount(); ++i)
+    for (int i = 0; i < model.ChannelCount; ++i)
         view.at(Family::PText, model.SlotOfImageIndex(i)).caption =
             padded(QString("Датчик %1").arg(i + 1));
     for (int j = 0; j < kOutputLines; ++j)

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "editor/SchemeView.h"
-#include "model/TProgVilClass.h"
-#include "ui/Messages.h"
+#include "editor/SchemeSession.h"
 
 // Sample configurations for looking at the scheme without files or a device.
 
@@ -13,5 +11,4 @@ void FillSampleRecords(TProgVilClass& model, int blocks = 5);
 
 // A scheme for the code as a load would leave it: CreateScheme, the sample records
 // packed into the image and loaded back, and names on the inputs and outputs.
-void BuildSampleScheme(TProgVilClass& model, SchemeView& view, Messages& messages, int first,
-                       int second, int blocks = 5);
+void BuildSampleScheme(SchemeSession& session, int first, int second, int blocks = 5);
