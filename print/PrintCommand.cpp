@@ -20,8 +20,15 @@ void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, Print
     const int pages = PageCount(model_.UsedFbCount);
     PrintDialogData choice;
     choice.maxPage = pages;
-    if (!dialog.exec(choice) || !job.begin(choice))
+    if (!dialog.exec(choice))
         return;
+    if (!job.begin(choice)) {
+        // Without a word the operator would look for a PDF that was never written.
+        if (!choice.outputFile.isEmpty())
+            messages_.show(MessageBox{ui_text::kTextCannotCreateFile, ui_text::kCaptionError,
+                                      MessageIcon::Error});
+        return;
+    }
     // The scale follows the printer the operator chose.
     const PrintResolution dpi = job.resolution();
     const int sx = PrintScale(dpi.printerX, dpi.screenX);
@@ -38,8 +45,8 @@ void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, Print
 void PrintCommand::printPage(int page, const QString& caption, PrintJob& job, int sx, int sy) {
     job.headerText(10, 10, HeaderLine1(caption, page));
     if (page == 1) {
-        const HeaderFields fields{model_.DeviceNumberIndex + 1, model_.ExecFirst,
-                                  model_.ExecSecond, view_.header.extAckDown};
+        const HeaderFields fields{model_.DeviceNumberIndex + 1, model_.ExecFirst, model_.ExecSecond,
+                                  view_.header.extAckDown};
         // The switch state keeps its column unless the line before it runs that far.
         const int end = job.headerText(10, 200, HeaderLine2(fields));
         job.headerText(std::max(2000, end), 200, ExtAckState(fields));

@@ -10,6 +10,7 @@ namespace {
 struct ScriptedDialog : PrintDialog {
     bool accept = true;
     int from = 0, to = 0;
+    QString file;
     int shown = 0;
     PrintDialogData offered;
     bool exec(PrintDialogData& data) override {
@@ -17,6 +18,7 @@ struct ScriptedDialog : PrintDialog {
         offered = data;
         data.fromPage = from;
         data.toPage = to;
+        data.outputFile = file;
         return accept;
     }
 };
@@ -79,16 +81,30 @@ TEST(PrintCommand, WithoutASchemeWarnsAndPrintsNothing) {
 }
 
 TEST(PrintCommand, CancelOrAJobThatCannotStartPrintsNothing) {
-    for (bool cancel : {true, false}) {
+    struct Case {
+        bool accept, canBegin;
+        const char* file;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {{false, true, "", {}},
+                          {true, false, "", {}},
+                          {true, false, "/gone/scheme.pdf", {"Файл не удается создать"}}};
+    for (const Case& c : cases) {
         PrintFixture f;
         BuildSampleScheme(f.session, 24, 8, 3);
-        f.dialog.accept = !cancel;
-        f.job.canBegin = cancel;
+        f.dialog.accept = c.accept;
+        f.dialog.file = c.file;
+        f.job.canBegin = c.canBegin;
         f.print();
         EXPECT_EQ(f.dialog.shown, 1);
         EXPECT_TRUE(f.job.pages.empty());
         EXPECT_FALSE(f.job.ended);
-        EXPECT_TRUE(f.messages.shown.empty());
+        std::vector<std::string> shown;
+        for (const MessageBox& box : f.messages.shown) {
+            shown.push_back(box.text);
+            EXPECT_EQ(box.caption, "Ошибка");
+        }
+        EXPECT_EQ(shown, c.messages);
     }
 }
 
