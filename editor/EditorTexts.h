@@ -9,5 +9,8 @@ inline constexpr const char* kTextSchemeNotCreated = "Схема не созда
 inline constexpr const char* kCaptionConfirm = "Подтвердите";
 inline constexpr const char* kTextNoCreateAccess =
     "Ваш уровень доступа не позволяет создавать схему";
+inline constexpr const char* kTextSeveralSelected = "Выбрано более одного входа";
+inline constexpr const char* kTextNothingSelected = "Не выбран № входа или № ФБ";
+inline constexpr const char* kTextFunctionUnavailable = "Недоступная функция";
 
 } // namespace editor_text

@@ -1,7 +1,7 @@
 #include "files/SchemeFile.h"
 
 #include "files/FileTexts.h"
-#include "files/TextField.h"
+#include "editor/TextField.h"
 #include "model/TProgVilClass.h"
 #include "ui/Messages.h"
 

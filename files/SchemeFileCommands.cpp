@@ -1,7 +1,7 @@
 #include "files/SchemeFileCommands.h"
 
 #include "files/FileTexts.h"
-#include "files/TextField.h"
+#include "editor/TextField.h"
 #include "ui/UiTexts.h"
 
 using namespace file_text;

@@ -1,6 +1,6 @@
 #include "FileCommandsFixture.h"
 #include "LayoutFiles.h"
-#include "files/TextField.h"
+#include "editor/TextField.h"
 
 #include <QDir>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "files/TextField.h"
+#include "editor/TextField.h"
 
 #include <gtest/gtest.h>
 
