@@ -168,7 +168,8 @@ private:
             // A list on several lines keeps its first line at the top of its box and runs
             // below it, in the small font.
             p_.setFont(small_);
-            p_.drawText(r.adjusted(0, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, e.caption);
+            p_.drawText(r.adjusted(0, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                        e.caption);
             return;
         }
         p_.drawText(r, static_cast<int>(alignmentOf(f)), e.caption);
