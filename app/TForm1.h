@@ -7,8 +7,10 @@
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
 #include "link/TComPortClass.h"
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 #include "model/TProgVilClass.h"
+#include "print/PrintCommand.h"
+#include "print/gui/QtPrinting.h"
 #include "ui/Clock.h"
 #include "ui/gui/LineEditField.h"
 #include "ui/gui/QtMessages.h"
@@ -26,6 +28,9 @@ class QScrollArea;
 class QToolButton;
 class SchemeCanvas;
 class TFPSW;
+class TFormSig;
+class TFormVkl;
+class TFormZa;
 
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
@@ -57,6 +62,21 @@ public:
     void OpenScheme();
     void SaveScheme();
     QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
+    // "Печать" (F4): the print command on the run's printer, under the wait cursor.
+    void PrintScheme();
+    // The print dialog the command shows; tests put a scripted one here.
+    void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
+
+    // Programming commands on the selected row, each with its dialog; the
+    // scheme is repainted afterwards.
+    void NTextClick();
+    void SignClick();
+    void ZaderClick();
+    // A click on the contact toggle of a slot.
+    void NOTVh11Click(int slot);
+    TFormVkl* FormVkl = nullptr;
+    TFormSig* FormSig = nullptr;
+    TFormZa* FormZa = nullptr;
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -110,6 +130,8 @@ private:
     void connectLink();
     void buildFileMenu();
     void connectDevice();
+    void buildCommandDialogs();
+    void bindPrintKey();
 
     QtMessages messages_;
     // The device link of the whole run; built before the model.
@@ -125,6 +147,9 @@ private:
     ExitQuestions exit_{model_, messages_};
     QtSchemeFileDialogs fileDialogs_{this};
     SchemeFileCommands fileCommands_{session_, fileDialogs_};
+    PrintCommand printCommand_{session_};
+    SchemePrinter printer_{this};
+    PrintDialog* printDialog_ = &printer_.dialog();
     SchemeCanvas* canvas_ = nullptr;
     TFPSW* passwordDialog = nullptr;     // the password dialog
     QLabel* deviceNumberLabel = nullptr; // "Изм. № устр."

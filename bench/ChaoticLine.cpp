@@ -5,8 +5,8 @@
 // accepted or a write lost would show as a non-zero count.
 
 #include "device/DeviceConfiguration.h"
-#include "link/SimulatedDevice.h"
 #include "link/TComPortClass.h"
+#include "sim/SimulatedDevice.h"
 #include "support/ChaosSoak.h"
 #include "support/FakeSerialLine.h"
 #include "support/SampleSchemes.h"

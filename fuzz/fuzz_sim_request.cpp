@@ -3,7 +3,7 @@
 // taken image write gave it).
 #include "FuzzCheck.h"
 #include "link/Frames.h"
-#include "link/SimulatedDevice.h"
+#include "sim/SimulatedDevice.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "link/Frames.h"
-#include "link/SimOptions.h"
-#include "link/SimulatedDevice.h"
+#include "sim/SimOptions.h"
+#include "sim/SimulatedDevice.h"
 
 #include <gtest/gtest.h>
 

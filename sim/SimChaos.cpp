@@ -1,7 +1,7 @@
-#include "link/SimChaos.h"
+#include "sim/SimChaos.h"
 
 #include "link/Frames.h"
-#include "link/SimulatedDevice.h"
+#include "sim/SimulatedDevice.h"
 
 namespace {
 

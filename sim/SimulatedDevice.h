@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/SimChaos.h"
+#include "sim/SimChaos.h"
 
 #include <array>
 #include <cstdint>
