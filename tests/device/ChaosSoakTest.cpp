@@ -3,7 +3,7 @@
 // reported written is lost, nothing hangs, every failure has its message.
 
 #include "support/ChaosSoak.h"
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 #include "support/SimProcess.h"
 #include "tests/device/DeviceFixture.h"
 #include "ui/Clock.h"
