@@ -7,6 +7,7 @@
 #include "link/LinkTexts.h"
 #include "link/PortSettings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -68,6 +69,13 @@ bool ToolDevice::open(const ToolOptions& options) {
         ShowExchangeResult(link, options.address > 0 ? options.address - 1 : 0,
                            kResultPortSetupFailed);
     return opened;
+}
+
+void ToolDevice::prepareSurvey(int timeoutMs) {
+    link.SetHeaderRetries(1);
+    link.SetBodyRetries(1);
+    link.SetRetryPause(0);
+    line.setReadTimeoutMs(std::max(1, timeoutMs - link.GetSendDelay()));
 }
 
 std::optional<SchemeFileData> ToolDevice::read(int address) {
