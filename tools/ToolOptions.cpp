@@ -37,7 +37,8 @@ const std::map<std::string, CommandRule>& Rules() {
         {"verify",
          {1, "--port --address", true,
           "vil3k-tool verify --port P --address N FILE.vil\n"
-          "  Сверка конфигурации устройства с файлом. Код выхода 0 - совпадает, 1 - нет.\n"}},
+          "  Сверка конфигурации устройства с файлом: различия по строке на поле\n"
+          "  (значение в файле → значение в устройстве). Код выхода 0 - совпадает, 1 - нет.\n"}},
         {"write",
          {1, "--port --address --confirm", true,
           "vil3k-tool write FILE.vil --port P --address N [--confirm]\n"

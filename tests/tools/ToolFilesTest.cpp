@@ -156,6 +156,14 @@ TEST_P(BadCalls, ExitTwoWithOneClearLine) {
     ASSERT_TRUE(image.open(QIODevice::WriteOnly));
     image.write(QByteArray(250, '\0'));
     image.close();
+    QFile example(Example("24-08.vil"));
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    QByteArray scheme = example.readAll();
+    scheme[3] = 0x1F; // device 32
+    QFile device32(tool.path("device32.vil"));
+    ASSERT_TRUE(device32.open(QIODevice::WriteOnly));
+    device32.write(scheme);
+    device32.close();
     const ToolResult result = tool.run(GetParam().arguments);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.errLines(), QStringList{GetParam().line});
@@ -194,6 +202,12 @@ const BadCall kBadCalls[] = {
     {"AbsentPort",
      {"scan", "--port", "/dev/absent-tty"},
      " невозможно открыть последовательный порт "},
+    {"EvenParityTwoStopBits",
+     {"scan", "--port", "/dev/absent-tty", "--parity", "E"},
+     "Ошибочные данные "},
+    {"DeviceNumber32",
+     {"write", "device32.vil", "--port", "COM1", "--address", "1"},
+     "Файл не удается открыть: device32.vil: Номер устройства 32 в файле, допустимы номера 1..31"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Usage, BadCalls, ::testing::ValuesIn(kBadCalls),
