@@ -110,8 +110,8 @@ TEST(DumpText, ListsHeaderInputsBlocksAndOutputNames) {
     EXPECT_EQ(lines[5], "  вход 2 «Темп.масла»: обработка вкл, контакт НЗ, сигнализация авар., "
                         "ячейка 2, задержка 5 с, выходы нет, блокировка нет");
     EXPECT_TRUE(lines.contains("Функциональные блоки:"));
-    EXPECT_TRUE(dump.out.contains("  ФБ 1: тип И, вход 1 вход УСО 1, прямой, вход 2 вход УСО 2, "
-                                  "инверсный"));
+    EXPECT_TRUE(dump.out.contains("  ФБ 1: тип И; входы: 1) вход УСО 1, прямой; 2) вход УСО 2, "
+                                  "инверсный; 3) вход УСО 25, прямой; 4) не подключен; таймер "));
     EXPECT_TRUE(lines.contains("Имена выходов:"));
 }
 
