@@ -135,12 +135,14 @@ std::string ObtainPassword() {
 #ifdef Q_OS_UNIX
     if (!isatty(STDIN_FILENO))
         return typed;
-    std::fprintf(stderr, "%s ", access_text::kCaptionPasswordDialog);
     termios saved{};
     tcgetattr(STDIN_FILENO, &saved);
     termios quiet = saved;
     quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
     tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    // The prompt only once nothing typed can show any more.
+    std::fprintf(stderr, "%s ", access_text::kCaptionPasswordDialog);
+    std::fflush(stderr);
     std::getline(std::cin, typed);
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     std::fprintf(stderr, "\n");
