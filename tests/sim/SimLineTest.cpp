@@ -54,11 +54,11 @@ TEST(SimLine, ABroadcastSetsEveryClock) {
         EXPECT_EQ(device.clockAt(0).minute, 15);
 }
 
-TEST(SimLine, BadDeviceSpecificationsAreRefused) {
-    for (const char* spec : {"3", "0:24-08", "32:24-08", "3:", "3:24-08:x", "3:24-08:256"}) {
+TEST(SimLine, MalformedDevicesAreRefused) {
+    for (const char* entry : {"3", "0:24-08", "32:24-08", "3:", "3:24-08:x", "3:24-08:256"}) {
         SimOptions options;
         std::string error;
-        EXPECT_FALSE(ParseSimOptions({"--device", spec}, options, error)) << spec;
+        EXPECT_FALSE(ParseSimOptions({"--device", entry}, options, error)) << entry;
     }
 }
 
