@@ -33,8 +33,9 @@ int Dump(const ToolOptions& o) {
     if (o.json) {
         const QByteArray json = ListingJson(*data);
         std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
-    } else
+    } else {
         std::printf("%s", ListingText(*data).c_str());
+    }
     return kExitOk;
 }
 
