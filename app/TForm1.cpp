@@ -1,10 +1,10 @@
 #include "app/TForm1.h"
 
 #include "access/gui/TFPSW.h"
+#include "app/HelpViewer.h"
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
-#include "link/gui/LinkMenu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,8 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -76,27 +74,17 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     strip->setFont(small);
     buildHeader(strip);
     buildScheme(central);
+    buildOutputNameEditor();
+    actions_ = BuildMainActions(*this);
+    help_ = new HelpViewer(this);
     connectHeader();
-    buildFileMenu();
+    connectScheme();
     connectDevice();
     connectLink();
-    passwordDialog = new TFPSW(model_, messages_, this);
-    QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
-        ChangePassword(model_, messages_, *passwordDialog);
-    });
-    AParol->setShortcut(Qt::Key_F8);
     FormCreate();
+    // The other windows of the run, after the main window is complete.
+    createDialogs();
 }
-
-void TForm1::connectLink() {
-    // A port that fails under the program ends it once the command returns.
-    comPort_.SetCloseRequest(
-        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
-    addLinkMenu(menuBar()->findChild<QMenu*>("N2Port"), this, comPort_,
-                [this] { return model_.LinkAddressIndex; });
-}
-
-TForm1::~TForm1() = default;
 
 void TForm1::buildHeader(QWidget* strip) {
     label(strip, "Устр. №", {8, 9});
@@ -221,6 +209,8 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched == outputNameEdit)
+        EditNPortExit();
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
         return FormKeyDown(static_cast<QKeyEvent*>(event)->key());
@@ -268,6 +258,9 @@ void TForm1::syncScheme() {
     modelListLabel->setVisible(h.modelListVisible);
     modelList->setVisible(h.modelListVisible);
     setConfigButton->setVisible(h.setConfigVisible);
+    // A new scheme ends the editing of an output name.
+    if (model_.EditedOutput == -1)
+        outputNameEdit->hide();
     canvas_->updateSize();
 }
 

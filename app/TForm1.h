@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/MainActions.h"
 #include "device/DeviceCommandRunner.h"
 #include "device/DeviceConfiguration.h"
 #include "device/ExitQuestions.h"
+#include "editor/SchemeClicks.h"
 #include "editor/SchemeSession.h"
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
+#include "link/PortSettings.h"
 #include "link/TComPortClass.h"
 #include "link/gui/QtSerialLine.h"
 #include "model/TProgVilClass.h"
@@ -16,7 +19,9 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
+class HelpViewer;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -26,6 +31,8 @@ class QScrollArea;
 class QToolButton;
 class SchemeCanvas;
 class TFPSW;
+class TFormNastr;
+class TFormPort;
 
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
@@ -52,11 +59,28 @@ public:
     // dropped because another is still running.
     bool runDeviceCommand(const std::function<void()>& command);
     DeviceConfiguration& deviceConfiguration() { return device_; }
-    // "Открыть схему" (F3) and "Сохранить как ..." (F2); the exit questions save
-    // through SaveScheme.
+    QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
+    // The window's action of a command (menus and tool bar show it).
+    QAction* action(ActionId id) const { return actions_[static_cast<int>(id)]; }
+    HelpViewer& help() { return *help_; }
+
+    // Commands of the action table. "Открыть схему" (F3) and "Сохранить как ..."
+    // (F2); the exit questions save through SaveScheme.
     void OpenScheme();
     void SaveScheme();
-    QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
+    void InPortClick();
+    void OutPortClick();
+    void PortClick();
+    void N1ParolClick();
+    // "Вызов справки": the help window at its contents.
+    void NHelp1Click();
+    // "?": the help cursor; the next mouse-down on a scheme element shows its topic.
+    void HelpConTClick();
+
+    // The click handler of every scheme element: selection, then its command.
+    void Panelvx1Click(ElementRef element);
+    // Mouse-down on a scheme element: context help while the help cursor is on.
+    void PanelS1MouseDown(ElementRef element);
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -86,8 +110,7 @@ public:
     QToolButton* externalAckButton = nullptr;  // external acknowledge
     QPushButton* timeDateButton = nullptr;
     QScrollArea* schemeScrollBox = nullptr;
-    QAction* AInPort = nullptr;  // "Ввод с СОМ-порта", F9
-    QAction* AOutPort = nullptr; // "Вывод на СОМ-порт", F10
+    QLineEdit* outputNameEdit = nullptr; // EditText: in-place output name
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -108,8 +131,13 @@ private:
     void buildScheme(QWidget* central);
     void connectHeader();
     void connectLink();
-    void buildFileMenu();
     void connectDevice();
+    void createDialogs();
+    void buildOutputNameEditor();
+    void connectScheme();
+    void openOutputEditor(int line);
+    // The in-place editor lost the focus (or a click comes): commit its text.
+    void EditNPortExit();
 
     QtMessages messages_;
     // The device link of the whole run; built before the model.
@@ -125,8 +153,16 @@ private:
     ExitQuestions exit_{model_, messages_};
     QtSchemeFileDialogs fileDialogs_{this};
     SchemeFileCommands fileCommands_{session_, fileDialogs_};
+    SchemeClicks clicks_{session_};
     SchemeCanvas* canvas_ = nullptr;
-    TFPSW* passwordDialog = nullptr;     // the password dialog
+    ActionSet actions_{};
+    HelpViewer* help_ = nullptr;
+    bool helpCursor_ = false;
+    // The dialogs, made once at start-up in this order, freed in the reverse one.
+    TFPSW* passwordDialog = nullptr;
+    TFormPort* portDialog = nullptr;
+    TFormNastr* exchangeDialog = nullptr;
+    std::unique_ptr<PortSettingsCommand> portSettings_;
     QLabel* deviceNumberLabel = nullptr; // "Изм. № устр."
     QLabel* externalAckLabel = nullptr;  // "Вн. квит."
     QLabel* modelListLabel = nullptr;    // "Выбор конфигурации"

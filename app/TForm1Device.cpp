@@ -1,39 +1,63 @@
-// The main window's device commands and the way out of the program.
+// The main window's device and port commands, its dialogs, and the way out of
+// the program.
 #include "app/TForm1.h"
 
-#include "device/DeviceTexts.h"
+#include "access/gui/TFPSW.h"
 #include "device/gui/WaitCursor.h"
+#include "link/PortSettings.h"
+#include "link/gui/TFormNastr.h"
+#include "link/gui/TFormPort.h"
 
-#include <QAction>
 #include <QCloseEvent>
-#include <QMenuBar>
 
-using namespace device_text;
+void TForm1::createDialogs() {
+    passwordDialog = new TFPSW(model_, messages_, this);
+    // TFormVkl: inputs and their names.
+    portDialog = new TFormPort(this);
+    // TFormSig, TFormZa, TFormVyh, TFormFB: signalling, delay, outputs, blocks.
+    exchangeDialog = new TFormNastr(this);
+    // TFormTimeDate: the device clock.
+    portSettings_ = std::make_unique<PortSettingsCommand>(comPort_, *portDialog, *exchangeDialog,
+                                                          SystemPortList);
+}
+
+TForm1::~TForm1() {
+    portSettings_.reset();
+    delete exchangeDialog;
+    delete portDialog;
+    delete passwordDialog;
+}
+
+void TForm1::connectLink() {
+    // A port that fails under the program ends it once the command returns.
+    comPort_.SetCloseRequest(
+        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+}
 
 void TForm1::connectDevice() {
     deviceRunner_ = DeviceCommandRunner([] { return std::make_shared<WaitCursor>(); });
-    QMenu* port = menuBar()->addMenu(QString::fromUtf8(kMenuPort));
-    port->setObjectName("N2Port");
-    auto portAction = [this, port](const char* name, const char* caption, Qt::Key key,
-                                   void (DeviceConfiguration::*command)()) {
-        QAction* action = port->addAction(QString::fromUtf8(caption));
-        action->setObjectName(name);
-        action->setToolTip(QString::fromUtf8(caption));
-        action->setShortcut(key);
-        addAction(action); // the key works wherever the focus is in the window
-        connect(action, &QAction::triggered, this,
-                [this, command] { runDeviceCommand([this, command] { (device_.*command)(); }); });
-        return action;
-    };
-    AInPort = portAction("AInPort", kActionInPort, Qt::Key_F9, &DeviceConfiguration::InPortClick);
-    AOutPort =
-        portAction("AOutPort", kActionOutPort, Qt::Key_F10, &DeviceConfiguration::OutPortClick);
     exit_.save = [this] { SaveScheme(); };
-    exit_.transfer = [this] { runDeviceCommand([this] { device_.OutPortClick(); }); };
+    exit_.transfer = [this] { OutPortClick(); };
 }
 
 bool TForm1::runDeviceCommand(const std::function<void()>& command) {
     return deviceRunner_.run(command);
+}
+
+void TForm1::InPortClick() {
+    runDeviceCommand([this] { device_.InPortClick(); });
+}
+
+void TForm1::OutPortClick() {
+    runDeviceCommand([this] { device_.OutPortClick(); });
+}
+
+void TForm1::PortClick() {
+    portSettings_->PortClick(model_.LinkAddressIndex);
+}
+
+void TForm1::N1ParolClick() {
+    ChangePassword(model_, messages_, *passwordDialog);
 }
 
 void TForm1::requestExit() {
