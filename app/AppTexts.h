@@ -45,7 +45,10 @@ inline constexpr const char* kHintContextHelp = "Контекстная спра
 // Hint of the in-place output name editor.
 inline constexpr const char* kHintOutputName = "ввод текстового реквизита выхода";
 
-// This program's own: the title of its help window.
+// This program's own texts.
+// The title of its help window.
 inline constexpr const char* kCaptionHelp = "Справка программатора ВИЛ-3K";
+// An error of unknown kind that ended the program.
+inline constexpr const char* kTextUnknownError = "Неизвестная ошибка. Программа будет закрыта.";
 
 } // namespace app_text

@@ -22,3 +22,23 @@ TEST(Startup, MainWindowHasItsCaptionSizeAndAFont) {
     EXPECT_EQ(form.size(), QSize(843, 677));
     EXPECT_FALSE(QFontInfo(form.font()).family().isEmpty());
 }
+
+#include "support/FakeMessages.h"
+
+#include <stdexcept>
+
+TEST(Startup, AnEscapedExceptionIsShownOnceAndEndsTheRun) {
+    FakeMessages messages;
+    int ended = 0;
+    FatalErrors errors(messages, [&] { ++ended; });
+    EXPECT_TRUE(errors.guard([] {}));
+    EXPECT_FALSE(errors.failed());
+    EXPECT_FALSE(errors.guard([] { throw std::runtime_error("нет памяти"); }));
+    errors.guard([] { throw 7; }); // a later one adds no second box
+    EXPECT_TRUE(errors.failed());
+    EXPECT_EQ(ended, 2);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "нет памяти");
+    EXPECT_EQ(messages.shown[0].caption, "Программатор ВИЛ-3K");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
+}
