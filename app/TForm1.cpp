@@ -5,6 +5,7 @@
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
+#include "ui/UiTexts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -87,7 +88,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
 }
 
 void TForm1::buildHeader(QWidget* strip) {
-    label(strip, "Устр. №", {8, 9});
+    label(strip, ui_text::kLabelDevice, {8, 9});
     linkAddressBox = deviceSelector(strip, "CBoxUstr", {60, 5, 52, 22});
     buildExecCodeFields(strip);
     buildConfigurationControls(strip);
@@ -95,7 +96,7 @@ void TForm1::buildHeader(QWidget* strip) {
 }
 
 void TForm1::buildExecCodeFields(QWidget* strip) {
-    label(strip, " Исполнение", {124, 4});
+    label(strip, ui_text::kLabelExecCode, {124, 4});
     const char* const hints[] = {"1-я часть кода исполнения", "2-я часть кода исполнения"};
     QLineEdit** fields[] = {&firstCodeEdit, &secondCodeEdit};
     for (int i = 0; i < 2; ++i) {
@@ -144,7 +145,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
     deviceNumberLabel->hide();
     schemeDeviceNumberBox = deviceSelector(strip, "CBoxUstrZ", {626, 5, 50, 22});
     schemeDeviceNumberBox->hide();
-    externalAckLabel = label(strip, "Вн. квит.", {548, 40});
+    externalAckLabel = label(strip, ui_text::kLabelExtAck, {548, 40});
     externalAckLabel->hide();
     externalAckButton = new QToolButton(strip);
     externalAckButton->setObjectName("PVnKvit");

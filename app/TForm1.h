@@ -10,8 +10,10 @@
 #include "files/gui/QtSchemeFileDialogs.h"
 #include "link/PortSettings.h"
 #include "link/TComPortClass.h"
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 #include "model/TProgVilClass.h"
+#include "print/PrintCommand.h"
+#include "print/gui/QtPrinting.h"
 #include "ui/Clock.h"
 #include "ui/gui/LineEditField.h"
 #include "ui/gui/QtMessages.h"
@@ -81,6 +83,10 @@ public:
     void Panelvx1Click(ElementRef element);
     // Mouse-down on a scheme element: context help while the help cursor is on.
     void PanelS1MouseDown(ElementRef element);
+    // "Печать" (F4): the print command on the run's printer, under the wait cursor.
+    void PrintScheme();
+    // The print dialog the command shows; tests put a scripted one here.
+    void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -154,6 +160,9 @@ private:
     QtSchemeFileDialogs fileDialogs_{this};
     SchemeFileCommands fileCommands_{session_, fileDialogs_};
     SchemeClicks clicks_{session_};
+    PrintCommand printCommand_{session_};
+    SchemePrinter printer_{this};
+    PrintDialog* printDialog_ = &printer_.dialog();
     SchemeCanvas* canvas_ = nullptr;
     ActionSet actions_{};
     HelpViewer* help_ = nullptr;

@@ -62,8 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                    true},
         ActionCase{A::ASaveFile, "ASaveFile", "Файл", "Сохранить как ...", "Сохранить схему",
                    "F2", 1, true},
-        // Commands still to come are there, disabled, with their hints.
-        ActionCase{A::APrint, "APrint", "Файл", "Печать", "Печать ", "F4", 5, false},
+        ActionCase{A::APrint, "APrint", "Файл", "Печать", "Печать ", "F4", 5, true},
         ActionCase{A::AClose, "AClose", "Файл", "Выход", "", "Alt+X", -1, true},
         ActionCase{A::AInPort, "AInPort", "Порт", "Ввод с СОМ-порта", "Ввод с СОМ-порта", "F9", 2,
                    true},
@@ -71,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "F10", 3, true},
         ActionCase{A::APort, "APort", "Порт", "Настройка СОМ порта", "Настройка СОМ порта", "",
                    16, true},
+        // Commands still to come are there, disabled, with their hints.
         ActionCase{A::AText, "AText", "Программирование", "Ввод текст. реквизитов",
                    "Вкл. в обр. и ввод текст. рекв.", "Ctrl+I", 14, false},
         ActionCase{A::ASign, "ASign", "Программирование", "Сигнализация", "Сигнализация",
