@@ -41,7 +41,10 @@ const std::array<ActionRow, kActionCount>& ActionRows() {
 
 const std::vector<MenuRow>& MenuRows() {
     static const std::vector<MenuRow> rows{
-        {"N1File", kMenuFile, kCategoryFile, {{A::AOpenFile}, {A::ASaveFile}, {A::APrint}, {A::AClose}}},
+        {"N1File",
+         kMenuFile,
+         kCategoryFile,
+         {{A::AOpenFile}, {A::ASaveFile}, {A::APrint}, {A::AClose}}},
         {"N2Port", kMenuPort, nullptr, {{A::AInPort}, {A::AOutPort}, {A::APort}}},
         {"N1FuncBl",
          kMenuProgramming,

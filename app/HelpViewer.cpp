@@ -65,7 +65,8 @@ void HelpViewer::popup(int context, const QRect& beside) {
         const QRect area = screen->availableGeometry();
         if (at.x() + popup_->width() > area.right())
             at.setX(beside.left() - kPopupGap - popup_->width());
-        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - popup_->height())));
+        at.setY(
+            std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - popup_->height())));
     }
     popup_->move(at);
     popup_->show();

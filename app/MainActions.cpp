@@ -73,8 +73,8 @@ void buildMenus(TForm1& window, const ActionSet& actions) {
         menu->setToolTipsVisible(true);
         setHint(menu->menuAction(), row.hint);
         for (const MenuItemRow& item : row.items)
-            menu->addAction(view(actions[static_cast<int>(item.action)], menu, item.caption,
-                                 item.hint));
+            menu->addAction(
+                view(actions[static_cast<int>(item.action)], menu, item.caption, item.hint));
         bar->addMenu(menu);
     }
 }

@@ -163,7 +163,8 @@ void stopwatch(QPainter& p) {
 
 void pulseTimer(QPainter& p) {
     pen(p, kBlue, 1.4);
-    p.drawPolyline(QPolygonF({{0.5, 12.5}, {4, 12.5}, {4, 3.5}, {11, 3.5}, {11, 12.5}, {15.5, 12.5}}));
+    p.drawPolyline(
+        QPolygonF({{0.5, 12.5}, {4, 12.5}, {4, 3.5}, {11, 3.5}, {11, 12.5}, {15.5, 12.5}}));
 }
 
 // Function block: the AND gate box.
@@ -232,8 +233,9 @@ void serialConnector(QPainter& p) {
 
 using Drawing = void (*)(QPainter&);
 const Drawing kDrawings[kToolImageCount] = {
-    openFile, saveFile, readDevice, writeDevice, exitDoor, printer,    key,      lamp,     relay,
-    padlock,  stopwatch, pulseTimer, andBlock,   calendar, nameLabel, helpMark, serialConnector,
+    openFile, saveFile, readDevice, writeDevice, exitDoor,        printer,
+    key,      lamp,     relay,      padlock,     stopwatch,       pulseTimer,
+    andBlock, calendar, nameLabel,  helpMark,    serialConnector,
 };
 
 class ToolImageEngine : public QIconEngine {

@@ -1,8 +1,8 @@
 // The main window's actions, main menu and tool bar as the operator meets them.
 #include "app/MainActions.h"
 #include "app/TForm1.h"
-#include "support/QtPrinting.h"
 #include "app/ToolImages.h"
+#include "support/QtPrinting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,30 +60,28 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ActionCase{A::AOpenFile, "AOpenFile", "Файл", "Открыть схему", "Открыть схему", "F3", 0,
                    true},
-        ActionCase{A::ASaveFile, "ASaveFile", "Файл", "Сохранить как ...", "Сохранить схему",
-                   "F2", 1, true},
+        ActionCase{A::ASaveFile, "ASaveFile", "Файл", "Сохранить как ...", "Сохранить схему", "F2",
+                   1, true},
         ActionCase{A::APrint, "APrint", "Файл", "Печать", "Печать ", "F4", 5, true},
         ActionCase{A::AClose, "AClose", "Файл", "Выход", "", "Alt+X", -1, true},
         ActionCase{A::AInPort, "AInPort", "Порт", "Ввод с СОМ-порта", "Ввод с СОМ-порта", "F9", 2,
                    true},
-        ActionCase{A::AOutPort, "AOutPort", "Порт", "Вывод на СОМ-порт", "Вывод на СОМ-порт",
-                   "F10", 3, true},
-        ActionCase{A::APort, "APort", "Порт", "Настройка СОМ порта", "Настройка СОМ порта", "",
-                   16, true},
+        ActionCase{A::AOutPort, "AOutPort", "Порт", "Вывод на СОМ-порт", "Вывод на СОМ-порт", "F10",
+                   3, true},
+        ActionCase{A::APort, "APort", "Порт", "Настройка СОМ порта", "Настройка СОМ порта", "", 16,
+                   true},
         // Commands still to come are there, disabled, with their hints.
         ActionCase{A::AText, "AText", "Программирование", "Ввод текст. реквизитов",
                    "Вкл. в обр. и ввод текст. рекв.", "Ctrl+I", 14, false},
-        ActionCase{A::ASign, "ASign", "Программирование", "Сигнализация", "Сигнализация",
-                   "Ctrl+S", 7, false},
+        ActionCase{A::ASign, "ASign", "Программирование", "Сигнализация", "Сигнализация", "Ctrl+S",
+                   7, false},
         ActionCase{A::AZader, "AZader", "Программирование", "Задержка", "Задержка", "Ctrl+T", 10,
                    false},
-        ActionCase{A::ABlVyh, "ABlVyh", "Программирование", "Выходы", "Выходы", "Ctrl+O", 8,
-                   false},
+        ActionCase{A::ABlVyh, "ABlVyh", "Программирование", "Выходы", "Выходы", "Ctrl+O", 8, false},
         ActionCase{A::AFB, "AFB", "Программирование", "Функц. блоки", "Функц. блок AND", "Ctrl+B",
                    12, false},
         ActionCase{A::AParol, "AParol", "Пароль", "Замена пароля", "Замена пароля", "F8", 6, true},
-        ActionCase{A::AHelp, "AHelp", "Справка", "Вызов справки", "Вызов справки", "F1", 15,
-                   true}),
+        ActionCase{A::AHelp, "AHelp", "Справка", "Вызов справки", "Вызов справки", "F1", 15, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // "caption|hint" of every entry: top items, then their items with the action

@@ -1,9 +1,9 @@
 // The port commands of the real main window against vil3k-sim on a pseudo-terminal.
 
 #include "app/TForm1.h"
+#include "support/BoxAnswerer.h"
 #include "support/SampleSchemes.h"
 #include "support/SessionFixture.h"
-#include "support/BoxAnswerer.h"
 #include "support/SimProcess.h"
 
 #include <QAction>

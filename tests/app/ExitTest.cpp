@@ -1,8 +1,8 @@
 // The way out of the program on the real main window, with the real save and
 // write commands behind the questions; at access level 0 both refuse.
 #include "app/TForm1.h"
-#include "support/QtPrinting.h"
 #include "support/BoxAnswerer.h"
+#include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -50,15 +50,19 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, Leaving,
     ::testing::Values(
         ExitCase{"ExitNotConfirmed", true, {B::No}, {Exit}, 1},
-        ExitCase{"ExitNoToBothAsksNothingMore", true, {B::Yes, B::No, B::No, B::Ok},
-                 {Exit, Save, Send, End}, 0},
+        ExitCase{"ExitNoToBothAsksNothingMore",
+                 true,
+                 {B::Yes, B::No, B::No, B::Ok},
+                 {Exit, Save, Send, End},
+                 0},
         // Both commands refuse, the data stay changed, and closing asks again.
         ExitCase{"ExitRefusedAtLevelZeroAsksTwice",
                  true,
                  {B::Yes, B::Yes, B::Ok, B::Yes, B::Ok, B::No, B::No, B::Ok},
                  {Exit, Save, NoFile, Send, NoPort, Save, Send, End},
                  1},
-        ExitCase{"CloseBoxSkipsTheConfirmation", false, {B::No, B::No, B::Ok}, {Save, Send, End}, 1},
+        ExitCase{
+            "CloseBoxSkipsTheConfirmation", false, {B::No, B::No, B::Ok}, {Save, Send, End}, 1},
         ExitCase{"CloseBoxRefusedAtLevelZero",
                  false,
                  {B::Yes, B::Ok, B::Yes, B::Ok, B::Ok},

@@ -3,8 +3,8 @@
 // (showing it asks for the password); events go straight to the canvas.
 #include "app/HelpViewer.h"
 #include "app/TForm1.h"
-#include "support/QtPrinting.h"
 #include "editor/gui/SchemeCanvas.h"
+#include "support/QtPrinting.h"
 #include "support/SampleSchemes.h"
 
 #include <QAction>
@@ -31,8 +31,9 @@ protected:
         const QPoint at(r.x + 2, r.y + 2);
         const auto found = form.schemeView().elementAt(at.x(), at.y());
         EXPECT_TRUE(found && *found == (ElementRef{family, index}))
-            << "element " << static_cast<int>(family) << " " << index << " not on top: "
-        << (found ? static_cast<int>(found->family) : -1) << " " << (found ? found->index : -1);
+            << "element " << static_cast<int>(family) << " " << index
+            << " not on top: " << (found ? static_cast<int>(found->family) : -1) << " "
+            << (found ? found->index : -1);
         return at;
     }
     void click(Family family, int index) {
@@ -86,8 +87,8 @@ TEST_F(SchemeMouse, OutputNamesAreEditedInPlace) {
     EXPECT_EQ(form.outputNameEdit->geometry(), QRect(640, 32 + 64 + 8, 65, 17));
     EXPECT_EQ(painted(F::Panelvyx, 2), aqua);
     form.outputNameEdit->clear();
-    type("Насос Ω2");                  // Ω is not in Windows-1251: refused
-    type("345678901");                  // at most 10 characters
+    type("Насос Ω2");  // Ω is not in Windows-1251: refused
+    type("345678901"); // at most 10 characters
     EXPECT_EQ(form.outputNameEdit->text(), "Насос 2345");
     QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
     QApplication::sendEvent(form.outputNameEdit, &left);
