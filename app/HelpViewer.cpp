@@ -35,6 +35,10 @@ void HelpViewer::open(int context) {
         window_->setWindowFlag(Qt::Window);
         window_->setWindowTitle(QString::fromUtf8(app_text::kCaptionHelp));
         window_->resize(600, 560);
+        // First shown over the middle of the main window.
+        QRect frame(QPoint(0, 0), window_->size());
+        frame.moveCenter(mainWindow_->geometry().center());
+        window_->move(frame.topLeft());
     }
     window_->setSource(HelpPage(context));
     window_->show();

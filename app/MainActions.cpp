@@ -43,13 +43,15 @@ QAction* makeAction(TForm1& window, const ActionRow& row) {
 
 // A menu item or button that stands for source with its own caption or hint.
 QAction* view(QAction* source, QObject* parent, const char* caption, const char* hint) {
-    auto* item = new QAction(source->icon(), caption ? text(caption) : source->text(), parent);
+    QString shown = caption ? text(caption) : source->text();
+    // The key is shown beside the item; only the window's action answers it,
+    // so an open menu never makes it ambiguous.
+    if (!source->shortcut().isEmpty())
+        shown += '\t' + source->shortcut().toString(QKeySequence::NativeText);
+    auto* item = new QAction(source->icon(), shown, parent);
     item->setProperty(kSourceProperty, QVariant::fromValue(static_cast<QObject*>(source)));
     item->setToolTip(hint ? text(hint) : source->toolTip());
     item->setStatusTip(hint ? text(hint) : source->statusTip());
-    // Shown beside the menu item; the window's action answers the key.
-    item->setShortcut(source->shortcut());
-    item->setShortcutContext(Qt::WidgetShortcut);
     item->setEnabled(source->isEnabled());
     QObject::connect(source, &QAction::changed, item,
                      [item, source] { item->setEnabled(source->isEnabled()); });
