@@ -35,6 +35,9 @@ class SchemeCanvas;
 class TFPSW;
 class TFormNastr;
 class TFormPort;
+class TFormSig;
+class TFormVkl;
+class TFormZa;
 
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
@@ -87,6 +90,17 @@ public:
     void PrintScheme();
     // The print dialog the command shows; tests put a scripted one here.
     void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
+
+    // Programming commands on the selected row, each with its dialog; the
+    // scheme is repainted afterwards.
+    void NTextClick();
+    void SignClick();
+    void ZaderClick();
+    // A click on the contact toggle of a slot.
+    void NOTVh11Click(int slot);
+    TFormVkl* FormVkl = nullptr;
+    TFormSig* FormSig = nullptr;
+    TFormZa* FormZa = nullptr;
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }

@@ -4,6 +4,9 @@
 
 #include "access/gui/TFPSW.h"
 #include "device/gui/WaitCursor.h"
+#include "editor/gui/TFormSig.h"
+#include "editor/gui/TFormVkl.h"
+#include "editor/gui/TFormZa.h"
 #include "link/PortSettings.h"
 #include "link/gui/TFormNastr.h"
 #include "link/gui/TFormPort.h"
@@ -12,9 +15,11 @@
 
 void TForm1::createDialogs() {
     passwordDialog = new TFPSW(model_, messages_, this);
-    // TFormVkl: inputs and their names.
+    FormVkl = new TFormVkl(messages_, this);
     portDialog = new TFormPort(this);
-    // TFormSig, TFormZa, TFormVyh, TFormFB: signalling, delay, outputs, blocks.
+    FormSig = new TFormSig(model_, this);
+    FormZa = new TFormZa(model_, this);
+    // TFormVyh, TFormFB: outputs and function blocks.
     exchangeDialog = new TFormNastr(this);
     // TFormTimeDate: the device clock.
     portSettings_ = std::make_unique<PortSettingsCommand>(comPort_, *portDialog, *exchangeDialog,
@@ -24,7 +29,10 @@ void TForm1::createDialogs() {
 TForm1::~TForm1() {
     portSettings_.reset();
     delete exchangeDialog;
+    delete FormZa;
+    delete FormSig;
     delete portDialog;
+    delete FormVkl;
     delete passwordDialog;
 }
 

@@ -4,7 +4,6 @@
 
 #include "app/AppTexts.h"
 #include "app/HelpViewer.h"
-#include "editor/TextField.h"
 #include "editor/gui/NameValidator.h"
 #include "editor/gui/SchemeCanvas.h"
 
@@ -37,9 +36,8 @@ ActionId commandAction(ClickCommand command) {
 void TForm1::buildOutputNameEditor() {
     outputNameEdit = new QLineEdit(canvas_);
     outputNameEdit->setObjectName("EditText");
-    outputNameEdit->setMaxLength(kNameMaxLength);
+    MakeNameField(*outputNameEdit, messages_);
     outputNameEdit->setToolTip(QString::fromUtf8(app_text::kHintOutputName));
-    outputNameEdit->setValidator(new NameValidator(messages_, outputNameEdit));
     outputNameEdit->setFrame(false);
     QPalette palette = outputNameEdit->palette();
     palette.setColor(QPalette::Base, Qt::white);
@@ -49,7 +47,13 @@ void TForm1::buildOutputNameEditor() {
 
 void TForm1::connectScheme() {
     connect(canvas_, &SchemeCanvas::elementPressed, this, &TForm1::PanelS1MouseDown);
-    connect(canvas_, &SchemeCanvas::elementClicked, this, &TForm1::Panelvx1Click);
+    // The contact toggles have a click handler of their own, outside the selection.
+    connect(canvas_, &SchemeCanvas::elementClicked, this, [this](ElementRef element) {
+        if (element.family == Family::NOTVh)
+            NOTVh11Click(element.index);
+        else
+            Panelvx1Click(element);
+    });
 }
 
 void TForm1::Panelvx1Click(ElementRef element) {

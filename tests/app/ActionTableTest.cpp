@@ -70,13 +70,13 @@ INSTANTIATE_TEST_SUITE_P(
                    3, true},
         ActionCase{A::APort, "APort", "Порт", "Настройка СОМ порта", "Настройка СОМ порта", "", 16,
                    true},
-        // Commands still to come are there, disabled, with their hints.
         ActionCase{A::AText, "AText", "Программирование", "Ввод текст. реквизитов",
-                   "Вкл. в обр. и ввод текст. рекв.", "Ctrl+I", 14, false},
+                   "Вкл. в обр. и ввод текст. рекв.", "Ctrl+I", 14, true},
         ActionCase{A::ASign, "ASign", "Программирование", "Сигнализация", "Сигнализация", "Ctrl+S",
-                   7, false},
+                   7, true},
         ActionCase{A::AZader, "AZader", "Программирование", "Задержка", "Задержка", "Ctrl+T", 10,
-                   false},
+                   true},
+        // Commands still to come are there, disabled, with their hints.
         ActionCase{A::ABlVyh, "ABlVyh", "Программирование", "Выходы", "Выходы", "Ctrl+O", 8, false},
         ActionCase{A::AFB, "AFB", "Программирование", "Функц. блоки", "Функц. блок AND", "Ctrl+B",
                    12, false},
@@ -217,8 +217,9 @@ TEST(Startup, DialogsAreMadeOnceInTheirOrder) {
     TForm1 form;
     QStringList dialogs;
     for (QDialog* d : form.findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
-        dialogs << d->objectName();
-    EXPECT_EQ(dialogs, (QStringList{"FPSW", "FormPort", "FormNastr"}));
+        dialogs << d->metaObject()->className();
+    EXPECT_EQ(dialogs,
+              (QStringList{"TFPSW", "TFormVkl", "TFormPort", "TFormSig", "TFormZa", "TFormNastr"}));
 }
 
 } // namespace

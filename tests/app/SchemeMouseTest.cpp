@@ -4,6 +4,9 @@
 #include "app/HelpViewer.h"
 #include "app/TForm1.h"
 #include "editor/gui/SchemeCanvas.h"
+#include "editor/gui/TFormSig.h"
+#include "editor/gui/TFormZa.h"
+#include "support/ModalDialog.h"
 #include "support/QtPrinting.h"
 #include "support/SampleSchemes.h"
 
@@ -11,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -23,6 +27,7 @@ class SchemeMouse : public ::testing::Test {
 protected:
     void SetUp() override {
         BuildSampleScheme(form.session(), 24, 8);
+        form.showExecCode(24, 8);
         form.syncScheme();
     }
     // A point inside the element that the canvas finds as that element.
@@ -62,8 +67,15 @@ TEST_F(SchemeMouse, ClicksSelectAndHighlight) {
     EXPECT_EQ(model.SelectedInput, -1);
     EXPECT_NE(painted(F::Panelvx, 3), aqua);
 
+    EXPECT_EQ(model.Modified, 0) << "selecting changes nothing";
     click(F::Panelvx, 1);
-    click(F::PanelZ, 1); // the delay command is not built: only the selection
+    QWidget* opened = nullptr;
+    WhenShown([&](QWidget* dialog) {
+        opened = dialog;
+        QTest::mouseClick(form.FormZa->OK, Qt::LeftButton);
+    });
+    click(F::PanelZ, 1); // the selected input stays selected, its delay dialog opens
+    EXPECT_EQ(opened, form.FormZa);
     EXPECT_EQ(model.SelectedInput, 1);
     click(F::PanelF, 0);
     EXPECT_EQ(model.SelectedFb, 0);
@@ -75,10 +87,14 @@ TEST_F(SchemeMouse, ClicksSelectAndHighlight) {
     click(F::ImaF, 1);
     click(F::ImaF, 1);
     EXPECT_EQ(model.SelectedFb, 1) << "the block body never deselects";
+    WhenShown([&](QWidget* dialog) {
+        opened = dialog;
+        QTest::mouseClick(form.FormSig->OK, Qt::LeftButton);
+    });
     click(F::StN, 0);
+    EXPECT_EQ(opened, form.FormSig);
     EXPECT_EQ(model.SelectedInput, 0);
     EXPECT_EQ(model.SelectedFb, -1);
-    EXPECT_EQ(model.Modified, 0) << "selecting changes nothing";
 }
 
 TEST_F(SchemeMouse, OutputNamesAreEditedInPlace) {
@@ -105,7 +121,7 @@ TEST_F(SchemeMouse, OutputNamesAreEditedInPlace) {
     EXPECT_TRUE(form.outputNameEdit->isVisibleTo(&form));
     form.outputNameEdit->clear();
     type("Реле");
-    click(F::ImaF, 0); // a block picture takes no focus, but commits as well
+    click(F::ImaT_F, 0); // a block picture takes no focus, but commits as well
     EXPECT_EQ(outputName(0), "Реле");
     click(F::Panelvyx, 0);
     EXPECT_FALSE(form.outputNameEdit->isVisibleTo(&form));
@@ -119,14 +135,23 @@ TEST_F(SchemeMouse, ContextHelpShowsTheTopicThenTheClickGoesOn) {
     contextHelp->trigger();
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WhatsThisCursor);
+    // The topic first, with the cursor back, then the delay dialog of the click.
+    bool popupBeforeDialog = false;
+    WhenShown([&](QWidget* dialog) {
+        popupBeforeDialog = dialog == form.FormZa && form.help().popupWindow() &&
+                            form.help().popupWindow()->isVisible() &&
+                            QApplication::overrideCursor() == nullptr;
+        QTest::mouseClick(form.FormZa->OK, Qt::LeftButton);
+    });
     click(F::PanelZ, 1);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(popupBeforeDialog);
     QLabel* popup = form.help().popupWindow();
     ASSERT_NE(popup, nullptr);
-    EXPECT_TRUE(popup->isVisible());
     EXPECT_TRUE(popup->text().contains("<h3>Задержка</h3>"));
-    EXPECT_EQ(model.SelectedInput, 1) << "the click is dispatched after the help";
-    click(F::PanelS, 0); // no help cursor: no topic, the pop-up goes
+    EXPECT_EQ(model.SelectedInput, 1);
+    // Without the help cursor a mouse-down shows no topic; the pop-up goes.
+    WhenShown([&](QWidget*) { QTest::mouseClick(form.FormSig->OK, Qt::LeftButton); });
+    click(F::PanelS, 0);
     EXPECT_FALSE(popup->isVisible());
     EXPECT_EQ(model.SelectedInput, 0);
 }
