@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 namespace {
@@ -213,13 +214,19 @@ TEST(ToolImages, SeventeenDistinctSharpImages) {
     EXPECT_EQ(seen.size(), kToolImageCount);
 }
 
-TEST(Startup, DialogsAreMadeOnceInTheirOrder) {
-    TForm1 form;
-    QStringList dialogs;
-    for (QDialog* d : form.findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
-        dialogs << d->metaObject()->className();
-    EXPECT_EQ(dialogs,
+TEST(Startup, DialogsAreMadeOnceInTheirOrderAndFreedInReverse) {
+    auto* form = new TForm1;
+    QStringList made, freed;
+    for (QDialog* d : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = d->metaObject()->className();
+        made << name;
+        QObject::connect(d, &QObject::destroyed, [&freed, name] { freed << name; });
+    }
+    EXPECT_EQ(made,
               (QStringList{"TFPSW", "TFormVkl", "TFormPort", "TFormSig", "TFormZa", "TFormNastr"}));
+    delete form;
+    std::reverse(made.begin(), made.end());
+    EXPECT_EQ(freed, made);
 }
 
 } // namespace
