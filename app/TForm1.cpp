@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "access/gui/TFPSW.h"
+#include "device/DeviceTexts.h"
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
@@ -26,11 +27,6 @@ namespace {
 
 constexpr int kHeaderHeight = 77;
 constexpr int kScrollStep = 32;
-
-// Rows of the device model list: what each one tells the device it is.
-const char* const kModelRows[] = {"ВИЛ-3-0604 К", "ВИЛ-3-0606 К", "ВИЛ-3-1200 К", "ВИЛ-3-1204 К",
-                                  "ВИЛ-3-1206 К", "ВИЛ-3-1208 К", "ВИЛ-3-2400 К", "ВИЛ-3-2404 К",
-                                  "ВИЛ-3-2408 К", "ВИЛ-3-2412 К", "ВИЛ-3-2416 К"};
 
 QComboBox* deviceSelector(QWidget* parent, const char* name, QRect geometry) {
     auto* box = new QComboBox(parent);
@@ -146,7 +142,7 @@ void TForm1::buildConfigurationControls(QWidget* strip) {
     modelListLabel->hide();
     modelList = new QComboBox(strip);
     modelList->setObjectName("ComboBox1");
-    for (const char* row : kModelRows)
+    for (const char* row : device_text::kModelRows)
         modelList->addItem(row);
     modelList->setCurrentIndex(-1);
     modelList->setGeometry(394, 24, 140, 22);
@@ -202,14 +198,12 @@ void TForm1::connectHeader() {
         session_.creation.CreateScheme();
         syncScheme();
     });
-    // The button's state is the scheme's: later syncs must not undo a click.
     connect(externalAckButton, &QToolButton::clicked, this, [this](bool down) {
-        view_.ShowExternalAck(down);
+        externalAck_.PVnKvitClick(down);
         canvas_->update();
     });
-    connect(modelList, &QComboBox::activated, this, [this] {
-        session_.creation.ModelChosen();
-        syncScheme();
+    connect(modelList, &QComboBox::activated, this, [this](int row) {
+        runDeviceCommand([this, row] { modelSetting_.ComboBox1Click(row); });
     });
 }
 

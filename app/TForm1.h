@@ -3,6 +3,8 @@
 #include "device/DeviceCommandRunner.h"
 #include "device/DeviceConfiguration.h"
 #include "device/ExitQuestions.h"
+#include "device/ExternalAck.h"
+#include "device/ModelSetting.h"
 #include "editor/SchemeSession.h"
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
@@ -128,6 +130,8 @@ private:
     TProgVilClass& model_ = session_.model;
     SchemeView& view_ = session_.view;
     DeviceConfiguration device_{session_, comPort_};
+    ModelSetting modelSetting_{session_, comPort_};
+    ExternalAck externalAck_{session_};
     DeviceCommandRunner deviceRunner_;
     ExitQuestions exit_{model_, messages_};
     QtSchemeFileDialogs fileDialogs_{this};

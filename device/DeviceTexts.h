@@ -29,6 +29,12 @@ inline constexpr const char* kTextChangedTransfer = "Данные были из�
 inline constexpr const char* kTextWorkEnded = "Работа закончена";
 inline constexpr const char* kCaptionWorkEnded = "Подтверждение";
 
+// Rows of the device model list "Выбор конфигурации".
+inline constexpr int kModelRowCount = 11;
+inline constexpr const char* kModelRows[kModelRowCount] = {
+    "ВИЛ-3-0604 К", "ВИЛ-3-0606 К", "ВИЛ-3-1200 К", "ВИЛ-3-1204 К", "ВИЛ-3-1206 К", "ВИЛ-3-1208 К",
+    "ВИЛ-3-2400 К", "ВИЛ-3-2404 К", "ВИЛ-3-2408 К", "ВИЛ-3-2412 К", "ВИЛ-3-2416 К"};
+
 // This program's own texts for answers the device family never gives.
 inline constexpr const char* kTextUnknownCode = " - неизвестный код исполнения ";
 inline constexpr const char* kTextAddressOutOfRange =

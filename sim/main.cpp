@@ -67,6 +67,13 @@ void WriteDump(const std::string& path, const SimulatedDevice& device) {
     std::rename(temporary.c_str(), path.c_str());
 }
 
+void AppendLog(const std::string& path, const std::uint8_t* bytes, ssize_t count) {
+    if (path.empty())
+        return;
+    std::ofstream file(path, std::ios::binary | std::ios::app);
+    file.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(count));
+}
+
 void Serve(int master, SimulatedDevice& device, const SimOptions& options) {
     constexpr int kFrameGapMs = 50;
     std::int64_t lastActivity = NowMs();
@@ -89,6 +96,7 @@ void Serve(int master, SimulatedDevice& device, const SimOptions& options) {
             continue;
         }
         lastActivity = NowMs();
+        AppendLog(options.logPath, buffer, n);
         const int writesBefore = device.imageWrites;
         for (const SimReply& reply : device.receive(buffer, static_cast<int>(n), lastActivity)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(reply.delayMs));
