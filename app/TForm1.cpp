@@ -2,6 +2,7 @@
 
 #include "access/gui/TFPSW.h"
 #include "device/DeviceTexts.h"
+#include "device/gui/TFormTimeDate.h"
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
@@ -79,6 +80,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     connectLink();
     bindPrintKey();
     passwordDialog = new TFPSW(model_, messages_, this);
+    timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
+    connect(timeDateButton, &QPushButton::clicked, this,
+            [this] { timeDateDialog->logic().ButTimeDateClick(); });
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
         ChangePassword(model_, messages_, *passwordDialog);
     });
@@ -164,7 +168,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
     externalAckButton->setIcon(contactIcon());
     externalAckButton->setIconSize({32, 16});
     externalAckButton->hide();
-    timeDateButton = new QPushButton("Задание времени и даты", strip);
+    timeDateButton = new QPushButton(QString::fromUtf8(device_text::kCaptionTimeDate), strip);
     timeDateButton->setObjectName("ButTimeDate");
     timeDateButton->setGeometry(684, 4, 154, 25);
     timeDateButton->setEnabled(false);

@@ -30,6 +30,7 @@ class QScrollArea;
 class QToolButton;
 class SchemeCanvas;
 class TFPSW;
+class TFormTimeDate;
 
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
@@ -92,7 +93,8 @@ public:
     QPushButton* changeConfigButton = nullptr; // "Изменить  конфигурацию"
     QComboBox* modelList = nullptr;            // model list "Выбор конфигурации"
     QToolButton* externalAckButton = nullptr;  // external acknowledge
-    QPushButton* timeDateButton = nullptr;
+    QPushButton* timeDateButton = nullptr;     // "Задание времени и даты"
+    TFormTimeDate* timeDateDialog = nullptr;
     QScrollArea* schemeScrollBox = nullptr;
     QAction* AInPort = nullptr;  // "Ввод с СОМ-порта", F9
     QAction* AOutPort = nullptr; // "Вывод на СОМ-порт", F10
