@@ -80,6 +80,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     connectLink();
     bindPrintKey();
     passwordDialog = new TFPSW(model_, messages_, this);
+    buildCommandDialogs();
     timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
     connect(timeDateButton, &QPushButton::clicked, this,
             [this] { timeDateDialog->logic().ButTimeDateClick(); });
