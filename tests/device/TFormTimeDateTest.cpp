@@ -3,6 +3,8 @@
 #include "device/gui/TFormTimeDate.h"
 #include "tests/device/DeviceFixture.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +56,9 @@ TEST_F(TFormTimeDateTest, OpeningShowsOnesAndPolls) {
         QTest::qWait(150);
         EXPECT_EQ(form.StTime->text(), "07:05:09");
         EXPECT_EQ(form.StDate->text(), "03.11.");
+        const QString pictures = QCoreApplication::applicationDirPath() + "/../pictures";
+        QDir().mkpath(pictures);
+        EXPECT_TRUE(form.grab().save(pictures + "/time-date-dialog.png"));
         form.pollButton->click();
         EXPECT_FALSE(form.pollTimer->isActive());
         EXPECT_FALSE(form.pollingLabel->isVisible());
@@ -90,7 +95,7 @@ TEST_F(TFormTimeDateTest, FieldsTakeDigitsAndEnterMovesOn) {
         seconds->insert("5b");
         EXPECT_EQ(seconds->text(), "") << "pasted text is held to digits too";
         QTest::keyClick(seconds, Qt::Key_Return);
-        EXPECT_TRUE(form.timeEdits[Edit2Minutes]->hasFocus());
+        EXPECT_EQ(form.focusWidget(), form.timeEdits[Edit2Minutes]);
         EXPECT_TRUE(messages.shown.empty());
         form.cancelButton->click();
     });
