@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/SchemeArea.h"
 #include "access/gui/TFPSW.h"
 #include "device/DeviceTexts.h"
 #include "device/gui/TFormTimeDate.h"
@@ -26,7 +27,6 @@
 
 namespace {
 
-constexpr int kHeaderHeight = 77;
 constexpr int kScrollStep = 32;
 
 QComboBox* deviceSelector(QWidget* parent, const char* name, QRect geometry) {
@@ -59,16 +59,11 @@ QLabel* label(QWidget* parent, const QString& text, QPoint at) {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     setObjectName("Form1");
     setWindowTitle("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K");
-    resize(843, 677);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    auto* central = new QWidget(this);
+    auto* central = new SchemeArea(
+        this, {kDefaultWidth, kHeaderHeight + kSchemeHeight + kSchemeBottom});
     setCentralWidget(central);
     auto* strip = new QWidget(central);
-    strip->setGeometry(0, 0, 843, kHeaderHeight);
+    strip->setGeometry(0, 0, kDefaultWidth, kHeaderHeight);
     QFont small = strip->font();
     small.setPointSize(8); // the header was laid out for the small dialog font
     strip->setFont(small);
@@ -86,17 +81,23 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
             [this] { timeDateDialog->logic().ButTimeDateClick(); });
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
         ChangePassword(model_, messages_, *passwordDialog);
+        refreshStatus();
     });
     AParol->setShortcut(Qt::Key_F8);
+    buildStatusBar();
     FormCreate();
+    // Last: the size comes from everything built above.
+    placeOnScreen(availableArea());
 }
 
 void TForm1::connectLink() {
     // A port that fails under the program ends it once the command returns.
-    comPort_.SetCloseRequest(
-        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
-    addLinkMenu(menuBar()->findChild<QMenu*>("N2Port"), this, comPort_,
-                [this] { return model_.LinkAddressIndex; });
+    comPort_.SetCloseRequest([this] { closeWhenIdle(); });
+    QMenu* portMenu = menuBar()->findChild<QMenu*>("N2Port");
+    addLinkMenu(portMenu, this, comPort_, [this] { return model_.LinkAddressIndex; });
+    // The port settings open or close the port: the status bar follows.
+    if (auto* settings = portMenu->findChild<QAction*>("APort"))
+        connect(settings, &QAction::triggered, this, &TForm1::refreshStatus);
 }
 
 TForm1::~TForm1() = default;
@@ -178,7 +179,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
 void TForm1::buildScheme(QWidget* central) {
     schemeScrollBox = new QScrollArea(central);
     schemeScrollBox->setObjectName("ScrollBox1");
-    schemeScrollBox->setGeometry(4, kHeaderHeight, 825, 553);
+    schemeScrollBox->setGeometry(kSchemeLeft, kHeaderHeight, kSchemeWidth, kSchemeHeight);
     schemeScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     schemeScrollBox->verticalScrollBar()->setSingleStep(kScrollStep);
     canvas_ = new SchemeCanvas(view_);
@@ -190,15 +191,13 @@ void TForm1::connectHeader() {
         model_.LinkAddressIndex = index;
         canvas_->setFocus();
     });
+    connect(linkAddressBox, &QComboBox::currentIndexChanged, this, &TForm1::refreshStatus);
     connect(schemeDeviceNumberBox, &QComboBox::activated, this, [this](int index) {
         model_.DeviceNumberIndex = index;
         canvas_->setFocus();
     });
     for (QPushButton* button : {setConfigButton, changeConfigButton})
-        connect(button, &QPushButton::clicked, this, [this] {
-            session_.creation.ChangeConfiguration();
-            syncScheme();
-        });
+        connect(button, &QPushButton::clicked, this, &TForm1::changeConfiguration);
     connect(createConfigButton, &QPushButton::clicked, this, [this] {
         session_.creation.CreateScheme();
         syncScheme();
@@ -222,6 +221,8 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == centralWidget())
+        layoutScheme();
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
         return FormKeyDown(static_cast<QKeyEvent*>(event)->key());
@@ -246,6 +247,7 @@ void TForm1::FormShow() {
         [this] {
             if (!RunStartupCheck(model_, messages_, *passwordDialog))
                 close();
+            refreshStatus();
         },
         Qt::QueuedConnection);
 }
@@ -254,6 +256,7 @@ void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        keepOnScreen();
         FormShow();
     }
 }

@@ -57,4 +57,24 @@ inline constexpr const char* kTextUnknownCode = " - неизвестный ко�
 inline constexpr const char* kTextAddressOutOfRange =
     " - в конфигурации записан номер устройства 32, допустимы 1..31";
 
+// The status bar: the port, the access level, the device exchanges go to, the
+// command under way and how it ended.
+inline constexpr const char* kStatusPortClosed = "Порт закрыт";
+inline constexpr const char* kStatusFullAccess = "Полный доступ";
+inline constexpr const char* kStatusReadOnly = "Только просмотр";
+inline constexpr const char* kStatusDevice = "Устройство ";
+inline constexpr const char* kStatusReading = ": чтение конфигурации…";
+inline constexpr const char* kStatusWriting = ": запись конфигурации…";
+inline constexpr const char* kStatusAttempt = " попытка ";
+inline constexpr const char* kStatusRead = "Конфигурация прочитана";
+inline constexpr const char* kStatusWritten = "Конфигурация записана";
+inline constexpr const char* kStatusNotRead = "Конфигурация не прочитана";
+inline constexpr const char* kStatusNotWritten = "Конфигурация не записана";
+inline constexpr const char* kStatusSilent = " не отвечает";
+inline constexpr const char* kStatusPartial = ": ответ оборван";
+inline constexpr const char* kStatusBadCrc = ": ошибка контрольной суммы";
+inline constexpr const char* kStatusBusy = ": идет запись базы данных";
+inline constexpr const char* kStatusExchangeError = ": ошибка обмена ";
+inline constexpr const char* kStatusPortLost = "COM-порт отключен";
+
 } // namespace device_text
