@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
-#include "app/SchemeArea.h"
 #include "access/gui/TFPSW.h"
+#include "app/SchemeArea.h"
 #include "device/DeviceTexts.h"
 #include "device/gui/TFormTimeDate.h"
 #include "editor/SchemeKeys.h"
@@ -59,8 +59,8 @@ QLabel* label(QWidget* parent, const QString& text, QPoint at) {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     setObjectName("Form1");
     setWindowTitle("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K");
-    auto* central = new SchemeArea(
-        this, {kDefaultWidth, kHeaderHeight + kSchemeHeight + kSchemeBottom});
+    auto* central =
+        new SchemeArea(this, {kDefaultWidth, kHeaderHeight + kSchemeHeight + kSchemeBottom});
     setCentralWidget(central);
     auto* strip = new QWidget(central);
     strip->setGeometry(0, 0, kDefaultWidth, kHeaderHeight);
@@ -79,6 +79,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
     connect(timeDateButton, &QPushButton::clicked, this,
             [this] { timeDateDialog->logic().ButTimeDateClick(); });
+    lineWorker_.setInputPass(
+        [this](QObject* receiver) { return timeDateDialog->takesInput(receiver); });
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
         ChangePassword(model_, messages_, *passwordDialog);
         refreshStatus();

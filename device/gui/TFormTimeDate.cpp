@@ -3,6 +3,7 @@
 #include "device/DeviceTexts.h"
 #include "link/LinkTexts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 using namespace device_text;
 
@@ -141,6 +143,20 @@ void TFormTimeDate::connectButtons() {
     connect(ChangeTime, &QPushButton::clicked, this, [this] { logic_.ChangeTimeClick(); });
     connect(OK, &QPushButton::clicked, this, [this] { logic_.OKClick(); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { logic_.CancelClick(); });
+}
+
+bool TFormTimeDate::takesInput(QObject* receiver) const {
+    if (!isVisible())
+        return false;
+    const QWidget* top = nullptr;
+    if (const auto* widget = qobject_cast<QWidget*>(receiver)) {
+        top = widget->window();
+    } else if (const auto* window = qobject_cast<QWindow*>(receiver)) {
+        for (const QWidget* candidate : QApplication::topLevelWidgets())
+            if (candidate->windowHandle() == window)
+                top = candidate;
+    }
+    return top != nullptr && top != parentWidget();
 }
 
 void TFormTimeDate::showDeviceTime(const std::string& time, const std::string& date) {

@@ -23,6 +23,10 @@ public:
     ~TFormTimeDate() override;
 
     TimeDate& logic() { return logic_; }
+    // While the dialog is open its polls wait for the device with the rest of
+    // the program held still; input to any window but the main window (the
+    // dialog and the boxes it shows) goes on meanwhile.
+    bool takesInput(QObject* receiver) const;
 
     // TimeDateWindow
     EntryField& timeField(int field) override { return *fields_[static_cast<std::size_t>(field)]; }

@@ -21,9 +21,10 @@ namespace {
 
 class ClockDialog : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Start({}); }
+    void Start(const QStringList& faults) {
         sim = std::make_unique<SimProcess>(
-            QStringList{"--code", "24-08", "--log", logPath, "--timeout", "60"});
+            QStringList{"--code", "24-08", "--log", logPath, "--timeout", "60"} + faults);
         ASSERT_FALSE(sim->ptyPath().isEmpty());
         sim->exposeAs("COM7");
         form.comPort().PortName = "COM7";
@@ -113,6 +114,37 @@ TEST_F(ClockDialog, ShowsTheLowBytesOfTheRegisters) {
         EXPECT_TRUE(WaitFor([&] { return dialog->StTime->text() == "07:05:123"; }));
         dialog->cancelButton->click();
     });
+}
+
+// A poll of a silent device takes its whole retry cycle; the dialog answers
+// the operator meanwhile, and no second exchange starts.
+TEST_F(ClockDialog, StaysResponsiveWhilePollingASilentDevice) {
+    Start({"--silent"});
+    form.comPort().SetHeaderRetries(1);
+    bool stopped = false, typed = false, closedDuringThePoll = false;
+    QTimer::singleShot(300, dialog, [&] {
+        ASSERT_TRUE(dialog->logic().exchangeUnderWay());
+        QTest::mouseClick(dialog->pollButton, Qt::LeftButton);
+        stopped = !dialog->pollingLabel->isVisible();
+        QLineEdit* minutes = dialog->timeEdits[Edit2Minutes];
+        QTest::mouseClick(minutes, Qt::LeftButton);
+        QTest::keyClick(minutes, Qt::Key_End);
+        QTest::keyClicks(minutes, "7");
+        typed = minutes->text() == "17";
+        QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
+        closedDuringThePoll = !dialog->isVisible() && dialog->logic().exchangeUnderWay();
+        if (dialog->isVisible()) { // closed once the poll is over, so that the test ends
+            if (dialog->pollingLabel->isVisible())
+                dialog->pollButton->click();
+            QTimer::singleShot(2000, dialog->cancelButton, &QPushButton::click);
+        }
+    });
+    form.timeDateButton->click();
+    EXPECT_TRUE(stopped);
+    EXPECT_TRUE(typed);
+    EXPECT_TRUE(closedDuringThePoll);
+    // One request only: every tick during the poll found it under way.
+    EXPECT_EQ(Received(), QByteArray("\x01\x04\x00\x00\x00\x05\x30\x09", 8));
 }
 
 } // namespace

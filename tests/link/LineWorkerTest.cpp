@@ -52,8 +52,8 @@ TEST(LineWorker, NoUserInputReachesAWindowDuringAJobButAfterwards) {
     int clicks = 0;
     QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
     auto postInput = [&] {
-        QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A,
-                                                         Qt::NoModifier, "a"));
+        QCoreApplication::postEvent(
+            &edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
         const QPointF at(5, 5);
         for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
             QCoreApplication::postEvent(&button, new QMouseEvent(type, at, at, Qt::LeftButton,
@@ -69,6 +69,22 @@ TEST(LineWorker, NoUserInputReachesAWindowDuringAJobButAfterwards) {
     QCoreApplication::processEvents();
     EXPECT_EQ(edit.text(), "a");
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(LineWorker, InputThePassAdmitsArrivesDuringAJob) {
+    LineWorker worker;
+    QLineEdit admitted;
+    QLineEdit held;
+    worker.setInputPass([&](QObject* receiver) { return receiver == &admitted; });
+    QTimer::singleShot(20, [&] {
+        for (QLineEdit* edit : {&admitted, &held})
+            QCoreApplication::postEvent(
+                edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+    });
+    worker.run([] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
+    EXPECT_EQ(admitted.text(), "a");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(held.text(), "");
 }
 
 TEST(WorkerSerialLine, PassesEveryOperationToTheLineOnTheWorker) {
