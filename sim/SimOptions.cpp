@@ -40,20 +40,20 @@ bool ParseException(const std::string& text, SimFaults& faults) {
 }
 
 // ADDRESS:CODE or ADDRESS:FILE, either with :STATUS after it.
-bool ParseDevice(const std::string& text, SimDeviceSpec& spec) {
+bool ParseDevice(const std::string& text, SimDeviceEntry& entry) {
     const std::size_t colon = text.find(':');
-    if (colon == std::string::npos || !Number(text.substr(0, colon), spec.address, 10))
+    if (colon == std::string::npos || !Number(text.substr(0, colon), entry.address, 10))
         return false;
     std::string rest = text.substr(colon + 1);
     const std::size_t last = rest.rfind(':');
     if (last != std::string::npos) {
-        if (!Number(rest.substr(last + 1), spec.status, 10))
+        if (!Number(rest.substr(last + 1), entry.status, 10))
             return false;
         rest.resize(last);
     }
-    if (!ParseCode(rest, spec.first, spec.second))
-        spec.filePath = rest;
-    return !rest.empty() && spec.address >= 1 && spec.address <= 31 && spec.status <= 255;
+    if (!ParseCode(rest, entry.first, entry.second))
+        entry.filePath = rest;
+    return !rest.empty() && entry.address >= 1 && entry.address <= 31 && entry.status <= 255;
 }
 
 bool LoadSchemeFile(const std::string& path, SimulatedDevice& device, std::string& error) {
@@ -171,22 +171,22 @@ bool BuildSimDevices(const SimOptions& options, std::vector<SimulatedDevice>& de
         devices.emplace_back(options.faults);
         return ApplySimOptions(options, devices.back(), error);
     }
-    for (const SimDeviceSpec& spec : options.devices) {
+    for (const SimDeviceEntry& entry : options.devices) {
         SimFaults faults = options.faults;
-        if (spec.status >= 0)
-            faults.status = static_cast<std::uint8_t>(spec.status);
+        if (entry.status >= 0)
+            faults.status = static_cast<std::uint8_t>(entry.status);
         devices.emplace_back(faults);
         SimulatedDevice& device = devices.back();
-        if (!spec.filePath.empty() && !LoadSchemeFile(spec.filePath, device, error))
+        if (!entry.filePath.empty() && !LoadSchemeFile(entry.filePath, device, error))
             return false;
-        if (spec.filePath.empty()) {
-            device.execFirst = static_cast<std::uint8_t>(spec.first);
-            device.execSecond = static_cast<std::uint8_t>(spec.second);
+        if (entry.filePath.empty()) {
+            device.execFirst = static_cast<std::uint8_t>(entry.first);
+            device.execSecond = static_cast<std::uint8_t>(entry.second);
         }
         // The device answers where the line puts it; its image says the same.
-        device.address = spec.address;
+        device.address = entry.address;
         device.image[249] =
-            static_cast<std::uint8_t>((device.image[249] & 0xE0) | (spec.address - 1));
+            static_cast<std::uint8_t>((device.image[249] & 0xE0) | (entry.address - 1));
     }
     return true;
 }

@@ -7,7 +7,7 @@
 
 // One device of a multi-drop line (--device ADDRESS:CODE or ADDRESS:FILE.vil,
 // either with an optional :STATUS for its identification status byte).
-struct SimDeviceSpec {
+struct SimDeviceEntry {
     int address = 1;
     int first = -1; // code, when no file is given
     int second = -1;
@@ -27,7 +27,7 @@ struct SimOptions {
     int idleTimeoutS = 600;
     int baud = 0; // --baud: pace answers at this line speed; 0 = at once
     SimFaults faults;
-    std::vector<SimDeviceSpec> devices; // --device, repeatable: several devices on the line
+    std::vector<SimDeviceEntry> devices; // --device, repeatable: several devices on the line
 };
 
 extern const char* const kSimUsage;

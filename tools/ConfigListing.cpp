@@ -31,11 +31,10 @@ std::string InputLine(const InputFields& input, const std::string& name) {
 
 std::string BlockLine(const BlockFields& block) {
     std::string text = "  " + std::string(kBlock) + std::to_string(block.number) + ": " +
-                       kFieldType + " " + BlockTypeText(block.typeByte);
+                       kFieldType + " " + BlockTypeText(block.typeByte) + "; " + kHeadBlockInputs;
     for (std::size_t k = 0; k < block.inputs.size(); ++k)
-        text += std::string(", ") + kFieldBlockInput + std::to_string(k + 1) + " " +
-                BlockInputText(block.inputs[k]);
-    return text + ", " + kFieldTimer + " " + TimerText(block.pulse) + ", " + RowText(block.row);
+        text += " " + std::to_string(k + 1) + ") " + BlockInputText(block.inputs[k]) + ";";
+    return text + " " + kFieldTimer + " " + TimerText(block.pulse) + ", " + RowText(block.row);
 }
 
 QJsonArray OutputNumbers(std::uint8_t mask) {

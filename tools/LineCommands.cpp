@@ -7,7 +7,6 @@
 #include "tools/ToolDevice.h"
 #include "ui/UiTexts.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -28,12 +27,7 @@ int Scan(const ToolOptions& o) {
     ToolDevice device;
     if (!device.open(o))
         return kExitUsage;
-    // One attempt per address, and the whole attempt (the pause before sending
-    // included) within the time-out: an empty line costs the time-out per address.
-    device.link.SetHeaderRetries(1);
-    device.link.SetBodyRetries(1);
-    device.link.SetRetryPause(0);
-    device.line.setReadTimeoutMs(std::max(1, o.timeoutMs - device.link.GetSendDelay()));
+    device.prepareSurvey(o.timeoutMs);
     const auto rows = ScanLine(device.link, o.firstAddress, o.lastAddress, ShowProgress);
     std::printf("%s", ScanTable(rows, device.link.PortName).c_str());
     return ScanFoundFaults(rows) ? kExitFound : kExitOk;

@@ -1,7 +1,7 @@
 #include "tools/ToolCommands.h"
 
-#include "device/DeviceClock.h"
-#include "device/DeviceTexts.h"
+#include "files/FileTexts.h"
+#include "model/TProgVilClass.h"
 #include "tools/ConfigDiff.h"
 #include "tools/ConfigFields.h"
 #include "tools/ConfigListing.h"
@@ -30,10 +30,12 @@ int Dump(const ToolOptions& o) {
     const auto data = LoadConfiguration(o.files[0], o.codeFirst, o.codeSecond, error);
     if (!data)
         return Refuse(error);
-    if (o.json)
-        std::fwrite(ListingJson(*data).constData(), 1, ListingJson(*data).size(), stdout);
-    else
+    if (o.json) {
+        const QByteArray json = ListingJson(*data);
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    } else {
         std::printf("%s", ListingText(*data).c_str());
+    }
     return kExitOk;
 }
 
@@ -59,14 +61,14 @@ int Diff(const ToolOptions& o) {
     return PrintDifferences(DiffConfigurations(*a, *b));
 }
 
-std::optional<SchemeFileData> LoadScheme(const std::string& path, std::string& error) {
+std::optional<SchemeFileData> LoadSchemeFile(const std::string& path, std::string& error) {
     return LoadConfiguration(path, -1, -1, error);
 }
 
 int Read(const ToolOptions& o) {
     std::string error;
     std::optional<SchemeFileData> names;
-    if (!o.names.empty() && !(names = LoadScheme(o.names, error)))
+    if (!o.names.empty() && !(names = LoadSchemeFile(o.names, error)))
         return Refuse(error);
     ToolDevice device;
     if (!device.open(o))
@@ -93,7 +95,7 @@ int Read(const ToolOptions& o) {
 
 int Verify(const ToolOptions& o) {
     std::string error;
-    const auto scheme = LoadScheme(o.files[0], error);
+    const auto scheme = LoadSchemeFile(o.files[0], error);
     if (!scheme)
         return Refuse(error);
     ToolDevice device;
@@ -108,9 +110,17 @@ int Verify(const ToolOptions& o) {
 
 int Write(const ToolOptions& o) {
     std::string error;
-    const auto scheme = LoadScheme(o.files[0], error);
+    const auto scheme = LoadSchemeFile(o.files[0], error);
     if (!scheme)
         return Refuse(error);
+    // As the window's open command: a device number no device can answer at.
+    const int number = (scheme->deviceByte & kDeviceNumberBits) + 1;
+    if (number > kDeviceNumberLimit)
+        return Refuse(std::string(file_text::kTextOpenFailed) + ": " + o.files[0] + ": " +
+                      QString(file_text::kReasonDeviceNumber)
+                          .arg(number)
+                          .arg(kDeviceNumberLimit)
+                          .toStdString());
     ToolDevice device;
     device.checkPassword(ObtainPassword());
     if (device.messages.failures() != 0)

@@ -7,6 +7,7 @@
 #include "link/LinkTexts.h"
 #include "link/PortSettings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -48,6 +49,7 @@ bool ToolDevice::open(const ToolOptions& options) {
     link.BaudRate = std::to_string(options.baud);
     link.Parity = options.parity;
     link.StopBits = std::to_string(options.stopBits);
+    // The port dialog's rule: even parity with two stop bits is refused.
     if (JudgePortChoice({0, options.parity == "E" ? kParityEvenEntry : 0,
                          options.stopBits == 2 ? kTwoStopBitsEntry : 0, 0}) !=
         PortDialogResult::Ok) {
@@ -68,6 +70,13 @@ bool ToolDevice::open(const ToolOptions& options) {
         ShowExchangeResult(link, options.address > 0 ? options.address - 1 : 0,
                            kResultPortSetupFailed);
     return opened;
+}
+
+void ToolDevice::prepareSurvey(int timeoutMs) {
+    link.SetHeaderRetries(1);
+    link.SetBodyRetries(1);
+    link.SetRetryPause(0);
+    line.setReadTimeoutMs(std::max(1, timeoutMs - link.GetSendDelay()));
 }
 
 std::optional<SchemeFileData> ToolDevice::read(int address) {
@@ -126,12 +135,14 @@ std::string ObtainPassword() {
 #ifdef Q_OS_UNIX
     if (!isatty(STDIN_FILENO))
         return typed;
-    std::fprintf(stderr, "%s ", access_text::kCaptionPasswordDialog);
     termios saved{};
     tcgetattr(STDIN_FILENO, &saved);
     termios quiet = saved;
     quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
     tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    // The prompt only once nothing typed can show any more.
+    std::fprintf(stderr, "%s ", access_text::kCaptionPasswordDialog);
+    std::fflush(stderr);
     std::getline(std::cin, typed);
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     std::fprintf(stderr, "\n");

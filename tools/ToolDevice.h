@@ -22,6 +22,11 @@ public:
     // path) with the line options; reports a failure as the port dialog does.
     bool open(const ToolOptions& options);
 
+    // One attempt per address, and the whole attempt (the pause before sending
+    // included) within timeoutMs: a survey of an empty line costs the time-out
+    // per address.
+    void prepareSurvey(int timeoutMs);
+
     // "Ввод с СОМ-порта" at the address. The device's own image and code;
     // nothing when nothing was loaded. Every failure, also a repair after a
     // load, has been printed and counted in messages.failures().

@@ -37,7 +37,8 @@ const std::map<std::string, CommandRule>& Rules() {
         {"verify",
          {1, "--port --address", true,
           "vil3k-tool verify --port P --address N FILE.vil\n"
-          "  Сверка конфигурации устройства с файлом. Код выхода 0 - совпадает, 1 - нет.\n"}},
+          "  Сверка конфигурации устройства с файлом: различия по строке на поле\n"
+          "  (значение в файле → значение в устройстве). Код выхода 0 - совпадает, 1 - нет.\n"}},
         {"write",
          {1, "--port --address --confirm", true,
           "vil3k-tool write FILE.vil --port P --address N [--confirm]\n"
@@ -47,7 +48,7 @@ const std::map<std::string, CommandRule>& Rules() {
          {0, "--port --addresses --timeout", true,
           "vil3k-tool scan --port P [--addresses 1-31] [--timeout MS]\n"
           "  Опрос адресов: код исполнения и состояние каждого устройства, одна попытка\n"
-          "  на адрес с тайм-аутом MS (100 мс).\n"}},
+          "  на адрес с тайм-аутом MS (50..10000, по умолчанию 100 мс).\n"}},
         {"clock",
          {0, "--port --address --show --set-from-pc", true,
           "vil3k-tool clock --port P (--show --address N | --set-from-pc)\n"
@@ -98,7 +99,7 @@ bool TakeValue(const std::string& name, const std::string& value, ToolOptions& o
     else if (name == "--address")
         return Number(value, o.address) && o.address >= 1 && o.address <= 31;
     else if (name == "--timeout")
-        return Number(value, o.timeoutMs) && o.timeoutMs >= 10 && o.timeoutMs <= 10000;
+        return Number(value, o.timeoutMs) && o.timeoutMs >= 50 && o.timeoutMs <= 10000;
     else if (name == "--baud")
         return Number(value, o.baud) &&
                std::find_if(kSpeedEntries.begin(), kSpeedEntries.end(),

@@ -55,5 +55,6 @@ inline constexpr const char* kHeadInputs = "Входы:";
 inline constexpr const char* kHeadBlocks = "Функциональные блоки:";
 inline constexpr const char* kHeadOutputNames = "Имена выходов:";
 inline constexpr const char* kNoBlocks = "  нет";
+inline constexpr const char* kHeadBlockInputs = "входы:";
 
 } // namespace tool_text
