@@ -78,6 +78,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     connectLink();
     bindPrintKey();
     passwordDialog = new TFPSW(model_, messages_, this);
+    buildCommandDialogs();
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
         ChangePassword(model_, messages_, *passwordDialog);
         refreshStatus();

@@ -30,6 +30,9 @@ class QScrollArea;
 class QToolButton;
 class SchemeCanvas;
 class TFPSW;
+class TFormSig;
+class TFormVkl;
+class TFormZa;
 
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
@@ -73,6 +76,17 @@ public:
     void PrintScheme();
     // The print dialog the command shows; tests put a scripted one here.
     void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
+
+    // Programming commands on the selected row, each with its dialog; the
+    // scheme is repainted afterwards.
+    void NTextClick();
+    void SignClick();
+    void ZaderClick();
+    // A click on the contact toggle of a slot.
+    void NOTVh11Click(int slot);
+    TFormVkl* FormVkl = nullptr;
+    TFormSig* FormSig = nullptr;
+    TFormZa* FormZa = nullptr;
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -141,6 +155,7 @@ private:
     void connectLink();
     void buildFileMenu();
     void connectDevice();
+    void buildCommandDialogs();
     void bindPrintKey();
     void buildStatusBar();
     void keepOnScreen();
