@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
@@ -150,6 +151,41 @@ TEST(Placement, ALargerWindowShowsMoreOfTheScheme) {
     form.resize(form.width() + 200, form.height() + 300);
     form.grab();
     EXPECT_EQ(form.schemeScrollBox->size(), QSize(1025, 853));
+}
+
+TEST(FixedBorderDialogs, OfferOnlyTheCloseBox) {
+    TForm1 form;
+    for (const char* name : {"FPSW", "FormPort", "FormNastr"}) {
+        SCOPED_TRACE(name);
+        auto* dialog = form.findChild<QDialog*>(name);
+        ASSERT_NE(dialog, nullptr);
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+        dialog->adjustSize();
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "the border is fixed";
+    }
+}
+
+TEST(MessageBoxes, AreWideEnoughForTheirTitles) {
+    TForm1 form;
+    int shownWidth = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shownWidth = box->width();
+        box->button(QMessageBox::Yes)->click();
+    });
+    const MessageBox question{"Пароль?", "Подтвердите замену пароля", MessageIcon::Question,
+                              MessageButtons::YesNo, Answer::Yes};
+    EXPECT_EQ(form.messages().show(question), Answer::Yes);
+    QFont bold = form.font();
+    bold.setBold(true);
+    EXPECT_GE(shownWidth,
+              QFontMetrics(bold).horizontalAdvance("Подтвердите замену пароля") + 100);
 }
 
 } // namespace
