@@ -250,6 +250,8 @@ void TForm1::FormShow() {
             if (!RunStartupCheck(model_, messages_, *passwordDialog))
                 close();
             refreshStatus();
+            // The keyboard starts in the header, and shows where.
+            linkAddressBox->setFocus(Qt::TabFocusReason);
         },
         Qt::QueuedConnection);
 }

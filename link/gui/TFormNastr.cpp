@@ -1,6 +1,7 @@
 #include "link/gui/TFormNastr.h"
 
 #include "link/LinkTexts.h"
+#include "ui/gui/DialogFrame.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -44,6 +45,7 @@ QLabel* HiddenLabel(const char* text) {
 
 TFormNastr::TFormNastr(QWidget* parent) : QDialog(parent) {
     setObjectName("FormNastr");
+    UseFixedBorder(*this);
     setWindowTitle(QString::fromUtf8(kCaptionExchangeDialog));
     setFixedSize(343, 290);
     sendPauseBox = MakeDelay("Edit1");

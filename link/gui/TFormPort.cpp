@@ -1,6 +1,7 @@
 #include "link/gui/TFormPort.h"
 
 #include "link/LinkTexts.h"
+#include "ui/gui/DialogFrame.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -23,6 +24,7 @@ template <std::size_t N> QComboBox* MakeList(const std::array<const char*, N>& i
 
 TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
     setObjectName("FormPort");
+    UseFixedBorder(*this);
     setWindowTitle(QString::fromUtf8(kCaptionPortDialog));
     Skor = MakeList(kSpeedEntries);
     Parit = MakeList(std::array<const char*, 3>{kParityNone, kParityOdd, kParityEven});
@@ -58,6 +60,7 @@ TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(OK, &QPushButton::clicked, this, &TFormPort::OKClick);
     connect(exchangeSettingsButton, &QPushButton::clicked, this, [this] {

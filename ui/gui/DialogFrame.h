@@ -1,0 +1,13 @@
+#pragma once
+
+class QDialog;
+class QWidget;
+
+// A dialog with a fixed border: its title bar carries the close box only, no
+// minimise or maximise, under any window manager that honours the hints.
+// Called in the dialog's constructor, before it is first shown.
+void UseFixedBorder(QDialog& dialog);
+
+// The width a window needs for its title to show whole beside the window
+// manager's icon and buttons: a narrower window gets its title cut.
+int TitleBarWidth(const QWidget& window);
