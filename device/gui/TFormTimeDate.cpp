@@ -2,6 +2,7 @@
 
 #include "device/DeviceTexts.h"
 #include "link/LinkTexts.h"
+#include "ui/gui/DialogFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,10 +52,8 @@ TFormTimeDate::TFormTimeDate(TProgVilClass& model, TComPortClass& link, Messages
                              Clock& clock, QWidget* parent)
     : QDialog(parent), logic_(model, link, messages, clock, *this) {
     setObjectName("FormTimeDate");
+    UseFixedBorder(*this);
     setWindowTitle(QString::fromUtf8(kCaptionTimeDate));
-    // A fixed frame with the close box only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
     pollTimer = new QTimer(this);
     pollTimer->setObjectName("Timer1");
     pollTimer->setInterval(kPollIntervalMs);
