@@ -58,12 +58,6 @@ INSTANTIATE_TEST_SUITE_P(ElevenRows, ModelRows,
 
 class ModelSettingCases : public ::testing::Test, public ModelSettingTest {};
 
-TEST_F(ModelSettingCases, Row1206AtAddressIndex0) {
-    setting.ComboBox1Click(4);
-    ASSERT_EQ(line.writes.size(), 1u);
-    EXPECT_EQ(line.writes[0], (Bytes{0x01, 0x12, 0x0C, 0x06, 0x00, 0xDF, 0x1B}));
-}
-
 TEST_F(ModelSettingCases, RefusalIsReportedAndTheListHiddenAllTheSame) {
     sim.emplace(SimFaults{.exceptionFunction = 0x12, .exceptionCode = 1});
     setting.ComboBox1Click(0);
@@ -72,15 +66,6 @@ TEST_F(ModelSettingCases, RefusalIsReportedAndTheListHiddenAllTheSame) {
     EXPECT_EQ(messages.shown[0].caption, "Предупреждение");
     EXPECT_FALSE(view.header.modelListVisible);
     EXPECT_FALSE(view.header.setConfigVisible);
-}
-
-TEST_F(ModelSettingCases, ClosedPortIsReported) {
-    link.ClosePort();
-    setting.ComboBox1Click(2);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Не выбран COM-порт.");
-    EXPECT_TRUE(line.writes.empty());
-    EXPECT_FALSE(view.header.modelListVisible);
 }
 
 TEST_F(ModelSettingCases, NoRowChosenDoesNothing) {

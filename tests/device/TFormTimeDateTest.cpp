@@ -119,16 +119,4 @@ TEST_F(TFormTimeDateTest, TitleBarAndEscapeCloseOnlyWithValidFields) {
     });
 }
 
-TEST_F(TFormTimeDateTest, SendingClosesTheDialog) {
-    model.AccessLevel = 1;
-    WhileOpen([&] {
-        const char* values[] = {"30", "15", "12", "1", "6"};
-        for (int i = 0; i < 5; ++i)
-            form.timeEdits[static_cast<std::size_t>(i)]->setText(values[i]);
-        form.ChangeTime->click();
-        EXPECT_FALSE(form.isVisible());
-    });
-    EXPECT_EQ(line.writes.back(), (Bytes{0x00, 0x46, 0x1E, 0x0F, 0x0C, 0x01, 0x06, 0xFF, 0x21}));
-}
-
 } // namespace

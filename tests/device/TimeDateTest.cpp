@@ -267,9 +267,4 @@ TEST_F(TimeDateTest, SendAskedForDuringAPollIsDroppedWhenTheDialogCloses) {
     EXPECT_EQ(Functions(), (Bytes{0x04, 0x04, 0x04, 0x04, 0x04}));
 }
 
-TEST_F(TimeDateTest, AnyFieldChangeMarksTheSchemeChanged) {
-    logic.Edit1Change();
-    EXPECT_EQ(model.Modified, 1);
-}
-
 } // namespace
