@@ -252,6 +252,7 @@ void TForm1::FormShow() {
             refreshStatus();
             // The keyboard starts in the header, and shows where.
             linkAddressBox->setFocus(Qt::TabFocusReason);
+            setAttribute(Qt::WA_KeyboardFocusChange);
         },
         Qt::QueuedConnection);
 }

@@ -21,13 +21,13 @@ constexpr int kWidth = 303;
 
 TFPSW::TFPSW(TProgVilClass& model, Messages& messages, QWidget* parent)
     : QDialog(parent), model_(model), messages_(messages) {
-    UseFixedBorder(*this);
     setObjectName("FPSW");
     setWindowTitle(QString::fromUtf8(kCaptionPasswordDialog));
     setToolTip(QString::fromUtf8(kHintPasswordDialog));
     // Wide enough for the whole prompt in the title bar.
     const int width = std::max(kWidth, TitleBarWidth(*this));
     setFixedSize(width, 64);
+    UseFixedBorder(*this);
 
     Label1 = new QLabel(QString::fromUtf8(kTextChangeWarning), this);
     Label1->setObjectName("Label1");

@@ -45,9 +45,9 @@ QLabel* HiddenLabel(const char* text) {
 
 TFormNastr::TFormNastr(QWidget* parent) : QDialog(parent) {
     setObjectName("FormNastr");
-    UseFixedBorder(*this);
     setWindowTitle(QString::fromUtf8(kCaptionExchangeDialog));
     setFixedSize(343, 290);
+    UseFixedBorder(*this);
     sendPauseBox = MakeDelay("Edit1");
     receivePauseBox = MakeDelay("Edit2");
     CBoxPovt1 = MakeRetries("CBoxPovt1", kHeaderRetryEntries);

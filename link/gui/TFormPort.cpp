@@ -24,7 +24,6 @@ template <std::size_t N> QComboBox* MakeList(const std::array<const char*, N>& i
 
 TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
     setObjectName("FormPort");
-    UseFixedBorder(*this);
     setWindowTitle(QString::fromUtf8(kCaptionPortDialog));
     Skor = MakeList(kSpeedEntries);
     Parit = MakeList(std::array<const char*, 3>{kParityNone, kParityOdd, kParityEven});
@@ -60,7 +59,7 @@ TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    UseFixedBorder(*this);
 
     connect(OK, &QPushButton::clicked, this, &TFormPort::OKClick);
     connect(exchangeSettingsButton, &QPushButton::clicked, this, [this] {

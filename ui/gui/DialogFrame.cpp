@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QFontMetrics>
 
+#include <algorithm>
+
 namespace {
 
 // What the window manager puts beside the title: icon, buttons, margins.
@@ -16,6 +18,10 @@ void UseFixedBorder(QDialog& dialog) {
     dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
                           Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
+    const bool sized = dialog.minimumSize() == dialog.maximumSize();
+    QSize size = sized ? dialog.size() : dialog.sizeHint().expandedTo(dialog.minimumSize());
+    size.setWidth(std::max(size.width(), TitleBarWidth(dialog)));
+    dialog.setFixedSize(size);
 }
 
 int TitleBarWidth(const QWidget& window) {

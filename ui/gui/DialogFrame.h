@@ -4,8 +4,9 @@ class QDialog;
 class QWidget;
 
 // A dialog with a fixed border: its title bar carries the close box only, no
-// minimise or maximise, under any window manager that honours the hints.
-// Called in the dialog's constructor, before it is first shown.
+// minimise or maximise, under any window manager that honours the hints. Its
+// size is fixed: the size set, else the layout's, widened where the title
+// needs it. Called in the dialog's constructor once title and contents are set.
 void UseFixedBorder(QDialog& dialog);
 
 // The width a window needs for its title to show whole beside the window
