@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 
 #include "access/gui/TFPSW.h"
+#include "device/gui/TFormTimeDate.h"
 #include "device/gui/WaitCursor.h"
 #include "editor/gui/TFormSig.h"
 #include "editor/gui/TFormVkl.h"
@@ -11,7 +12,10 @@
 #include "link/gui/TFormNastr.h"
 #include "link/gui/TFormPort.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QPushButton>
+#include <QTimer>
 
 void TForm1::createDialogs() {
     passwordDialog = new TFPSW(model_, messages_, this);
@@ -21,13 +25,18 @@ void TForm1::createDialogs() {
     FormZa = new TFormZa(model_, this);
     // TFormVyh, TFormFB: outputs and function blocks.
     exchangeDialog = new TFormNastr(this);
-    // TFormTimeDate: the device clock.
+    timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
+    connect(timeDateButton, &QPushButton::clicked, this,
+            [this] { timeDateDialog->logic().ButTimeDateClick(); });
+    lineWorker_.setInputPass(
+        [this](QObject* receiver) { return timeDateDialog->takesInput(receiver); });
     portSettings_ = std::make_unique<PortSettingsCommand>(comPort_, *portDialog, *exchangeDialog,
                                                           SystemPortList);
 }
 
 TForm1::~TForm1() {
     portSettings_.reset();
+    delete timeDateDialog;
     delete exchangeDialog;
     delete FormZa;
     delete FormSig;
@@ -38,9 +47,14 @@ TForm1::~TForm1() {
 
 void TForm1::connectLink() {
     // A port that fails under the program ends it once the command returns.
-    comPort_.SetCloseRequest(
-        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+    comPort_.SetCloseRequest([this] { closeWhenIdle(); });
 }
+
+namespace {
+
+constexpr int kIdleCheckMs = 100;
+
+} // namespace
 
 void TForm1::connectDevice() {
     deviceRunner_ = DeviceCommandRunner([] { return std::make_shared<WaitCursor>(); });
@@ -53,19 +67,42 @@ bool TForm1::runDeviceCommand(const std::function<void()>& command) {
 }
 
 void TForm1::InPortClick() {
-    runDeviceCommand([this] { device_.InPortClick(); });
+    runDeviceCommand(DeviceCommandKind::Read, [this] { return device_.InPortClick(); });
 }
 
 void TForm1::OutPortClick() {
-    runDeviceCommand([this] { device_.OutPortClick(); });
+    runDeviceCommand(DeviceCommandKind::Write, [this] { return device_.OutPortClick(); });
 }
 
+// The port settings open or close the port: the status bar follows.
 void TForm1::PortClick() {
     portSettings_->PortClick(model_.LinkAddressIndex);
+    refreshStatus();
 }
 
 void TForm1::N1ParolClick() {
     ChangePassword(model_, messages_, *passwordDialog);
+    refreshStatus();
+}
+
+// "Изменить  конфигурацию" clears the scheme: changes not yet saved are offered
+// for saving first, as on the way out; a save cancelled keeps the scheme.
+void TForm1::changeConfiguration() {
+    if (!exit_.OfferSave())
+        return;
+    session_.creation.ChangeConfiguration();
+    syncScheme();
+}
+
+// The port failed under the program: it ends, but only once the operator has
+// read every message about it and the command under way has come back.
+void TForm1::closeWhenIdle() {
+    QTimer::singleShot(kIdleCheckMs, this, [this] {
+        if (QApplication::activeModalWidget() != nullptr || deviceRunner_.busy())
+            closeWhenIdle();
+        else
+            close();
+    });
 }
 
 void TForm1::requestExit() {

@@ -42,12 +42,23 @@ public:
     void SetBodyRetries(int value);
     void SetSendDelay(int value);
     void SetReceiveDelay(int value) { ReceiveDelay = value; }
+    // The pause after a failed attempt (300 ms); a survey of a whole line with one
+    // attempt per address sets it shorter.
+    void SetRetryPause(int ms) { retryPauseMs_ = ms; }
 
     int GetFrameLength() const { return FrameLength; }
     int GetDataCount() const { return DataCount; }
     int GetResponseLength() const { return ResponseLength; }
     int GetResponseByteCount() const { return ResponseByteCount; }
     const std::uint8_t* RequestFrame() const { return request_.data(); }
+
+    // Told when an exchange starts again after a failed attempt (attempt 2, 3, ...)
+    // and when an exchange ends, with its result: for the status bar.
+    struct Observer {
+        std::function<void(int attempt)> retrying;
+        std::function<void(ExchangeResult result)> finished;
+    };
+    void SetObserver(Observer observer) { observer_ = std::move(observer); }
 
     // Called when the port fails so badly that the program should end
     // (closing or opening the port, purging it).
@@ -62,6 +73,8 @@ public:
     std::string PortName = "COM1";
 
 private:
+    ExchangeResult Exchange(int addressIndex, std::uint8_t functionCode, int dataCount,
+                            const std::uint8_t* data, std::span<std::uint8_t> response);
     ExchangeResult SendAndReceive(std::span<std::uint8_t> response);
     enum class Stage { Header, Body, Done };
     Stage ReceiveAnswer(std::span<std::uint8_t> response, ExchangeResult& result);
@@ -76,10 +89,12 @@ private:
     int BodyRetries = 10;
     int SendDelay = 25;
     int ReceiveDelay = 20;
+    int retryPauseMs_ = 300;
 
     SerialLine& line_;
     Clock& clock_;
     Messages& messages_;
     std::function<void()> closeRequest_;
+    Observer observer_;
     std::array<std::uint8_t, kRequestBufferSize> request_{};
 };

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
