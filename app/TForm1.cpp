@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
-#include "app/SchemeArea.h"
 #include "access/gui/TFPSW.h"
+#include "app/SchemeArea.h"
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
@@ -62,8 +62,8 @@ QLabel* label(QWidget* parent, const QString& text, QPoint at) {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     setObjectName("Form1");
     setWindowTitle("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K");
-    auto* central = new SchemeArea(
-        this, {kDefaultWidth, kHeaderHeight + kSchemeHeight + kSchemeBottom});
+    auto* central =
+        new SchemeArea(this, {kDefaultWidth, kHeaderHeight + kSchemeHeight + kSchemeBottom});
     setCentralWidget(central);
     auto* strip = new QWidget(central);
     strip->setGeometry(0, 0, kDefaultWidth, kHeaderHeight);

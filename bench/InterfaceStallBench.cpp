@@ -32,9 +32,8 @@ constexpr int kLineBytes = 4 + 8 + 4 + 255;
 class StallMeter {
 public:
     StallMeter() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            longestMs_ = std::max(longestMs_, since_.restart());
-        });
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this] { longestMs_ = std::max(longestMs_, since_.restart()); });
         since_.start();
         timer_.start(kTickMs);
     }

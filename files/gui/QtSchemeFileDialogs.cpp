@@ -5,9 +5,9 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScreen>

@@ -52,8 +52,8 @@ TEST(LineWorker, NoUserInputReachesAWindowDuringAJobButAfterwards) {
     int clicks = 0;
     QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
     auto postInput = [&] {
-        QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A,
-                                                         Qt::NoModifier, "a"));
+        QCoreApplication::postEvent(
+            &edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
         const QPointF at(5, 5);
         for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
             QCoreApplication::postEvent(&button, new QMouseEvent(type, at, at, Qt::LeftButton,
