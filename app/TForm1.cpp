@@ -2,6 +2,8 @@
 
 #include "access/gui/TFPSW.h"
 #include "app/SchemeArea.h"
+#include "device/DeviceTexts.h"
+#include "device/gui/TFormTimeDate.h"
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
@@ -26,11 +28,6 @@
 namespace {
 
 constexpr int kScrollStep = 32;
-
-// Rows of the device model list: what each one tells the device it is.
-const char* const kModelRows[] = {"ВИЛ-3-0604 К", "ВИЛ-3-0606 К", "ВИЛ-3-1200 К", "ВИЛ-3-1204 К",
-                                  "ВИЛ-3-1206 К", "ВИЛ-3-1208 К", "ВИЛ-3-2400 К", "ВИЛ-3-2404 К",
-                                  "ВИЛ-3-2408 К", "ВИЛ-3-2412 К", "ВИЛ-3-2416 К"};
 
 QComboBox* deviceSelector(QWidget* parent, const char* name, QRect geometry) {
     auto* box = new QComboBox(parent);
@@ -79,6 +76,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     bindPrintKey();
     passwordDialog = new TFPSW(model_, messages_, this);
     buildCommandDialogs();
+    timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
+    connect(timeDateButton, &QPushButton::clicked, this,
+            [this] { timeDateDialog->logic().ButTimeDateClick(); });
+    lineWorker_.setInputPass(
+        [this](QObject* receiver) { return timeDateDialog->takesInput(receiver); });
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
         ChangePassword(model_, messages_, *passwordDialog);
         refreshStatus();
@@ -148,7 +150,7 @@ void TForm1::buildConfigurationControls(QWidget* strip) {
     modelListLabel->hide();
     modelList = new QComboBox(strip);
     modelList->setObjectName("ComboBox1");
-    for (const char* row : kModelRows)
+    for (const char* row : device_text::kModelRows)
         modelList->addItem(row);
     modelList->setCurrentIndex(-1);
     modelList->setGeometry(394, 24, 140, 22);
@@ -170,7 +172,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
     externalAckButton->setIcon(contactIcon());
     externalAckButton->setIconSize({32, 16});
     externalAckButton->hide();
-    timeDateButton = new QPushButton("Задание времени и даты", strip);
+    timeDateButton = new QPushButton(QString::fromUtf8(device_text::kCaptionTimeDate), strip);
     timeDateButton->setObjectName("ButTimeDate");
     timeDateButton->setGeometry(684, 4, 154, 25);
     timeDateButton->setEnabled(false);
@@ -202,14 +204,12 @@ void TForm1::connectHeader() {
         session_.creation.CreateScheme();
         syncScheme();
     });
-    // The button's state is the scheme's: later syncs must not undo a click.
     connect(externalAckButton, &QToolButton::clicked, this, [this](bool down) {
-        view_.ShowExternalAck(down);
+        externalAck_.PVnKvitClick(down);
         canvas_->update();
     });
-    connect(modelList, &QComboBox::activated, this, [this] {
-        session_.creation.ModelChosen();
-        syncScheme();
+    connect(modelList, &QComboBox::activated, this, [this](int row) {
+        runDeviceCommand([this, row] { modelSetting_.ComboBox1Click(row); });
     });
 }
 

@@ -4,6 +4,8 @@
 #include "device/DeviceConfiguration.h"
 #include "device/DeviceStatus.h"
 #include "device/ExitQuestions.h"
+#include "device/ExternalAck.h"
+#include "device/ModelSetting.h"
 #include "editor/SchemeSession.h"
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
@@ -31,6 +33,7 @@ class QToolButton;
 class SchemeCanvas;
 class TFPSW;
 class TFormSig;
+class TFormTimeDate;
 class TFormVkl;
 class TFormZa;
 
@@ -128,7 +131,8 @@ public:
     QPushButton* changeConfigButton = nullptr; // "Изменить  конфигурацию"
     QComboBox* modelList = nullptr;            // model list "Выбор конфигурации"
     QToolButton* externalAckButton = nullptr;  // external acknowledge
-    QPushButton* timeDateButton = nullptr;
+    QPushButton* timeDateButton = nullptr;     // "Задание времени и даты"
+    TFormTimeDate* timeDateDialog = nullptr;
     QScrollArea* schemeScrollBox = nullptr;
     QAction* AInPort = nullptr;  // "Ввод с СОМ-порта", F9
     QAction* AOutPort = nullptr; // "Вывод на СОМ-порт", F10
@@ -178,6 +182,8 @@ private:
     TProgVilClass& model_ = session_.model;
     SchemeView& view_ = session_.view;
     DeviceConfiguration device_{session_, comPort_};
+    ModelSetting modelSetting_{session_, comPort_};
+    ExternalAck externalAck_{session_};
     DeviceCommandRunner deviceRunner_;
     ExitQuestions exit_{model_, messages_};
     QtSchemeFileDialogs fileDialogs_{this};

@@ -5,18 +5,15 @@
 // 50 ms, for a silent device and for one answering at 9600 baud, where the
 // read time over the line time is reported too (as DeviceReadBench does).
 
+#include "bench/WorkerLink.h"
 #include "device/DeviceConfiguration.h"
 #include "editor/SchemeSession.h"
 #include "link/TComPortClass.h"
-#include "link/serial/LineWorker.h"
-#include "link/serial/QtSerialLine.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/RecordingWindow.h"
-#include "tests/support/SimProcess.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -24,40 +21,8 @@
 namespace {
 
 constexpr double kGoalMs = 50;
-constexpr int kTickMs = 5;
 // Identification request and answer, image request and answer.
 constexpr int kLineBytes = 4 + 8 + 4 + 255;
-
-// The longest gap between two ticks of the interface thread's event loop.
-class StallMeter {
-public:
-    StallMeter() {
-        QObject::connect(&timer_, &QTimer::timeout,
-                         [this] { longestMs_ = std::max(longestMs_, since_.restart()); });
-        since_.start();
-        timer_.start(kTickMs);
-    }
-    double longestMs() const { return static_cast<double>(longestMs_); }
-
-private:
-    QTimer timer_;
-    QElapsedTimer since_;
-    qint64 longestMs_ = 0;
-};
-
-struct WorkerLink {
-    explicit WorkerLink(const QStringList& simArguments) : sim(simArguments) {
-        sim.exposeAs("COM9");
-        link.PortName = "COM9";
-    }
-    SimProcess sim;
-    LineWorker worker;
-    SystemClock systemClock;
-    WorkerClock clock{worker, systemClock};
-    WorkerSerialLine line{worker, [] { return std::make_unique<QtSerialLine>(); }};
-    FakeMessages messages;
-    TComPortClass link{line, clock, messages};
-};
 
 // Reads the device once per iteration; false (and the benchmark skipped) when
 // the port does not open.

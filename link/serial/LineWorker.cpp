@@ -32,22 +32,28 @@ bool IsUserInput(const QEvent& event) {
 // long as it is installed on the application.
 class InputBlocker : public QObject {
 public:
-    InputBlocker() { QCoreApplication::instance()->installEventFilter(this); }
+    explicit InputBlocker(const LineWorker::InputPass& pass) : pass_(pass) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
     ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) {
-            // Accepted, a key is no shortcut; the key press after it is eaten.
-            event->accept();
-            return true;
-        }
-        if (event->type() == QEvent::Close && event->spontaneous()) {
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        const bool shortcut = event->type() == QEvent::ShortcutOverride;
+        const bool closeRequest = event->type() == QEvent::Close && event->spontaneous();
+        if (!shortcut && !closeRequest && !IsUserInput(*event))
+            return false;
+        if (pass_ && pass_(receiver))
+            return false;
+        if (shortcut)
+            event->accept(); // accepted, a key is no shortcut; the key press after it is eaten
+        else if (closeRequest)
             event->ignore();
-            return true;
-        }
-        return IsUserInput(*event);
+        return true;
     }
+
+private:
+    const LineWorker::InputPass& pass_;
 };
 
 } // namespace
@@ -71,7 +77,7 @@ void LineWorker::run(const std::function<void()>& job) {
         return;
     }
     QEventLoop loop;
-    const InputBlocker blocker;
+    const InputBlocker blocker(inputPass_);
     QMetaObject::invokeMethod(context_, [&job, &loop] {
         job();
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);

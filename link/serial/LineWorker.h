@@ -28,7 +28,14 @@ public:
     // down what lives there.
     void runBlocking(const std::function<void()>& job);
 
+    // Input for which pass(receiver) holds reaches its window while a job
+    // runs: a dialog that polls the device stays usable during its own
+    // exchanges while the rest of the program waits.
+    using InputPass = std::function<bool(QObject* receiver)>;
+    void setInputPass(InputPass pass) { inputPass_ = std::move(pass); }
+
 private:
+    InputPass inputPass_;
     QThread thread_;
     QObject* context_ = nullptr; // lives on thread_; jobs are queued to it
 };

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "editor/gui/SchemeCanvas.h"
+#include "support/BoxAnswerer.h"
 #include "support/SampleSchemes.h"
 
 #include <QComboBox>
@@ -86,7 +87,9 @@ TEST(TForm1Header, CreatedSchemeShowsItsHeaderControls) {
     EXPECT_TRUE(labelWithText(form, "Выбор конфигурации")->isVisibleTo(&form));
     EXPECT_EQ(form.model().SchemeCreated, 0);
     form.modelList->setCurrentIndex(3);
+    BoxAnswerer operatorAnswers({QMessageBox::Ok});
     emit form.modelList->activated(3);
+    EXPECT_EQ(operatorAnswers.texts, QStringList{"Не выбран COM-порт."});
     EXPECT_FALSE(form.modelList->isVisibleTo(&form));
 }
 

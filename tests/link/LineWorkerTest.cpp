@@ -71,6 +71,22 @@ TEST(LineWorker, NoUserInputReachesAWindowDuringAJobButAfterwards) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(LineWorker, InputThePassAdmitsArrivesDuringAJob) {
+    LineWorker worker;
+    QLineEdit admitted;
+    QLineEdit held;
+    worker.setInputPass([&](QObject* receiver) { return receiver == &admitted; });
+    QTimer::singleShot(20, [&] {
+        for (QLineEdit* edit : {&admitted, &held})
+            QCoreApplication::postEvent(
+                edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+    });
+    worker.run([] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
+    EXPECT_EQ(admitted.text(), "a");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(held.text(), "");
+}
+
 TEST(WorkerSerialLine, PassesEveryOperationToTheLineOnTheWorker) {
     LineWorker worker;
     FakeClock clock;
