@@ -1,10 +1,13 @@
 #include "app/TForm1.h"
 
 #include "access/gui/TFPSW.h"
+#include "app/HelpViewer.h"
+#include "app/SchemeArea.h"
+#include "device/DeviceTexts.h"
+#include "device/gui/TFormTimeDate.h"
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
-#include "link/gui/LinkMenu.h"
 #include "ui/UiTexts.h"
 
 #include <QApplication>
@@ -13,8 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -24,13 +25,7 @@
 
 namespace {
 
-constexpr int kHeaderHeight = 77;
 constexpr int kScrollStep = 32;
-
-// Rows of the device model list: what each one tells the device it is.
-const char* const kModelRows[] = {"ВИЛ-3-0604 К", "ВИЛ-3-0606 К", "ВИЛ-3-1200 К", "ВИЛ-3-1204 К",
-                                  "ВИЛ-3-1206 К", "ВИЛ-3-1208 К", "ВИЛ-3-2400 К", "ВИЛ-3-2404 К",
-                                  "ВИЛ-3-2408 К", "ВИЛ-3-2412 К", "ВИЛ-3-2416 К"};
 
 QComboBox* deviceSelector(QWidget* parent, const char* name, QRect geometry) {
     auto* box = new QComboBox(parent);
@@ -62,44 +57,30 @@ QLabel* label(QWidget* parent, const QString& text, QPoint at) {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     setObjectName("Form1");
     setWindowTitle("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K");
-    resize(843, 677);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    auto* central = new QWidget(this);
+    auto* central =
+        new SchemeArea(this, {kDefaultWidth, kHeaderHeight + kSchemeHeight + kSchemeBottom});
     setCentralWidget(central);
     auto* strip = new QWidget(central);
-    strip->setGeometry(0, 0, 843, kHeaderHeight);
+    strip->setGeometry(0, 0, kDefaultWidth, kHeaderHeight);
     QFont small = strip->font();
     small.setPointSize(8); // the header was laid out for the small dialog font
     strip->setFont(small);
     buildHeader(strip);
     buildScheme(central);
+    buildOutputNameEditor();
+    actions_ = BuildMainActions(*this);
+    help_ = new HelpViewer(this);
     connectHeader();
-    buildFileMenu();
+    connectScheme();
     connectDevice();
     connectLink();
-    bindPrintKey();
-    passwordDialog = new TFPSW(model_, messages_, this);
-    buildCommandDialogs();
-    QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
-        ChangePassword(model_, messages_, *passwordDialog);
-    });
-    AParol->setShortcut(Qt::Key_F8);
+    buildStatusBar();
     FormCreate();
+    // The other windows of the run, after the main window is complete.
+    createDialogs();
+    // Last: the size comes from everything built above.
+    placeOnScreen(availableArea());
 }
-
-void TForm1::connectLink() {
-    // A port that fails under the program ends it once the command returns.
-    comPort_.SetCloseRequest(
-        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
-    addLinkMenu(menuBar()->findChild<QMenu*>("N2Port"), this, comPort_,
-                [this] { return model_.LinkAddressIndex; });
-}
-
-TForm1::~TForm1() = default;
 
 void TForm1::buildHeader(QWidget* strip) {
     label(strip, ui_text::kLabelDevice, {8, 9});
@@ -147,7 +128,7 @@ void TForm1::buildConfigurationControls(QWidget* strip) {
     modelListLabel->hide();
     modelList = new QComboBox(strip);
     modelList->setObjectName("ComboBox1");
-    for (const char* row : kModelRows)
+    for (const char* row : device_text::kModelRows)
         modelList->addItem(row);
     modelList->setCurrentIndex(-1);
     modelList->setGeometry(394, 24, 140, 22);
@@ -169,7 +150,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
     externalAckButton->setIcon(contactIcon());
     externalAckButton->setIconSize({32, 16});
     externalAckButton->hide();
-    timeDateButton = new QPushButton("Задание времени и даты", strip);
+    timeDateButton = new QPushButton(QString::fromUtf8(device_text::kCaptionTimeDate), strip);
     timeDateButton->setObjectName("ButTimeDate");
     timeDateButton->setGeometry(684, 4, 154, 25);
     timeDateButton->setEnabled(false);
@@ -178,7 +159,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
 void TForm1::buildScheme(QWidget* central) {
     schemeScrollBox = new QScrollArea(central);
     schemeScrollBox->setObjectName("ScrollBox1");
-    schemeScrollBox->setGeometry(4, kHeaderHeight, 825, 553);
+    schemeScrollBox->setGeometry(kSchemeLeft, kHeaderHeight, kSchemeWidth, kSchemeHeight);
     schemeScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     schemeScrollBox->verticalScrollBar()->setSingleStep(kScrollStep);
     canvas_ = new SchemeCanvas(view_);
@@ -190,27 +171,23 @@ void TForm1::connectHeader() {
         model_.LinkAddressIndex = index;
         canvas_->setFocus();
     });
+    connect(linkAddressBox, &QComboBox::currentIndexChanged, this, &TForm1::refreshStatus);
     connect(schemeDeviceNumberBox, &QComboBox::activated, this, [this](int index) {
         model_.DeviceNumberIndex = index;
         canvas_->setFocus();
     });
     for (QPushButton* button : {setConfigButton, changeConfigButton})
-        connect(button, &QPushButton::clicked, this, [this] {
-            session_.creation.ChangeConfiguration();
-            syncScheme();
-        });
+        connect(button, &QPushButton::clicked, this, &TForm1::changeConfiguration);
     connect(createConfigButton, &QPushButton::clicked, this, [this] {
         session_.creation.CreateScheme();
         syncScheme();
     });
-    // The button's state is the scheme's: later syncs must not undo a click.
     connect(externalAckButton, &QToolButton::clicked, this, [this](bool down) {
-        view_.ShowExternalAck(down);
+        externalAck_.PVnKvitClick(down);
         canvas_->update();
     });
-    connect(modelList, &QComboBox::activated, this, [this] {
-        session_.creation.ModelChosen();
-        syncScheme();
+    connect(modelList, &QComboBox::activated, this, [this](int row) {
+        runDeviceCommand([this, row] { modelSetting_.ComboBox1Click(row); });
     });
 }
 
@@ -224,6 +201,14 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched == outputNameEdit)
+        EditNPortExit();
+    if (event->type() == QEvent::Resize && watched == centralWidget())
+        layoutScheme();
+    // Back from a dialog (the port settings, a password change): the status
+    // bar catches up with what it changed.
+    if (event->type() == QEvent::WindowActivate && watched == this)
+        refreshStatus();
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
         return FormKeyDown(static_cast<QKeyEvent*>(event)->key());
@@ -248,6 +233,10 @@ void TForm1::FormShow() {
         [this] {
             if (!RunStartupCheck(model_, messages_, *passwordDialog))
                 close();
+            refreshStatus();
+            // The keyboard starts in the header, and shows where.
+            linkAddressBox->setFocus(Qt::TabFocusReason);
+            setAttribute(Qt::WA_KeyboardFocusChange);
         },
         Qt::QueuedConnection);
 }
@@ -256,6 +245,7 @@ void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        keepOnScreen();
         FormShow();
     }
 }
@@ -271,6 +261,9 @@ void TForm1::syncScheme() {
     modelListLabel->setVisible(h.modelListVisible);
     modelList->setVisible(h.modelListVisible);
     setConfigButton->setVisible(h.setConfigVisible);
+    // A new scheme ends the editing of an output name.
+    if (model_.EditedOutput == -1)
+        outputNameEdit->hide();
     canvas_->updateSize();
 }
 

@@ -1,12 +1,19 @@
 #pragma once
 
+#include "app/MainActions.h"
 #include "device/DeviceCommandRunner.h"
 #include "device/DeviceConfiguration.h"
+#include "device/DeviceStatus.h"
 #include "device/ExitQuestions.h"
+#include "device/ExternalAck.h"
+#include "device/ModelSetting.h"
+#include "editor/SchemeClicks.h"
 #include "editor/SchemeSession.h"
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
+#include "link/PortSettings.h"
 #include "link/TComPortClass.h"
+#include "link/serial/LineWorker.h"
 #include "link/serial/QtSerialLine.h"
 #include "model/TProgVilClass.h"
 #include "print/PrintCommand.h"
@@ -18,7 +25,9 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
+class HelpViewer;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -28,7 +37,10 @@ class QScrollArea;
 class QToolButton;
 class SchemeCanvas;
 class TFPSW;
+class TFormNastr;
+class TFormPort;
 class TFormSig;
+class TFormTimeDate;
 class TFormVkl;
 class TFormZa;
 
@@ -54,14 +66,39 @@ public:
     void scrollSchemeTo(int y);
 
     // Device commands run here one at a time, under the wait cursor; false when
-    // dropped because another is still running.
+    // dropped because another is still running. Their exchanges run on the
+    // line's worker thread while the window repaints and takes no input.
     bool runDeviceCommand(const std::function<void()>& command);
+    // The same, telling the status bar what is under way and how it ended;
+    // command returns whether it did its work.
+    bool runDeviceCommand(DeviceCommandKind kind, const std::function<bool()>& command);
+    // The status bar's fields: the port, the access level, the device.
+    void refreshStatus();
+    // How long the outcome of a command stays in the status bar.
+    static constexpr int kOutcomeShownMs = 8000;
     DeviceConfiguration& deviceConfiguration() { return device_; }
-    // "Открыть схему" (F3) and "Сохранить как ..." (F2); the exit questions save
-    // through SaveScheme.
+    QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
+    // The window's action of a command (menus and tool bar show it).
+    QAction* action(ActionId id) const { return actions_[static_cast<int>(id)]; }
+    HelpViewer& help() { return *help_; }
+
+    // Commands of the action table. "Открыть схему" (F3) and "Сохранить как ..."
+    // (F2); the exit questions save through SaveScheme.
     void OpenScheme();
     void SaveScheme();
-    QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
+    void InPortClick();
+    void OutPortClick();
+    void PortClick();
+    void N1ParolClick();
+    // "Вызов справки": the help window at its contents.
+    void NHelp1Click();
+    // "?": the help cursor; the next mouse-down on a scheme element shows its topic.
+    void HelpConTClick();
+
+    // The click handler of every scheme element: selection, then its command.
+    void Panelvx1Click(ElementRef element);
+    // Mouse-down on a scheme element: context help while the help cursor is on.
+    void PanelS1MouseDown(ElementRef element);
     // "Печать" (F4): the print command on the run's printer, under the wait cursor.
     void PrintScheme();
     // The print dialog the command shows; tests put a scripted one here.
@@ -93,6 +130,20 @@ public:
     void focusFirstControl() override;
     void requestExit() override;
 
+    // The default layout: the header strip over the scheme; the scheme grows
+    // with the window.
+    static constexpr int kDefaultWidth = 843;
+    static constexpr int kHeaderHeight = 77;
+    static constexpr int kSchemeLeft = 4;
+    static constexpr int kSchemeWidth = 825;
+    static constexpr int kSchemeHeight = 553;
+    // The strip left free under the scheme by the first window's layout.
+    static constexpr int kSchemeBottom = 28;
+    // Opens the window at its default size centred in area (a screen's
+    // available area), frame included; moved and, where needed, made smaller
+    // so that all of it lies inside.
+    void placeOnScreen(const QRect& area);
+
     // Header controls, named as the window knows them.
     QComboBox* linkAddressBox = nullptr; // "Устр. №": device that exchanges go to
     QComboBox* schemeDeviceNumberBox =
@@ -104,17 +155,19 @@ public:
     QPushButton* changeConfigButton = nullptr; // "Изменить  конфигурацию"
     QComboBox* modelList = nullptr;            // model list "Выбор конфигурации"
     QToolButton* externalAckButton = nullptr;  // external acknowledge
-    QPushButton* timeDateButton = nullptr;
+    QPushButton* timeDateButton = nullptr;     // "Задание времени и даты"
+    TFormTimeDate* timeDateDialog = nullptr;
     QScrollArea* schemeScrollBox = nullptr;
-    QAction* AInPort = nullptr;  // "Ввод с СОМ-порта", F9
-    QAction* AOutPort = nullptr; // "Вывод на СОМ-порт", F10
+    QLineEdit* outputNameEdit = nullptr; // EditText: in-place output name
 
 protected:
     void showEvent(QShowEvent* event) override;
     // The offers to save and transfer changed data, the closing notice, and the
     // port closed.
     void closeEvent(QCloseEvent* event) override;
-    // Key preview: the window sees every key pressed in it before its controls do.
+    // Key preview: the window sees every key pressed in it before its controls
+    // do; the scheme follows the size of the window; the status bar is brought
+    // up to date whenever the window becomes active.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -128,33 +181,60 @@ private:
     void buildScheme(QWidget* central);
     void connectHeader();
     void connectLink();
-    void buildFileMenu();
     void connectDevice();
-    void buildCommandDialogs();
-    void bindPrintKey();
+    void createDialogs();
+    void buildOutputNameEditor();
+    void connectScheme();
+    void openOutputEditor(int line);
+    // The in-place editor lost the focus (or a click comes): commit its text.
+    void EditNPortExit();
+    void buildStatusBar();
+    void keepOnScreen();
+    QRect availableArea() const;
+    void layoutScheme();
+    void changeConfiguration();
+    // Ends the program once no message box and no device command is open.
+    void closeWhenIdle();
 
     QtMessages messages_;
-    // The device link of the whole run; built before the model.
-    SystemClock clock_;
-    QtSerialLine serialLine_;
+    // The device link of the whole run; built before the model. The line and
+    // the pauses of the exchanges live on the worker thread.
+    SystemClock systemClock_;
+    LineWorker lineWorker_;
+    WorkerClock clock_{lineWorker_, systemClock_};
+    WorkerSerialLine serialLine_{lineWorker_, [] { return std::make_unique<QtSerialLine>(); }};
     TComPortClass comPort_{serialLine_, clock_, messages_};
     // The configuration and its scheme, after the link.
     SchemeSession session_{messages_, *this};
     TProgVilClass& model_ = session_.model;
     SchemeView& view_ = session_.view;
     DeviceConfiguration device_{session_, comPort_};
+    ModelSetting modelSetting_{session_, comPort_};
+    ExternalAck externalAck_{session_};
     DeviceCommandRunner deviceRunner_;
     ExitQuestions exit_{model_, messages_};
     QtSchemeFileDialogs fileDialogs_{this};
     SchemeFileCommands fileCommands_{session_, fileDialogs_};
+    SchemeClicks clicks_{session_};
     PrintCommand printCommand_{session_};
     SchemePrinter printer_{this};
     PrintDialog* printDialog_ = &printer_.dialog();
     SchemeCanvas* canvas_ = nullptr;
-    TFPSW* passwordDialog = nullptr;     // the password dialog
+    ActionSet actions_{};
+    HelpViewer* help_ = nullptr;
+    bool helpCursor_ = false;
+    // The dialogs, made once at start-up in this order, freed in the reverse one.
+    TFPSW* passwordDialog = nullptr;
+    TFormPort* portDialog = nullptr;
+    TFormNastr* exchangeDialog = nullptr;
+    std::unique_ptr<PortSettingsCommand> portSettings_;
     QLabel* deviceNumberLabel = nullptr; // "Изм. № устр."
     QLabel* externalAckLabel = nullptr;  // "Вн. квит."
     QLabel* modelListLabel = nullptr;    // "Выбор конфигурации"
+    QLabel* portStatus_ = nullptr;
+    QLabel* accessStatus_ = nullptr;
+    QLabel* deviceStatus_ = nullptr;
+    ExchangeResult lastResult_ = kResultOk;
     LineEditField edit1Field_{firstCodeEdit};
     LineEditField edit2Field_{secondCodeEdit};
     bool shown_ = false;

@@ -1,6 +1,6 @@
 #include "sim/SimulatedDevice.h"
-#include "sim/SimOptions.h"
 #include "link/TComPortClass.h"
+#include "sim/SimOptions.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/FakeSerialLine.h"
@@ -51,6 +51,9 @@ struct FaultCase {
     ExchangeResult result;
     std::size_t sends;
 };
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << "function " << int{c.functionCode} << ", result " << c.result;
+}
 
 class FaultTable : public ::testing::TestWithParam<FaultCase> {};
 
@@ -73,7 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{{"--exception", "0x44:2"}, 0x44, 2, 1},
                       FaultCase{{"--exception", "0x44:2"}, 0x11, kResultOk, 1},
                       FaultCase{{"--busy", "1"}, 0x0E, kResultBusy, 1},
-                      FaultCase{{"--image-count", "200"}, 0x44, kResultOk, 1}));
+                      FaultCase{{"--image-count", "200"}, 0x44, kResultOk, 1}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) {
+        const FaultCase& c = info.param;
+        return "Row" + std::to_string(info.index) + "Function" + std::to_string(c.functionCode);
+    });
 
 TEST(SimulatedDevice, IdentificationCarriesCodeAndStatus) {
     DeviceOnLine d(Faults({"--status", "7"}));
@@ -107,6 +114,19 @@ TEST(SimulatedDevice, ClockIsSetByBroadcastAndRuns) {
     ASSERT_EQ(d.Ask(8, 0x04, {0, 0, 0, 5}), kResultOk);
     const Bytes registers(d.response.begin() + 3, d.response.begin() + 13);
     EXPECT_EQ(registers, (Bytes{0, 1, 0, 0, 0, 0, 0, 1, 0, 1}));
+}
+
+TEST(SimulatedDevice, ClockSetOutsideTheCalendarStandsStill) {
+    DeviceOnLine d({});
+    EXPECT_EQ(d.Ask(0, 0x46, {123, 5, 7, 30, 2}), kResultOk);
+    d.clock.now += 5000;
+    ASSERT_EQ(d.Ask(0, 0x04, {0, 0, 0, 5}), kResultOk);
+    EXPECT_EQ(Bytes(d.response.begin() + 3, d.response.begin() + 13),
+              (Bytes{0, 123, 0, 5, 0, 7, 0, 30, 0, 2}));
+    EXPECT_EQ(d.Ask(0, 0x46, {0, 0, 0, 28, 2}), kResultOk);
+    d.clock.now += 2000;
+    ASSERT_EQ(d.Ask(0, 0x04, {0, 0, 0, 5}), kResultOk);
+    EXPECT_EQ(d.response[4], 2) << "running again";
 }
 
 TEST(SimulatedDevice, SetsItsExecutionCode) {
