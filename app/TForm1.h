@@ -46,7 +46,6 @@ public:
     SchemeCanvas& schemeCanvas() { return *canvas_; }
     QScrollArea& scrollBox() { return *schemeScrollBox; }
 
-    void scrollSchemeTo(int y);
 
     // Device commands run here one at a time, under the wait cursor; false when
     // dropped because another is still running.
@@ -69,6 +68,7 @@ public:
     bool externalAckDown() const override;
     void syncScheme() override;
     void scrollSchemeToTop() override;
+    void scrollSchemeTo(int y) override;
     void focusScheme() override;
     void focusFirstControl() override;
     void requestExit() override;
