@@ -4,6 +4,8 @@
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
+#include "editor/gui/TFormFB.h"
+#include "editor/gui/TFormVyh.h"
 #include "link/gui/LinkMenu.h"
 
 #include <QApplication>
@@ -85,6 +87,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
         ChangePassword(model_, messages_, *passwordDialog);
     });
     AParol->setShortcut(Qt::Key_F8);
+    outputsDialog_ = new TFormVyh(this);
+    blockDialog_ = new TFormFB(model_, this);
     FormCreate();
 }
 

@@ -26,6 +26,8 @@ class QScrollArea;
 class QToolButton;
 class SchemeCanvas;
 class TFPSW;
+class TFormFB;
+class TFormVyh;
 
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
@@ -56,6 +58,12 @@ public:
     void OpenScheme();
     void SaveScheme();
     QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
+    // Programming commands on the selected row: "Выходы" (Ctrl+O) and
+    // "Функц. блоки" (Ctrl+B).
+    void VyhClick();
+    void ANDClick();
+    TFormVyh& outputsDialog() { return *outputsDialog_; }
+    TFormFB& blockDialog() { return *blockDialog_; }
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -127,6 +135,8 @@ private:
     SchemeFileCommands fileCommands_{session_, fileDialogs_};
     SchemeCanvas* canvas_ = nullptr;
     TFPSW* passwordDialog = nullptr;     // the password dialog
+    TFormVyh* outputsDialog_ = nullptr;
+    TFormFB* blockDialog_ = nullptr;
     QLabel* deviceNumberLabel = nullptr; // "Изм. № устр."
     QLabel* externalAckLabel = nullptr;  // "Вн. квит."
     QLabel* modelListLabel = nullptr;    // "Выбор конфигурации"
