@@ -7,6 +7,7 @@
 #include "editor/gui/TFormFB.h"
 #include "editor/gui/TFormVyh.h"
 #include "link/gui/LinkMenu.h"
+#include "ui/UiTexts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -82,6 +83,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     buildFileMenu();
     connectDevice();
     connectLink();
+    bindPrintKey();
     passwordDialog = new TFPSW(model_, messages_, this);
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
         ChangePassword(model_, messages_, *passwordDialog);
@@ -103,7 +105,7 @@ void TForm1::connectLink() {
 TForm1::~TForm1() = default;
 
 void TForm1::buildHeader(QWidget* strip) {
-    label(strip, "Устр. №", {8, 9});
+    label(strip, ui_text::kLabelDevice, {8, 9});
     linkAddressBox = deviceSelector(strip, "CBoxUstr", {60, 5, 52, 22});
     buildExecCodeFields(strip);
     buildConfigurationControls(strip);
@@ -111,7 +113,7 @@ void TForm1::buildHeader(QWidget* strip) {
 }
 
 void TForm1::buildExecCodeFields(QWidget* strip) {
-    label(strip, " Исполнение", {124, 4});
+    label(strip, ui_text::kLabelExecCode, {124, 4});
     const char* const hints[] = {"1-я часть кода исполнения", "2-я часть кода исполнения"};
     QLineEdit** fields[] = {&firstCodeEdit, &secondCodeEdit};
     for (int i = 0; i < 2; ++i) {
@@ -160,7 +162,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
     deviceNumberLabel->hide();
     schemeDeviceNumberBox = deviceSelector(strip, "CBoxUstrZ", {626, 5, 50, 22});
     schemeDeviceNumberBox->hide();
-    externalAckLabel = label(strip, "Вн. квит.", {548, 40});
+    externalAckLabel = label(strip, ui_text::kLabelExtAck, {548, 40});
     externalAckLabel->hide();
     externalAckButton = new QToolButton(strip);
     externalAckButton->setObjectName("PVnKvit");

@@ -7,8 +7,10 @@
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
 #include "link/TComPortClass.h"
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 #include "model/TProgVilClass.h"
+#include "print/PrintCommand.h"
+#include "print/gui/QtPrinting.h"
 #include "ui/Clock.h"
 #include "ui/gui/LineEditField.h"
 #include "ui/gui/QtMessages.h"
@@ -64,6 +66,10 @@ public:
     void ANDClick();
     TFormVyh& outputsDialog() { return *outputsDialog_; }
     TFormFB& blockDialog() { return *blockDialog_; }
+    // "Печать" (F4): the print command on the run's printer, under the wait cursor.
+    void PrintScheme();
+    // The print dialog the command shows; tests put a scripted one here.
+    void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -118,6 +124,7 @@ private:
     void connectLink();
     void buildFileMenu();
     void connectDevice();
+    void bindPrintKey();
 
     QtMessages messages_;
     // The device link of the whole run; built before the model.
@@ -133,6 +140,9 @@ private:
     ExitQuestions exit_{model_, messages_};
     QtSchemeFileDialogs fileDialogs_{this};
     SchemeFileCommands fileCommands_{session_, fileDialogs_};
+    PrintCommand printCommand_{session_};
+    SchemePrinter printer_{this};
+    PrintDialog* printDialog_ = &printer_.dialog();
     SchemeCanvas* canvas_ = nullptr;
     TFPSW* passwordDialog = nullptr;     // the password dialog
     TFormVyh* outputsDialog_ = nullptr;

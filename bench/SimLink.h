@@ -4,7 +4,7 @@
 // pseudo-terminal, and a main() that gives them the Qt event loop they need.
 
 #include "link/TComPortClass.h"
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/SimProcess.h"
 #include "ui/Clock.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/EntryField.h"
+#include "ui/EntryField.h"
 
 #include <array>
 #include <cstdint>

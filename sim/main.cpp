@@ -1,7 +1,7 @@
 // vil3k-sim: a simulated ВИЛ-3K device on a pseudo-terminal.
 
-#include "link/SimOptions.h"
-#include "link/SimulatedDevice.h"
+#include "sim/SimOptions.h"
+#include "sim/SimulatedDevice.h"
 
 #include <pty.h>
 #include <termios.h>

@@ -9,5 +9,9 @@ inline constexpr const char* kCaptionWarning = "Предупреждение";
 inline constexpr const char* kCaptionError = "Ошибка";
 inline constexpr const char* kCaptionConfirmSave = "Подтвердите запись в файл";
 inline constexpr const char* kTextCannotCreateFile = "Файл не удается создать";
+// Header labels of the main window, which the printout repeats.
+inline constexpr const char* kLabelDevice = "Устр. №";
+inline constexpr const char* kLabelExecCode = " Исполнение";
+inline constexpr const char* kLabelExtAck = "Вн. квит.";
 
 } // namespace ui_text

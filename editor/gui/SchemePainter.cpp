@@ -164,6 +164,14 @@ private:
         else
             p_.setFont(e.bold ? bold_ : normal_);
         p_.setPen(toColor(e.text));
+        if (e.caption.contains('\n')) {
+            // A list on several lines keeps its first line at the top of its box and runs
+            // below it, in the small font.
+            p_.setFont(small_);
+            p_.drawText(r.adjusted(0, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                        e.caption);
+            return;
+        }
         p_.drawText(r, static_cast<int>(alignmentOf(f)), e.caption);
     }
 
@@ -173,7 +181,8 @@ private:
 
 } // namespace
 
-void paintScheme(QPainter& painter, const SchemeView& view, double scale, const QRect& area) {
+void paintScheme(QPainter& painter, const SchemeView& view, double scale, const QRect& area,
+                 const std::function<void()>& afterElement) {
     painter.save();
     painter.scale(scale, scale);
     painter.translate(-area.topLeft());
@@ -191,8 +200,11 @@ void paintScheme(QPainter& painter, const SchemeView& view, double scale, const 
             if (!view.shown(family, i))
                 continue;
             const QRect r = toQRect(view.absoluteRect(family, i));
-            if (r.intersects(area))
-                draw.element(family, view.at(family, i), r);
+            if (!r.intersects(area))
+                continue;
+            draw.element(family, view.at(family, i), r);
+            if (afterElement)
+                afterElement();
         }
     }
     painter.restore();

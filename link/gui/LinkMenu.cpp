@@ -2,7 +2,7 @@
 
 #include "link/LinkTexts.h"
 #include "link/PortSettings.h"
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 #include "link/gui/TFormNastr.h"
 #include "link/gui/TFormPort.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/DeviceConfiguration.h"
-#include "link/SimulatedDevice.h"
+#include "sim/SimulatedDevice.h"
 #include "link/TComPortClass.h"
 #include "support/FakeSerialLine.h"
 #include "support/SampleSchemes.h"

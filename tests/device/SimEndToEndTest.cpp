@@ -2,7 +2,7 @@
 // pseudo-terminal.
 
 #include "files/SchemeFile.h"
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 #include "support/SimProcess.h"
 #include "tests/device/DeviceFixture.h"
 #include "ui/Clock.h"

@@ -1,7 +1,7 @@
 // The real serial layer against the simulated device on a pseudo-terminal.
 
 #include "link/TComPortClass.h"
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/SimProcess.h"
 #include "ui/Clock.h"

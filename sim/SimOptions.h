@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/SimulatedDevice.h"
+#include "sim/SimulatedDevice.h"
 
 #include <string>
 #include <vector>

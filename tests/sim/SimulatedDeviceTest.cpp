@@ -1,5 +1,5 @@
-#include "link/SimulatedDevice.h"
-#include "link/SimOptions.h"
+#include "sim/SimulatedDevice.h"
+#include "sim/SimOptions.h"
 #include "link/TComPortClass.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"

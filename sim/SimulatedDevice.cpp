@@ -1,4 +1,4 @@
-#include "link/SimulatedDevice.h"
+#include "sim/SimulatedDevice.h"
 
 #include "link/Frames.h"
 

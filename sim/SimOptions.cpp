@@ -1,4 +1,4 @@
-#include "link/SimOptions.h"
+#include "sim/SimOptions.h"
 
 #include <fstream>
 #include <iterator>

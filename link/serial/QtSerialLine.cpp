@@ -1,4 +1,4 @@
-#include "link/gui/QtSerialLine.h"
+#include "link/serial/QtSerialLine.h"
 
 #include <QElapsedTimer>
 #include <QSerialPortInfo>

@@ -1,0 +1,56 @@
+#include "print/PrintCommand.h"
+
+#include "print/PrintPages.h"
+#include "print/PrintPlan.h"
+#include "print/PrintTexts.h"
+#include "ui/UiTexts.h"
+
+#include <algorithm>
+
+PrintCommand::PrintCommand(const SchemeSession& session)
+    : model_(session.model), view_(session.view), messages_(session.messages) {}
+
+void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job) {
+    job.setPortrait();
+    if (model_.SchemeCreated == 0) {
+        messages_.show(
+            MessageBox{print_text::kTextNoScheme, ui_text::kCaptionWarning, MessageIcon::Warning});
+        return;
+    }
+    const int pages = PageCount(model_.UsedFbCount);
+    PrintDialogData choice;
+    choice.maxPage = pages;
+    if (!dialog.exec(choice))
+        return;
+    if (!job.begin(choice)) {
+        // Without a word the operator would look for a PDF that was never written.
+        if (!choice.outputFile.isEmpty())
+            messages_.show(MessageBox{ui_text::kTextCannotCreateFile, ui_text::kCaptionError,
+                                      MessageIcon::Error});
+        return;
+    }
+    // The scale follows the printer the operator chose.
+    const PrintResolution dpi = job.resolution();
+    const int sx = PrintScale(dpi.printerX, dpi.screenX);
+    const int sy = PrintScale(dpi.printerY, dpi.screenY);
+    const PageSpan span = ChosenPages(choice.fromPage, choice.toPage, pages);
+    for (int page = span.first; page <= span.last; ++page) {
+        if (page > span.first)
+            job.newPage();
+        printPage(page, caption, job, sx, sy);
+    }
+    job.end();
+}
+
+void PrintCommand::printPage(int page, const QString& caption, PrintJob& job, int sx, int sy) {
+    job.headerText(10, 10, HeaderLine1(caption, page));
+    if (page == 1) {
+        const HeaderFields fields{model_.DeviceNumberIndex + 1, model_.ExecFirst, model_.ExecSecond,
+                                  view_.header.extAckDown};
+        // The switch state keeps its column unless the line before it runs that far.
+        const int end = job.headerText(10, 200, HeaderLine2(fields));
+        job.headerText(std::max(2000, end), 200, ExtAckState(fields));
+    }
+    const PrintedPage printed = LayOutPage(view_, page);
+    job.schemePart(printed.view, printed.area, sx, sy);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// Texts of the printout, exactly as the program prints or shows them.
+namespace print_text {
+
+inline constexpr const char* kTextNoScheme = "Схема не создана";
+inline constexpr const char* kTextPage = "   страница ";
+inline constexpr const char* kTextExtAckOn = "есть";
+inline constexpr const char* kTextExtAckOff = "нет";
+
+} // namespace print_text

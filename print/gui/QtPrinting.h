@@ -1,0 +1,57 @@
+#pragma once
+
+#include "print/PrintCommand.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+class QWidget;
+
+// The standard print dialog on the run's printer: page numbers, selection and print to
+// file; a PDF chosen there is reported as the output file.
+class QtPrintDialog : public PrintDialog {
+public:
+    QtPrintDialog(QPrinter& printer, QWidget* parent);
+    bool exec(PrintDialogData& data) override;
+
+private:
+    QPrinter& printer_;
+    QWidget* parent_;
+};
+
+// A print job on a QPrinter: the header as printer text, the scheme through the scheme
+// painter, so a PDF keeps its texts as text. Shows the wait cursor while it runs and
+// lets the window repaint between elements.
+class QtPrintJob : public PrintJob {
+public:
+    explicit QtPrintJob(QPrinter& printer);
+    ~QtPrintJob() override;
+
+    void setPortrait() override;
+    bool begin(const PrintDialogData& choice) override;
+    PrintResolution resolution() const override;
+    void newPage() override;
+    int headerText(int x, int y, const QString& text) override;
+    void schemePart(const SchemeView& page, const Rect& area, int sx, int sy) override;
+    void end() override;
+
+private:
+    QPrinter& printer_;
+    QPainter painter_;
+    bool waitCursor_ = false;
+};
+
+// The printer of the whole run, so that the operator's choice of printer stays for the
+// next printout. Asks for 600 dpi and no margins beyond what the printer needs.
+class SchemePrinter {
+public:
+    explicit SchemePrinter(QWidget* dialogParent);
+
+    QPrinter& printer() { return printer_; }
+    PrintDialog& dialog() { return dialog_; }
+    void print(PrintCommand& command, const QString& caption, PrintDialog& dialog);
+
+private:
+    QPrinter printer_{QPrinter::HighResolution};
+    QtPrintDialog dialog_;
+};

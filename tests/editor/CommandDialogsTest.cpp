@@ -1,0 +1,167 @@
+#include "editor/gui/TFormSig.h"
+#include "editor/gui/TFormVkl.h"
+#include "editor/gui/TFormZa.h"
+#include "model/TProgVilClass.h"
+#include "support/FakeMessages.h"
+#include "support/ModalDialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+struct DialogFixture {
+    FakeMessages messages;
+    TProgVilClass model{messages};
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> all;
+        for (const MessageBox& box : messages.shown)
+            all.push_back(box.text);
+        return all;
+    }
+};
+
+void Type(QWidget* field, const QString& text) {
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+QColor TextColour(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+TEST(TFormVklDialog, NameFieldRefusesWhatWindows1251LacksAndCloseGivesTenSpaces) {
+    DialogFixture f;
+    TFormVkl form(f.messages);
+    InclusionDialogData data{"13", "Насос", false};
+    WhenShown([&](QWidget* dialog) {
+        EXPECT_EQ(dialog, &form);
+        EXPECT_EQ(form.windowTitle(), "Включение в обработку входа ВИЛ-3");
+        EXPECT_EQ(form.size(), QSize(306, 184));
+        EXPECT_EQ(form.Label2->text(), "13");
+        EXPECT_TRUE(form.Label2->font().underline());
+        EXPECT_EQ(TextColour(form.LabNVh), QColor(0, 0, 255));
+        EXPECT_EQ(TextColour(form.findChild<QLabel*>("Label1")), QColor(128, 128, 0));
+        EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Текстовый реквизит");
+        EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), "Обработка");
+        EXPECT_EQ(form.focusWidget(), form.EditText);
+        GrabDialog(&form, "TFormVkl");
+        QTest::keyClick(form.EditText, Qt::Key_End); // the name comes selected
+        Type(form.EditText, "№1");
+        EXPECT_EQ(form.EditText->text(), "Насос№1");
+        Type(form.EditText, "Ω");
+        form.EditText->insert("xΩ"); // a paste
+        EXPECT_EQ(form.EditText->text(), "Насос№1");
+        EXPECT_EQ(f.messages.beeps, 2);
+        Type(form.EditText, "abcd");
+        EXPECT_EQ(form.EditText->text(), "Насос№1abc");
+        QTest::keyClick(form.EditText, Qt::Key_Return);
+        EXPECT_EQ(form.focusWidget(), form.OK);
+        QTest::keyClick(&form, Qt::Key_Escape);
+        EXPECT_TRUE(form.isVisible());
+        QTest::mouseClick(form.SBVkl, Qt::LeftButton);
+        form.EditText->clear();
+        QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(290, 20)); // the free surface
+    });
+    form.exec(data);
+    EXPECT_TRUE(data.included);
+    EXPECT_EQ(data.name, "          ");
+    EXPECT_TRUE(f.messages.shown.empty());
+}
+
+TEST(TFormSigDialog, CellFieldTakesDigitsOnlyAndCloseGivesZeros) {
+    DialogFixture f;
+    TFormSig form(f.model);
+    SignallingDialogData data{true, "ФБЛ 2", 2, "12"};
+    WhenShown([&](QWidget*) {
+        EXPECT_EQ(form.windowTitle(), "Задание типа сигнализации ВИЛ-3");
+        EXPECT_EQ(form.size(), QSize(302, 222));
+        EXPECT_FALSE(form.LabNVh->isVisible());
+        EXPECT_EQ(form.Label2->text(), "ФБЛ 2");
+        EXPECT_EQ(form.signallingTypeGroup->title(), "Тип сигнализации");
+        EXPECT_EQ(form.signallingTypes->button(3)->text(), "индикация");
+        EXPECT_EQ(form.focusWidget(), form.signallingTypes->button(2));
+        EXPECT_EQ(form.cellEdit->text(), "12");
+        GrabDialog(&form, "TFormSig");
+        QTest::keyClick(form.cellEdit, Qt::Key_A);
+        EXPECT_EQ(form.cellEdit->text(), "00");
+        form.cellEdit->clear();
+        QTest::keyClick(form.cellEdit, Qt::Key_Return);
+        EXPECT_EQ(form.cellEdit->text(), "00");
+        form.cellEdit->clear();
+        QTest::keyClick(form.cellEdit, Qt::Key_7);
+        QTest::keyClick(form.cellEdit, Qt::Key_2, Qt::KeypadModifier);
+        QTest::keyClick(form.cellEdit, Qt::Key_Enter);
+        EXPECT_EQ(form.cellEdit->text(), "72");
+        EXPECT_EQ(form.focusWidget(), form.OK);
+        form.signallingTypes->button(3)->click();
+        form.cellEdit->clear();
+        QTest::mouseClick(form.OK, Qt::LeftButton);
+    });
+    form.exec(data);
+    EXPECT_EQ(f.texts(), (std::vector<std::string>{" Ошибка ввода ", " Ошибка ввода "}));
+    EXPECT_EQ(data.type, 3);
+    EXPECT_EQ(data.cell, "00");
+}
+
+TEST(TFormZaDialog, BlockRowShowsTimerTypeAndFieldsMoveOnWithEnter) {
+    DialogFixture f;
+    TFormZa form(f.model);
+    DelayDialogData data{true, "ФБЛ 4", 1, "10", "6"};
+    WhenShown([&](QWidget*) {
+        EXPECT_EQ(form.windowTitle(), "Программирование таймеров ФБЛ");
+        EXPECT_EQ(form.size(), QSize(291, 201));
+        EXPECT_TRUE(form.timerTypeGroup->isVisible());
+        EXPECT_EQ(form.timerTypeGroup->title(), "Тип задержки");
+        EXPECT_TRUE(form.timerTypes->button(1)->isChecked());
+        EXPECT_EQ(form.timerTypes->button(1)->text(), "импульс");
+        EXPECT_EQ(form.EditDiskr->toolTip(), "Дискретность,с (1или10)");
+        EXPECT_EQ(form.EditT->toolTip(), "Время в ед дискр(0-60)");
+        EXPECT_EQ(form.findChild<QLabel*>("Label4")->text(), "Время в единицах     дискретности");
+        EXPECT_EQ(form.focusWidget(), form.EditDiskr);
+        GrabDialog(&form, "TFormZa-block");
+        QTest::keyClick(form.EditDiskr, Qt::Key_Return);
+        EXPECT_EQ(form.focusWidget(), form.EditT);
+        QTest::keyClick(form.EditT, Qt::Key_Backspace);
+        QTest::keyClick(form.EditT, Qt::Key_Return); // empty: refused
+        EXPECT_EQ(form.focusWidget(), form.EditT);
+        EXPECT_EQ(form.EditT->text(), "00");
+        form.EditT->selectAll();
+        QTest::keyClick(form.EditT, Qt::Key_5);
+        QTest::keyClick(form.EditT, Qt::Key_Return);
+        EXPECT_EQ(form.focusWidget(), form.OK);
+        form.timerTypes->button(0)->click();
+        form.EditDiskr->clear();
+        form.close();
+    });
+    form.exec(data);
+    EXPECT_EQ(f.texts(), std::vector<std::string>{" Ошибка ввода "});
+    EXPECT_EQ(data.timerType, 0);
+    EXPECT_EQ(data.unit, "00");
+    EXPECT_EQ(data.value, "5");
+}
+
+TEST(TFormZaDialog, InputRowHasNoTimerType) {
+    DialogFixture f;
+    TFormZa form(f.model);
+    DelayDialogData data{false, "3", 0, "1", "0"};
+    WhenShown([&](QWidget*) {
+        EXPECT_EQ(form.windowTitle(), "Программ. задерж. выходов ВИЛ-3");
+        EXPECT_FALSE(form.timerTypeGroup->isVisible());
+        EXPECT_TRUE(form.LabNVh->isVisible());
+        EXPECT_EQ(form.Label2->text(), "3");
+        GrabDialog(&form, "TFormZa-input");
+        QTest::mouseClick(form.OK, Qt::LeftButton);
+    });
+    form.exec(data);
+    EXPECT_EQ(data.unit, "1");
+    EXPECT_EQ(data.value, "0");
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#include "editor/gui/SchemePainter.h"
+#include "print/PrintPages.h"
+#include "print/gui/QtPrinting.h"
+#include "support/FakeMessages.h"
+#include "support/RecordingWindow.h"
+#include "support/SampleSchemes.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+Qt::CursorShape cursorShape() {
+    const QCursor* cursor = QApplication::overrideCursor();
+    return cursor ? cursor->shape() : Qt::ArrowCursor;
+}
+
+// The wait cursor shows from the start of the job to its end, also when it cannot start.
+TEST(QtPrintJob, ShowsTheWaitCursorWhileItRuns) {
+    QTemporaryDir dir;
+    SchemePrinter printer(nullptr);
+    EXPECT_EQ(printer.printer().resolution(), 600);
+    for (const QString& file : {dir.filePath("job.pdf"), dir.filePath("missing/job.pdf")}) {
+        QtPrintJob job(printer.printer());
+        PrintDialogData choice;
+        choice.outputFile = file;
+        const bool started = job.begin(choice);
+        EXPECT_EQ(started, file.endsWith("/job.pdf") && !file.contains("missing"));
+        EXPECT_EQ(cursorShape(), started ? Qt::WaitCursor : Qt::ArrowCursor);
+        job.end();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+// A long output list prints its second line below its box, over the outputs panel.
+TEST(PrintedPicture, SecondLineOfALongListIsDrawn) {
+    FakeMessages messages;
+    RecordingWindow window;
+    SchemeSession session{messages, window};
+    BuildSampleScheme(session, 24, 16, 0);
+    session.view.ShowRowOutputs(1, 0x3F, 0, 0); // six outputs
+    session.view.ShowRowOutputs(2, 0x0F, 0, 0); // four: one line
+    const PrintedPage page = LayOutPage(session.view, 1);
+    const int scale = 4;
+    QImage image(page.area.w * scale, page.area.h * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintScheme(painter, page.view, scale, QRect(0, 0, page.area.w, page.area.h));
+    painter.end();
+    auto inkBelowList = [&](int row) {
+        const Rect box = page.view.absoluteRect(Family::StM, row);
+        int dark = 0;
+        for (int y = box.bottom() * scale; y < (box.bottom() + 8) * scale; ++y)
+            for (int x = box.x * scale; x < box.right() * scale; ++x)
+                dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+        return dark;
+    };
+    EXPECT_GT(inkBelowList(1), 20);
+    EXPECT_EQ(inkBelowList(2), 0);
+}
+
+} // namespace
