@@ -1,8 +1,8 @@
 #include "editor/OutputsCommand.h"
 
 #include "editor/CommandPreamble.h"
-#include "editor/OutputsTexts.h"
 #include "editor/SchemeSession.h"
+#include "editor/Signalling.h"
 
 namespace {
 
@@ -37,11 +37,7 @@ OutputsDialogData OutputsCommand::prepare(int row, const std::uint8_t* record) c
     const SchemeView& view = session_.view;
     OutputsDialogData data;
     data.channelRow = row < kFirstBlockRow;
-    data.rowCaption =
-        data.channelRow
-            ? view.at(Family::Panelvx, row).caption.toStdString()
-            : editor_text::kLabelBlockRow +
-                  view.at(Family::PanelF, row - kFirstBlockRow).caption.toStdString();
+    data.rowCaption = RowNumberText(view, row).toStdString();
     data.mr1Outputs = session_.model.Mr1OutputCount;
     data.mr2Outputs = session_.model.Mr2OutputCount;
     data.mr1Mask = record[1];

@@ -4,14 +4,10 @@
 namespace editor_text {
 
 inline constexpr const char* kCaptionOutputsDialog = "Программирование выходов ВИЛ-3";
-inline constexpr const char* kLabelOutputsInput = "Вход №";
 // "MP" is written in Latin letters here.
 inline constexpr const char* kLabelOutputsMr1 = "MP №1";
 inline constexpr const char* kLabelOutputsMr2 = "MP №2";
 inline constexpr const char* kLabelOutputsHeading = "Выходы";
 inline constexpr const char* kLabelInterlock = "Блокировка";
-// Followed by the block number.
-inline constexpr const char* kLabelBlockRow = "ФБЛ ";
-inline constexpr const char* kButtonDialogOk = "OK";
 
 } // namespace editor_text

@@ -1,9 +1,8 @@
 #include "editor/gui/TFormFB.h"
 
 #include "editor/FunctionBlockTexts.h"
+#include "editor/InputCommandTexts.h"
 #include "model/TProgVilClass.h"
-#include "ui/gui/LineEditField.h"
-#include "ui/gui/VirtualKeys.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -49,19 +48,17 @@ private:
 
 } // namespace
 
-TFormFB::TFormFB(TProgVilClass& model, QWidget* parent) : QDialog(parent), model_(model) {
-    setObjectName("FormFB");
+TFormFB::TFormFB(TProgVilClass& model, QWidget* parent)
+    : CommandDialog("FormFB", {498, 229}, parent), model_(model) {
     setWindowTitle(kCaptionFbDialog);
-    setFixedSize(498, 229);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildHeader();
     buildTypeGroup();
     buildInputRows();
-    OK = new QPushButton("OK", this);
+    OK = new QPushButton(kButtonOk, this);
     OK->setObjectName("OK");
     OK->setGeometry(400, 196, 75, 25);
     OK->setAutoDefault(false);
-    connect(OK, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
+    connect(OK, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void TFormFB::buildHeader() {
@@ -107,9 +104,9 @@ void TFormFB::buildInputRows() {
         number->setObjectName(QString("EditVx%1").arg(k + 1));
         number->setMaxLength(2);
         number->setGeometry(kNumberX, y, 32, 22);
-        for (QWidget* control : {static_cast<QWidget*>(kind), static_cast<QWidget*>(source),
-                                 static_cast<QWidget*>(number)})
-            control->installEventFilter(this);
+        new DigitFieldFilter(model_, *number, number);
+        kind->installEventFilter(this);
+        source->installEventFilter(this);
         kindBoxes[k] = kind;
         sourceBoxes[k] = source;
         numberEdits[k] = number;
@@ -148,37 +145,27 @@ void TFormFB::exec(FbDialogData& data) {
     }
 }
 
-// The close handler: a field being edited is finished first, and an empty
-// number field means an unconnected input.
-void TFormFB::done(int result) {
+void TFormFB::closeHandler() {
     if (QAbstractButton* first = typeButtons->button(0))
         first->setFocus();
     for (QLineEdit* edit : numberEdits)
-        if (edit->text().isEmpty())
-            edit->setText("00");
-    QDialog::done(result);
+        FillIfEmpty(*edit, "00");
 }
 
 bool TFormFB::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        const int key = VirtualKeyOf(*static_cast<QKeyEvent*>(event));
-        if (key != 0)
-            return filterKey(static_cast<QWidget*>(watched), key);
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-bool TFormFB::filterKey(QWidget* control, int virtualKey) {
-    auto* edit = qobject_cast<QLineEdit*>(control);
-    QLineEdit* editRef = edit;
-    LineEditField editField(editRef);
-    SelectorField selectorField(qobject_cast<QComboBox*>(control));
-    EntryField& field = edit ? static_cast<EntryField&>(editField) : selectorField;
-    switch (model_.FilterDigitKey(field, virtualKey)) {
+    auto* box = qobject_cast<QComboBox*>(watched);
+    if (box == nullptr || event->type() != QEvent::KeyPress)
+        return CommandDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
+    SelectorField field(box);
+    const int vk = VirtualKey(key->key(), key->modifiers() & Qt::KeypadModifier);
+    switch (model_.FilterDigitKey(field, vk)) {
     case kKeyAccepted:
         return false;
     case kKeyEnter:
-        focusNextChild();
+        FocusNextControl(*box);
         return true;
     default:
         return true;

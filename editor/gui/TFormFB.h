@@ -1,8 +1,7 @@
 #pragma once
 
 #include "editor/FunctionBlockCommand.h"
-
-#include <QDialog>
+#include "editor/gui/CommandDialog.h"
 
 #include <array>
 
@@ -17,34 +16,34 @@ class TProgVilClass;
 // "Программирование функц.блоков" (unit Obrfb_mb): the block type and, per input,
 // its kind, its source and the number of the channel or block. Every close is
 // the operator's answer.
-class TFormFB : public QDialog, public FbDialog {
+class TFormFB : public CommandDialog, public FbDialog {
     Q_OBJECT
 public:
     explicit TFormFB(TProgVilClass& model, QWidget* parent = nullptr);
     using QDialog::exec;
     void exec(FbDialogData& data) override;
 
-    QLabel* modeLabel = nullptr;      // Label9 "создание" / "коррекция"
+    QLabel* modeLabel = nullptr;        // Label9 "создание" / "коррекция"
     QLabel* blockNumberLabel = nullptr; // LabNFB
-    QGroupBox* typeGroup = nullptr;   // RadioGroup1 "Тип функц. блока"
+    QGroupBox* typeGroup = nullptr;     // RadioGroup1 "Тип функц. блока"
     QButtonGroup* typeButtons = nullptr;
-    std::array<QComboBox*, 4> kindBoxes{};   // ComboBox1, 3, 5, 7: "инверсный", "прямой"
+    std::array<QComboBox*, 4> kindBoxes{}; // ComboBox1, 3, 5, 7: "инверсный", "прямой"
     std::array<QComboBox*, 4> sourceBoxes{}; // ComboBox2, 4, 6, 8: "вход УСО ", "выход ФБ"
     std::array<QLineEdit*, 4> numberEdits{}; // EditVx1..EditVx4
     QPushButton* OK = nullptr;
 
 protected:
+    // The selectors take keys as the number fields do.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Every way of closing ends here: the close handler of the dialog.
-    void done(int result) override;
+    // A field being edited is finished, and an empty number field means an
+    // unconnected input.
+    void closeHandler() override;
 
 private:
     void buildHeader();
     void buildTypeGroup();
     void buildInputRows();
     void typeChanged(int type);
-    // The number-entry key filter on a field or a selector; true when the key is used up.
-    bool filterKey(QWidget* control, int virtualKey);
 
     TProgVilClass& model_;
 };

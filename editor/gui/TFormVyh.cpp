@@ -1,5 +1,6 @@
 #include "editor/gui/TFormVyh.h"
 
+#include "editor/InputCommandTexts.h"
 #include "editor/OutputsTexts.h"
 #include "editor/SchemeView.h"
 
@@ -15,54 +16,32 @@ namespace {
 constexpr int kButtonSize = 25, kButtonStep = 26, kButtonsLeft = 72;
 constexpr int kMr1Top = 72, kMr2Top = 104;
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at,
-                  const QColor& colour, bool bold = true) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
 QColor qColour(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
 } // namespace
 
-TFormVyh::TFormVyh(QWidget* parent) : QDialog(parent) {
-    setObjectName("FormVyh");
+TFormVyh::TFormVyh(QWidget* parent) : CommandDialog("FormVyh", {304, 220}, parent) {
     setWindowTitle(kCaptionOutputsDialog);
-    setFixedSize(304, 220);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildLabels();
     buildButtons();
     interlockBox = new QCheckBox(kLabelInterlock, this);
     interlockBox->setObjectName("CheckBox1");
     interlockBox->setGeometry(kButtonsLeft, 144, 120, 22);
     interlockBox->installEventFilter(this);
-    OK = new QPushButton(kButtonDialogOk, this);
+    OK = new QPushButton(kButtonOk, this);
     OK->setObjectName("OK");
     OK->setGeometry(115, 182, 75, 25);
-    connect(OK, &QPushButton::clicked, this, [this] { done(kApplied); });
+    connect(OK, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void TFormVyh::buildLabels() {
-    const QColor blue = qColour(colours::blue), olive = qColour(colours::olive);
-    inputLabel = makeLabel(this, "LabNVh", kLabelOutputsInput, {16, 12}, blue);
-    rowLabel = makeLabel(this, "Label2", QString(), {84, 12}, blue);
-    QFont underlined = rowLabel->font();
-    underlined.setUnderline(true);
-    rowLabel->setFont(underlined);
-    outputsLabel = makeLabel(this, "Label7", kLabelOutputsHeading, {kButtonsLeft, 48}, olive);
-    mr1Label = makeLabel(this, "Label5", kLabelOutputsMr1, {16, kMr1Top + 4}, olive);
-    mr2Label = makeLabel(this, "Label6", kLabelOutputsMr2, {16, kMr2Top + 4}, olive);
+    const QColor olive = qColour(colours::olive);
+    addRowNumber(inputLabel, rowLabel);
+    outputsLabel = addLabel("Label7", kLabelOutputsHeading, olive, {kButtonsLeft, 48});
+    mr1Label = addLabel("Label5", kLabelOutputsMr1, olive, {16, kMr1Top + 4});
+    mr2Label = addLabel("Label6", kLabelOutputsMr2, olive, {16, kMr2Top + 4});
 }
 
 void TFormVyh::buildButtons() {
@@ -96,7 +75,6 @@ void TFormVyh::outputClick(int position) {
 void TFormVyh::exec(OutputsDialogData& data) {
     inputLabel->setVisible(data.channelRow);
     rowLabel->setText(QString::fromStdString(data.rowCaption));
-    rowLabel->adjustSize();
     interlockBox->setChecked(data.interlock);
     mr2Label->setVisible(data.mr2Outputs != 0);
     mr1Mask_ = data.mr1Mask;
@@ -115,16 +93,11 @@ void TFormVyh::exec(OutputsDialogData& data) {
     data.interlock = interlockBox->isChecked();
 }
 
-// Escape closes like the close box: the dialog has no cancel.
-void TFormVyh::reject() {
-    done(kApplied);
-}
-
 bool TFormVyh::eventFilter(QObject* watched, QEvent* event) {
     if (watched == interlockBox && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
+            FocusNextControl(*interlockBox);
             return true;
         }
     }

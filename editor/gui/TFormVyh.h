@@ -1,8 +1,7 @@
 #pragma once
 
 #include "editor/OutputsCommand.h"
-
-#include <QDialog>
+#include "editor/gui/CommandDialog.h"
 
 #include <array>
 
@@ -13,28 +12,25 @@ class QPushButton;
 // "Программирование выходов ВИЛ-3" (unit Obrvyh_mb): one button per relay output
 // of both modules and the interlock box. No cancel: every close hands the
 // working masks back.
-class TFormVyh : public QDialog, public OutputsDialog {
+class TFormVyh : public CommandDialog, public OutputsDialog {
     Q_OBJECT
 public:
-    // The close handler's modal result: the caller applies the dialog.
-    static constexpr int kApplied = 2;
-
     explicit TFormVyh(QWidget* parent = nullptr);
     using QDialog::exec;
     void exec(OutputsDialogData& data) override;
 
-    QLabel* inputLabel = nullptr;   // LabNVh "Вход №"
-    QLabel* rowLabel = nullptr;     // Label2, the row number
-    QLabel* mr1Label = nullptr;     // Label5 "MP №1"
-    QLabel* mr2Label = nullptr;     // Label6 "MP №2"
-    QLabel* outputsLabel = nullptr; // Label7 "Выходы"
+    QLabel* inputLabel = nullptr;                 // LabNVh "Вход №"
+    QLabel* rowLabel = nullptr;                   // Label2, the row number
+    QLabel* mr1Label = nullptr;                   // Label5 "MP №1"
+    QLabel* mr2Label = nullptr;                   // Label6 "MP №2"
+    QLabel* outputsLabel = nullptr;               // Label7 "Выходы"
     std::array<QPushButton*, 16> outputButtons{}; // Panel1..Panel16
     QCheckBox* interlockBox = nullptr;            // CheckBox1 "Блокировка"
     QPushButton* OK = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void reject() override;
+    void closeHandler() override {}
 
 private:
     void buildLabels();

@@ -128,9 +128,9 @@ TEST(FunctionBlocks, BlockSourcesNameBlocksInUse) {
     BlockFixture f;
     f.run(-1, 1);
     f.run(-1, 3, {In{0, 1, "1"}, In{1, 1, "2"}, In{1, 1, "14"}, In{0, 1, "x"}});
-    EXPECT_EQ(f.texts(), (std::vector<std::string>{" Ошибка ввода ",
-                                                   " ФБ с указ. № не запрограммирован",
-                                                   " Ошибка ввода ", " Ошибка ввода "}));
+    EXPECT_EQ(f.texts(),
+              (std::vector<std::string>{" Ошибка ввода ", " ФБ с указ. № не запрограммирован",
+                                        " Ошибка ввода ", " Ошибка ввода "}));
     EXPECT_EQ(f.messages.shown[1].caption, "Предупреждение");
     EXPECT_EQ(f.input(1, 0), 0x41);
     EXPECT_EQ(f.input(1, 1), 0xC0); // the block being created is still free

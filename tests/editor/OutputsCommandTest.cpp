@@ -9,14 +9,14 @@ struct OutputsCase {
     const char* name;
     int first, second;
     bool ackOn;
-    int row;                       // selected row: slot, or 32 + block
+    int row;                            // selected row: slot, or 32 + block
     std::array<std::uint8_t, 3> before; // МР №1, МР №2, flags
     std::uint8_t chooseMr1, chooseMr2;
     bool chooseInterlock;
-    const char* refusal;           // the warning, or null when the dialog opens
-    const char* caption;           // the row as the dialog names it
+    const char* refusal; // the warning, or null when the dialog opens
+    const char* caption; // the row as the dialog names it
     std::array<std::uint8_t, 3> after;
-    const char* mr1List;           // what the row shows
+    const char* mr1List; // what the row shows
     bool interlockMark;
 };
 
@@ -29,8 +29,8 @@ TEST_P(Outputs, StoresMasksAndInterlock) {
     s.window.showExecCode(c.first, c.second);
     s.model.SetDeviceByte(c.ackOn ? 0x20 : 0);
     const bool block = c.row >= kFirstBlockRow;
-    std::uint8_t* bytes = block ? s.model.FunctionBlocks[c.row - 32].data() + 5
-                                : s.model.Channels[c.row].data();
+    std::uint8_t* bytes =
+        block ? s.model.FunctionBlocks[c.row - 32].data() + 5 : s.model.Channels[c.row].data();
     if (block) {
         s.model.FunctionBlocks[c.row - 32][0] = 1;
         s.model.UsedFbCount = 1;
@@ -72,23 +72,119 @@ TEST_P(Outputs, StoresMasksAndInterlock) {
 
 // 12-04: 16 channels, МР №1 4 outputs, no МР №2; the acknowledge input is slot 27.
 // 24-08: МР №1 and МР №2 4 outputs each.
-INSTANTIATE_TEST_SUITE_P(
-    Table, Outputs,
-    ::testing::Values(
-        OutputsCase{"Code1200Refused", 12, 0, false, 2, {}, 1, 0, false, "Недоступная функция", "", {}, "", false},
-        OutputsCase{"Code2400RefusesBlocksToo", 24, 0, false, 33, {}, 1, 0, false,
-                    "Недоступная функция", "", {}, "", false},
-        OutputsCase{"AckInputRefused", 12, 4, true, 27, {}, 1, 0, false, "Недоступная функция", "", {}, "", false},
-        OutputsCase{"AckOnOtherInputAccepted", 12, 4, true, 26, {0, 0, 0}, 0x05, 0, true,
-                    nullptr, "15", {0x05, 0, 0x80}, "1,3,", true},
-        OutputsCase{"AckOnBlockAccepted", 12, 4, true, 34, {0, 0, 0x45}, 0x08, 0, false, nullptr,
-                    "ФБЛ 3", {0x08, 0, 0x45}, "4,", false},
-        OutputsCase{"NoMr2KeepsItsBits", 12, 4, false, 0, {0x01, 0x81, 0}, 0x02, 0x81, false,
-                    nullptr, "1", {0x02, 0x81, 0}, "2,", false},
-        OutputsCase{"InterlockDroppedWithoutOutputs", 24, 8, false, 5, {0x03, 0x01, 0xBC}, 0, 0,
-                    true, nullptr, "6", {0, 0, 0x3C}, "", false},
-        OutputsCase{"DelayBitsKeptWithInterlock", 24, 8, false, 40, {0, 0, 0x7F}, 0, 0x0C, true,
-                    nullptr, "ФБЛ 9", {0, 0x0C, 0xFF}, "", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, Outputs,
+                         ::testing::Values(OutputsCase{"Code1200Refused",
+                                                       12,
+                                                       0,
+                                                       false,
+                                                       2,
+                                                       {},
+                                                       1,
+                                                       0,
+                                                       false,
+                                                       "Недоступная функция",
+                                                       "",
+                                                       {},
+                                                       "",
+                                                       false},
+                                           OutputsCase{"Code2400RefusesBlocksToo",
+                                                       24,
+                                                       0,
+                                                       false,
+                                                       33,
+                                                       {},
+                                                       1,
+                                                       0,
+                                                       false,
+                                                       "Недоступная функция",
+                                                       "",
+                                                       {},
+                                                       "",
+                                                       false},
+                                           OutputsCase{"AckInputRefused",
+                                                       12,
+                                                       4,
+                                                       true,
+                                                       27,
+                                                       {},
+                                                       1,
+                                                       0,
+                                                       false,
+                                                       "Недоступная функция",
+                                                       "",
+                                                       {},
+                                                       "",
+                                                       false},
+                                           OutputsCase{"AckOnOtherInputAccepted",
+                                                       12,
+                                                       4,
+                                                       true,
+                                                       26,
+                                                       {0, 0, 0},
+                                                       0x05,
+                                                       0,
+                                                       true,
+                                                       nullptr,
+                                                       "15",
+                                                       {0x05, 0, 0x80},
+                                                       "1,3,",
+                                                       true},
+                                           OutputsCase{"AckOnBlockAccepted",
+                                                       12,
+                                                       4,
+                                                       true,
+                                                       34,
+                                                       {0, 0, 0x45},
+                                                       0x08,
+                                                       0,
+                                                       false,
+                                                       nullptr,
+                                                       "ФБЛ 3",
+                                                       {0x08, 0, 0x45},
+                                                       "4,",
+                                                       false},
+                                           OutputsCase{"NoMr2KeepsItsBits",
+                                                       12,
+                                                       4,
+                                                       false,
+                                                       0,
+                                                       {0x01, 0x81, 0},
+                                                       0x02,
+                                                       0x81,
+                                                       false,
+                                                       nullptr,
+                                                       "1",
+                                                       {0x02, 0x81, 0},
+                                                       "2,",
+                                                       false},
+                                           OutputsCase{"InterlockDroppedWithoutOutputs",
+                                                       24,
+                                                       8,
+                                                       false,
+                                                       5,
+                                                       {0x03, 0x01, 0xBC},
+                                                       0,
+                                                       0,
+                                                       true,
+                                                       nullptr,
+                                                       "6",
+                                                       {0, 0, 0x3C},
+                                                       "",
+                                                       false},
+                                           OutputsCase{"DelayBitsKeptWithInterlock",
+                                                       24,
+                                                       8,
+                                                       false,
+                                                       40,
+                                                       {0, 0, 0x7F},
+                                                       0,
+                                                       0x0C,
+                                                       true,
+                                                       nullptr,
+                                                       "ФБЛ 9",
+                                                       {0, 0x0C, 0xFF},
+                                                       "",
+                                                       true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

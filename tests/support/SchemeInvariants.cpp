@@ -68,8 +68,7 @@ std::vector<std::string> BlockWiringFaults(const SchemeView& view) {
             if (n == 0)
                 continue;
             f.check(view.at(Family::StNV, i).caption == QString::number(n), "number text", i);
-            f.check(view.at(Family::StIV, i).caption == ((in & 0x40) ? "фб" : "усо"), "source",
-                    i);
+            f.check(view.at(Family::StIV, i).caption == ((in & 0x40) ? "фб" : "усо"), "source", i);
             f.check(view.at(Family::ShVi, i).visible == ((in & 0x80) == 0), "inverse mark", i);
             if (in & 0x40)
                 blockFed[n - 1] = true;
@@ -102,7 +101,8 @@ std::vector<std::string> OutputWiringFaults(const SchemeView& view) {
         const bool drives = (m1 | m2) != 0;
         anyRow = anyRow || drives;
         f.check(view.at(Family::PanelV, r).visible == drives, "outputs element", r);
-        f.check(!drives || view.at(Family::StB, r).visible == ((flags & 0x80) != 0), "interlock", r);
+        f.check(!drives || view.at(Family::StB, r).visible == ((flags & 0x80) != 0), "interlock",
+                r);
         for (int j = 0; j < 8 && marksLines; ++j) {
             lineUsed[j] = lineUsed[j] || (j < m.Mr1OutputCount && (m1 >> j & 1));
             lineUsed[8 + j] = lineUsed[8 + j] || (j < m.Mr2OutputCount && (m2 >> j & 1));
