@@ -46,6 +46,27 @@ std::vector<std::string> BlockRecordFaults(const TProgVilClass& m) {
     for (int s = 0; s < kChannelSlots; ++s)
         f.check(m.Channels[s][3] < 0x80 || m.Channels[s][1] != 0 || m.Channels[s][2] != 0,
                 "interlock without outputs, slot", s);
+    for (int b = 0; b < kFunctionBlocks; ++b) {
+        const FbRecord& r = m.FunctionBlocks[b];
+        f.check(r[8] < 0x80 || r[6] != 0 || r[7] != 0, "interlock without outputs, block", b);
+    }
+    return f.list;
+}
+
+std::vector<std::string> CellFaults(const TProgVilClass& m) {
+    Faults f;
+    std::array<int, 32> holders{};
+    auto hold = [&](std::uint8_t signalling) {
+        if (signalling & 0xC0)
+            ++holders[signalling & 0x1F];
+    };
+    for (int i = 0; i < m.ChannelCount; ++i)
+        hold(m.Channels[m.SlotOfImageIndex(i)][0]);
+    for (int b = 0; b < kFunctionBlocks; ++b)
+        if (used(m, b))
+            hold(m.FunctionBlocks[b][5]);
+    for (int cell = 0; cell < 32; ++cell)
+        f.check(holders[cell] <= 1, "cell held by several rows", cell);
     return f.list;
 }
 
