@@ -4,8 +4,6 @@
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
-#include "editor/gui/TFormFB.h"
-#include "editor/gui/TFormVyh.h"
 #include "link/gui/LinkMenu.h"
 #include "ui/UiTexts.h"
 
@@ -85,12 +83,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     connectLink();
     bindPrintKey();
     passwordDialog = new TFPSW(model_, messages_, this);
+    buildCommandDialogs();
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
         ChangePassword(model_, messages_, *passwordDialog);
     });
     AParol->setShortcut(Qt::Key_F8);
-    outputsDialog_ = new TFormVyh(this);
-    blockDialog_ = new TFormFB(model_, this);
     FormCreate();
 }
 

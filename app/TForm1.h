@@ -29,7 +29,10 @@ class QToolButton;
 class SchemeCanvas;
 class TFPSW;
 class TFormFB;
+class TFormSig;
+class TFormVkl;
 class TFormVyh;
+class TFormZa;
 
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
@@ -60,16 +63,25 @@ public:
     void OpenScheme();
     void SaveScheme();
     QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
-    // Programming commands on the selected row: "Выходы" (Ctrl+O) and
-    // "Функц. блоки" (Ctrl+B).
-    void VyhClick();
-    void ANDClick();
-    TFormVyh& outputsDialog() { return *outputsDialog_; }
-    TFormFB& blockDialog() { return *blockDialog_; }
     // "Печать" (F4): the print command on the run's printer, under the wait cursor.
     void PrintScheme();
     // The print dialog the command shows; tests put a scripted one here.
     void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
+
+    // Programming commands on the selected row, each with its dialog; the
+    // scheme is repainted afterwards.
+    void NTextClick();
+    void SignClick();
+    void ZaderClick();
+    void VyhClick();
+    void ANDClick();
+    // A click on the contact toggle of a slot.
+    void NOTVh11Click(int slot);
+    TFormVkl* FormVkl = nullptr;
+    TFormSig* FormSig = nullptr;
+    TFormZa* FormZa = nullptr;
+    TFormVyh* FormVyh = nullptr;
+    TFormFB* FormFB = nullptr;
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -124,6 +136,7 @@ private:
     void connectLink();
     void buildFileMenu();
     void connectDevice();
+    void buildCommandDialogs();
     void bindPrintKey();
 
     QtMessages messages_;
@@ -145,8 +158,6 @@ private:
     PrintDialog* printDialog_ = &printer_.dialog();
     SchemeCanvas* canvas_ = nullptr;
     TFPSW* passwordDialog = nullptr;     // the password dialog
-    TFormVyh* outputsDialog_ = nullptr;
-    TFormFB* blockDialog_ = nullptr;
     QLabel* deviceNumberLabel = nullptr; // "Изм. № устр."
     QLabel* externalAckLabel = nullptr;  // "Вн. квит."
     QLabel* modelListLabel = nullptr;    // "Выбор конфигурации"

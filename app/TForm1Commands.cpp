@@ -1,20 +1,60 @@
-// The programming commands as the main window runs them: the core command with
-// the window's dialog, then the scheme repainted.
+// The programming commands of the main window: each runs its core command on
+// the window's dialog and repaints the scheme.
 #include "app/TForm1.h"
 
 #include "editor/FunctionBlockCommand.h"
+#include "editor/InputProcessing.h"
+#include "editor/OutputDelays.h"
 #include "editor/OutputsCommand.h"
+#include "editor/Signalling.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/TFormFB.h"
+#include "editor/gui/TFormSig.h"
+#include "editor/gui/TFormVkl.h"
 #include "editor/gui/TFormVyh.h"
+#include "editor/gui/TFormZa.h"
+
+// Created once, after the password dialog, and reused by every command.
+void TForm1::buildCommandDialogs() {
+    FormVkl = new TFormVkl(messages_, this);
+    FormSig = new TFormSig(model_, this);
+    FormZa = new TFormZa(model_, this);
+    FormVyh = new TFormVyh(this);
+    FormFB = new TFormFB(model_, this);
+    // The contact toggles act on their own, outside the selection.
+    connect(canvas_, &SchemeCanvas::elementClicked, this, [this](ElementRef element) {
+        if (element.family == Family::NOTVh)
+            NOTVh11Click(element.index);
+    });
+}
+
+void TForm1::NTextClick() {
+    InputProcessing(session_, *FormVkl).NTextClick();
+    canvas_->update();
+}
+
+void TForm1::SignClick() {
+    Signalling(session_, *FormSig).SignClick();
+    canvas_->update();
+}
+
+void TForm1::ZaderClick() {
+    OutputDelays(session_, *FormZa).ZaderClick();
+    canvas_->update();
+}
+
+void TForm1::NOTVh11Click(int slot) {
+    InputProcessing(session_, *FormVkl).NOTVh11Click(slot);
+    canvas_->update();
+}
 
 void TForm1::VyhClick() {
-    OutputsCommand(session_, *outputsDialog_).VyhClick();
+    OutputsCommand(session_, *FormVyh).VyhClick();
     canvas_->update();
 }
 
 void TForm1::ANDClick() {
     // The command itself fits the scroll range and scrolls to the block.
-    FunctionBlockCommand(session_, *blockDialog_).ANDClick();
+    FunctionBlockCommand(session_, *FormFB).ANDClick();
     canvas_->update();
 }

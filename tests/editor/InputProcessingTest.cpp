@@ -150,13 +150,4 @@ TEST(ContactToggle, FollowsClicksOnlyWhileTheInputIsIncluded) {
     EXPECT_FALSE(s.view.at(Family::NOTVh, 2).pressed);
 }
 
-TEST(InputCommand, NoSchemeAnsweredNoEndsInTheExitQuestion) {
-    CommandFixture s;
-    s.messages.answers.push_back(Answer::No);
-    s.inputs.NTextClick();
-    EXPECT_EQ(s.texts(), std::vector<std::string>{"Схема не создана. Будете создавать?"});
-    EXPECT_EQ(s.window.log, std::vector<std::string>{"exit"});
-    EXPECT_FALSE(s.inclusionDialog.shown);
-}
-
 } // namespace

@@ -160,14 +160,4 @@ TEST(SignallingCellTaken, PulseBlockKeepsItsTimerTypeAndPicture) {
     EXPECT_EQ(s.model.Channels[0][0], 0x49);
 }
 
-TEST(SignallingRefused, OnTheAcknowledgeInput) {
-    CommandFixture s;
-    s.createShown(24, 8);
-    s.model.SetDeviceByte(0x20);
-    s.selectInput(31);
-    s.signalling.SignClick();
-    EXPECT_EQ(s.texts(), std::vector<std::string>{"Недоступная функция"});
-    EXPECT_FALSE(s.signallingDialog.shown);
-}
-
 } // namespace
