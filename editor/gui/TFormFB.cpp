@@ -18,8 +18,8 @@ using namespace editor_text;
 namespace {
 
 constexpr int kHysteresis = 5;
-constexpr int kRowTop = 92, kRowStep = 28;
-constexpr int kKindX = 206, kSourceX = 304, kNumberX = 420;
+constexpr int kRowTop = 88, kRowStep = 26;
+constexpr int kKindX = 214, kSourceX = 318, kNumberX = 432;
 const char* const kTypeItems[] = {kItemFbType0, kItemFbType1, kItemFbType2,
                                   kItemFbType3, kItemFbType4, kItemFbType5};
 
@@ -51,37 +51,41 @@ private:
 TFormFB::TFormFB(TProgVilClass& model, QWidget* parent)
     : CommandDialog("FormFB", {498, 229}, parent), model_(model) {
     setWindowTitle(kCaptionFbDialog);
+    // Laid out for the small dialog font: six type names and four input rows.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     buildHeader();
     buildTypeGroup();
     buildInputRows();
     OK = new QPushButton(kButtonOk, this);
     OK->setObjectName("OK");
-    OK->setGeometry(400, 196, 75, 25);
+    OK->setGeometry(404, 196, 75, 25);
     OK->setAutoDefault(false);
     connect(OK, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void TFormFB::buildHeader() {
     modeLabel = makeLabel(this, "Label9", QString(), {8, 6, 100, 17});
-    makeLabel(this, "LabFB", kLabelFbNumber, {190, 6, 180, 17});
+    makeLabel(this, "LabFB", kLabelFbNumber, {200, 6, 170, 17});
     blockNumberLabel = makeLabel(this, "LabNFB", QString(), {372, 6, 40, 17});
     QFont bold = blockNumberLabel->font();
     bold.setBold(true);
     blockNumberLabel->setFont(bold);
-    makeLabel(this, "Label1", kLabelFbInputs, {190, 30, 290, 17});
-    makeLabel(this, "Label2", kLabelFbInputKind, {kKindX, 52, 90, 34});
-    makeLabel(this, "Label4", kLabelFbInputSource, {kSourceX, 52, 110, 34});
-    makeLabel(this, "Label3", kLabelFbInputNumber, {kNumberX - 8, 52, 80, 34});
+    makeLabel(this, "Label1", kLabelFbInputs, {200, 28, 290, 17});
+    makeLabel(this, "Label2", kLabelFbInputKind, {kKindX, 50, 100, 34});
+    makeLabel(this, "Label4", kLabelFbInputSource, {kSourceX, 50, 110, 34});
+    makeLabel(this, "Label3", kLabelFbInputNumber, {kNumberX - 6, 46, 64, 40});
 }
 
 void TFormFB::buildTypeGroup() {
     typeGroup = new QGroupBox(kLabelFbType, this);
     typeGroup->setObjectName("RadioGroup1");
-    typeGroup->setGeometry(8, 30, 172, 160);
+    typeGroup->setGeometry(6, 28, 190, 160);
     typeButtons = new QButtonGroup(this);
     for (int item = 0; item < 6; ++item) {
         auto* button = new QRadioButton(kTypeItems[item], typeGroup);
-        button->setGeometry(8, 20 + 22 * item, 160, 20);
+        button->setGeometry(6, 20 + 22 * item, 182, 20);
         typeButtons->addButton(button, item);
     }
     connect(typeButtons, &QButtonGroup::idClicked, this, &TFormFB::typeChanged);
@@ -91,15 +95,15 @@ void TFormFB::buildInputRows() {
     for (int k = 0; k < 4; ++k) {
         const int y = kRowTop + kRowStep * k;
         makeLabel(this, qPrintable(QString("Label%1").arg(5 + k)), QString::number(k + 1),
-                  {190, y + 3, 12, 17});
+                  {202, y + 3, 10, 17});
         auto* kind = new QComboBox(this);
         kind->setObjectName(QString("ComboBox%1").arg(2 * k + 1));
         kind->addItems({kItemInverse, kItemDirect});
-        kind->setGeometry(kKindX, y, 92, 22);
+        kind->setGeometry(kKindX, y, 100, 22);
         auto* source = new QComboBox(this);
         source->setObjectName(QString("ComboBox%1").arg(2 * k + 2));
         source->addItems({kItemDeviceInput, kItemBlockOutput});
-        source->setGeometry(kSourceX, y, 104, 22);
+        source->setGeometry(kSourceX, y, 108, 22);
         auto* number = new QLineEdit("00", this);
         number->setObjectName(QString("EditVx%1").arg(k + 1));
         number->setMaxLength(2);
