@@ -16,7 +16,6 @@ using namespace ui_text;
 
 namespace {
 
-constexpr int kRetryPauseMs = 300;
 constexpr std::array<int, 13> kBaudRates{110,   300,   600,   1200,  2400,  4800,  9600,
                                          14400, 19200, 38400, 56000, 57600, 115200};
 
@@ -136,7 +135,7 @@ ExchangeResult TComPortClass::SendAndReceive(std::span<std::uint8_t> response) {
         const Stage failedStage = ReceiveAnswer(response, result);
         if (failedStage == Stage::Done)
             return result;
-        WaitMs(kRetryPauseMs);
+        WaitMs(retryPauseMs_);
         if (failedStage == Stage::Header) {
             if (--headerAttemptsLeft == 0)
                 return result;

@@ -42,6 +42,9 @@ public:
     void SetBodyRetries(int value);
     void SetSendDelay(int value);
     void SetReceiveDelay(int value) { ReceiveDelay = value; }
+    // The pause after a failed attempt (300 ms); a survey of a whole line with one
+    // attempt per address sets it shorter.
+    void SetRetryPause(int ms) { retryPauseMs_ = ms; }
 
     int GetFrameLength() const { return FrameLength; }
     int GetDataCount() const { return DataCount; }
@@ -76,6 +79,7 @@ private:
     int BodyRetries = 10;
     int SendDelay = 25;
     int ReceiveDelay = 20;
+    int retryPauseMs_ = 300;
 
     SerialLine& line_;
     Clock& clock_;

@@ -8,7 +8,7 @@ const char* const kSimUsage =
     "                 [--dump PATH] [--timeout S] [--baud B] [--status S] [--image-count N]\n"
     "                 [--silent | --one-byte | --short-body | --wrong-function]\n"
     "                 [--bad-crc | --bad-crc-first K] [--exception FN:CODE] [--late]\n"
-    "                 [--busy K]\n";
+    "                 [--busy K] [--device ADDRESS:CODE|ADDRESS:FILE.vil[:STATUS] ...]\n";
 
 namespace {
 
@@ -38,6 +38,38 @@ bool ParseException(const std::string& text, SimFaults& faults) {
            Number(text.substr(colon + 1), faults.exceptionCode);
 }
 
+// ADDRESS:CODE or ADDRESS:FILE, either with :STATUS after it.
+bool ParseDevice(const std::string& text, SimDeviceEntry& entry) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos || !Number(text.substr(0, colon), entry.address, 10))
+        return false;
+    std::string rest = text.substr(colon + 1);
+    const std::size_t last = rest.rfind(':');
+    if (last != std::string::npos) {
+        if (!Number(rest.substr(last + 1), entry.status, 10))
+            return false;
+        rest.resize(last);
+    }
+    if (!ParseCode(rest, entry.first, entry.second))
+        entry.filePath = rest;
+    return !rest.empty() && entry.address >= 1 && entry.address <= 31 && entry.status <= 255;
+}
+
+bool LoadSchemeFile(const std::string& path, SimulatedDevice& device, std::string& error) {
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                          std::istreambuf_iterator<char>()};
+    if (bytes.size() < 254) {
+        error = "cannot read a scheme from " + path;
+        return false;
+    }
+    device.execFirst = bytes[1];
+    device.execSecond = bytes[2];
+    device.address = (bytes[3] & 0x1F) + 1;
+    std::copy(bytes.begin() + 4, bytes.begin() + 254, device.image.begin());
+    return true;
+}
+
 bool TakeValue(const std::string& name, const std::string& value, SimOptions& o) {
     SimFaults& f = o.faults;
     int n = 0;
@@ -51,7 +83,10 @@ bool TakeValue(const std::string& name, const std::string& value, SimOptions& o)
         return ParseCode(value, o.first, o.second);
     else if (name == "--exception")
         return ParseException(value, f);
-    else if (!Number(value, n))
+    else if (name == "--device") {
+        o.devices.emplace_back();
+        return ParseDevice(value, o.devices.back());
+    } else if (!Number(value, n))
         return false;
     else if (name == "--address")
         o.address = n;
@@ -115,25 +150,41 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
 }
 
 bool ApplySimOptions(const SimOptions& options, SimulatedDevice& device, std::string& error) {
-    if (!options.filePath.empty()) {
-        std::ifstream file(options.filePath, std::ios::binary);
-        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                              std::istreambuf_iterator<char>()};
-        if (bytes.size() < 254) {
-            error = "cannot read a scheme from " + options.filePath;
-            return false;
-        }
-        device.execFirst = bytes[1];
-        device.execSecond = bytes[2];
-        device.address = (bytes[3] & 0x1F) + 1;
-        std::copy(bytes.begin() + 4, bytes.begin() + 254, device.image.begin());
-    }
+    if (!options.filePath.empty() && !LoadSchemeFile(options.filePath, device, error))
+        return false;
     if (options.first >= 0) {
         device.execFirst = static_cast<std::uint8_t>(options.first);
         device.execSecond = static_cast<std::uint8_t>(options.second);
     }
     if (options.address > 0)
         device.address = options.address;
+    return true;
+}
+
+bool BuildSimDevices(const SimOptions& options, std::vector<SimulatedDevice>& devices,
+                     std::string& error) {
+    devices.clear();
+    if (options.devices.empty()) {
+        devices.emplace_back(options.faults);
+        return ApplySimOptions(options, devices.back(), error);
+    }
+    for (const SimDeviceEntry& entry : options.devices) {
+        SimFaults faults = options.faults;
+        if (entry.status >= 0)
+            faults.status = static_cast<std::uint8_t>(entry.status);
+        devices.emplace_back(faults);
+        SimulatedDevice& device = devices.back();
+        if (!entry.filePath.empty() && !LoadSchemeFile(entry.filePath, device, error))
+            return false;
+        if (entry.filePath.empty()) {
+            device.execFirst = static_cast<std::uint8_t>(entry.first);
+            device.execSecond = static_cast<std::uint8_t>(entry.second);
+        }
+        // The device answers where the line puts it; its image says the same.
+        device.address = entry.address;
+        device.image[249] =
+            static_cast<std::uint8_t>((device.image[249] & 0xE0) | (entry.address - 1));
+    }
     return true;
 }
 

@@ -5,6 +5,16 @@
 #include <string>
 #include <vector>
 
+// One device of a multi-drop line (--device ADDRESS:CODE or ADDRESS:FILE.vil,
+// either with an optional :STATUS for its identification status byte).
+struct SimDeviceEntry {
+    int address = 1;
+    int first = -1; // code, when no file is given
+    int second = -1;
+    std::string filePath;
+    int status = -1; // -1: the line's --status
+};
+
 // Command line of vil3k-sim.
 struct SimOptions {
     std::string linkPath; // --link: a symlink to the pseudo-terminal
@@ -16,6 +26,7 @@ struct SimOptions {
     int idleTimeoutS = 600;
     int baud = 0; // --baud: pace answers at this line speed; 0 = at once
     SimFaults faults;
+    std::vector<SimDeviceEntry> devices; // --device, repeatable: several devices on the line
 };
 
 extern const char* const kSimUsage;
@@ -25,6 +36,11 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
 
 // Gives the device its code, image and address from the options.
 bool ApplySimOptions(const SimOptions& options, SimulatedDevice& device, std::string& error);
+
+// The devices on the line: those of --device, or the one device of the other
+// options when there is none. The line faults apply to every device.
+bool BuildSimDevices(const SimOptions& options, std::vector<SimulatedDevice>& devices,
+                     std::string& error);
 
 // The dump file: 250 image bytes, then the address.
 std::vector<std::uint8_t> SimDump(const SimulatedDevice& device);

@@ -67,7 +67,8 @@ void WriteDump(const std::string& path, const SimulatedDevice& device) {
     std::rename(temporary.c_str(), path.c_str());
 }
 
-void Serve(int master, SimulatedDevice& device, const SimOptions& options) {
+// Every device on the line hears every request; only the one addressed answers.
+void Serve(int master, std::vector<SimulatedDevice>& devices, const SimOptions& options) {
     constexpr int kFrameGapMs = 50;
     std::int64_t lastActivity = NowMs();
     std::uint8_t buffer[512];
@@ -77,7 +78,8 @@ void Serve(int master, SimulatedDevice& device, const SimOptions& options) {
         if (ready < 0 && errno != EINTR)
             break;
         if (ready <= 0) {
-            device.dropPartial();
+            for (SimulatedDevice& device : devices)
+                device.dropPartial();
             if (NowMs() - lastActivity > options.idleTimeoutS * 1000LL)
                 break;
             continue;
@@ -89,13 +91,16 @@ void Serve(int master, SimulatedDevice& device, const SimOptions& options) {
             continue;
         }
         lastActivity = NowMs();
-        const int writesBefore = device.imageWrites;
-        for (const SimReply& reply : device.receive(buffer, static_cast<int>(n), lastActivity)) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(reply.delayMs));
-            WriteAnswer(master, reply.bytes, options.baud);
+        for (SimulatedDevice& device : devices) {
+            const int writesBefore = device.imageWrites;
+            for (const SimReply& reply :
+                 device.receive(buffer, static_cast<int>(n), lastActivity)) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(reply.delayMs));
+                WriteAnswer(master, reply.bytes, options.baud);
+            }
+            if (device.imageWrites != writesBefore && !options.dumpPath.empty())
+                WriteDump(options.dumpPath, device);
         }
-        if (device.imageWrites != writesBefore && !options.dumpPath.empty())
-            WriteDump(options.dumpPath, device);
     }
 }
 
@@ -108,12 +113,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vil3k-sim: %s\n%s", error.c_str(), kSimUsage);
         return 2;
     }
-    SimulatedDevice device(options.faults);
-    if (!ApplySimOptions(options, device, error)) {
+    std::vector<SimulatedDevice> devices;
+    if (!BuildSimDevices(options, devices, error)) {
         std::fprintf(stderr, "vil3k-sim: %s\n", error.c_str());
         return 1;
     }
-    device.setClock(LocalTime(), NowMs());
+    for (SimulatedDevice& device : devices)
+        device.setClock(LocalTime(), NowMs());
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
     sigaction(SIGTERM, &action, nullptr);
@@ -136,7 +142,7 @@ int main(int argc, char** argv) {
     std::printf("%s\n", name);
     std::fflush(stdout);
 
-    Serve(master, device, options);
+    Serve(master, devices, options);
 
     if (!options.linkPath.empty())
         ::unlink(options.linkPath.c_str());

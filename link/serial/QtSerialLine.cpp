@@ -41,7 +41,11 @@ std::vector<PortEntry> SystemPortList() {
 
 OpenResult QtSerialLine::open(const LineSettings& settings) {
     close();
-    const std::string path = ResolvePortPath(SystemPortList(), settings.portName);
+    // A COM name stands for the device the port list gives it; a device path
+    // (command-line tools) names itself.
+    std::string path = ResolvePortPath(SystemPortList(), settings.portName);
+    if (path.empty() && settings.portName.find('/') != std::string::npos)
+        path = settings.portName;
     if (path.empty()) {
         error_ = "no such port: " + settings.portName;
         return OpenResult::Failed;
@@ -131,7 +135,8 @@ int QtSerialLine::read(std::uint8_t* buffer, int count) {
         got += static_cast<int>(n);
         if (got == count)
             break;
-        const qint64 left = TotalTimeoutMs(count) - timer.elapsed();
+        const qint64 limit = readTimeoutMs_ > 0 ? readTimeoutMs_ : TotalTimeoutMs(count);
+        const qint64 left = limit - timer.elapsed();
         if (left <= 0)
             break;
         const int wait = static_cast<int>(got > 0 ? std::min<qint64>(kByteGapMs, left) : left);

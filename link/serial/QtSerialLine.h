@@ -18,6 +18,9 @@ public:
     bool write(const std::uint8_t* data, int count) override;
     int read(std::uint8_t* buffer, int count) override;
     std::string errorText() const override { return error_; }
+    // A whole read lasts at most ms instead of 1000 ms + 100 ms per byte; 0 goes
+    // back to the line's own time-outs. For surveys that ask many addresses once.
+    void setReadTimeoutMs(int ms) { readTimeoutMs_ = ms; }
 
 private:
     bool applySettings(const LineSettings& settings);
@@ -26,4 +29,5 @@ private:
 
     QSerialPort port_;
     std::string error_;
+    int readTimeoutMs_ = 0;
 };

@@ -1,0 +1,95 @@
+#include "tools/ConfigDiff.h"
+
+#include "model/TProgVilClass.h"
+#include "tools/ConfigFields.h"
+#include "tools/ToolTexts.h"
+
+#include <cstdio>
+
+using namespace tool_text;
+
+namespace {
+
+class DiffLines {
+public:
+    // Adds "<subject>: <field> <a> → <b>" when the values differ.
+    void field(const std::string& subject, const std::string& name, const std::string& a,
+               const std::string& b) {
+        if (a != b)
+            lines.push_back(subject + name + " " + a + kArrow + b);
+    }
+    std::vector<std::string> lines;
+};
+
+// Equal seconds stored differently (60 × 1 s against 6 × 10 s) are named by units.
+std::string DelayWords(const RowSettings& row, const RowSettings& other) {
+    if (DelayText(row) != DelayText(other))
+        return DelayText(row);
+    return std::to_string(row.delayUnits) + " × " + (row.tenSecondUnit ? "10" : "1") + kSeconds;
+}
+
+void DiffRow(DiffLines& d, const std::string& s, const RowSettings& a, const RowSettings& b) {
+    d.field(s, kFieldSignalling, SignallingText(a.signalling), SignallingText(b.signalling));
+    d.field(s, kFieldCell, std::to_string(a.cell), std::to_string(b.cell));
+    d.field(s, kFieldDelay, DelayWords(a, b), DelayWords(b, a));
+    d.field(s, kFieldOutputs, OutputsText(a.mr1, a.mr2), OutputsText(b.mr1, b.mr2));
+    d.field(s, kFieldInterlock, YesNo(a.interlock), YesNo(b.interlock));
+}
+
+void DiffInput(DiffLines& d, const InputFields& a, const InputFields& b) {
+    const std::string s = kInput + std::to_string(a.number) + ": ";
+    d.field(s, kFieldIncluded, a.included ? kOn : kOff, b.included ? kOn : kOff);
+    d.field(s, kFieldContact, a.normallyOpen ? kNormallyOpen : kNormallyClosed,
+            b.normallyOpen ? kNormallyOpen : kNormallyClosed);
+    DiffRow(d, s, a.row, b.row);
+}
+
+void DiffBlock(DiffLines& d, const BlockFields& a, const BlockFields& b) {
+    const std::string s = kBlock + std::to_string(a.number) + ": ";
+    d.field(s, kFieldType, BlockTypeText(a.typeByte), BlockTypeText(b.typeByte));
+    // A block that exists on one side only is told by its type alone.
+    if (!a.used() || !b.used())
+        return;
+    for (std::size_t k = 0; k < a.inputs.size(); ++k)
+        d.field(s, kFieldBlockInput + std::to_string(k + 1), BlockInputText(a.inputs[k]),
+                BlockInputText(b.inputs[k]));
+    d.field(s, kFieldTimer, TimerText(a.pulse), TimerText(b.pulse));
+    DiffRow(d, s, a.row, b.row);
+}
+
+std::string Hex(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X", value);
+    return text;
+}
+
+void DiffBytes(DiffLines& d, const SchemeFileData& a, const SchemeFileData& b) {
+    for (int i = 0; i < kDeviceByteOffset; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        d.field(kFieldImageByte + std::to_string(i), ":", Hex(a.image[k]), Hex(b.image[k]));
+    }
+    d.field(kFieldImageByte + std::to_string(kDeviceByteOffset), ":", Hex(a.deviceByte),
+            Hex(b.deviceByte));
+}
+
+} // namespace
+
+std::vector<std::string> DiffConfigurations(const SchemeFileData& before,
+                                            const SchemeFileData& after) {
+    DiffLines d;
+    d.field("", kFieldCode, CodeText(before.execFirst, before.execSecond),
+            CodeText(after.execFirst, after.execSecond));
+    if (!d.lines.empty())
+        return d.lines;
+    const ConfigFields a = DecodeConfiguration(before);
+    const ConfigFields b = DecodeConfiguration(after);
+    d.field("", kFieldDeviceNumber, std::to_string(a.deviceNumber), std::to_string(b.deviceNumber));
+    d.field("", kFieldExternalAck, YesNo(a.externalAck), YesNo(b.externalAck));
+    for (std::size_t i = 0; i < a.inputs.size(); ++i)
+        DiffInput(d, a.inputs[i], b.inputs[i]);
+    for (std::size_t j = 0; j < a.blocks.size(); ++j)
+        DiffBlock(d, a.blocks[j], b.blocks[j]);
+    if (d.lines.empty())
+        DiffBytes(d, before, after);
+    return d.lines;
+}

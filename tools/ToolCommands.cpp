@@ -1,0 +1,147 @@
+#include "tools/ToolCommands.h"
+
+#include "files/FileTexts.h"
+#include "model/TProgVilClass.h"
+#include "tools/ConfigDiff.h"
+#include "tools/ConfigFields.h"
+#include "tools/ConfigListing.h"
+#include "tools/LineScan.h"
+#include "tools/ToolDevice.h"
+#include "tools/ToolFiles.h"
+#include "ui/UiTexts.h"
+
+#include <cstdio>
+
+namespace {
+
+int Refuse(const std::string& line) {
+    std::fprintf(stderr, "%s\n", line.c_str());
+    return kExitUsage;
+}
+
+int PrintDifferences(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        std::printf("%s\n", line.c_str());
+    return lines.empty() ? kExitOk : kExitFound;
+}
+
+int Dump(const ToolOptions& o) {
+    std::string error;
+    const auto data = LoadConfiguration(o.files[0], o.codeFirst, o.codeSecond, error);
+    if (!data)
+        return Refuse(error);
+    if (o.json) {
+        const QByteArray json = ListingJson(*data);
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    } else {
+        std::printf("%s", ListingText(*data).c_str());
+    }
+    return kExitOk;
+}
+
+int Diff(const ToolOptions& o) {
+    int first = o.codeFirst, second = o.codeSecond;
+    std::string error;
+    // A bare image takes the code of the scheme file it is compared with.
+    for (const std::string& path : o.files) {
+        if (first >= 0 || IsBareImage(path))
+            continue;
+        const auto scheme = LoadConfiguration(path, -1, -1, error);
+        if (!scheme)
+            return Refuse(error);
+        first = scheme->execFirst;
+        second = scheme->execSecond;
+    }
+    const auto a = LoadConfiguration(o.files[0], first, second, error);
+    if (!a)
+        return Refuse(error);
+    const auto b = LoadConfiguration(o.files[1], first, second, error);
+    if (!b)
+        return Refuse(error);
+    return PrintDifferences(DiffConfigurations(*a, *b));
+}
+
+std::optional<SchemeFileData> LoadSchemeFile(const std::string& path, std::string& error) {
+    return LoadConfiguration(path, -1, -1, error);
+}
+
+int Read(const ToolOptions& o) {
+    std::string error;
+    std::optional<SchemeFileData> names;
+    if (!o.names.empty() && !(names = LoadSchemeFile(o.names, error)))
+        return Refuse(error);
+    ToolDevice device;
+    if (!device.open(o))
+        return kExitUsage;
+    if (!device.read(o.address))
+        return kExitFound;
+    SchemeFileData scheme = device.loadedScheme();
+    if (names && (names->execFirst != scheme.execFirst || names->execSecond != scheme.execSecond))
+        return Refuse("имена из " + o.names + " для кода " +
+                      CodeText(names->execFirst, names->execSecond) + ", а устройство " +
+                      CodeText(scheme.execFirst, scheme.execSecond));
+    if (names) {
+        scheme.channelNames = names->channelNames;
+        scheme.outputNames = names->outputNames;
+    }
+    QString reason;
+    if (!WriteSchemeFile(QString::fromStdString(o.output), scheme, reason)) {
+        std::fprintf(stderr, "%s: %s: %s\n", ui_text::kTextCannotCreateFile, o.output.c_str(),
+                     reason.toStdString().c_str());
+        return kExitFound;
+    }
+    return device.messages.failures() == 0 ? kExitOk : kExitFound;
+}
+
+int Verify(const ToolOptions& o) {
+    std::string error;
+    const auto scheme = LoadSchemeFile(o.files[0], error);
+    if (!scheme)
+        return Refuse(error);
+    ToolDevice device;
+    if (!device.open(o))
+        return kExitUsage;
+    const auto fromDevice = device.read(o.address);
+    if (!fromDevice)
+        return kExitFound;
+    const int status = PrintDifferences(DiffConfigurations(*scheme, *fromDevice));
+    return device.messages.failures() == 0 ? status : kExitFound;
+}
+
+int Write(const ToolOptions& o) {
+    std::string error;
+    const auto scheme = LoadSchemeFile(o.files[0], error);
+    if (!scheme)
+        return Refuse(error);
+    // As the window's open command: a device number no device can answer at.
+    const int number = (scheme->deviceByte & kDeviceNumberBits) + 1;
+    if (number > kDeviceNumberLimit)
+        return Refuse(std::string(file_text::kTextOpenFailed) + ": " + o.files[0] + ": " +
+                      QString(file_text::kReasonDeviceNumber)
+                          .arg(number)
+                          .arg(kDeviceNumberLimit)
+                          .toStdString());
+    ToolDevice device;
+    device.checkPassword(ObtainPassword());
+    if (device.messages.failures() != 0)
+        return kExitFound;
+    if (!device.open(o))
+        return kExitUsage;
+    return device.write(*scheme, o.address, o.confirm) ? kExitOk : kExitFound;
+}
+
+} // namespace
+
+int RunToolCommand(const ToolOptions& o) {
+    if (o.command == "dump")
+        return Dump(o);
+    if (o.command == "diff")
+        return Diff(o);
+    if (o.command == "read")
+        return Read(o);
+    if (o.command == "verify")
+        return Verify(o);
+    if (o.command == "write")
+        return Write(o);
+    return RunLineCommand(o);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The command line of vil3k-tool: a subcommand, its files and its options.
+struct ToolOptions {
+    std::string command;
+    std::vector<std::string> files;
+    bool help = false;
+    bool json = false;
+    bool confirm = false;
+    bool show = false;
+    bool setFromPc = false;
+    std::string port;
+    std::string output; // -o
+    std::string names;  // --names
+    int codeFirst = -1; // --code F-S, for bare device images
+    int codeSecond = -1;
+    int address = 0;
+    int firstAddress = 1;
+    int lastAddress = 31;
+    int timeoutMs = 100;
+    // Line settings: the window's defaults.
+    int baud = 9600;
+    std::string parity = "N";
+    int stopBits = 2;
+};
+
+// False with one line in `error` when the arguments make no sense.
+bool ParseToolOptions(const std::vector<std::string>& args, ToolOptions& options,
+                      std::string& error);
+
+// --help of a subcommand; the overview for an empty or unknown one.
+std::string ToolHelp(const std::string& command);
