@@ -69,7 +69,8 @@ void FunctionBlockCommand::ANDClick() {
         return;
     FbDialogData data = fill(block, creating);
     dialog_.exec(data);
-    const int type = data.type < 0 ? 0 : data.type & 7;
+    // Nothing chosen in the type list counts as its first item, which deletes.
+    const int type = data.type >= 0 && data.type <= kHysteresis ? data.type : 0;
     for (int k = 0; k < 4; ++k) {
         FbInputEntry& entry = data.inputs[k];
         // A hysteresis block has two inputs; the other two stay unconnected.
