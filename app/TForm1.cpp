@@ -1,6 +1,9 @@
 #include "app/TForm1.h"
 
 #include "access/gui/TFPSW.h"
+#include "app/SchemeArea.h"
+#include "device/DeviceTexts.h"
+#include "device/gui/TFormTimeDate.h"
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
@@ -24,13 +27,7 @@
 
 namespace {
 
-constexpr int kHeaderHeight = 77;
 constexpr int kScrollStep = 32;
-
-// Rows of the device model list: what each one tells the device it is.
-const char* const kModelRows[] = {"ВИЛ-3-0604 К", "ВИЛ-3-0606 К", "ВИЛ-3-1200 К", "ВИЛ-3-1204 К",
-                                  "ВИЛ-3-1206 К", "ВИЛ-3-1208 К", "ВИЛ-3-2400 К", "ВИЛ-3-2404 К",
-                                  "ВИЛ-3-2408 К", "ВИЛ-3-2412 К", "ВИЛ-3-2416 К"};
 
 QComboBox* deviceSelector(QWidget* parent, const char* name, QRect geometry) {
     auto* box = new QComboBox(parent);
@@ -62,16 +59,11 @@ QLabel* label(QWidget* parent, const QString& text, QPoint at) {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     setObjectName("Form1");
     setWindowTitle("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K");
-    resize(843, 677);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    auto* central = new QWidget(this);
+    auto* central =
+        new SchemeArea(this, {kDefaultWidth, kHeaderHeight + kSchemeHeight + kSchemeBottom});
     setCentralWidget(central);
     auto* strip = new QWidget(central);
-    strip->setGeometry(0, 0, 843, kHeaderHeight);
+    strip->setGeometry(0, 0, kDefaultWidth, kHeaderHeight);
     QFont small = strip->font();
     small.setPointSize(8); // the header was laid out for the small dialog font
     strip->setFont(small);
@@ -84,19 +76,30 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     bindPrintKey();
     passwordDialog = new TFPSW(model_, messages_, this);
     buildCommandDialogs();
+    timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
+    connect(timeDateButton, &QPushButton::clicked, this,
+            [this] { timeDateDialog->logic().ButTimeDateClick(); });
+    lineWorker_.setInputPass(
+        [this](QObject* receiver) { return timeDateDialog->takesInput(receiver); });
     QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
         ChangePassword(model_, messages_, *passwordDialog);
+        refreshStatus();
     });
     AParol->setShortcut(Qt::Key_F8);
+    buildStatusBar();
     FormCreate();
+    // Last: the size comes from everything built above.
+    placeOnScreen(availableArea());
 }
 
 void TForm1::connectLink() {
     // A port that fails under the program ends it once the command returns.
-    comPort_.SetCloseRequest(
-        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
-    addLinkMenu(menuBar()->findChild<QMenu*>("N2Port"), this, comPort_,
-                [this] { return model_.LinkAddressIndex; });
+    comPort_.SetCloseRequest([this] { closeWhenIdle(); });
+    QMenu* portMenu = menuBar()->findChild<QMenu*>("N2Port");
+    addLinkMenu(portMenu, this, comPort_, [this] { return model_.LinkAddressIndex; });
+    // The port settings open or close the port: the status bar follows.
+    if (auto* settings = portMenu->findChild<QAction*>("APort"))
+        connect(settings, &QAction::triggered, this, &TForm1::refreshStatus);
 }
 
 TForm1::~TForm1() = default;
@@ -147,7 +150,7 @@ void TForm1::buildConfigurationControls(QWidget* strip) {
     modelListLabel->hide();
     modelList = new QComboBox(strip);
     modelList->setObjectName("ComboBox1");
-    for (const char* row : kModelRows)
+    for (const char* row : device_text::kModelRows)
         modelList->addItem(row);
     modelList->setCurrentIndex(-1);
     modelList->setGeometry(394, 24, 140, 22);
@@ -169,7 +172,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
     externalAckButton->setIcon(contactIcon());
     externalAckButton->setIconSize({32, 16});
     externalAckButton->hide();
-    timeDateButton = new QPushButton("Задание времени и даты", strip);
+    timeDateButton = new QPushButton(QString::fromUtf8(device_text::kCaptionTimeDate), strip);
     timeDateButton->setObjectName("ButTimeDate");
     timeDateButton->setGeometry(684, 4, 154, 25);
     timeDateButton->setEnabled(false);
@@ -178,7 +181,7 @@ void TForm1::buildDeviceControls(QWidget* strip) {
 void TForm1::buildScheme(QWidget* central) {
     schemeScrollBox = new QScrollArea(central);
     schemeScrollBox->setObjectName("ScrollBox1");
-    schemeScrollBox->setGeometry(4, kHeaderHeight, 825, 553);
+    schemeScrollBox->setGeometry(kSchemeLeft, kHeaderHeight, kSchemeWidth, kSchemeHeight);
     schemeScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     schemeScrollBox->verticalScrollBar()->setSingleStep(kScrollStep);
     canvas_ = new SchemeCanvas(view_);
@@ -190,27 +193,23 @@ void TForm1::connectHeader() {
         model_.LinkAddressIndex = index;
         canvas_->setFocus();
     });
+    connect(linkAddressBox, &QComboBox::currentIndexChanged, this, &TForm1::refreshStatus);
     connect(schemeDeviceNumberBox, &QComboBox::activated, this, [this](int index) {
         model_.DeviceNumberIndex = index;
         canvas_->setFocus();
     });
     for (QPushButton* button : {setConfigButton, changeConfigButton})
-        connect(button, &QPushButton::clicked, this, [this] {
-            session_.creation.ChangeConfiguration();
-            syncScheme();
-        });
+        connect(button, &QPushButton::clicked, this, &TForm1::changeConfiguration);
     connect(createConfigButton, &QPushButton::clicked, this, [this] {
         session_.creation.CreateScheme();
         syncScheme();
     });
-    // The button's state is the scheme's: later syncs must not undo a click.
     connect(externalAckButton, &QToolButton::clicked, this, [this](bool down) {
-        view_.ShowExternalAck(down);
+        externalAck_.PVnKvitClick(down);
         canvas_->update();
     });
-    connect(modelList, &QComboBox::activated, this, [this] {
-        session_.creation.ModelChosen();
-        syncScheme();
+    connect(modelList, &QComboBox::activated, this, [this](int row) {
+        runDeviceCommand([this, row] { modelSetting_.ComboBox1Click(row); });
     });
 }
 
@@ -224,6 +223,8 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == centralWidget())
+        layoutScheme();
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
         return FormKeyDown(static_cast<QKeyEvent*>(event)->key());
@@ -248,6 +249,10 @@ void TForm1::FormShow() {
         [this] {
             if (!RunStartupCheck(model_, messages_, *passwordDialog))
                 close();
+            refreshStatus();
+            // The keyboard starts in the header, and shows where.
+            linkAddressBox->setFocus(Qt::TabFocusReason);
+            setAttribute(Qt::WA_KeyboardFocusChange);
         },
         Qt::QueuedConnection);
 }
@@ -256,6 +261,7 @@ void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        keepOnScreen();
         FormShow();
     }
 }

@@ -2,11 +2,15 @@
 
 #include "device/DeviceCommandRunner.h"
 #include "device/DeviceConfiguration.h"
+#include "device/DeviceStatus.h"
 #include "device/ExitQuestions.h"
+#include "device/ExternalAck.h"
+#include "device/ModelSetting.h"
 #include "editor/SchemeSession.h"
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
 #include "link/TComPortClass.h"
+#include "link/serial/LineWorker.h"
 #include "link/serial/QtSerialLine.h"
 #include "model/TProgVilClass.h"
 #include "print/PrintCommand.h"
@@ -30,6 +34,7 @@ class SchemeCanvas;
 class TFPSW;
 class TFormFB;
 class TFormSig;
+class TFormTimeDate;
 class TFormVkl;
 class TFormVyh;
 class TFormZa;
@@ -55,8 +60,16 @@ public:
 
 
     // Device commands run here one at a time, under the wait cursor; false when
-    // dropped because another is still running.
+    // dropped because another is still running. Their exchanges run on the
+    // line's worker thread while the window repaints and takes no input.
     bool runDeviceCommand(const std::function<void()>& command);
+    // The same, telling the status bar what is under way and how it ended;
+    // command returns whether it did its work.
+    bool runDeviceCommand(DeviceCommandKind kind, const std::function<bool()>& command);
+    // The status bar's fields: the port, the access level, the device.
+    void refreshStatus();
+    // How long the outcome of a command stays in the status bar.
+    static constexpr int kOutcomeShownMs = 8000;
     DeviceConfiguration& deviceConfiguration() { return device_; }
     // "Открыть схему" (F3) and "Сохранить как ..." (F2); the exit questions save
     // through SaveScheme.
@@ -99,6 +112,20 @@ public:
     void focusFirstControl() override;
     void requestExit() override;
 
+    // The default layout: the header strip over the scheme; the scheme grows
+    // with the window.
+    static constexpr int kDefaultWidth = 843;
+    static constexpr int kHeaderHeight = 77;
+    static constexpr int kSchemeLeft = 4;
+    static constexpr int kSchemeWidth = 825;
+    static constexpr int kSchemeHeight = 553;
+    // The strip left free under the scheme by the first window's layout.
+    static constexpr int kSchemeBottom = 28;
+    // Opens the window at its default size centred in area (a screen's
+    // available area), frame included; moved and, where needed, made smaller
+    // so that all of it lies inside.
+    void placeOnScreen(const QRect& area);
+
     // Header controls, named as the window knows them.
     QComboBox* linkAddressBox = nullptr; // "Устр. №": device that exchanges go to
     QComboBox* schemeDeviceNumberBox =
@@ -110,7 +137,8 @@ public:
     QPushButton* changeConfigButton = nullptr; // "Изменить  конфигурацию"
     QComboBox* modelList = nullptr;            // model list "Выбор конфигурации"
     QToolButton* externalAckButton = nullptr;  // external acknowledge
-    QPushButton* timeDateButton = nullptr;
+    QPushButton* timeDateButton = nullptr;     // "Задание времени и даты"
+    TFormTimeDate* timeDateDialog = nullptr;
     QScrollArea* schemeScrollBox = nullptr;
     QAction* AInPort = nullptr;  // "Ввод с СОМ-порта", F9
     QAction* AOutPort = nullptr; // "Вывод на СОМ-порт", F10
@@ -120,7 +148,8 @@ protected:
     // The offers to save and transfer changed data, the closing notice, and the
     // port closed.
     void closeEvent(QCloseEvent* event) override;
-    // Key preview: the window sees every key pressed in it before its controls do.
+    // Key preview: the window sees every key pressed in it before its controls
+    // do; and the scheme follows the size of the window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -138,17 +167,29 @@ private:
     void connectDevice();
     void buildCommandDialogs();
     void bindPrintKey();
+    void buildStatusBar();
+    void keepOnScreen();
+    QRect availableArea() const;
+    void layoutScheme();
+    void changeConfiguration();
+    // Ends the program once no message box and no device command is open.
+    void closeWhenIdle();
 
     QtMessages messages_;
-    // The device link of the whole run; built before the model.
-    SystemClock clock_;
-    QtSerialLine serialLine_;
+    // The device link of the whole run; built before the model. The line and
+    // the pauses of the exchanges live on the worker thread.
+    SystemClock systemClock_;
+    LineWorker lineWorker_;
+    WorkerClock clock_{lineWorker_, systemClock_};
+    WorkerSerialLine serialLine_{lineWorker_, [] { return std::make_unique<QtSerialLine>(); }};
     TComPortClass comPort_{serialLine_, clock_, messages_};
     // The configuration and its scheme, after the link.
     SchemeSession session_{messages_, *this};
     TProgVilClass& model_ = session_.model;
     SchemeView& view_ = session_.view;
     DeviceConfiguration device_{session_, comPort_};
+    ModelSetting modelSetting_{session_, comPort_};
+    ExternalAck externalAck_{session_};
     DeviceCommandRunner deviceRunner_;
     ExitQuestions exit_{model_, messages_};
     QtSchemeFileDialogs fileDialogs_{this};
@@ -161,6 +202,10 @@ private:
     QLabel* deviceNumberLabel = nullptr; // "Изм. № устр."
     QLabel* externalAckLabel = nullptr;  // "Вн. квит."
     QLabel* modelListLabel = nullptr;    // "Выбор конфигурации"
+    QLabel* portStatus_ = nullptr;
+    QLabel* accessStatus_ = nullptr;
+    QLabel* deviceStatus_ = nullptr;
+    ExchangeResult lastResult_ = kResultOk;
     LineEditField edit1Field_{firstCodeEdit};
     LineEditField edit2Field_{secondCodeEdit};
     bool shown_ = false;

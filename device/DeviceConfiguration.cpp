@@ -46,13 +46,15 @@ void DeviceConfiguration::warn(const std::string& text) {
     messages_.show(MessageBox{text, kCaptionWarning, MessageIcon::Warning});
 }
 
-void DeviceConfiguration::InPortClick() {
+bool DeviceConfiguration::InPortClick() {
     window_.scrollSchemeToTop();
     window_.setTimeDateEnabled(false);
     model_.Repaired = 0;
-    if (identifyForRead() && readImage())
+    const bool read = identifyForRead() && readImage();
+    if (read)
         loadImage();
     finishRead();
+    return read;
 }
 
 bool DeviceConfiguration::identifyForRead() {
@@ -113,18 +115,20 @@ void DeviceConfiguration::finishRead() {
     window_.focusScheme();
 }
 
-void DeviceConfiguration::OutPortClick() {
+bool DeviceConfiguration::OutPortClick() {
     if (!writeAllowed())
-        return;
+        return false;
     const int first = model_.ExecFirst;
     const int second = model_.ExecSecond;
-    if (identifyForWrite(first, second) && sendImage()) {
+    const bool sent = identifyForWrite(first, second) && sendImage();
+    if (sent) {
         model_.LinkAddressIndex = model_.DeviceNumberIndex;
         window_.selectLinkAddress(model_.LinkAddressIndex);
         askConfirmation();
         window_.setCaption(kCaptionDevicePrefix + std::to_string(model_.DeviceNumberIndex + 1));
     }
     window_.focusScheme();
+    return sent;
 }
 
 bool DeviceConfiguration::writeAllowed() {

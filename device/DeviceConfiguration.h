@@ -21,10 +21,12 @@ public:
 
     // Identification, image request, and the scheme rebuilt from the image. The
     // device number stored in the image becomes the address of later exchanges.
-    void InPortClick();
+    // true when the scheme was read.
+    bool InPortClick();
     // Access and scheme checks, identification with the code comparison, the image
-    // write, the new address and an optional confirmation query.
-    void OutPortClick();
+    // write, the new address and an optional confirmation query. true when the
+    // image reached the device.
+    bool OutPortClick();
 
     // Pauses of the exchange sequence (milliseconds).
     static constexpr int kPauseBeforeImage = 50;

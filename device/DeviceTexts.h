@@ -29,9 +29,52 @@ inline constexpr const char* kTextChangedTransfer = "Данные были из�
 inline constexpr const char* kTextWorkEnded = "Работа закончена";
 inline constexpr const char* kCaptionWorkEnded = "Подтверждение";
 
+// Rows of the device model list "Выбор конфигурации".
+inline constexpr int kModelRowCount = 11;
+inline constexpr const char* kModelRows[kModelRowCount] = {
+    "ВИЛ-3-0604 К", "ВИЛ-3-0606 К", "ВИЛ-3-1200 К", "ВИЛ-3-1204 К", "ВИЛ-3-1206 К", "ВИЛ-3-1208 К",
+    "ВИЛ-3-2400 К", "ВИЛ-3-2404 К", "ВИЛ-3-2408 К", "ВИЛ-3-2412 К", "ВИЛ-3-2416 К"};
+
+// The device clock dialog, opened by the header button of the same name.
+inline constexpr const char* kCaptionTimeDate = "Задание времени и даты";
+inline constexpr const char* kLabelPollingOn = "запрос  времени включен";
+inline constexpr const char* kGroupDeviceTime = "Запрос текущего времени прибора";
+inline constexpr const char* kButtonPolling = "Пуск и остановка запроса времени";
+inline constexpr const char* kButtonDeviceTime = "Время и дата прибора";
+inline constexpr const char* kButtonPcTime = "Время и дата PC";
+inline constexpr const char* kButtonSendTime = "Передать время и дату в прибор";
+inline constexpr const char* kButtonCancel = "Отмена";
+inline constexpr const char* kTextEnablePolling = "Включите запрос времени с прибора";
+// Labels and hints of the seven entry fields: seconds, minutes, hours, day,
+// month, and the hidden year and day of the week.
+inline constexpr const char* kTimeFieldLabels[7] = {
+    "Секунды", "Минуты", "Час", "День месяца", "Месяц", "Год", "День недели"};
+inline constexpr const char* kTimeFieldHints[7] = {"0-59", "0-59", "0-23", "1-31",
+                                                   "1-12", "0-99", "1-7"};
+
 // This program's own texts for answers the device family never gives.
 inline constexpr const char* kTextUnknownCode = " - неизвестный код исполнения ";
 inline constexpr const char* kTextAddressOutOfRange =
     " - в конфигурации записан номер устройства 32, допустимы 1..31";
+
+// The status bar: the port, the access level, the device exchanges go to, the
+// command under way and how it ended.
+inline constexpr const char* kStatusPortClosed = "Порт закрыт";
+inline constexpr const char* kStatusFullAccess = "Полный доступ";
+inline constexpr const char* kStatusReadOnly = "Только просмотр";
+inline constexpr const char* kStatusDevice = "Устройство ";
+inline constexpr const char* kStatusReading = ": чтение конфигурации…";
+inline constexpr const char* kStatusWriting = ": запись конфигурации…";
+inline constexpr const char* kStatusAttempt = " попытка ";
+inline constexpr const char* kStatusRead = "Конфигурация прочитана";
+inline constexpr const char* kStatusWritten = "Конфигурация записана";
+inline constexpr const char* kStatusNotRead = "Конфигурация не прочитана";
+inline constexpr const char* kStatusNotWritten = "Конфигурация не записана";
+inline constexpr const char* kStatusSilent = " не отвечает";
+inline constexpr const char* kStatusPartial = ": ответ оборван";
+inline constexpr const char* kStatusBadCrc = ": ошибка контрольной суммы";
+inline constexpr const char* kStatusBusy = ": идет запись базы данных";
+inline constexpr const char* kStatusExchangeError = ": ошибка обмена ";
+inline constexpr const char* kStatusPortLost = "COM-порт отключен";
 
 } // namespace device_text

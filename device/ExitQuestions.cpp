@@ -45,3 +45,10 @@ void ExitQuestions::Closing() {
     }
     messages_.show(MessageBox{kTextWorkEnded, kCaptionWorkEnded, MessageIcon::Information});
 }
+
+bool ExitQuestions::OfferSave() {
+    if (model_.Modified == 0 || !ask(kTextChangedSave, kCaptionConfirmSave))
+        return true;
+    run(save);
+    return model_.Modified == 0;
+}

@@ -103,6 +103,14 @@ int TComPortClass::WaitMs(int ms) {
 
 ExchangeResult TComPortClass::Transact(int addressIndex, std::uint8_t functionCode, int dataCount,
                                        const std::uint8_t* data, std::span<std::uint8_t> response) {
+    const ExchangeResult result = Exchange(addressIndex, functionCode, dataCount, data, response);
+    if (observer_.finished)
+        observer_.finished(result);
+    return result;
+}
+
+ExchangeResult TComPortClass::Exchange(int addressIndex, std::uint8_t functionCode, int dataCount,
+                                       const std::uint8_t* data, std::span<std::uint8_t> response) {
     if (response.size() < static_cast<std::size_t>(kHeaderSize))
         throw std::invalid_argument("Transact: response buffer shorter than a header");
     if (dataCount < 0 || dataCount > kMaxRequestData)
@@ -125,7 +133,9 @@ ExchangeResult TComPortClass::Transact(int addressIndex, std::uint8_t functionCo
 ExchangeResult TComPortClass::SendAndReceive(std::span<std::uint8_t> response) {
     int headerAttemptsLeft = HeaderRetries;
     int bodyAttemptsLeft = BodyRetries;
-    for (;;) {
+    for (int attempt = 1;; ++attempt) {
+        if (attempt > 1 && observer_.retrying)
+            observer_.retrying(attempt);
         WaitMs(SendDelay);
         if (!line_.write(request_.data(), FrameLength))
             return LineFailed();

@@ -52,6 +52,14 @@ public:
     int GetResponseByteCount() const { return ResponseByteCount; }
     const std::uint8_t* RequestFrame() const { return request_.data(); }
 
+    // Told when an exchange starts again after a failed attempt (attempt 2, 3, ...)
+    // and when an exchange ends, with its result: for the status bar.
+    struct Observer {
+        std::function<void(int attempt)> retrying;
+        std::function<void(ExchangeResult result)> finished;
+    };
+    void SetObserver(Observer observer) { observer_ = std::move(observer); }
+
     // Called when the port fails so badly that the program should end
     // (closing or opening the port, purging it).
     void SetCloseRequest(std::function<void()> request) { closeRequest_ = std::move(request); }
@@ -65,6 +73,8 @@ public:
     std::string PortName = "COM1";
 
 private:
+    ExchangeResult Exchange(int addressIndex, std::uint8_t functionCode, int dataCount,
+                            const std::uint8_t* data, std::span<std::uint8_t> response);
     ExchangeResult SendAndReceive(std::span<std::uint8_t> response);
     enum class Stage { Header, Body, Done };
     Stage ReceiveAnswer(std::span<std::uint8_t> response, ExchangeResult& result);
@@ -85,5 +95,6 @@ private:
     Clock& clock_;
     Messages& messages_;
     std::function<void()> closeRequest_;
+    Observer observer_;
     std::array<std::uint8_t, kRequestBufferSize> request_{};
 };

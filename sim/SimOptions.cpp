@@ -5,7 +5,8 @@
 
 const char* const kSimUsage =
     "usage: vil3k-sim [--link PATH] [--file F.vil] [--code 24-08] [--address N]\n"
-    "                 [--dump PATH] [--timeout S] [--baud B] [--status S] [--image-count N]\n"
+    "                 [--dump PATH] [--log PATH] [--timeout S] [--baud B] [--status S] "
+    "[--image-count N]\n"
     "                 [--silent | --one-byte | --short-body | --wrong-function]\n"
     "                 [--bad-crc | --bad-crc-first K] [--exception FN:CODE] [--late]\n"
     "                 [--busy K] [--device ADDRESS:CODE|ADDRESS:FILE.vil[:STATUS] ...]\n";
@@ -79,6 +80,8 @@ bool TakeValue(const std::string& name, const std::string& value, SimOptions& o)
         o.filePath = value;
     else if (name == "--dump")
         o.dumpPath = value;
+    else if (name == "--log")
+        o.logPath = value;
     else if (name == "--code")
         return ParseCode(value, o.first, o.second);
     else if (name == "--exception")

@@ -20,6 +20,7 @@ struct SimOptions {
     std::string linkPath; // --link: a symlink to the pseudo-terminal
     std::string filePath; // --file: a ".vil" file to take code and image from
     std::string dumpPath; // --dump: image and address written after every image write
+    std::string logPath;  // --log: every byte received, appended as it comes
     int first = -1;       // --code F-S
     int second = -1;
     int address = -1; // --address N (1..31)

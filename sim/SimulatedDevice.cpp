@@ -42,13 +42,23 @@ std::vector<std::uint8_t> Exception(int address, std::uint8_t functionCode, int 
     return frame;
 }
 
+bool InCalendar(const SimClock& c) {
+    return c.second < 60 && c.minute < 60 && c.hour < 24 && c.month >= 1 && c.month <= 12 &&
+           c.day >= 1 && c.day <= kMonthDays[static_cast<std::size_t>(c.month - 1)];
+}
+
 } // namespace
 
 SimClock SimulatedDevice::clockAt(std::int64_t nowMs) const {
+    if (stoppedClock_)
+        return *stoppedClock_;
     return FromSeconds(clockBase_ + (nowMs - clockSetAt_) / 1000);
 }
 
 void SimulatedDevice::setClock(const SimClock& clock, std::int64_t nowMs) {
+    stoppedClock_.reset();
+    if (!InCalendar(clock))
+        stoppedClock_ = clock;
     clockBase_ = ToSeconds(clock);
     clockSetAt_ = nowMs;
 }

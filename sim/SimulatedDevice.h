@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The protocol side of vil3k-sim: a ВИЛ-3K device that answers requests from
@@ -43,6 +44,8 @@ public:
     void dropPartial() { pending_.clear(); }
 
     SimClock clockAt(std::int64_t nowMs) const;
+    // A value outside its calendar range (second 75, month 13) stops the
+    // clock: the registers keep what was sent until the next setting.
     void setClock(const SimClock& clock, std::int64_t nowMs);
 
     int address = 1;
@@ -62,5 +65,6 @@ private:
     std::vector<std::uint8_t> pending_;
     long long clockBase_ = 0; // device time in seconds at clockSetAt_
     std::int64_t clockSetAt_ = 0;
+    std::optional<SimClock> stoppedClock_;
     int repliesSent_ = 0;
 };

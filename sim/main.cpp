@@ -67,6 +67,13 @@ void WriteDump(const std::string& path, const SimulatedDevice& device) {
     std::rename(temporary.c_str(), path.c_str());
 }
 
+void AppendLog(const std::string& path, const std::uint8_t* bytes, ssize_t count) {
+    if (path.empty())
+        return;
+    std::ofstream file(path, std::ios::binary | std::ios::app);
+    file.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(count));
+}
+
 // Every device on the line hears every request; only the one addressed answers.
 void Serve(int master, std::vector<SimulatedDevice>& devices, const SimOptions& options) {
     constexpr int kFrameGapMs = 50;
@@ -91,6 +98,7 @@ void Serve(int master, std::vector<SimulatedDevice>& devices, const SimOptions& 
             continue;
         }
         lastActivity = NowMs();
+        AppendLog(options.logPath, buffer, n);
         for (SimulatedDevice& device : devices) {
             const int writesBefore = device.imageWrites;
             for (const SimReply& reply :

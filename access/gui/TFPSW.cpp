@@ -1,6 +1,7 @@
 #include "access/gui/TFPSW.h"
 
 #include "access/AccessTexts.h"
+#include "ui/gui/DialogFrame.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -8,27 +9,36 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include <algorithm>
+
 using namespace access_text;
 
+namespace {
+
+constexpr int kWidth = 303;
+
+} // namespace
+
 TFPSW::TFPSW(TProgVilClass& model, Messages& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      model_(model), messages_(messages) {
+    : QDialog(parent), model_(model), messages_(messages) {
     setObjectName("FPSW");
     setWindowTitle(QString::fromUtf8(kCaptionPasswordDialog));
     setToolTip(QString::fromUtf8(kHintPasswordDialog));
-    setFixedSize(303, 64);
+    // Wide enough for the whole prompt in the title bar.
+    const int width = std::max(kWidth, TitleBarWidth(*this));
+    setFixedSize(width, 64);
+    UseFixedBorder(*this);
 
     Label1 = new QLabel(QString::fromUtf8(kTextChangeWarning), this);
     Label1->setObjectName("Label1");
-    Label1->setGeometry(8, 4, 287, 20);
+    Label1->setGeometry(8, 4, width - 16, 20);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet("QLabel { color: red; background: yellow; font-weight: bold; }");
     Label1->hide();
 
     passwordEdit = new QLineEdit(this);
     passwordEdit->setObjectName("Edit1");
-    passwordEdit->setGeometry(8, 28, 287, 30);
+    passwordEdit->setGeometry(8, 28, width - 16, 30);
     QFont font = passwordEdit->font();
     font.setBold(true);
     font.setPixelSize(14);

@@ -2,12 +2,22 @@
 
 #include "files/FileTexts.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTimer>
+#include <QTreeView>
 
 using namespace file_text;
 
 namespace {
+
+constexpr QSize kDialogSize(760, 460);
+constexpr int kNameColumnWidth = 340;
 
 QFileDialog* schemeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
     auto* dialog = new QFileDialog(parent);
@@ -20,13 +30,28 @@ QFileDialog* schemeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                         : QFileDialog::AnyFile);
     dialog->setSizeGripEnabled(true);
+    // Room for long names and readable columns.
+    dialog->setViewMode(QFileDialog::Detail);
+    dialog->resize(kDialogSize);
+    if (auto* list = dialog->findChild<QTreeView*>("treeView"))
+        list->header()->resizeSection(0, kNameColumnWidth);
+    // The name field's completion list is a window of its own: it goes with
+    // the dialog, however the dialog ends.
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+        for (QCompleter* completer : dialog->findChildren<QCompleter*>())
+            if (completer->popup() != nullptr)
+                completer->popup()->hide();
+    });
     return dialog;
 }
 
-std::optional<std::string> chosenPath(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
+// The name left from the last showing is selected: a name typed replaces it.
+void SelectLastName(QFileDialog& dialog) {
+    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit"))
+        QTimer::singleShot(0, name, [name] {
+            name->setFocus();
+            name->selectAll();
+        });
 }
 
 } // namespace
@@ -47,10 +72,21 @@ QFileDialog& QtSchemeFileDialogs::saveDialog() {
     return *save_;
 }
 
+std::optional<std::string> QtSchemeFileDialogs::ask(QFileDialog& dialog) {
+    if (!lastFolder_.isEmpty())
+        dialog.setDirectory(lastFolder_);
+    SelectLastName(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().first();
+    lastFolder_ = QFileInfo(path).absolutePath();
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
 std::optional<std::string> QtSchemeFileDialogs::askOpenPath() {
-    return chosenPath(openDialog());
+    return ask(openDialog());
 }
 
 std::optional<std::string> QtSchemeFileDialogs::askSavePath() {
-    return chosenPath(saveDialog());
+    return ask(saveDialog());
 }

@@ -2,13 +2,16 @@
 
 #include "files/SchemeFileDialogs.h"
 
+#include <QString>
+
 #include <memory>
 
 class QFileDialog;
 class QWidget;
 
-// The open and save dialogs of the scheme files. Each is made once and kept,
-// so that it opens again in the folder last used.
+// The open and save dialogs of the scheme files. Each is made once and kept;
+// both open in the folder of the file last opened or saved, else in the
+// current directory.
 class QtSchemeFileDialogs : public SchemeFileDialogs {
 public:
     explicit QtSchemeFileDialogs(QWidget* parent);
@@ -22,7 +25,10 @@ public:
     QFileDialog& saveDialog();
 
 private:
+    std::optional<std::string> ask(QFileDialog& dialog);
+
     QWidget* parent_;
+    QString lastFolder_;
     std::unique_ptr<QFileDialog> open_;
     std::unique_ptr<QFileDialog> save_;
 };

@@ -1,6 +1,7 @@
 #include "link/gui/TFormNastr.h"
 
 #include "link/LinkTexts.h"
+#include "ui/gui/DialogFrame.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -46,6 +47,7 @@ TFormNastr::TFormNastr(QWidget* parent) : QDialog(parent) {
     setObjectName("FormNastr");
     setWindowTitle(QString::fromUtf8(kCaptionExchangeDialog));
     setFixedSize(343, 290);
+    UseFixedBorder(*this);
     sendPauseBox = MakeDelay("Edit1");
     receivePauseBox = MakeDelay("Edit2");
     CBoxPovt1 = MakeRetries("CBoxPovt1", kHeaderRetryEntries);

@@ -1,6 +1,7 @@
 #include "link/gui/TFormPort.h"
 
 #include "link/LinkTexts.h"
+#include "ui/gui/DialogFrame.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -58,6 +59,7 @@ TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addLayout(buttons);
+    UseFixedBorder(*this);
 
     connect(OK, &QPushButton::clicked, this, &TFormPort::OKClick);
     connect(exchangeSettingsButton, &QPushButton::clicked, this, [this] {

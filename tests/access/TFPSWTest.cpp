@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -220,7 +221,14 @@ TEST(TFPSWLook, CaptionHintSizeAndField) {
     TFPSW dialog(model, messages);
     EXPECT_EQ(dialog.windowTitle(), "Введите пароль и нажмите  <ENTER>");
     EXPECT_EQ(dialog.toolTip(), "Введите пароль и нажмите <Enter>");
-    EXPECT_EQ(dialog.size(), QSize(303, 64));
+    // Wide enough for the whole prompt in a bold title beside the window
+    // manager's buttons.
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    EXPECT_GE(dialog.width(), QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 100);
+    EXPECT_GE(dialog.width(), 303);
+    EXPECT_EQ(dialog.height(), 64);
+    EXPECT_EQ(dialog.passwordEdit->width(), dialog.width() - 16);
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
     EXPECT_EQ(dialog.passwordEdit->echoMode(), QLineEdit::Password);
     EXPECT_EQ(dialog.passwordEdit->maxLength(), 5);

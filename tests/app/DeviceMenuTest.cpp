@@ -1,6 +1,7 @@
 // The Порт menu of the real main window against vil3k-sim on a pseudo-terminal.
 
 #include "app/TForm1.h"
+#include "support/BoxAnswerer.h"
 #include "support/SampleSchemes.h"
 #include "support/SessionFixture.h"
 #include "support/SimProcess.h"
@@ -26,36 +27,6 @@
 #include <memory>
 
 namespace {
-
-// Plays the operator for the message boxes a command shows: answers them in
-// order and remembers their texts and the cursor they were shown under.
-class BoxAnswerer {
-public:
-    explicit BoxAnswerer(std::deque<QMessageBox::StandardButton> answers)
-        : answers_(std::move(answers)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
-        timer_.start(10);
-    }
-    QStringList texts;
-    QList<Qt::CursorShape> cursors;
-
-private:
-    void answer() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || answers_.empty() || box->property("answered").toBool())
-            return;
-        box->setProperty("answered", true);
-        texts << box->text();
-        const QCursor* cursor = QApplication::overrideCursor();
-        cursors << (cursor ? cursor->shape() : Qt::ArrowCursor);
-        QAbstractButton* button = box->button(answers_.front());
-        answers_.pop_front();
-        ASSERT_NE(button, nullptr) << box->text().toStdString();
-        button->click();
-    }
-    std::deque<QMessageBox::StandardButton> answers_;
-    QTimer timer_;
-};
 
 class DeviceMenu : public ::testing::Test {
 protected:

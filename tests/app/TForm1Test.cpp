@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "editor/gui/SchemeCanvas.h"
+#include "support/BoxAnswerer.h"
 #include "support/SampleSchemes.h"
 
 #include <QComboBox>
@@ -86,12 +87,15 @@ TEST(TForm1Header, CreatedSchemeShowsItsHeaderControls) {
     EXPECT_TRUE(labelWithText(form, "Выбор конфигурации")->isVisibleTo(&form));
     EXPECT_EQ(form.model().SchemeCreated, 0);
     form.modelList->setCurrentIndex(3);
+    BoxAnswerer operatorAnswers({QMessageBox::Ok});
     emit form.modelList->activated(3);
+    EXPECT_EQ(operatorAnswers.texts, QStringList{"Не выбран COM-порт."});
     EXPECT_FALSE(form.modelList->isVisibleTo(&form));
 }
 
 TEST(TForm1Picture, WholeWindowWithASampleScheme) {
     TForm1 form;
+    form.placeOnScreen(QRect(0, 0, 1920, 1080));
     BuildSampleScheme(form.session(), 24, 8);
     form.schemeView().ShowExternalAck(true);
     form.firstCodeEdit->setText("24");
@@ -100,7 +104,8 @@ TEST(TForm1Picture, WholeWindowWithASampleScheme) {
     const QString dir = QCoreApplication::applicationDirPath() + "/../pictures";
     QDir().mkpath(dir);
     const QImage image = form.grab().toImage();
-    EXPECT_EQ(image.size(), QSize(843, 677));
+    EXPECT_EQ(image.width(), 843);
+    EXPECT_EQ(form.schemeScrollBox->geometry(), QRect(4, 77, 825, 553));
     EXPECT_TRUE(image.save(dir + "/main-window-24-08.png"));
     form.scrollSchemeTo(form.schemeView().group(PanDv).top);
     EXPECT_TRUE(form.grab().toImage().save(dir + "/main-window-24-08-scrolled.png"));

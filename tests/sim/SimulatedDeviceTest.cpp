@@ -1,6 +1,6 @@
 #include "sim/SimulatedDevice.h"
-#include "sim/SimOptions.h"
 #include "link/TComPortClass.h"
+#include "sim/SimOptions.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/FakeSerialLine.h"
@@ -107,6 +107,19 @@ TEST(SimulatedDevice, ClockIsSetByBroadcastAndRuns) {
     ASSERT_EQ(d.Ask(8, 0x04, {0, 0, 0, 5}), kResultOk);
     const Bytes registers(d.response.begin() + 3, d.response.begin() + 13);
     EXPECT_EQ(registers, (Bytes{0, 1, 0, 0, 0, 0, 0, 1, 0, 1}));
+}
+
+TEST(SimulatedDevice, ClockSetOutsideTheCalendarStandsStill) {
+    DeviceOnLine d({});
+    EXPECT_EQ(d.Ask(0, 0x46, {123, 5, 7, 30, 2}), kResultOk);
+    d.clock.now += 5000;
+    ASSERT_EQ(d.Ask(0, 0x04, {0, 0, 0, 5}), kResultOk);
+    EXPECT_EQ(Bytes(d.response.begin() + 3, d.response.begin() + 13),
+              (Bytes{0, 123, 0, 5, 0, 7, 0, 30, 0, 2}));
+    EXPECT_EQ(d.Ask(0, 0x46, {0, 0, 0, 28, 2}), kResultOk);
+    d.clock.now += 2000;
+    ASSERT_EQ(d.Ask(0, 0x04, {0, 0, 0, 5}), kResultOk);
+    EXPECT_EQ(d.response[4], 2) << "running again";
 }
 
 TEST(SimulatedDevice, SetsItsExecutionCode) {

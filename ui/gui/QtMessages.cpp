@@ -1,8 +1,12 @@
 #include "ui/gui/QtMessages.h"
 
+#include "ui/gui/DialogFrame.h"
+
 #include <QApplication>
 #include <QCursor>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
 
@@ -77,6 +81,17 @@ Answer fromQt(int button, MessageButtons buttons) {
     return Answer::Ok;
 }
 
+// A message box is as wide as its title needs: the window manager cuts a
+// title that is wider than the window ("Подтвер…у пароля").
+void FitTitle(QMessageBox& dialog) {
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (grid == nullptr)
+        return;
+    grid->addItem(new QSpacerItem(TitleBarWidth(dialog), 0, QSizePolicy::Minimum,
+                                  QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 Answer QtMessages::show(const MessageBox& box) {
@@ -84,6 +99,7 @@ Answer QtMessages::show(const MessageBox& box) {
                        QString::fromStdString(box.text), buttonsOf(box.buttons), parent_);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setDefaultButton(toQt(box.defaultButton));
+    FitTitle(dialog);
     // A box shown in the middle of a device command waits for the operator: it
     // must not wear the command's wait cursor.
     const bool busy = QApplication::overrideCursor() != nullptr;

@@ -1,0 +1,53 @@
+// The main window's status bar: the port, the access level and the device that
+// exchanges go to, and what the device commands are doing.
+#include "app/TForm1.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace {
+
+QLabel* PermanentField(QStatusBar* bar, const char* name) {
+    auto* field = new QLabel(bar);
+    field->setObjectName(name);
+    field->setContentsMargins(6, 0, 6, 0);
+    bar->addPermanentWidget(field);
+    return field;
+}
+
+} // namespace
+
+void TForm1::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(true);
+    portStatus_ = PermanentField(bar, "portStatus");
+    accessStatus_ = PermanentField(bar, "accessStatus");
+    deviceStatus_ = PermanentField(bar, "deviceStatus");
+    refreshStatus();
+}
+
+void TForm1::refreshStatus() {
+    portStatus_->setText(QString::fromStdString(PortStatusText(comPort_)));
+    accessStatus_->setText(QString::fromStdString(AccessStatusText(model_)));
+    deviceStatus_->setText(QString::fromStdString(DeviceStatusText(linkAddressBox->currentIndex())));
+}
+
+bool TForm1::runDeviceCommand(DeviceCommandKind kind, const std::function<bool()>& command) {
+    return deviceRunner_.run([this, kind, &command] {
+        const int address = model_.LinkAddressIndex;
+        auto progress = [this, kind, address](int attempt) {
+            statusBar()->showMessage(
+                QString::fromStdString(ProgressStatusText(kind, address, attempt)));
+        };
+        progress(1);
+        lastResult_ = kResultOk;
+        comPort_.SetObserver({progress, [this](ExchangeResult result) { lastResult_ = result; }});
+        const bool done = command();
+        comPort_.SetObserver({});
+        statusBar()->showMessage(
+            QString::fromStdString(OutcomeStatusText(kind, address, done, lastResult_)),
+            kOutcomeShownMs);
+        refreshStatus();
+    });
+}

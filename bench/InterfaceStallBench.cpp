@@ -1,0 +1,90 @@
+// How long the interface thread's event loop stands still while the device is
+// read ("Ввод с СОМ-порта") with the exchanges on the line's worker thread: a
+// 5 ms timer on the interface thread notes the longest gap between two of its
+// ticks. Reported: the longest stall in milliseconds and against the goal of
+// 50 ms, for a silent device and for one answering at 9600 baud, where the
+// read time over the line time is reported too (as DeviceReadBench does).
+
+#include "bench/WorkerLink.h"
+#include "device/DeviceConfiguration.h"
+#include "editor/SchemeSession.h"
+#include "link/TComPortClass.h"
+#include "tests/support/FakeMessages.h"
+#include "tests/support/RecordingWindow.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr double kGoalMs = 50;
+// Identification request and answer, image request and answer.
+constexpr int kLineBytes = 4 + 8 + 4 + 255;
+
+// Reads the device once per iteration; false (and the benchmark skipped) when
+// the port does not open.
+bool ReadUnderMeter(benchmark::State& state, WorkerLink& w, double& wallSeconds, double& stallMs) {
+    if (w.sim.ptyPath().isEmpty() || w.link.SetupPort() != 0) {
+        state.SkipWithError("vil3k-sim not reachable");
+        return false;
+    }
+    RecordingWindow window;
+    SchemeSession session(w.messages, window);
+    DeviceConfiguration device(session, w.link);
+    for (auto _ : state) {
+        StallMeter meter;
+        QElapsedTimer wall;
+        wall.start();
+        device.InPortClick();
+        wallSeconds += static_cast<double>(wall.elapsed()) / 1000.0;
+        stallMs = std::max(stallMs, meter.longestMs());
+    }
+    return true;
+}
+
+void StallReadingSilentDevice(benchmark::State& state) {
+    WorkerLink w({"--silent", "--timeout", "60"});
+    w.link.SetHeaderRetries(2); // a retry pause as well as two read time-outs
+    double wall = 0;
+    double stall = 0;
+    if (!ReadUnderMeter(state, w, wall, stall))
+        return;
+    state.counters["longest_stall_ms"] = stall;
+    state.counters["stall_per_goal"] = stall / kGoalMs;
+}
+
+void StallReadingAt9600(benchmark::State& state) {
+    constexpr int kBaud = 9600;
+    WorkerLink w({"--code", "24-08", "--baud", QString::number(kBaud), "--timeout", "60"});
+    double wall = 0;
+    double stall = 0;
+    if (!ReadUnderMeter(state, w, wall, stall))
+        return;
+    if (!w.messages.shown.empty()) {
+        state.SkipWithError("the read failed");
+        return;
+    }
+    const double limitSeconds =
+        (2 * w.link.GetSendDelay() + DeviceConfiguration::kPauseBeforeImage) / 1000.0 +
+        kLineBytes * 11.0 / kBaud;
+    state.counters["longest_stall_ms"] = stall;
+    state.counters["stall_per_goal"] = stall / kGoalMs;
+    state.counters["time_per_line_time"] =
+        wall / (limitSeconds * static_cast<double>(state.iterations()));
+}
+
+} // namespace
+
+BENCHMARK(StallReadingSilentDevice)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(StallReadingAt9600)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,45 @@
+#include "device/ModelSetting.h"
+
+#include "device/DeviceTexts.h"
+#include "editor/SchemeSession.h"
+#include "link/ExchangeResult.h"
+#include "link/TComPortClass.h"
+
+namespace {
+
+struct ModelCode {
+    std::uint8_t first;
+    std::uint8_t second;
+};
+
+// The execution code of each row of device_text::kModelRows, in the same order.
+constexpr std::array<ModelCode, device_text::kModelRowCount> kModelCodes{{{6, 4},
+                                                                          {6, 6},
+                                                                          {12, 0},
+                                                                          {12, 4},
+                                                                          {12, 6},
+                                                                          {12, 8},
+                                                                          {24, 0},
+                                                                          {24, 4},
+                                                                          {24, 8},
+                                                                          {24, 12},
+                                                                          {24, 16}}};
+
+} // namespace
+
+ModelSetting::ModelSetting(SchemeSession& session, TComPortClass& link)
+    : session_(session), link_(link) {}
+
+void ModelSetting::ComboBox1Click(int row) {
+    if (row < 0 || row >= device_text::kModelRowCount)
+        return;
+    const ModelCode code = kModelCodes[static_cast<std::size_t>(row)];
+    const std::uint8_t data[] = {code.first, code.second, 0};
+    TProgVilClass& model = session_.model;
+    const ExchangeResult result =
+        link_.Transact(model.LinkAddressIndex, kFnSetExecCode, model.ExecCodeSize, data, reply_);
+    if (result != kResultOk)
+        ShowExchangeResult(link_, model.LinkAddressIndex, result);
+    session_.creation.ModelChosen();
+    session_.window.syncScheme();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "link/Frames.h"
+
+#include <array>
+#include <cstdint>
+
+class SchemeSession;
+class TComPortClass;
+
+// The device model list "Выбор конфигурации": tells the device at the link
+// address which execution code it has. The program itself learns the new code
+// only at the next read, so neither the model nor the scheme changes here.
+class ModelSetting {
+public:
+    ModelSetting(SchemeSession& session, TComPortClass& link);
+
+    // A row of the list was chosen (-1: none). Sends its code, reports a failed
+    // exchange and hides the list, its caption and "Задать конфигурацию".
+    void ComboBox1Click(int row);
+
+private:
+    SchemeSession& session_;
+    TComPortClass& link_;
+    // The answer is not used, but may be any frame.
+    std::array<std::uint8_t, kMaxResponseSize> reply_{};
+};

@@ -1,0 +1,207 @@
+#include "device/TimeDate.h"
+
+#include "device/DeviceTexts.h"
+#include "link/ExchangeResult.h"
+#include "link/TComPortClass.h"
+#include "model/TProgVilClass.h"
+#include "ui/Clock.h"
+#include "ui/Messages.h"
+#include "ui/UiTexts.h"
+
+using namespace device_text;
+
+namespace {
+
+struct FieldRange {
+    int lower;
+    int upper;
+};
+// Seconds, minutes, hours, day of month, month: the fields that are checked and sent.
+constexpr std::array<FieldRange, kClockRegisters> kCheckedFields{
+    {{0, 59}, {0, 59}, {0, 23}, {1, 31}, {1, 12}}};
+
+// The decimal value of a text of digits; -1 for anything else.
+int DigitsValue(const std::string& text) {
+    if (text.empty() || text.size() > 9)
+        return -1;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// Marks an exchange as under way for as long as it lives.
+class ExchangeFlag {
+public:
+    explicit ExchangeFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ExchangeFlag() { flag_ = false; }
+    ExchangeFlag(const ExchangeFlag&) = delete;
+    ExchangeFlag& operator=(const ExchangeFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+TimeDate::TimeDate(TProgVilClass& model, TComPortClass& link, Messages& messages, Clock& clock,
+                   TimeDateWindow& window)
+    : model_(model), link_(link), messages_(messages), clock_(clock), window_(window) {}
+
+void TimeDate::ButTimeDateClick() {
+    for (int field = 0; field < kTimeFields; ++field)
+        window_.timeField(field).setText("1");
+    window_.showModal();
+}
+
+void TimeDate::FormShow() {
+    setPolling(false);
+    Button1Click();
+}
+
+void TimeDate::Button1Click() {
+    setPolling(!polling_);
+}
+
+void TimeDate::setPolling(bool on) {
+    polling_ = on;
+    window_.showPolling(on);
+}
+
+void TimeDate::Timer1Timer() {
+    if (!exchanging_)
+        InClick();
+}
+
+// Failures are silent: the display keeps the last time read.
+void TimeDate::InClick() {
+    if (exchanging_)
+        return;
+    ExchangeResult result = kResultOk;
+    {
+        const ExchangeFlag flag(exchanging_);
+        reply_.fill(0);
+        result = link_.Transact(model_.LinkAddressIndex, kFnReadClock,
+                                static_cast<int>(kClockReadRequest.size()),
+                                kClockReadRequest.data(), reply_);
+    }
+    if (result == kResultOk) {
+        if (const auto time = ParseClockAnswer(reply_.data(), link_.GetResponseLength())) {
+            window_.showDeviceTime(ClockTimeText(*time), ClockDateText(*time));
+            snapshot_ = *time;
+        }
+    }
+    if (sendRequested_) {
+        sendRequested_ = false;
+        ChangeTimeClick();
+    }
+}
+
+void TimeDate::Button2Click() {
+    if (!polling_) {
+        messages_.show(
+            MessageBox{kTextEnablePolling, ui_text::kCaptionWarning, MessageIcon::Error});
+        return;
+    }
+    const int values[kClockRegisters] = {snapshot_.second, snapshot_.minute, snapshot_.hour,
+                                         snapshot_.day, snapshot_.month};
+    for (int field = 0; field < kClockRegisters; ++field)
+        setField(field, values[field]);
+}
+
+void TimeDate::Button3Click() {
+    const WallTime now = clock_.wallNow();
+    const int values[kTimeFields] = {now.second, now.minute,      now.hour,     now.day,
+                                     now.month,  now.year - 2000, now.dayOfWeek};
+    for (int field = 0; field < kTimeFields; ++field)
+        setField(field, values[field]);
+}
+
+void TimeDate::setField(int field, int value) {
+    window_.timeField(field).setText(std::to_string(value));
+}
+
+bool TimeDate::CheckTimeField(EntryField& field, int lower, int upper) {
+    bool ok = true;
+    if (field.text().empty()) {
+        model_.ShowEntryError(field);
+        ok = false;
+    }
+    const int value = DigitsValue(field.text());
+    if (value < lower || value > upper) {
+        model_.ShowEntryError(field);
+        ok = false;
+    }
+    return ok;
+}
+
+bool TimeDate::CheckTimeFields() {
+    for (int field = 0; field < kClockRegisters; ++field) {
+        const FieldRange range = kCheckedFields[static_cast<std::size_t>(field)];
+        if (!CheckTimeField(window_.timeField(field), range.lower, range.upper))
+            return false;
+    }
+    return true;
+}
+
+int TimeDate::fieldValue(int field) {
+    return DigitsValue(window_.timeField(field).text());
+}
+
+void TimeDate::ChangeTimeClick() {
+    if (exchanging_) {
+        sendRequested_ = true;
+        return;
+    }
+    if (!model_.canWrite()) {
+        messages_.show(MessageBox{std::string(kTextNoWriteAccess1) + "\n" + kTextNoWriteAccess2,
+                                  ui_text::kCaptionWarning, MessageIcon::Warning});
+        return;
+    }
+    // A failed check leaves the dialog open for the operator to mend the field.
+    if (CheckTimeFields())
+        sendTime();
+}
+
+// A broadcast has no answer: only a closed port or a failing serial layer can
+// stop it, and then the dialog stays open so that the time is not taken as set.
+void TimeDate::sendTime() {
+    const DeviceTime time{fieldValue(Edit1Seconds), fieldValue(Edit2Minutes),
+                          fieldValue(Edit3Hours), fieldValue(Edit4Day), fieldValue(Edit5Month)};
+    const auto data = ClockSetData(time);
+    ExchangeResult result = kResultOk;
+    {
+        const ExchangeFlag flag(exchanging_);
+        result = link_.Transact(0, kFnSetClock, static_cast<int>(data.size()), data.data(), reply_);
+    }
+    if (result != kResultOk) {
+        ShowExchangeResult(link_, model_.LinkAddressIndex, result);
+        return;
+    }
+    window_.requestClose();
+}
+
+void TimeDate::OKClick() {
+    CancelRequested = false;
+    window_.requestClose();
+}
+
+void TimeDate::CancelClick() {
+    CancelRequested = true;
+    window_.requestClose();
+}
+
+bool TimeDate::FormCloseQuery() {
+    const bool allowed = CancelRequested || CheckTimeFields();
+    setPolling(false);
+    if (allowed)
+        sendRequested_ = false;
+    return allowed;
+}
+
+void TimeDate::Edit1Change() {
+    model_.Modified = 1;
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "device/DeviceClock.h"
+#include "link/Frames.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class Clock;
+class EntryField;
+class Messages;
+class TComPortClass;
+class TProgVilClass;
+
+inline constexpr int kTimeFields = 7;
+// Entry fields of the clock dialog, Edit1..Edit7.
+enum TimeField {
+    Edit1Seconds,
+    Edit2Minutes,
+    Edit3Hours,
+    Edit4Day,
+    Edit5Month,
+    Edit6Year,
+    Edit7Weekday
+};
+
+// What the clock dialog's rules need of its window.
+class TimeDateWindow {
+public:
+    virtual ~TimeDateWindow() = default;
+    virtual EntryField& timeField(int field) = 0;
+    // StTime and StDate.
+    virtual void showDeviceTime(const std::string& time, const std::string& date) = 0;
+    // Timer1 running and Label10 "запрос  времени включен" shown, or neither.
+    virtual void showPolling(bool on) = 0;
+    // Shows the dialog modally; returns when it has closed.
+    virtual void showModal() = 0;
+    // Tries to close the dialog; FormCloseQuery decides.
+    virtual void requestClose() = 0;
+};
+
+// The rules of the device clock dialog (TFormTimeDate): polling the device
+// clock, composing a time and date, and sending it to every device on the line.
+//
+// A poll that meets a silent device lasts seconds, and the window keeps
+// handling input meanwhile; so a tick that finds an exchange under way starts
+// none, and "Передать время и дату в прибор" pressed during a poll is carried
+// out as soon as the poll has ended (dropped when the dialog closes first).
+class TimeDate {
+public:
+    TimeDate(TProgVilClass& model, TComPortClass& link, Messages& messages, Clock& clock,
+             TimeDateWindow& window);
+
+    // The header button: every field "1", then the dialog.
+    void ButTimeDateClick();
+    void FormShow();
+    // Start and stop of polling.
+    void Button1Click();
+    void Timer1Timer();
+    void InClick();
+    // "Время и дата прибора", "Время и дата PC".
+    void Button2Click();
+    void Button3Click();
+    void ChangeTimeClick();
+    void OKClick();
+    void CancelClick();
+    // Every attempt to close: true when the dialog may close.
+    bool FormCloseQuery();
+    // The text of any entry field changed.
+    void Edit1Change();
+
+    // The range check of one field; an empty field is reset to "00" and checked on.
+    bool CheckTimeField(EntryField& field, int lower, int upper);
+    // The five checks in order, stopping at the first failure.
+    bool CheckTimeFields();
+
+    bool polling() const { return polling_; }
+    bool exchangeUnderWay() const { return exchanging_; }
+    const DeviceTime& DeviceTimeSnapshot() const { return snapshot_; }
+
+private:
+    void setPolling(bool on);
+    void sendTime();
+    int fieldValue(int field);
+    void setField(int field, int value);
+
+    TProgVilClass& model_;
+    TComPortClass& link_;
+    Messages& messages_;
+    Clock& clock_;
+    TimeDateWindow& window_;
+    bool polling_ = false;
+    bool CancelRequested = false;
+    bool exchanging_ = false;
+    bool sendRequested_ = false;
+    DeviceTime snapshot_{0, 0, 0, 0, 0};
+    std::array<std::uint8_t, kMaxResponseSize> reply_{};
+};

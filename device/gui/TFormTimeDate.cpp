@@ -1,0 +1,214 @@
+#include "device/gui/TFormTimeDate.h"
+
+#include "device/DeviceTexts.h"
+#include "link/LinkTexts.h"
+#include "ui/gui/DialogFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+using namespace device_text;
+
+namespace {
+
+constexpr int kPollIntervalMs = 100;
+const char* const kEditNames[kTimeFields] = {"Edit1", "Edit2", "Edit3", "Edit4",
+                                             "Edit5", "Edit6", "Edit7"};
+
+QPushButton* MakeButton(const char* text, const char* name) {
+    auto* button = new QPushButton(QString::fromUtf8(text));
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* MakeDisplay(const char* name) {
+    auto* display = new QLabel;
+    display->setObjectName(name);
+    display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    display->setAlignment(Qt::AlignCenter);
+    display->setMinimumSize(110, 30);
+    QFont font = display->font();
+    font.setPointSize(font.pointSize() + 4);
+    font.setBold(true);
+    display->setFont(font);
+    return display;
+}
+
+} // namespace
+
+TFormTimeDate::TFormTimeDate(TProgVilClass& model, TComPortClass& link, Messages& messages,
+                             Clock& clock, QWidget* parent)
+    : QDialog(parent), logic_(model, link, messages, clock, *this) {
+    setObjectName("FormTimeDate");
+    UseFixedBorder(*this);
+    setWindowTitle(QString::fromUtf8(kCaptionTimeDate));
+    pollTimer = new QTimer(this);
+    pollTimer->setObjectName("Timer1");
+    pollTimer->setInterval(kPollIntervalMs);
+    connect(pollTimer, &QTimer::timeout, this, [this] { logic_.Timer1Timer(); });
+
+    ChangeTime = MakeButton(kButtonSendTime, "ChangeTime");
+    OK = MakeButton(link_text::kButtonOk, "OK");
+    cancelButton = MakeButton(kButtonCancel, "Cancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ChangeTime);
+    buttons->addStretch();
+    buttons->addWidget(OK);
+    buttons->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildDeviceTimeGroup());
+    layout->addWidget(buildSetTimeGroup());
+    layout->addLayout(buttons);
+    connectButtons();
+    setFixedSize(sizeHint());
+}
+
+TFormTimeDate::~TFormTimeDate() = default;
+
+QWidget* TFormTimeDate::buildDeviceTimeGroup() {
+    auto* group = new QGroupBox(QString::fromUtf8(kGroupDeviceTime));
+    StTime = MakeDisplay("StTime");
+    StDate = MakeDisplay("StDate");
+    pollButton = MakeButton(kButtonPolling, "Button1");
+    pollingLabel = new QLabel(QString::fromUtf8(kLabelPollingOn));
+    pollingLabel->setObjectName("Label10");
+    pollingLabel->setStyleSheet("color: maroon");
+    pollingLabel->hide();
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(StTime, 0, 0);
+    grid->addWidget(StDate, 0, 1);
+    grid->addWidget(pollButton, 0, 2);
+    grid->addWidget(pollingLabel, 1, 2, Qt::AlignHCenter);
+    // The label's place stays reserved while it is hidden.
+    grid->setRowMinimumHeight(1, pollingLabel->sizeHint().height());
+    return group;
+}
+
+QWidget* TFormTimeDate::buildSetTimeGroup() {
+    auto* group = new QGroupBox(QString::fromUtf8(kCaptionTimeDate));
+    auto* grid = new QGridLayout(group);
+    for (int field = 0; field < kTimeFields; ++field) {
+        auto* label = new QLabel(QString::fromUtf8(kTimeFieldLabels[field]));
+        QLineEdit* edit = makeTimeEdit(field);
+        grid->addWidget(label, 0, field, Qt::AlignHCenter);
+        grid->addWidget(edit, 1, field, Qt::AlignHCenter);
+        // The year and the day of the week are neither checked nor sent.
+        if (field >= Edit6Year) {
+            label->hide();
+            edit->hide();
+        }
+    }
+    deviceTimeButton = MakeButton(kButtonDeviceTime, "Button2");
+    pcTimeButton = MakeButton(kButtonPcTime, "Button3");
+    grid->addWidget(deviceTimeButton, 2, 0, 1, 3);
+    grid->addWidget(pcTimeButton, 2, 3, 1, 2);
+    return group;
+}
+
+QLineEdit* TFormTimeDate::makeTimeEdit(int field) {
+    auto* edit = new QLineEdit("00");
+    edit->setObjectName(kEditNames[field]);
+    edit->setMaxLength(field == Edit7Weekday ? 1 : 2);
+    edit->setToolTip(QString::fromUtf8(kTimeFieldHints[field]));
+    edit->setFixedWidth(40);
+    edit->setAlignment(Qt::AlignCenter);
+    // Pasted text is held to digits as typed text is.
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, [this] { logic_.Edit1Change(); });
+    timeEdits[static_cast<std::size_t>(field)] = edit;
+    fields_[static_cast<std::size_t>(field)] =
+        std::make_unique<LineEditField>(timeEdits[static_cast<std::size_t>(field)]);
+    return edit;
+}
+
+void TFormTimeDate::connectButtons() {
+    connect(pollButton, &QPushButton::clicked, this, [this] { logic_.Button1Click(); });
+    connect(deviceTimeButton, &QPushButton::clicked, this, [this] { logic_.Button2Click(); });
+    connect(pcTimeButton, &QPushButton::clicked, this, [this] { logic_.Button3Click(); });
+    connect(ChangeTime, &QPushButton::clicked, this, [this] { logic_.ChangeTimeClick(); });
+    connect(OK, &QPushButton::clicked, this, [this] { logic_.OKClick(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { logic_.CancelClick(); });
+}
+
+bool TFormTimeDate::takesInput(QObject* receiver) const {
+    if (!isVisible())
+        return false;
+    const QWidget* top = nullptr;
+    if (const auto* widget = qobject_cast<QWidget*>(receiver)) {
+        top = widget->window();
+    } else if (const auto* window = qobject_cast<QWindow*>(receiver)) {
+        for (const QWidget* candidate : QApplication::topLevelWidgets())
+            if (candidate->windowHandle() == window)
+                top = candidate;
+    }
+    return top != nullptr && top != parentWidget();
+}
+
+void TFormTimeDate::showDeviceTime(const std::string& time, const std::string& date) {
+    StTime->setText(QString::fromStdString(time));
+    StDate->setText(QString::fromStdString(date));
+}
+
+void TFormTimeDate::showPolling(bool on) {
+    if (on)
+        pollTimer->start();
+    else
+        pollTimer->stop();
+    pollingLabel->setVisible(on);
+}
+
+void TFormTimeDate::showModal() {
+    exec();
+}
+
+void TFormTimeDate::requestClose() {
+    close();
+}
+
+void TFormTimeDate::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        logic_.FormShow();
+}
+
+void TFormTimeDate::closeEvent(QCloseEvent* event) {
+    if (!logic_.FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    done(QDialog::Rejected);
+}
+
+void TFormTimeDate::reject() {
+    close();
+}
+
+bool TFormTimeDate::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !qobject_cast<QLineEdit*>(watched))
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        focusNextChild();
+        return true;
+    }
+    // Printable characters other than digits never reach the field.
+    const QString text = key->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return false;
+    return text.at(0) < QChar('0') || text.at(0) > QChar('9');
+}

@@ -1,0 +1,194 @@
+// The main window's answers to a few things a new operator runs into: changed
+// data before "Изменить  конфигурацию", a port that cannot be opened, the
+// window's place and size on small and scaled screens.
+
+#include "app/TForm1.h"
+#include "link/ExchangeResult.h"
+#include "support/SampleSchemes.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+// Answers message boxes in order with the given buttons (and rejects file
+// dialogs), keeping the texts of the boxes.
+class Operator {
+public:
+    explicit Operator(std::deque<QMessageBox::StandardButton> answers)
+        : answers_(std::move(answers)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start(10);
+    }
+    std::string texts() const { return texts_.join(" | ").toStdString(); }
+
+private:
+    void answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            texts_ << "(file dialog)";
+            files->reject();
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr || answers_.empty() || box->property("answered").toBool())
+            return;
+        box->setProperty("answered", true);
+        texts_ << box->text();
+        if (QAbstractButton* button = box->button(answers_.front()))
+            button->click();
+        answers_.pop_front();
+    }
+    std::deque<QMessageBox::StandardButton> answers_;
+    QStringList texts_;
+    QTimer timer_;
+};
+
+struct ChangeCase {
+    const char* name;
+    bool modified;
+    std::deque<QMessageBox::StandardButton> answers;
+    const char* asked;
+    bool cleared;
+};
+
+void PrintTo(const ChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ChangeConfiguration : public ::testing::TestWithParam<ChangeCase> {};
+
+TEST_P(ChangeConfiguration, OffersToSaveChangedDataFirst) {
+    const ChangeCase& c = GetParam();
+    TForm1 form;
+    BuildSampleScheme(form.session(), 24, 8);
+    form.showExecCode(24, 8);
+    form.model().AccessLevel = 1;
+    form.model().Modified = c.modified ? 1 : 0;
+    Operator op(c.answers);
+    form.changeConfigButton->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(op.texts(), c.asked);
+    EXPECT_EQ(form.model().SchemeCreated, c.cleared ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangeConfiguration,
+    ::testing::Values(
+        ChangeCase{"Unchanged", false, {}, "", true},
+        ChangeCase{"ChangedNotSaved", true, {QMessageBox::No},
+                   "Данные были изменены. Сохранить в файле?", true},
+        ChangeCase{"ChangedSaveCancelled", true, {QMessageBox::Yes},
+                   "Данные были изменены. Сохранить в файле? | (file dialog)", false}),
+    [](const ::testing::TestParamInfo<ChangeCase>& info) { return info.param.name; });
+
+TEST(PortThatCannotBeOpened, EndsTheProgramAfterBothMessages) {
+    TForm1 form;
+    form.comPort().PortName = "COM250"; // listed nowhere
+    Operator op({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok});
+    // What the port settings command does after OK.
+    if (form.comPort().SetupPort() != 0)
+        ShowExchangeResult(form.comPort(), 0, kResultPortSetupFailed);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(op.texts(),
+              "COM-порт отключен. Проверьте оборудование, перезапустите программу. | "
+              " невозможно открыть последовательный порт  | Работа закончена");
+}
+
+struct ScreenCase {
+    const char* name;
+    QRect area;
+};
+
+class Placement : public ::testing::TestWithParam<ScreenCase> {};
+
+void PrintTo(const ScreenCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// The window's position is its frame's; the frame allowed for is 4 pixels on
+// every side and 24 more for the title.
+TEST_P(Placement, WindowAndFrameLieInsideTheArea) {
+    const QRect area = GetParam().area;
+    TForm1 form;
+    form.placeOnScreen(area);
+    const QRect outer(form.pos(), form.size().grownBy({4, 28, 4, 4}));
+    EXPECT_TRUE(area.contains(outer)) << outer.x() << "," << outer.y() << " " << outer.width()
+                                      << "x" << outer.height();
+    EXPECT_EQ(form.width(), std::min(843, area.width() - 8));
+    // Centred where there is room.
+    if (area.width() > outer.width()) {
+        EXPECT_LE(std::abs(outer.center().x() - area.center().x()), 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, Placement,
+    ::testing::Values(ScreenCase{"Full1920x1080", {0, 0, 1920, 1050}},
+                      ScreenCase{"Full1366x768", {0, 0, 1366, 738}},
+                      ScreenCase{"Double1920x1080", {0, 0, 960, 525}},
+                      ScreenCase{"Double1366x768", {0, 0, 683, 369}},
+                      ScreenCase{"PanelOnTheLeft", {64, 0, 1856, 1080}}),
+    [](const ::testing::TestParamInfo<ScreenCase>& info) { return info.param.name; });
+
+TEST(Placement, ALargerWindowShowsMoreOfTheScheme) {
+    TForm1 form;
+    form.placeOnScreen(QRect(0, 0, 1920, 1080));
+    form.grab();
+    EXPECT_EQ(form.schemeScrollBox->size(), QSize(825, 553));
+    form.resize(form.width() + 200, form.height() + 300);
+    form.grab();
+    EXPECT_EQ(form.schemeScrollBox->size(), QSize(1025, 853));
+}
+
+TEST(FixedBorderDialogs, OfferOnlyTheCloseBox) {
+    TForm1 form;
+    for (const char* name : {"FPSW", "FormPort", "FormNastr"}) {
+        SCOPED_TRACE(name);
+        auto* dialog = form.findChild<QDialog*>(name);
+        ASSERT_NE(dialog, nullptr);
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "the border is fixed";
+        QFont bold = dialog->font();
+        bold.setBold(true);
+        EXPECT_GE(dialog->width(),
+                  QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 100);
+    }
+}
+
+TEST(MessageBoxes, AreWideEnoughForTheirTitles) {
+    TForm1 form;
+    int shownWidth = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shownWidth = box->width();
+        box->button(QMessageBox::Yes)->click();
+    });
+    const MessageBox question{"Пароль?", "Подтвердите замену пароля", MessageIcon::Question,
+                              MessageButtons::YesNo, Answer::Yes};
+    EXPECT_EQ(form.messages().show(question), Answer::Yes);
+    QFont bold = form.font();
+    bold.setBold(true);
+    EXPECT_GE(shownWidth,
+              QFontMetrics(bold).horizontalAdvance("Подтвердите замену пароля") + 100);
+}
+
+} // namespace
