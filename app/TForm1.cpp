@@ -225,6 +225,10 @@ void TForm1::FormCreate() {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize && watched == centralWidget())
         layoutScheme();
+    // Back from a dialog (the port settings, a password change): the status
+    // bar catches up with what it changed.
+    if (event->type() == QEvent::WindowActivate && watched == this)
+        refreshStatus();
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
         return FormKeyDown(static_cast<QKeyEvent*>(event)->key());

@@ -149,7 +149,8 @@ protected:
     // port closed.
     void closeEvent(QCloseEvent* event) override;
     // Key preview: the window sees every key pressed in it before its controls
-    // do; and the scheme follows the size of the window.
+    // do; the scheme follows the size of the window; the status bar is brought
+    // up to date whenever the window becomes active.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -23,8 +23,7 @@ void TForm1::connectDevice() {
     QMenu* port = menuBar()->addMenu(QString::fromUtf8(kMenuPort));
     port->setObjectName("N2Port");
     auto portAction = [this, port](const char* name, const char* caption, Qt::Key key,
-                                   DeviceCommandKind kind,
-                                   bool (DeviceConfiguration::*command)()) {
+                                   DeviceCommandKind kind, bool (DeviceConfiguration::*command)()) {
         QAction* action = port->addAction(QString::fromUtf8(caption));
         action->setObjectName(name);
         action->setToolTip(QString::fromUtf8(caption));

@@ -30,7 +30,8 @@ void TForm1::buildStatusBar() {
 void TForm1::refreshStatus() {
     portStatus_->setText(QString::fromStdString(PortStatusText(comPort_)));
     accessStatus_->setText(QString::fromStdString(AccessStatusText(model_)));
-    deviceStatus_->setText(QString::fromStdString(DeviceStatusText(linkAddressBox->currentIndex())));
+    deviceStatus_->setText(
+        QString::fromStdString(DeviceStatusText(linkAddressBox->currentIndex())));
 }
 
 bool TForm1::runDeviceCommand(DeviceCommandKind kind, const std::function<bool()>& command) {

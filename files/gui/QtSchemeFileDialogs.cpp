@@ -5,10 +5,13 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeView>
 
@@ -17,7 +20,11 @@ using namespace file_text;
 namespace {
 
 constexpr QSize kDialogSize(760, 460);
-constexpr int kNameColumnWidth = 340;
+// Name, size, type, date: each wide enough for what it shows.
+constexpr int kColumnWidths[] = {250, 100, 90, 170};
+constexpr int kPlacesWidth = 130;
+// What a window manager's frame takes around the dialog.
+constexpr QSize kFrameRoom(16, 48);
 
 QFileDialog* schemeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
     auto* dialog = new QFileDialog(parent);
@@ -32,9 +39,17 @@ QFileDialog* schemeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
     dialog->setSizeGripEnabled(true);
     // Room for long names and readable columns.
     dialog->setViewMode(QFileDialog::Detail);
-    dialog->resize(kDialogSize);
-    if (auto* list = dialog->findChild<QTreeView*>("treeView"))
-        list->header()->resizeSection(0, kNameColumnWidth);
+    // On a small screen (or at a large scale) no larger than the screen allows.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableSize() - kFrameRoom : kDialogSize;
+    dialog->resize(kDialogSize.boundedTo(room));
+    if (auto* list = dialog->findChild<QTreeView*>("treeView")) {
+        int column = 0;
+        for (int width : kColumnWidths)
+            list->header()->resizeSection(column++, width);
+    }
+    if (auto* splitter = dialog->findChild<QSplitter*>("splitter"))
+        splitter->setSizes({kPlacesWidth, kDialogSize.width() - kPlacesWidth});
     // The name field's completion list is a window of its own: it goes with
     // the dialog, however the dialog ends.
     QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {

@@ -27,6 +27,9 @@ struct StartupCase {
     bool goesOn;
     int level;
 };
+void PrintTo(const StartupCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StartupCheck : public ::testing::TestWithParam<StartupCase> {};
 
@@ -97,6 +100,9 @@ struct ChangeCase {
     std::optional<QByteArray> file;   // what the file holds afterwards
     bool fieldCleared;
 };
+void PrintTo(const ChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PasswordChangeTable : public PasswordChange,
                             public ::testing::WithParamInterface<ChangeCase> {};
@@ -201,6 +207,9 @@ struct KeyCase {
     int key;
     KeyVerdict verdict;
 };
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << "key " << c.key << " verdict " << static_cast<int>(c.verdict);
+}
 
 class PasswordKeys : public ::testing::TestWithParam<KeyCase> {};
 
@@ -227,6 +236,11 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{Qt::Key_A, KeyVerdict::Refuse}, KeyCase{Qt::Key_Space, KeyVerdict::Refuse},
         KeyCase{Qt::Key_Minus, KeyVerdict::Refuse}, KeyCase{Qt::Key_Escape, KeyVerdict::Refuse},
         KeyCase{Qt::Key_Tab, KeyVerdict::Refuse}, KeyCase{Qt::Key_Up, KeyVerdict::Refuse},
-        KeyCase{Qt::Key_Home, KeyVerdict::Refuse}, KeyCase{Qt::Key_Alt, KeyVerdict::Refuse}));
+        KeyCase{Qt::Key_Home, KeyVerdict::Refuse}, KeyCase{Qt::Key_Alt, KeyVerdict::Refuse}),
+    [](const ::testing::TestParamInfo<KeyCase>& info) {
+        const KeyCase& c = info.param;
+        return "Key" + std::to_string(c.key) + "Verdict" +
+               std::to_string(static_cast<int>(c.verdict));
+    });
 
 } // namespace

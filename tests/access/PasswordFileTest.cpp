@@ -13,6 +13,9 @@ struct StoredCase {
     std::uint16_t number;
     std::string text;
 };
+void PrintTo(const StoredCase& c, std::ostream* os) {
+    *os << c.bytes.toHex().toStdString() << " -> " << c.text;
+}
 
 class StoredPassword : public ::testing::TestWithParam<StoredCase> {};
 
@@ -29,7 +32,11 @@ INSTANTIATE_TEST_SUITE_P(Files, StoredPassword,
                                            StoredCase{QByteArray::fromHex("0001"), 256, "256"},
                                            StoredCase{QByteArray(), 0, "0"},
                                            StoredCase{QByteArray::fromHex("07"), 7, "7"},
-                                           StoredCase{QByteArray::fromHex("2a00ffff"), 42, "42"}));
+                                           StoredCase{QByteArray::fromHex("2a00ffff"), 42, "42"}),
+                         [](const ::testing::TestParamInfo<StoredCase>& info) {
+                             const StoredCase& c = info.param;
+                             return "Bytes" + c.bytes.toHex().toStdString();
+                         });
 
 TEST(PasswordFile, WithoutAFileTheDefaultApplies) {
     ScratchDirectory cwd;

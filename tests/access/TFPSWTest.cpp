@@ -7,8 +7,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -95,6 +95,9 @@ struct StartupCase {
     bool goesOn;
     int level;
 };
+void PrintTo(const StartupCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RealDialogStartup : public RealDialog, public ::testing::WithParamInterface<StartupCase> {};
 

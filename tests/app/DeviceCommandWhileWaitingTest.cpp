@@ -90,9 +90,9 @@ TEST_F(WhileWaiting, ASilentDeviceKeepsTheWindowAliveAndDeaf) {
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier));
         const QPointF at(10, 10);
         for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(form.changeConfigButton,
-                                        new QMouseEvent(type, at, at, Qt::LeftButton,
-                                                        Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                form.changeConfigButton,
+                new QMouseEvent(type, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     });
     WatchEvery10Ms();
     action("AInPort")->trigger();

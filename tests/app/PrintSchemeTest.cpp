@@ -59,6 +59,9 @@ struct PageCase {
     int blocks;
     int pages;
 };
+void PrintTo(const PageCase& c, std::ostream* os) {
+    *os << c.blocks << " blocks";
+}
 
 class PrintedPages : public ::testing::TestWithParam<PageCase> {};
 

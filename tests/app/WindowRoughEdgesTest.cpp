@@ -83,12 +83,17 @@ TEST_P(ChangeConfiguration, OffersToSaveChangedDataFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChangeConfiguration,
-    ::testing::Values(
-        ChangeCase{"Unchanged", false, {}, "", true},
-        ChangeCase{"ChangedNotSaved", true, {QMessageBox::No},
-                   "Данные были изменены. Сохранить в файле?", true},
-        ChangeCase{"ChangedSaveCancelled", true, {QMessageBox::Yes},
-                   "Данные были изменены. Сохранить в файле? | (file dialog)", false}),
+    ::testing::Values(ChangeCase{"Unchanged", false, {}, "", true},
+                      ChangeCase{"ChangedNotSaved",
+                                 true,
+                                 {QMessageBox::No},
+                                 "Данные были изменены. Сохранить в файле?",
+                                 true},
+                      ChangeCase{"ChangedSaveCancelled",
+                                 true,
+                                 {QMessageBox::Yes},
+                                 "Данные были изменены. Сохранить в файле? | (file dialog)",
+                                 false}),
     [](const ::testing::TestParamInfo<ChangeCase>& info) { return info.param.name; });
 
 TEST(PortThatCannotBeOpened, EndsTheProgramAfterBothMessages) {
@@ -102,9 +107,8 @@ TEST(PortThatCannotBeOpened, EndsTheProgramAfterBothMessages) {
     waited.start();
     while (waited.elapsed() < 1000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_EQ(op.texts(),
-              "COM-порт отключен. Проверьте оборудование, перезапустите программу. | "
-              " невозможно открыть последовательный порт  | Работа закончена");
+    EXPECT_EQ(op.texts(), "COM-порт отключен. Проверьте оборудование, перезапустите программу. | "
+                          " невозможно открыть последовательный порт  | Работа закончена");
 }
 
 struct ScreenCase {
@@ -125,8 +129,8 @@ TEST_P(Placement, WindowAndFrameLieInsideTheArea) {
     TForm1 form;
     form.placeOnScreen(area);
     const QRect outer(form.pos(), form.size().grownBy({4, 28, 4, 4}));
-    EXPECT_TRUE(area.contains(outer)) << outer.x() << "," << outer.y() << " " << outer.width()
-                                      << "x" << outer.height();
+    EXPECT_TRUE(area.contains(outer))
+        << outer.x() << "," << outer.y() << " " << outer.width() << "x" << outer.height();
     EXPECT_EQ(form.width(), std::min(843, area.width() - 8));
     // Centred where there is room.
     if (area.width() > outer.width()) {
@@ -134,14 +138,15 @@ TEST_P(Placement, WindowAndFrameLieInsideTheArea) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, Placement,
-    ::testing::Values(ScreenCase{"Full1920x1080", {0, 0, 1920, 1050}},
-                      ScreenCase{"Full1366x768", {0, 0, 1366, 738}},
-                      ScreenCase{"Double1920x1080", {0, 0, 960, 525}},
-                      ScreenCase{"Double1366x768", {0, 0, 683, 369}},
-                      ScreenCase{"PanelOnTheLeft", {64, 0, 1856, 1080}}),
-    [](const ::testing::TestParamInfo<ScreenCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Screens, Placement,
+                         ::testing::Values(ScreenCase{"Full1920x1080", {0, 0, 1920, 1050}},
+                                           ScreenCase{"Full1366x768", {0, 0, 1366, 738}},
+                                           ScreenCase{"Double1920x1080", {0, 0, 960, 525}},
+                                           ScreenCase{"Double1366x768", {0, 0, 683, 369}},
+                                           ScreenCase{"PanelOnTheLeft", {64, 0, 1856, 1080}}),
+                         [](const ::testing::TestParamInfo<ScreenCase>& info) {
+                             return info.param.name;
+                         });
 
 TEST(Placement, ALargerWindowShowsMoreOfTheScheme) {
     TForm1 form;
@@ -187,8 +192,7 @@ TEST(MessageBoxes, AreWideEnoughForTheirTitles) {
     EXPECT_EQ(form.messages().show(question), Answer::Yes);
     QFont bold = form.font();
     bold.setBold(true);
-    EXPECT_GE(shownWidth,
-              QFontMetrics(bold).horizontalAdvance("Подтвердите замену пароля") + 100);
+    EXPECT_GE(shownWidth, QFontMetrics(bold).horizontalAdvance("Подтвердите замену пароля") + 100);
 }
 
 } // namespace

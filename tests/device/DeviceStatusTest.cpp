@@ -80,8 +80,8 @@ TEST_F(ObservedRead, AGoodReadReportsTwoExchangesAndNoRetry) {
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, SampleImage(24, 8, 0x00)));
     int retries = 0;
     std::vector<ExchangeResult> results;
-    link.SetObserver({[&](int) { ++retries; },
-                      [&](ExchangeResult result) { results.push_back(result); }});
+    link.SetObserver(
+        {[&](int) { ++retries; }, [&](ExchangeResult result) { results.push_back(result); }});
     EXPECT_TRUE(device.InPortClick());
     EXPECT_EQ(retries, 0);
     EXPECT_EQ(results, (std::vector<ExchangeResult>{0, 0}));

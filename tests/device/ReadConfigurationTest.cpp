@@ -37,7 +37,12 @@ INSTANTIATE_TEST_SUITE_P(FourteenCodes, ReadEveryCode,
                                            CodeCase{12, 4}, CodeCase{12, 6}, CodeCase{12, 8},
                                            CodeCase{12, 22}, CodeCase{24, 0}, CodeCase{24, 4},
                                            CodeCase{24, 8}, CodeCase{24, 12}, CodeCase{24, 16},
-                                           CodeCase{24, 43}, CodeCase{24, 62}));
+                                           CodeCase{24, 43}, CodeCase{24, 62}),
+                         [](const ::testing::TestParamInfo<CodeCase>& info) {
+                             const CodeCase& c = info.param;
+                             return "Code" + std::to_string(c.first) + "_" +
+                                    std::to_string(c.second);
+                         });
 
 TEST_F(ReadConfiguration, AskesIdentificationThenImageWithTheMandatedPauses) {
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, SampleImage(24, 8, 0)));

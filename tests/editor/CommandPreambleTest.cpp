@@ -17,6 +17,9 @@ struct PreambleCase {
     std::vector<std::string> texts;
     std::vector<std::string> log; // what the window saw besides the code check
 };
+void PrintTo(const PreambleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Preamble : public ::testing::TestWithParam<PreambleCase> {};
 

@@ -20,6 +20,9 @@ struct InclusionCase {
     bool enabled, pressed;
     const char* name_;
 };
+void PrintTo(const InclusionCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Inclusion : public ::testing::TestWithParam<InclusionCase> {};
 

@@ -19,6 +19,9 @@ struct DelayCase {
     const char* shown; // delay value shown, nullptr = delay element hidden
     Picture timer;     // block rows: picture shown, None = hidden
 };
+void PrintTo(const DelayCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 constexpr std::uint8_t kBefore = 0x80 | 7;
 

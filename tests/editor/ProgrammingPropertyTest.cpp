@@ -10,6 +10,9 @@ namespace {
 struct Code {
     int first, second;
 };
+void PrintTo(const Code& c, std::ostream* os) {
+    *os << c.first << "-" << c.second;
+}
 const Code kCodes[] = {{6, 4},  {6, 6},  {12, 0}, {12, 4},  {12, 6},  {12, 8},  {12, 22},
                        {24, 0}, {24, 4}, {24, 8}, {24, 12}, {24, 16}, {24, 43}, {24, 62}};
 

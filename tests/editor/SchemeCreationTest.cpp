@@ -10,6 +10,9 @@ struct LayoutCase {
     int dvTop, fbTop, mvdi1Height;
     bool extAckEnabled;
 };
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.first << "-" << c.second;
+}
 
 // Every valid code: rows, numbers, groups and where PanDv and PanFB land.
 const LayoutCase kLayouts[] = {
@@ -75,7 +78,12 @@ TEST_P(SchemeLayout, ShowsTheRowsAndGroupsOfTheCode) {
     EXPECT_EQ(s.model.SelectedFb, -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllCodes, SchemeLayout, ::testing::ValuesIn(kLayouts));
+INSTANTIATE_TEST_SUITE_P(AllCodes, SchemeLayout, ::testing::ValuesIn(kLayouts),
+                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
+                             const LayoutCase& c = info.param;
+                             return "Code" + std::to_string(c.first) + "_" +
+                                    std::to_string(c.second);
+                         });
 
 TEST(SchemeCreation, CreatingAgainEmptiesRecordsViewAndSelection) {
     SchemeFixture s;
@@ -135,6 +143,9 @@ struct PromptCase {
     bool leave;
     std::size_t boxes;
 };
+void PrintTo(const PromptCase& c, std::ostream* os) {
+    *os << "answer " << static_cast<int>(c.answer) << ", access " << c.accessLevel;
+}
 
 class PromptCreateScheme : public ::testing::TestWithParam<PromptCase> {};
 
@@ -156,6 +167,11 @@ TEST_P(PromptCreateScheme, AsksAndTellsTheCallerWhetherToLeave) {
 INSTANTIATE_TEST_SUITE_P(Answers, PromptCreateScheme,
                          ::testing::Values(PromptCase{Answer::No, 1, true, 1},
                                            PromptCase{Answer::Yes, 0, false, 2},
-                                           PromptCase{Answer::Yes, 1, false, 1}));
+                                           PromptCase{Answer::Yes, 1, false, 1}),
+                         [](const ::testing::TestParamInfo<PromptCase>& info) {
+                             const PromptCase& c = info.param;
+                             return std::string(c.answer == Answer::Yes ? "Yes" : "No") + "Access" +
+                                    std::to_string(c.accessLevel);
+                         });
 
 } // namespace

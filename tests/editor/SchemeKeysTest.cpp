@@ -10,6 +10,9 @@ struct KeyCase {
     bool consumed;
     int expected;
 };
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << "key " << c.key << " at " << c.position << " of " << c.maximum;
+}
 
 class SchemeKeys : public ::testing::TestWithParam<KeyCase> {};
 
@@ -30,6 +33,11 @@ INSTANTIATE_TEST_SUITE_P(Keys, SchemeKeys,
                                            KeyCase{Qt::Key_Left, 640, 2000, true, 640},
                                            KeyCase{Qt::Key_Right, 640, 2000, true, 640},
                                            KeyCase{Qt::Key_5, 640, 2000, false, 640},
-                                           KeyCase{Qt::Key_Return, 640, 2000, false, 640}));
+                                           KeyCase{Qt::Key_Return, 640, 2000, false, 640}),
+                         [](const ::testing::TestParamInfo<KeyCase>& info) {
+                             const KeyCase& c = info.param;
+                             return "Key" + std::to_string(c.key) + "At" +
+                                    std::to_string(c.position) + "Of" + std::to_string(c.maximum);
+                         });
 
 } // namespace

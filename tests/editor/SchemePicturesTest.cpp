@@ -22,6 +22,9 @@ QString picturesDir() {
 struct PictureCase {
     int first, second, blocks;
 };
+void PrintTo(const PictureCase& c, std::ostream* os) {
+    *os << c.first << "-" << c.second << ", " << c.blocks << " blocks";
+}
 
 class SchemePictures : public ::testing::TestWithParam<PictureCase> {};
 
@@ -52,7 +55,12 @@ TEST_P(SchemePictures, RendersSampleScheme) {
 
 INSTANTIATE_TEST_SUITE_P(Codes, SchemePictures,
                          ::testing::Values(PictureCase{6, 4, 5}, PictureCase{12, 4, 5},
-                                           PictureCase{24, 8, 13}, PictureCase{12, 0, 2}));
+                                           PictureCase{24, 8, 13}, PictureCase{12, 0, 2}),
+                         [](const ::testing::TestParamInfo<PictureCase>& info) {
+                             const PictureCase& c = info.param;
+                             return "Code" + std::to_string(c.first) + "_" +
+                                    std::to_string(c.second);
+                         });
 
 } // namespace
 

@@ -10,6 +10,9 @@ struct SignallingCase {
     const char* caption;
     Rgb cellColour;
 };
+void PrintTo(const SignallingCase& c, std::ostream* os) {
+    *os << "type bits " << c.typeBits;
+}
 
 class RowSignalling : public ::testing::TestWithParam<SignallingCase> {};
 
@@ -30,7 +33,11 @@ TEST_P(RowSignalling, CaptionAndCellColourFollowTheType) {
 INSTANTIATE_TEST_SUITE_P(Types, RowSignalling,
                          ::testing::Values(SignallingCase{0x40, "пред.", colours::yellow},
                                            SignallingCase{0x80, "авар.", colours::red},
-                                           SignallingCase{0xC0, "инд.", colours::lime}));
+                                           SignallingCase{0xC0, "инд.", colours::lime}),
+                         [](const ::testing::TestParamInfo<SignallingCase>& info) {
+                             const SignallingCase& c = info.param;
+                             return "TypeBits" + std::to_string(c.typeBits);
+                         });
 
 TEST(RowOutputs, ListsEveryOutputWithACommaAndPutsItInTheHints) {
     SchemeFixture s;

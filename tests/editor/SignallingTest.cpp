@@ -20,6 +20,9 @@ struct SignallingCase {
     bool shown;          // its signalling element
     const char* caption; // and cell number, when shown
 };
+void PrintTo(const SignallingCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SignallingTable : public ::testing::TestWithParam<SignallingCase> {};
 

@@ -13,6 +13,9 @@ struct FieldCase {
     QString text;
     QByteArray field;
 };
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextFieldEncoding : public ::testing::TestWithParam<FieldCase> {};
 
@@ -38,6 +41,9 @@ struct ReadCase {
     QByteArray field;
     QString text;
 };
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextFieldDecoding : public ::testing::TestWithParam<ReadCase> {};
 
@@ -69,6 +75,9 @@ struct NameCase {
     QString text;
     bool valid;
 };
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NameCheck : public ::testing::TestWithParam<NameCase> {};
 

@@ -143,6 +143,9 @@ struct BadFile {
     const char* what;
     QByteArray bytes;
 };
+void PrintTo(const BadFile& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class RefusedOpen : public ::testing::TestWithParam<BadFile> {};
 

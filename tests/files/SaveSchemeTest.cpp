@@ -21,6 +21,9 @@ struct CodeCase {
     int first, second, channels;
     std::uint8_t deviceByte;
 };
+void PrintTo(const CodeCase& c, std::ostream* os) {
+    *os << c.first << "-" << c.second;
+}
 
 class EveryCodeRoundTrip : public ::testing::TestWithParam<CodeCase> {};
 
@@ -43,7 +46,12 @@ INSTANTIATE_TEST_SUITE_P(Codes, EveryCodeRoundTrip,
                                            CodeCase{12, 22, 12, 0x05}, CodeCase{24, 0, 24, 0x06},
                                            CodeCase{24, 4, 28, 0x27}, CodeCase{24, 8, 32, 0x24},
                                            CodeCase{24, 12, 28, 0x09}, CodeCase{24, 16, 24, 0x0A},
-                                           CodeCase{24, 43, 28, 0x2B}, CodeCase{24, 62, 28, 0x1E}));
+                                           CodeCase{24, 43, 28, 0x2B}, CodeCase{24, 62, 28, 0x1E}),
+                         [](const ::testing::TestParamInfo<CodeCase>& info) {
+                             const CodeCase& c = info.param;
+                             return "Code" + std::to_string(c.first) + "_" +
+                                    std::to_string(c.second);
+                         });
 
 TEST(SaveScheme, WritesTheDeviceNumberAndAcknowledgeOfTheWindow) {
     Loaded f;
@@ -146,6 +154,9 @@ struct NameCase {
     int warnings;
     const char* written; // nothing written when null
 };
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class ExtensionRule : public ::testing::TestWithParam<NameCase> {};
 

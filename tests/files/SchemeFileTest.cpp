@@ -29,6 +29,9 @@ struct CodeCase {
     int second;
     int channels;
 };
+void PrintTo(const CodeCase& c, std::ostream* os) {
+    *os << c.first << "-" << c.second;
+}
 
 class EveryCode : public ::testing::TestWithParam<CodeCase> {};
 
@@ -50,14 +53,17 @@ TEST_P(EveryCode, FileLengthFollowsTheChannelCount) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, EveryCode,
-                         ::testing::Values(CodeCase{6, 4, 10}, CodeCase{6, 6, 8},
-                                           CodeCase{12, 0, 12}, CodeCase{12, 4, 16},
-                                           CodeCase{12, 6, 14}, CodeCase{12, 8, 12},
-                                           CodeCase{12, 22, 12}, CodeCase{24, 0, 24},
-                                           CodeCase{24, 4, 28}, CodeCase{24, 8, 32},
-                                           CodeCase{24, 12, 28}, CodeCase{24, 16, 24},
-                                           CodeCase{24, 43, 28}, CodeCase{24, 62, 28}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes, EveryCode,
+    ::testing::Values(CodeCase{6, 4, 10}, CodeCase{6, 6, 8}, CodeCase{12, 0, 12},
+                      CodeCase{12, 4, 16}, CodeCase{12, 6, 14}, CodeCase{12, 8, 12},
+                      CodeCase{12, 22, 12}, CodeCase{24, 0, 24}, CodeCase{24, 4, 28},
+                      CodeCase{24, 8, 32}, CodeCase{24, 12, 28}, CodeCase{24, 16, 24},
+                      CodeCase{24, 43, 28}, CodeCase{24, 62, 28}),
+    [](const ::testing::TestParamInfo<CodeCase>& info) {
+        const CodeCase& c = info.param;
+        return "Code" + std::to_string(c.first) + "_" + std::to_string(c.second);
+    });
 
 TEST(SchemeFile, DecodesEveryPartFromItsOffset) {
     QString error;
@@ -90,6 +96,9 @@ struct SizeCase {
     int channels;
     int size;
 };
+void PrintTo(const SizeCase& c, std::ostream* os) {
+    *os << c.first << "-" << c.second;
+}
 
 class EncodedSize : public ::testing::TestWithParam<SizeCase> {};
 
@@ -111,7 +120,12 @@ TEST_P(EncodedSize, HeaderImageNamesAndTheWholeOutputBlock) {
 
 INSTANTIATE_TEST_SUITE_P(Codes, EncodedSize,
                          ::testing::Values(SizeCase{6, 4, 10, 514}, SizeCase{24, 8, 32, 734},
-                                           SizeCase{12, 0, 12, 534}, SizeCase{6, 6, 8, 494}));
+                                           SizeCase{12, 0, 12, 534}, SizeCase{6, 6, 8, 494}),
+                         [](const ::testing::TestParamInfo<SizeCase>& info) {
+                             const SizeCase& c = info.param;
+                             return "Code" + std::to_string(c.first) + "_" +
+                                    std::to_string(c.second);
+                         });
 
 TEST(SchemeFile, NamesReadBackUnchanged) {
     SchemeFileData data = sampleData(6, 4, 10);
@@ -136,6 +150,9 @@ struct RefusedCase {
     QByteArray bytes;
     const char* reasonPart;
 };
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RefusedFile : public ::testing::TestWithParam<RefusedCase> {};
 

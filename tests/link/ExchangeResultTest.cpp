@@ -15,6 +15,9 @@ struct MessageCase {
     const char* caption;
     MessageIcon icon;
 };
+void PrintTo(const MessageCase& c, std::ostream* os) {
+    *os << "result " << c.result << " on " << c.port;
+}
 
 class ExchangeResultTable : public ::testing::TestWithParam<MessageCase> {};
 
@@ -63,7 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{0x7F, 1, "COM1", kDev + "2 COM1" + " ошибка обмена " + "7F", "Предупреждение",
                     W},
         MessageCase{257, 0, "COM1", kDev + "1 COM1" + " ошибка обмена " + "101", "Предупреждение",
-                    W}));
+                    W}),
+    [](const ::testing::TestParamInfo<MessageCase>& info) {
+        const MessageCase& c = info.param;
+        return "Result" + std::to_string(c.result) + "Row" + std::to_string(info.index);
+    });
 
 TEST(ExchangeResultText, SpelledOutForAddressOneOnCom1) {
     EXPECT_EQ(ExchangeResultText("COM1", 0, 130), "устройство 1 COM1 не отвечает на запрос");

@@ -84,6 +84,9 @@ struct HeaderCase {
     HeaderKind kind;
     int length; // for a request frame of 4 bytes
 };
+void PrintTo(const HeaderCase& c, std::ostream* os) {
+    *os << "request " << int{c.request} << ", kind " << static_cast<int>(c.kind);
+}
 
 class HeaderTable : public ::testing::TestWithParam<HeaderCase> {};
 
@@ -107,7 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
                       HeaderCase{0x44, {0x01, 0xC4, 0x00}, HeaderKind::Normal, 5},
                       HeaderCase{0x0E, {0x01, 0x8E, 0x00}, HeaderKind::Normal, 5},
                       HeaderCase{0x44, {0x01, 0x11, 0x03}, HeaderKind::Foreign, 0},
-                      HeaderCase{0x44, {0x01, 0x84, 0x06}, HeaderKind::Foreign, 0}));
+                      HeaderCase{0x44, {0x01, 0x84, 0x06}, HeaderKind::Foreign, 0}),
+    [](const ::testing::TestParamInfo<HeaderCase>& info) {
+        const HeaderCase& c = info.param;
+        return "Request" + std::to_string(c.request) + "Row" + std::to_string(info.index);
+    });
 
 TEST(ResponseCrc, BothBytesMustMatch) {
     Bytes frame{0x01, 0xC4, 0x00};

@@ -51,6 +51,9 @@ struct FaultCase {
     ExchangeResult result;
     std::size_t sends;
 };
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << "function " << int{c.functionCode} << ", result " << c.result;
+}
 
 class FaultTable : public ::testing::TestWithParam<FaultCase> {};
 
@@ -73,7 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{{"--exception", "0x44:2"}, 0x44, 2, 1},
                       FaultCase{{"--exception", "0x44:2"}, 0x11, kResultOk, 1},
                       FaultCase{{"--busy", "1"}, 0x0E, kResultBusy, 1},
-                      FaultCase{{"--image-count", "200"}, 0x44, kResultOk, 1}));
+                      FaultCase{{"--image-count", "200"}, 0x44, kResultOk, 1}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) {
+        const FaultCase& c = info.param;
+        return "Row" + std::to_string(info.index) + "Function" + std::to_string(c.functionCode);
+    });
 
 TEST(SimulatedDevice, IdentificationCarriesCodeAndStatus) {
     DeviceOnLine d(Faults({"--status", "7"}));

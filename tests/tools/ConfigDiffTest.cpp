@@ -27,6 +27,9 @@ struct DiffCase {
     std::function<void(SchemeFileData&)> change;
     std::vector<std::string> lines;
 };
+void PrintTo(const DiffCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DiffTable : public ::testing::TestWithParam<DiffCase> {};
 

@@ -143,6 +143,9 @@ struct BadCall {
     QStringList arguments;
     QString line;
 };
+void PrintTo(const BadCall& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BadCalls : public ::testing::TestWithParam<BadCall> {};
 

@@ -15,9 +15,8 @@ constexpr int kTitleBarExtras = 120;
 void UseFixedBorder(QDialog& dialog) {
     // CustomizeWindowHint turns the window manager's own choice of buttons off,
     // so that only those named here remain.
-    dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                          Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
+    dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     const bool sized = dialog.minimumSize() == dialog.maximumSize();
     QSize size = sized ? dialog.size() : dialog.sizeHint().expandedTo(dialog.minimumSize());
     size.setWidth(std::max(size.width(), TitleBarWidth(dialog)));

@@ -87,9 +87,9 @@ void FitTitle(QMessageBox& dialog) {
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
     if (grid == nullptr)
         return;
-    grid->addItem(new QSpacerItem(TitleBarWidth(dialog), 0, QSizePolicy::Minimum,
-                                  QSizePolicy::Fixed),
-                  grid->rowCount(), 0, 1, grid->columnCount());
+    grid->addItem(
+        new QSpacerItem(TitleBarWidth(dialog), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+        grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 } // namespace
