@@ -1,13 +1,13 @@
 #include "app/TForm1.h"
 
 #include "access/gui/TFPSW.h"
+#include "app/HelpViewer.h"
 #include "app/SchemeArea.h"
 #include "device/DeviceTexts.h"
 #include "device/gui/TFormTimeDate.h"
 #include "editor/SchemeKeys.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "editor/gui/SchemePictures.h"
-#include "link/gui/LinkMenu.h"
 #include "ui/UiTexts.h"
 
 #include <QApplication>
@@ -16,8 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -69,40 +67,20 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     strip->setFont(small);
     buildHeader(strip);
     buildScheme(central);
+    buildOutputNameEditor();
+    actions_ = BuildMainActions(*this);
+    help_ = new HelpViewer(this);
     connectHeader();
-    buildFileMenu();
+    connectScheme();
     connectDevice();
     connectLink();
-    bindPrintKey();
-    passwordDialog = new TFPSW(model_, messages_, this);
-    buildCommandDialogs();
-    timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
-    connect(timeDateButton, &QPushButton::clicked, this,
-            [this] { timeDateDialog->logic().ButTimeDateClick(); });
-    lineWorker_.setInputPass(
-        [this](QObject* receiver) { return timeDateDialog->takesInput(receiver); });
-    QAction* AParol = menuBar()->addMenu("   Пароль")->addAction("Замена пароля", this, [this] {
-        ChangePassword(model_, messages_, *passwordDialog);
-        refreshStatus();
-    });
-    AParol->setShortcut(Qt::Key_F8);
     buildStatusBar();
     FormCreate();
+    // The other windows of the run, after the main window is complete.
+    createDialogs();
     // Last: the size comes from everything built above.
     placeOnScreen(availableArea());
 }
-
-void TForm1::connectLink() {
-    // A port that fails under the program ends it once the command returns.
-    comPort_.SetCloseRequest([this] { closeWhenIdle(); });
-    QMenu* portMenu = menuBar()->findChild<QMenu*>("N2Port");
-    addLinkMenu(portMenu, this, comPort_, [this] { return model_.LinkAddressIndex; });
-    // The port settings open or close the port: the status bar follows.
-    if (auto* settings = portMenu->findChild<QAction*>("APort"))
-        connect(settings, &QAction::triggered, this, &TForm1::refreshStatus);
-}
-
-TForm1::~TForm1() = default;
 
 void TForm1::buildHeader(QWidget* strip) {
     label(strip, ui_text::kLabelDevice, {8, 9});
@@ -223,6 +201,8 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched == outputNameEdit)
+        EditNPortExit();
     if (event->type() == QEvent::Resize && watched == centralWidget())
         layoutScheme();
     // Back from a dialog (the port settings, a password change): the status
@@ -281,6 +261,9 @@ void TForm1::syncScheme() {
     modelListLabel->setVisible(h.modelListVisible);
     modelList->setVisible(h.modelListVisible);
     setConfigButton->setVisible(h.setConfigVisible);
+    // A new scheme ends the editing of an output name.
+    if (model_.EditedOutput == -1)
+        outputNameEdit->hide();
     canvas_->updateSize();
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "app/MainActions.h"
 #include "device/DeviceCommandRunner.h"
 #include "device/DeviceConfiguration.h"
 #include "device/DeviceStatus.h"
 #include "device/ExitQuestions.h"
 #include "device/ExternalAck.h"
 #include "device/ModelSetting.h"
+#include "editor/SchemeClicks.h"
 #include "editor/SchemeSession.h"
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
+#include "link/PortSettings.h"
 #include "link/TComPortClass.h"
 #include "link/serial/LineWorker.h"
 #include "link/serial/QtSerialLine.h"
@@ -22,7 +25,9 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
+class HelpViewer;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -33,6 +38,8 @@ class QToolButton;
 class SchemeCanvas;
 class TFPSW;
 class TFormFB;
+class TFormNastr;
+class TFormPort;
 class TFormSig;
 class TFormTimeDate;
 class TFormVkl;
@@ -71,11 +78,28 @@ public:
     // How long the outcome of a command stays in the status bar.
     static constexpr int kOutcomeShownMs = 8000;
     DeviceConfiguration& deviceConfiguration() { return device_; }
-    // "Открыть схему" (F3) and "Сохранить как ..." (F2); the exit questions save
-    // through SaveScheme.
+    QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
+    // The window's action of a command (menus and tool bar show it).
+    QAction* action(ActionId id) const { return actions_[static_cast<int>(id)]; }
+    HelpViewer& help() { return *help_; }
+
+    // Commands of the action table. "Открыть схему" (F3) and "Сохранить как ..."
+    // (F2); the exit questions save through SaveScheme.
     void OpenScheme();
     void SaveScheme();
-    QtSchemeFileDialogs& fileDialogs() { return fileDialogs_; }
+    void InPortClick();
+    void OutPortClick();
+    void PortClick();
+    void N1ParolClick();
+    // "Вызов справки": the help window at its contents.
+    void NHelp1Click();
+    // "?": the help cursor; the next mouse-down on a scheme element shows its topic.
+    void HelpConTClick();
+
+    // The click handler of every scheme element: selection, then its command.
+    void Panelvx1Click(ElementRef element);
+    // Mouse-down on a scheme element: context help while the help cursor is on.
+    void PanelS1MouseDown(ElementRef element);
     // "Печать" (F4): the print command on the run's printer, under the wait cursor.
     void PrintScheme();
     // The print dialog the command shows; tests put a scripted one here.
@@ -140,8 +164,7 @@ public:
     QPushButton* timeDateButton = nullptr;     // "Задание времени и даты"
     TFormTimeDate* timeDateDialog = nullptr;
     QScrollArea* schemeScrollBox = nullptr;
-    QAction* AInPort = nullptr;  // "Ввод с СОМ-порта", F9
-    QAction* AOutPort = nullptr; // "Вывод на СОМ-порт", F10
+    QLineEdit* outputNameEdit = nullptr; // EditText: in-place output name
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -164,10 +187,13 @@ private:
     void buildScheme(QWidget* central);
     void connectHeader();
     void connectLink();
-    void buildFileMenu();
     void connectDevice();
-    void buildCommandDialogs();
-    void bindPrintKey();
+    void createDialogs();
+    void buildOutputNameEditor();
+    void connectScheme();
+    void openOutputEditor(int line);
+    // The in-place editor lost the focus (or a click comes): commit its text.
+    void EditNPortExit();
     void buildStatusBar();
     void keepOnScreen();
     QRect availableArea() const;
@@ -195,11 +221,19 @@ private:
     ExitQuestions exit_{model_, messages_};
     QtSchemeFileDialogs fileDialogs_{this};
     SchemeFileCommands fileCommands_{session_, fileDialogs_};
+    SchemeClicks clicks_{session_};
     PrintCommand printCommand_{session_};
     SchemePrinter printer_{this};
     PrintDialog* printDialog_ = &printer_.dialog();
     SchemeCanvas* canvas_ = nullptr;
-    TFPSW* passwordDialog = nullptr;     // the password dialog
+    ActionSet actions_{};
+    HelpViewer* help_ = nullptr;
+    bool helpCursor_ = false;
+    // The dialogs, made once at start-up in this order, freed in the reverse one.
+    TFPSW* passwordDialog = nullptr;
+    TFormPort* portDialog = nullptr;
+    TFormNastr* exchangeDialog = nullptr;
+    std::unique_ptr<PortSettingsCommand> portSettings_;
     QLabel* deviceNumberLabel = nullptr; // "Изм. № устр."
     QLabel* externalAckLabel = nullptr;  // "Вн. квит."
     QLabel* modelListLabel = nullptr;    // "Выбор конфигурации"

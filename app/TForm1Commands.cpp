@@ -14,20 +14,6 @@
 #include "editor/gui/TFormVyh.h"
 #include "editor/gui/TFormZa.h"
 
-// Created once, after the password dialog, and reused by every command.
-void TForm1::buildCommandDialogs() {
-    FormVkl = new TFormVkl(messages_, this);
-    FormSig = new TFormSig(model_, this);
-    FormZa = new TFormZa(model_, this);
-    FormVyh = new TFormVyh(this);
-    FormFB = new TFormFB(model_, this);
-    // The contact toggles act on their own, outside the selection.
-    connect(canvas_, &SchemeCanvas::elementClicked, this, [this](ElementRef element) {
-        if (element.family == Family::NOTVh)
-            NOTVh11Click(element.index);
-    });
-}
-
 void TForm1::NTextClick() {
     InputProcessing(session_, *FormVkl).NTextClick();
     canvas_->update();

@@ -1,16 +1,57 @@
-// The main window's device commands and the way out of the program.
+// The main window's device and port commands, its dialogs, and the way out of
+// the program.
 #include "app/TForm1.h"
 
-#include "device/DeviceTexts.h"
+#include "access/gui/TFPSW.h"
+#include "device/gui/TFormTimeDate.h"
 #include "device/gui/WaitCursor.h"
+#include "editor/gui/TFormFB.h"
+#include "editor/gui/TFormSig.h"
+#include "editor/gui/TFormVkl.h"
+#include "editor/gui/TFormVyh.h"
+#include "editor/gui/TFormZa.h"
+#include "link/PortSettings.h"
+#include "link/gui/TFormNastr.h"
+#include "link/gui/TFormPort.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 
-using namespace device_text;
+void TForm1::createDialogs() {
+    passwordDialog = new TFPSW(model_, messages_, this);
+    FormVkl = new TFormVkl(messages_, this);
+    portDialog = new TFormPort(this);
+    FormSig = new TFormSig(model_, this);
+    FormZa = new TFormZa(model_, this);
+    FormVyh = new TFormVyh(this);
+    FormFB = new TFormFB(model_, this);
+    exchangeDialog = new TFormNastr(this);
+    timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
+    connect(timeDateButton, &QPushButton::clicked, this,
+            [this] { timeDateDialog->logic().ButTimeDateClick(); });
+    lineWorker_.setInputPass(
+        [this](QObject* receiver) { return timeDateDialog->takesInput(receiver); });
+    portSettings_ = std::make_unique<PortSettingsCommand>(comPort_, *portDialog, *exchangeDialog,
+                                                          SystemPortList);
+}
+
+TForm1::~TForm1() {
+    portSettings_.reset();
+    delete timeDateDialog;
+    delete exchangeDialog;
+    delete FormZa;
+    delete FormSig;
+    delete portDialog;
+    delete FormVkl;
+    delete passwordDialog;
+}
+
+void TForm1::connectLink() {
+    // A port that fails under the program ends it once the command returns.
+    comPort_.SetCloseRequest([this] { closeWhenIdle(); });
+}
 
 namespace {
 
@@ -20,32 +61,31 @@ constexpr int kIdleCheckMs = 100;
 
 void TForm1::connectDevice() {
     deviceRunner_ = DeviceCommandRunner([] { return std::make_shared<WaitCursor>(); });
-    QMenu* port = menuBar()->addMenu(QString::fromUtf8(kMenuPort));
-    port->setObjectName("N2Port");
-    auto portAction = [this, port](const char* name, const char* caption, Qt::Key key,
-                                   DeviceCommandKind kind, bool (DeviceConfiguration::*command)()) {
-        QAction* action = port->addAction(QString::fromUtf8(caption));
-        action->setObjectName(name);
-        action->setToolTip(QString::fromUtf8(caption));
-        action->setShortcut(key);
-        addAction(action); // the key works wherever the focus is in the window
-        connect(action, &QAction::triggered, this, [this, kind, command] {
-            runDeviceCommand(kind, [this, command] { return (device_.*command)(); });
-        });
-        return action;
-    };
-    AInPort = portAction("AInPort", kActionInPort, Qt::Key_F9, DeviceCommandKind::Read,
-                         &DeviceConfiguration::InPortClick);
-    AOutPort = portAction("AOutPort", kActionOutPort, Qt::Key_F10, DeviceCommandKind::Write,
-                          &DeviceConfiguration::OutPortClick);
     exit_.save = [this] { SaveScheme(); };
-    exit_.transfer = [this] {
-        runDeviceCommand(DeviceCommandKind::Write, [this] { return device_.OutPortClick(); });
-    };
+    exit_.transfer = [this] { OutPortClick(); };
 }
 
 bool TForm1::runDeviceCommand(const std::function<void()>& command) {
     return deviceRunner_.run(command);
+}
+
+void TForm1::InPortClick() {
+    runDeviceCommand(DeviceCommandKind::Read, [this] { return device_.InPortClick(); });
+}
+
+void TForm1::OutPortClick() {
+    runDeviceCommand(DeviceCommandKind::Write, [this] { return device_.OutPortClick(); });
+}
+
+// The port settings open or close the port: the status bar follows.
+void TForm1::PortClick() {
+    portSettings_->PortClick(model_.LinkAddressIndex);
+    refreshStatus();
+}
+
+void TForm1::N1ParolClick() {
+    ChangePassword(model_, messages_, *passwordDialog);
+    refreshStatus();
 }
 
 // "Изменить  конфигурацию" clears the scheme: changes not yet saved are offered

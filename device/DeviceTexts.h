@@ -4,9 +4,6 @@
 
 namespace device_text {
 
-inline constexpr const char* kMenuPort = "          Порт";
-inline constexpr const char* kActionInPort = "Ввод с СОМ-порта";
-inline constexpr const char* kActionOutPort = "Вывод на СОМ-порт";
 inline constexpr const char* kTextUnknownType = " - не определен тип прибора";
 inline constexpr const char* kTextNotRead = "Данные не считаны";
 inline constexpr const char* kTextSetConfiguration = "Задайте конфигурацию ";

@@ -14,11 +14,6 @@ inline constexpr const char* kTextBadName = "Неверно задано имя 
 inline constexpr const char* kCaptionBadName = "Cохранение данных в файл";
 inline constexpr const char* kCaptionCreate = "Создание файла";
 inline constexpr const char* kFilterVil = "Файлы типа .vil";
-inline constexpr const char* kMenuFile = "Файл ";
-inline constexpr const char* kHintFileMenu = "Файл";
-inline constexpr const char* kActionOpen = "Открыть схему";
-inline constexpr const char* kActionSave = "Сохранить как ...";
-inline constexpr const char* kHintSave = "Сохранить схему";
 inline constexpr const char* kFilterAllFiles = "Все файлы";
 
 // Why a file is refused; %1.. are filled in.

@@ -33,7 +33,6 @@ inline constexpr const char* kLabelSendDelay = "Задержка после пе
 inline constexpr const char* kLabelReceiveDelay = "Задержка перед переключ на прием";
 inline constexpr const char* kLabelRetries1 = "Повторы на 1 этапе";
 inline constexpr const char* kLabelRetries2 = "Повторы на 2-м этапе";
-inline constexpr const char* kActionPortSettings = "Настройка СОМ порта";
 inline constexpr const char* kButtonOk = "OK";
 
 } // namespace link_text

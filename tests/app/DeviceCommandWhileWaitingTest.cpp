@@ -11,8 +11,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
@@ -45,7 +43,7 @@ protected:
         form.refreshStatus();
     }
     QAction* action(const char* name) {
-        return form.menuBar()->findChild<QMenu*>("N2Port")->findChild<QAction*>(name);
+        return form.findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
     }
     // Answers each message box that has an OK button, keeping its text; meanwhile notes the
     // status bar's messages and whether a second command gets in.

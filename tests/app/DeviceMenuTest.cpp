@@ -1,4 +1,4 @@
-// The Порт menu of the real main window against vil3k-sim on a pseudo-terminal.
+// The port commands of the real main window against vil3k-sim on a pseudo-terminal.
 
 #include "app/TForm1.h"
 #include "support/BoxAnswerer.h"
@@ -13,8 +13,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -53,15 +51,7 @@ protected:
         form.comPort().PortName = "COM7";
         ASSERT_EQ(form.comPort().SetupPort(), 0);
     }
-    QAction* action(const char* name) {
-        QMenu* port = form.menuBar()->findChild<QMenu*>("N2Port");
-        if (port == nullptr)
-            return nullptr;
-        for (QAction* a : port->actions())
-            if (a->objectName() == name)
-                return a;
-        return nullptr;
-    }
+    QAction* action(ActionId id) { return form.action(id); }
 
     QTemporaryDir dir;
     QString dumpPath = dir.filePath("dump");
@@ -69,37 +59,8 @@ protected:
     TForm1 form;
 };
 
-TEST_F(DeviceMenu, EntriesAndKeys) {
-    QMenu* port = form.menuBar()->findChild<QMenu*>("N2Port");
-    ASSERT_NE(port, nullptr);
-    EXPECT_EQ(port->title(), QString::fromUtf8("          Порт"));
-    ASSERT_NE(action("AInPort"), nullptr);
-    ASSERT_NE(action("AOutPort"), nullptr);
-    EXPECT_EQ(action("AInPort")->text(), QString::fromUtf8("Ввод с СОМ-порта"));
-    EXPECT_EQ(action("AInPort")->shortcut(), QKeySequence(Qt::Key_F9));
-    EXPECT_EQ(action("AOutPort")->text(), QString::fromUtf8("Вывод на СОМ-порт"));
-    EXPECT_EQ(action("AOutPort")->shortcut(), QKeySequence(Qt::Key_F10));
-    // The port settings come third in the same menu; the exchange settings are
-    // reached only from inside their dialog.
-    ASSERT_EQ(port->actions().size(), 3);
-    EXPECT_EQ(port->actions().at(2), action("APort"));
-    ASSERT_NE(action("APort"), nullptr);
-    EXPECT_EQ(action("APort")->text(), QString::fromUtf8("Настройка СОМ порта"));
-    EXPECT_EQ(action("APort")->toolTip(), QString::fromUtf8("Настройка СОМ порта"));
-    EXPECT_TRUE(action("APort")->shortcut().isEmpty());
-    for (QAction* top : form.menuBar()->actions()) {
-        if (top->menu() == nullptr || top->menu() == port)
-            continue;
-        for (QAction* item : top->menu()->actions()) {
-            EXPECT_NE(item->text(), QString::fromUtf8("Настройка СОМ порта"));
-            EXPECT_NE(item->text(), QString::fromUtf8("Настройка обмена"));
-        }
-    }
-}
-
 TEST_F(DeviceMenu, ReadShowsTheDeviceScheme) {
-    ASSERT_NE(action("AInPort"), nullptr);
-    action("AInPort")->trigger();
+    action(ActionId::AInPort)->trigger();
     EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 1");
     EXPECT_EQ(form.firstCodeEdit->text(), "24");
     EXPECT_EQ(form.secondCodeEdit->text(), "8");
@@ -128,14 +89,14 @@ TEST_F(DeviceMenu, OneDeviceCommandAtATimeUnderTheWaitCursor) {
 }
 
 TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
-    action("AInPort")->trigger();
+    action(ActionId::AInPort)->trigger();
     form.model().AccessLevel = 1;
     form.model().Channels[0][3] = 9;
     form.model().Modified = 1;
     form.schemeDeviceNumberBox->setCurrentIndex(3);
     emit form.schemeDeviceNumberBox->activated(3);
     BoxAnswerer operatorAnswers({QMessageBox::No});
-    action("AOutPort")->trigger();
+    action(ActionId::AOutPort)->trigger();
     EXPECT_EQ(operatorAnswers.texts,
               QStringList{QString::fromUtf8("Данные переданы. Запросить подтверждение?")});
     EXPECT_EQ(operatorAnswers.cursors, QList<Qt::CursorShape>{Qt::ArrowCursor});
@@ -154,7 +115,7 @@ TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
 }
 
 TEST_F(DeviceMenu, ClosingWithChangesOffersTheTransfer) {
-    action("AInPort")->trigger();
+    action(ActionId::AInPort)->trigger();
     form.model().AccessLevel = 1;
     form.model().Modified = 1;
     BoxAnswerer operatorAnswers(

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,18 +43,4 @@ TEST(PasswordOnShow, WrongPasswordAndCancelCloseTheMainWindow) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }, 5000));
     EXPECT_EQ(seen, (QStringList{"password", "Введенный пароль неверен", "Работа закончена"}));
     QDir::setCurrent(previous);
-}
-
-TEST(PasswordOnShow, ChangePasswordIsOnF8InThePasswordMenu) {
-    TForm1 form;
-    QAction* found = nullptr;
-    for (QAction* action : form.findChildren<QAction*>())
-        if (action->text() == "Замена пароля")
-            found = action;
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found->shortcut(), QKeySequence(Qt::Key_F8));
-    ASSERT_FALSE(found->associatedObjects().isEmpty());
-    auto* menu = qobject_cast<QMenu*>(found->associatedObjects().first());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->title(), "   Пароль");
 }

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 TEST(Startup, StandardButtonsSpeakRussian) {
@@ -20,10 +21,32 @@ TEST(Startup, MainWindowHasItsCaptionSizeAndAFont) {
     TForm1 form;
     EXPECT_EQ(form.windowTitle(),
               QString("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K"));
-    // The status bar adds to the first window's height; the rest stays.
+    // The status bar and the tool bar add to the first window's height; the rest stays.
     form.placeOnScreen(QRect(0, 0, 1920, 1080));
     form.grab(); // lays the hidden window out
     EXPECT_EQ(form.width(), 843);
-    EXPECT_EQ(form.height(), 677 + form.statusBar()->height());
+    const auto* tools = form.findChild<QToolBar*>("ToolBar1");
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(form.height(), 677 + form.statusBar()->height() + tools->height());
     EXPECT_FALSE(QFontInfo(form.font()).family().isEmpty());
+}
+
+#include "support/FakeMessages.h"
+
+#include <stdexcept>
+
+TEST(Startup, AnEscapedExceptionIsShownOnceAndEndsTheRun) {
+    FakeMessages messages;
+    int ended = 0;
+    FatalErrors errors(messages, [&] { ++ended; });
+    EXPECT_TRUE(errors.guard([] {}));
+    EXPECT_FALSE(errors.failed());
+    EXPECT_FALSE(errors.guard([] { throw std::runtime_error("нет памяти"); }));
+    errors.guard([] { throw 7; }); // a later one adds no second box
+    EXPECT_TRUE(errors.failed());
+    EXPECT_EQ(ended, 2);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "нет памяти");
+    EXPECT_EQ(messages.shown[0].caption, "Программатор ВИЛ-3K");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
 }

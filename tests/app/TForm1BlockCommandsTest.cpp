@@ -4,9 +4,11 @@
 #include "editor/gui/TFormVyh.h"
 #include "support/SampleSchemes.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +26,8 @@ template <class Dialog> void answer(std::function<void(Dialog&)> act) {
     });
 }
 
-// The window's own dialogs, from the command to the records and the drawn scheme.
+// The window's own dialogs, reached by the action, a click on a block picture and
+// a click on an outputs element, from the command to the records and the drawn scheme.
 TEST(TForm1BlockCommands, DialogsProgramTheSelectedRow) {
     TForm1 form;
     BuildSampleScheme(form.session(), 24, 8, 12);
@@ -40,7 +43,8 @@ TEST(TForm1BlockCommands, DialogsProgramTheSelectedRow) {
         d.sourceBoxes[1]->setCurrentIndex(1);
         d.OK->click();
     });
-    form.ANDClick();
+    ASSERT_TRUE(form.action(ActionId::AFB)->isEnabled());
+    form.action(ActionId::AFB)->trigger();
     EXPECT_EQ(model.FunctionBlocks[12][0], 4);
     EXPECT_EQ(model.FunctionBlocks[12][1], 0x03);
     EXPECT_EQ(model.FunctionBlocks[12][2], 0x4C);
@@ -49,15 +53,33 @@ TEST(TForm1BlockCommands, DialogsProgramTheSelectedRow) {
     const SchemeView& view = form.schemeView();
     EXPECT_EQ(form.schemeCanvas().height(), view.schemeHeight());
 
+    model.SelectedFb = -1;
+    QString mode;
+    answer<TFormFB>([&mode](TFormFB& d) {
+        mode = d.modeLabel->text();
+        d.close();
+    });
+    form.Panelvx1Click(ElementRef{Family::ImaF, 12});
+    EXPECT_EQ(mode, "коррекция");
+    EXPECT_EQ(model.SelectedFb, 12);
+
     answer<TFormVyh>([](TFormVyh& d) {
         d.outputButtons[9]->click();
         d.interlockBox->setChecked(true);
         d.close();
     });
-    form.VyhClick();
+    form.action(ActionId::ABlVyh)->trigger();
     EXPECT_EQ(model.FunctionBlocks[12][7], 0x02);
     EXPECT_EQ(model.FunctionBlocks[12][8], 0x80);
     EXPECT_TRUE(view.shown(Family::StB, 44));
+
+    QString row;
+    answer<TFormVyh>([&row](TFormVyh& d) {
+        row = d.rowLabel->text();
+        d.close();
+    });
+    form.Panelvx1Click(ElementRef{Family::StMM, 44});
+    EXPECT_EQ(row, "ФБЛ 13");
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -160,7 +159,7 @@ TEST(TForm1Files, RefusedFileLeavesTheWindowAsItWas) {
     EXPECT_EQ(form.model().SchemeCreated, 0);
 }
 
-TEST(TForm1Files, DialogsAndMenu) {
+TEST(TForm1Files, Dialogs) {
     TForm1 form;
     const QStringList filters{"Файлы типа .vil (*.vil)", "Все файлы (*)"};
     QFileDialog& open = form.fileDialogs().openDialog();
@@ -173,21 +172,6 @@ TEST(TForm1Files, DialogsAndMenu) {
     EXPECT_EQ(save.defaultSuffix(), "vil");
     EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite));
-
-    const QList<QAction*> menus = form.menuBar()->actions();
-    ASSERT_FALSE(menus.isEmpty());
-    QMenu* file = menus.first()->menu();
-    ASSERT_NE(file, nullptr);
-    EXPECT_EQ(file->title(), "Файл ");
-    const QList<QAction*> items = file->actions();
-    ASSERT_EQ(items.size(), 4); // open, save, separator, exit
-    EXPECT_EQ(items[0]->text(), "Открыть схему");
-    EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::Key_F3));
-    EXPECT_EQ(items[1]->text(), "Сохранить как ...");
-    EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(items[1]->toolTip(), "Сохранить схему");
-    EXPECT_EQ(items[3]->text(), "Выход");
-    EXPECT_EQ(items[3]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
 }
 
 } // namespace

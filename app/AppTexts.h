@@ -1,0 +1,54 @@
+#pragma once
+
+// Texts of the application shell: menus, tool bar, actions and help, exactly as
+// the operator sees them.
+namespace app_text {
+
+// Action categories.
+inline constexpr const char* kCategoryFile = "Файл";
+inline constexpr const char* kCategoryPort = "Порт";
+inline constexpr const char* kCategoryProgramming = "Программирование";
+inline constexpr const char* kCategoryPassword = "Пароль";
+inline constexpr const char* kCategoryHelp = "Справка";
+
+// Action captions (kAction*) and the hints that differ from them (kHint*).
+inline constexpr const char* kActionOpenFile = "Открыть схему";
+inline constexpr const char* kActionSaveFile = "Сохранить как ...";
+inline constexpr const char* kHintSaveFile = "Сохранить схему";
+inline constexpr const char* kActionPrint = "Печать";
+inline constexpr const char* kHintPrint = "Печать ";
+inline constexpr const char* kActionClose = "Выход";
+inline constexpr const char* kActionInPort = "Ввод с СОМ-порта";
+inline constexpr const char* kActionOutPort = "Вывод на СОМ-порт";
+inline constexpr const char* kActionPort = "Настройка СОМ порта";
+inline constexpr const char* kActionText = "Ввод текст. реквизитов";
+inline constexpr const char* kHintText = "Вкл. в обр. и ввод текст. рекв.";
+inline constexpr const char* kActionSign = "Сигнализация";
+inline constexpr const char* kActionZader = "Задержка";
+inline constexpr const char* kActionBlVyh = "Выходы";
+inline constexpr const char* kActionFB = "Функц. блоки";
+inline constexpr const char* kHintFB = "Функц. блок AND";
+inline constexpr const char* kActionParol = "Замена пароля";
+inline constexpr const char* kActionHelp = "Вызов справки";
+
+// Main menu: top items, and a menu item that differs from its action.
+inline constexpr const char* kMenuFile = "Файл ";
+inline constexpr const char* kMenuPort = "          Порт";
+inline constexpr const char* kMenuProgramming = "              Программирование";
+inline constexpr const char* kMenuItemText = "Вкл. в обработку";
+inline constexpr const char* kMenuPassword = "   Пароль";
+inline constexpr const char* kHintMenuItemParol = "Заменить пароль";
+inline constexpr const char* kMenuHelp = "   Справка";
+inline constexpr const char* kMenuContextHelp = "?";
+inline constexpr const char* kHintContextHelp = "Контекстная справка";
+
+// Hint of the in-place output name editor.
+inline constexpr const char* kHintOutputName = "ввод текстового реквизита выхода";
+
+// This program's own texts.
+// The title of its help window.
+inline constexpr const char* kCaptionHelp = "Справка программатора ВИЛ-3K";
+// An error of unknown kind that ended the program.
+inline constexpr const char* kTextUnknownError = "Неизвестная ошибка. Программа будет закрыта.";
+
+} // namespace app_text

@@ -1,0 +1,137 @@
+#include "app/MainActions.h"
+
+#include "app/TForm1.h"
+#include "app/ToolImages.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kWideSeparator = 40;
+const char* const kSourceProperty = "sourceAction";
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+void setHint(QAction* action, const char* hint) {
+    action->setToolTip(hint ? text(hint) : QString());
+    action->setStatusTip(hint ? text(hint) : QString());
+}
+
+QAction* makeAction(TForm1& window, const ActionRow& row) {
+    auto* action = new QAction(text(row.caption), &window);
+    action->setObjectName(row.name);
+    action->setProperty("category", text(row.category));
+    action->setProperty("imageIndex", row.image);
+    setHint(action, row.hint);
+    if (row.shortcut)
+        action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+    if (row.image >= 0)
+        action->setIcon(ToolImage(row.image));
+    action->setEnabled(row.handler != nullptr);
+    if (row.handler)
+        QObject::connect(action, &QAction::triggered, &window,
+                         [&window, handler = row.handler] { (window.*handler)(); });
+    window.addAction(action);
+    return action;
+}
+
+// A menu item or button that stands for source with its own caption or hint.
+QAction* view(QAction* source, QObject* parent, const char* caption, const char* hint) {
+    QString shown = caption ? text(caption) : source->text();
+    // The key is shown beside the item; only the window's action answers it,
+    // so an open menu never makes it ambiguous.
+    if (!source->shortcut().isEmpty())
+        shown += '\t' + source->shortcut().toString(QKeySequence::NativeText);
+    auto* item = new QAction(source->icon(), shown, parent);
+    item->setProperty(kSourceProperty, QVariant::fromValue(static_cast<QObject*>(source)));
+    item->setToolTip(hint ? text(hint) : source->toolTip());
+    item->setStatusTip(hint ? text(hint) : source->statusTip());
+    item->setEnabled(source->isEnabled());
+    QObject::connect(source, &QAction::changed, item,
+                     [item, source] { item->setEnabled(source->isEnabled()); });
+    QObject::connect(item, &QAction::triggered, source, &QAction::trigger);
+    return item;
+}
+
+void buildMenus(TForm1& window, const ActionSet& actions) {
+    QMenuBar* bar = window.menuBar();
+    for (const MenuRow& row : MenuRows()) {
+        if (row.items.empty()) {
+            QAction* command = bar->addAction(text(row.caption));
+            command->setObjectName(row.name);
+            setHint(command, row.hint);
+            QObject::connect(command, &QAction::triggered, &window,
+                             [&window, handler = row.handler] { (window.*handler)(); });
+            continue;
+        }
+        auto* menu = new QMenu(text(row.caption), bar);
+        menu->setObjectName(row.name);
+        menu->setToolTipsVisible(true);
+        setHint(menu->menuAction(), row.hint);
+        for (const MenuItemRow& item : row.items)
+            menu->addAction(
+                view(actions[static_cast<int>(item.action)], menu, item.caption, item.hint));
+        bar->addMenu(menu);
+    }
+}
+
+void addButton(TForm1& window, QToolBar* tools, const ToolRow& row) {
+    auto* button = new QAction(ToolImage(row.image), QString(), tools);
+    button->setObjectName(row.name);
+    setHint(button, row.hint);
+    QObject::connect(button, &QAction::triggered, &window,
+                     [&window, handler = row.handler] { (window.*handler)(); });
+    tools->addAction(button);
+}
+
+void buildToolBar(TForm1& window, const ActionSet& actions) {
+    auto* tools = new QToolBar(&window);
+    tools->setObjectName("ToolBar1");
+    tools->setMovable(false);
+    tools->setFloatable(false);
+    tools->setIconSize({16, 16});
+    tools->setContextMenuPolicy(Qt::PreventContextMenu);
+    for (const ToolRow& row : ToolRows()) {
+        switch (row.kind) {
+        case ToolKind::Action:
+            tools->addAction(view(actions[static_cast<int>(row.action)], tools, nullptr, row.hint));
+            break;
+        case ToolKind::Separator:
+            tools->addSeparator();
+            break;
+        case ToolKind::WideSeparator: {
+            auto* gap = new QWidget(tools);
+            gap->setObjectName("WideSeparator");
+            gap->setFixedWidth(kWideSeparator);
+            tools->addWidget(gap);
+            break;
+        }
+        case ToolKind::Button:
+            addButton(window, tools, row);
+            break;
+        }
+    }
+    window.addToolBar(Qt::TopToolBarArea, tools);
+}
+
+} // namespace
+
+ActionSet BuildMainActions(TForm1& window) {
+    ActionSet actions{};
+    for (const ActionRow& row : ActionRows())
+        actions[static_cast<int>(row.id)] = makeAction(window, row);
+    buildMenus(window, actions);
+    buildToolBar(window, actions);
+    return actions;
+}
+
+QAction* SourceAction(QAction* view) {
+    auto* source = qobject_cast<QAction*>(view->property(kSourceProperty).value<QObject*>());
+    return source ? source : view;
+}

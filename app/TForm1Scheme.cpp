@@ -1,0 +1,114 @@
+// Mouse on the scheme: selection and the commands of its elements, the
+// in-place output names, and help.
+#include "app/TForm1.h"
+
+#include "app/AppTexts.h"
+#include "app/HelpViewer.h"
+#include "editor/gui/NameValidator.h"
+#include "editor/gui/SchemeCanvas.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kContentsContext = 3;
+
+ActionId commandAction(ClickCommand command) {
+    switch (command) {
+    case ClickCommand::FunctionBlock:
+        return ActionId::AFB;
+    case ClickCommand::Signalling:
+        return ActionId::ASign;
+    case ClickCommand::Delay:
+        return ActionId::AZader;
+    case ClickCommand::Outputs:
+        return ActionId::ABlVyh;
+    case ClickCommand::None:
+        break;
+    }
+    return ActionId::Count;
+}
+
+} // namespace
+
+void TForm1::buildOutputNameEditor() {
+    outputNameEdit = new QLineEdit(canvas_);
+    outputNameEdit->setObjectName("EditText");
+    MakeNameField(*outputNameEdit, messages_);
+    outputNameEdit->setToolTip(QString::fromUtf8(app_text::kHintOutputName));
+    outputNameEdit->setFrame(false);
+    QPalette palette = outputNameEdit->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    outputNameEdit->setPalette(palette);
+    outputNameEdit->hide();
+}
+
+void TForm1::connectScheme() {
+    connect(canvas_, &SchemeCanvas::elementPressed, this, &TForm1::PanelS1MouseDown);
+    // The contact toggles have a click handler of their own, outside the selection.
+    connect(canvas_, &SchemeCanvas::elementClicked, this, [this](ElementRef element) {
+        if (element.family == Family::NOTVh)
+            NOTVh11Click(element.index);
+        else
+            Panelvx1Click(element);
+    });
+}
+
+void TForm1::Panelvx1Click(ElementRef element) {
+    // Every click commits a name being edited first, also one on a block
+    // picture, which takes no focus.
+    EditNPortExit();
+    const ClickOutcome outcome = clicks_.Panelvx1Click(element);
+    if (outcome.closeEditor) {
+        outputNameEdit->hide();
+        canvas_->setFocus();
+    }
+    if (outcome.openEditor >= 0)
+        openOutputEditor(outcome.openEditor);
+    canvas_->update();
+    // A command not built yet has its action disabled: then only the selection changes.
+    if (outcome.command != ClickCommand::None)
+        action(commandAction(outcome.command))->trigger();
+}
+
+void TForm1::openOutputEditor(int line) {
+    const Rect at = clicks_.OutputEditorRect(line);
+    outputNameEdit->setGeometry(at.x, at.y, at.w, at.h);
+    outputNameEdit->setText(schemeView().at(Family::PTextV, line).caption);
+    outputNameEdit->show();
+    outputNameEdit->setFocus();
+    outputNameEdit->selectAll();
+}
+
+void TForm1::EditNPortExit() {
+    if (model_.EditedOutput == -1)
+        return;
+    QString text = outputNameEdit->text();
+    clicks_.EditNPortExit(text);
+    outputNameEdit->setText(text);
+    canvas_->update();
+}
+
+void TForm1::PanelS1MouseDown(ElementRef element) {
+    if (!helpCursor_)
+        return;
+    helpCursor_ = false;
+    QApplication::restoreOverrideCursor();
+    if (const int topic = HelpTopic(element)) {
+        const Rect r = schemeView().absoluteRect(element.family, element.index);
+        help_->popup(topic, QRect(canvas_->mapToGlobal(QPoint(r.x, r.y)), QSize(r.w, r.h)));
+    }
+}
+
+void TForm1::NHelp1Click() {
+    help_->open(kContentsContext);
+}
+
+void TForm1::HelpConTClick() {
+    if (helpCursor_)
+        return;
+    helpCursor_ = true;
+    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+}

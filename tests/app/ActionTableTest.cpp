@@ -1,0 +1,233 @@
+// The main window's actions, main menu and tool bar as the operator meets them.
+#include "app/MainActions.h"
+#include "app/TForm1.h"
+#include "app/ToolImages.h"
+#include "support/QtPrinting.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QTimer>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+
+namespace {
+
+struct ActionCase {
+    ActionId id;
+    const char* name;
+    const char* category;
+    const char* caption;
+    const char* hint;
+    const char* keys;
+    int image;
+    bool enabled;
+};
+
+void PrintTo(const ActionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Actions : public ::testing::TestWithParam<ActionCase> {};
+
+TEST_P(Actions, ShowTheirTextsKeysAndImage) {
+    const ActionCase& c = GetParam();
+    TForm1 form;
+    QAction* action = form.action(c.id);
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->objectName(), c.name);
+    EXPECT_EQ(action->property("category").toString(), c.category);
+    EXPECT_EQ(action->text(), c.caption);
+    EXPECT_EQ(action->statusTip(), c.hint);
+    if (*c.hint) {
+        EXPECT_EQ(action->toolTip(), c.hint);
+    }
+    EXPECT_EQ(action->shortcut(), QKeySequence(c.keys));
+    EXPECT_EQ(action->property("imageIndex").toInt(), c.image);
+    EXPECT_EQ(action->icon().isNull(), c.image < 0);
+    EXPECT_EQ(action->isEnabled(), c.enabled);
+    EXPECT_TRUE(form.actions().contains(action)) << "the key works anywhere in the window";
+}
+
+using A = ActionId;
+INSTANTIATE_TEST_SUITE_P(
+    Table, Actions,
+    ::testing::Values(
+        ActionCase{A::AOpenFile, "AOpenFile", "Файл", "Открыть схему", "Открыть схему", "F3", 0,
+                   true},
+        ActionCase{A::ASaveFile, "ASaveFile", "Файл", "Сохранить как ...", "Сохранить схему", "F2",
+                   1, true},
+        ActionCase{A::APrint, "APrint", "Файл", "Печать", "Печать ", "F4", 5, true},
+        ActionCase{A::AClose, "AClose", "Файл", "Выход", "", "Alt+X", -1, true},
+        ActionCase{A::AInPort, "AInPort", "Порт", "Ввод с СОМ-порта", "Ввод с СОМ-порта", "F9", 2,
+                   true},
+        ActionCase{A::AOutPort, "AOutPort", "Порт", "Вывод на СОМ-порт", "Вывод на СОМ-порт", "F10",
+                   3, true},
+        ActionCase{A::APort, "APort", "Порт", "Настройка СОМ порта", "Настройка СОМ порта", "", 16,
+                   true},
+        ActionCase{A::AText, "AText", "Программирование", "Ввод текст. реквизитов",
+                   "Вкл. в обр. и ввод текст. рекв.", "Ctrl+I", 14, true},
+        ActionCase{A::ASign, "ASign", "Программирование", "Сигнализация", "Сигнализация", "Ctrl+S",
+                   7, true},
+        ActionCase{A::AZader, "AZader", "Программирование", "Задержка", "Задержка", "Ctrl+T", 10,
+                   true},
+        ActionCase{A::ABlVyh, "ABlVyh", "Программирование", "Выходы", "Выходы", "Ctrl+O", 8, true},
+        ActionCase{A::AFB, "AFB", "Программирование", "Функц. блоки", "Функц. блок AND", "Ctrl+B",
+                   12, true},
+        ActionCase{A::AParol, "AParol", "Пароль", "Замена пароля", "Замена пароля", "F8", 6, true},
+        ActionCase{A::AHelp, "AHelp", "Справка", "Вызов справки", "Вызов справки", "F1", 15, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// "caption|hint" of every entry: top items, then their items with the action
+// they stand for (the key shown after a tab).
+QStringList menuListing(QMenuBar* bar) {
+    QStringList listing;
+    for (QAction* top : bar->actions()) {
+        listing << top->text() + "|" + top->statusTip();
+        if (top->menu() == nullptr)
+            continue;
+        for (QAction* item : top->menu()->actions())
+            listing << "  " + SourceAction(item)->objectName() + " " + item->text() + "|" +
+                           item->statusTip();
+    }
+    return listing;
+}
+
+TEST(MainMenu, TopItemsAndTheirEntries) {
+    TForm1 form;
+    const QStringList expected{
+        "Файл |Файл",
+        "  AOpenFile Открыть схему\tF3|Открыть схему",
+        "  ASaveFile Сохранить как ...\tF2|Сохранить схему",
+        "  APrint Печать\tF4|Печать ",
+        "  AClose Выход\tAlt+X|",
+        "          Порт|",
+        "  AInPort Ввод с СОМ-порта\tF9|Ввод с СОМ-порта",
+        "  AOutPort Вывод на СОМ-порт\tF10|Вывод на СОМ-порт",
+        "  APort Настройка СОМ порта|Настройка СОМ порта",
+        "              Программирование|",
+        "  AText Вкл. в обработку\tCtrl+I|Вкл. в обр. и ввод текст. рекв.",
+        "  ASign Сигнализация\tCtrl+S|Сигнализация",
+        "  AZader Задержка\tCtrl+T|Задержка",
+        "  ABlVyh Выходы\tCtrl+O|Выходы",
+        "  AFB Функц. блоки\tCtrl+B|Функц. блоки",
+        "   Пароль|Замена пароля",
+        "  AParol Замена пароля\tF8|Заменить пароль",
+        "   Справка|",
+        "  AHelp Вызов справки\tF1|Вызов справки",
+        "?|Контекстная справка",
+    };
+    EXPECT_EQ(menuListing(form.menuBar()), expected);
+}
+
+TEST(MainMenu, ItemsFollowTheirActions) {
+    TForm1 form;
+    QAction* item = form.findChild<QMenu*>("N1FuncBl")->actions().at(4);
+    EXPECT_TRUE(item->isEnabled());
+    form.action(ActionId::AFB)->setEnabled(false);
+    EXPECT_FALSE(item->isEnabled());
+    int helpOpened = 0;
+    QObject::connect(form.action(ActionId::AHelp), &QAction::triggered, [&] { ++helpOpened; });
+    form.findChild<QMenu*>("N3Help")->actions().at(0)->trigger();
+    EXPECT_EQ(helpOpened, 1);
+}
+
+TEST(MainMenu, EveryKeyHasOneOwner) {
+    TForm1 form;
+    QStringList keys;
+    for (QAction* action : form.findChildren<QAction*>())
+        if (!action->shortcut().isEmpty())
+            keys << action->shortcut().toString();
+    keys.sort();
+    EXPECT_EQ(keys.size(), 13);
+    EXPECT_EQ(keys.removeDuplicates(), 0) << "an open menu must not make a key ambiguous";
+}
+
+TEST(ToolBar, ButtonsLeftToRight) {
+    TForm1 form;
+    auto* tools = form.findChild<QToolBar*>("ToolBar1");
+    ASSERT_NE(tools, nullptr);
+    QStringList listing;
+    for (QAction* a : tools->actions()) {
+        if (a->isSeparator())
+            listing << "|";
+        else if (QWidget* w = tools->widgetForAction(a); w && w->objectName() == "WideSeparator")
+            listing << "||";
+        else
+            listing << SourceAction(a)->objectName() + " " + a->toolTip();
+    }
+    const QStringList expected{"AOpenFile Открыть схему",
+                               "ASaveFile Сохранить схему",
+                               "APrint Печать",
+                               "|",
+                               "AInPort Ввод с СОМ-порта",
+                               "AOutPort Вывод на СОМ-порт",
+                               "PortButton Настройка СОМ порта",
+                               "|",
+                               "AText Вкл. в обр. и ввод текст. рекв.",
+                               "ASign Сигнализация",
+                               "AZader Задержка",
+                               "ABlVyh Выходы",
+                               "AFB Функц. блоки",
+                               "|",
+                               "AParol Замена пароля",
+                               "||",
+                               "AHelp Вызов справки"};
+    EXPECT_EQ(listing, expected);
+}
+
+TEST(ToolBar, PortButtonOpensThePortSettings) {
+    TForm1 form;
+    QString seen;
+    QTimer poll; // the dialog comes up once the port list is read
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = modal->metaObject()->className();
+            modal->close();
+        }
+    });
+    poll.start(10);
+    form.findChild<QAction*>("PortButton")->trigger();
+    EXPECT_EQ(seen, "TFormPort");
+}
+
+TEST(ToolImages, SeventeenDistinctSharpImages) {
+    QSet<QByteArray> seen;
+    for (int i = 0; i < kToolImageCount; ++i) {
+        const QIcon icon = ToolImage(i);
+        const QImage one = icon.pixmap(QSize(16, 16), 1.0).toImage();
+        const QImage two = icon.pixmap(QSize(16, 16), 2.0).toImage();
+        EXPECT_EQ(two.size(), QSize(32, 32)) << i;
+        // Drawn afresh at twice the pixels, not the small one blown up.
+        EXPECT_NE(two, one.scaled(32, 32)) << i;
+        const QByteArray bytes(reinterpret_cast<const char*>(one.constBits()), one.sizeInBytes());
+        QImage blank(one.size(), one.format());
+        blank.fill(Qt::transparent);
+        EXPECT_NE(one, blank) << i;
+        seen.insert(bytes);
+    }
+    EXPECT_EQ(seen.size(), kToolImageCount);
+}
+
+TEST(Startup, DialogsAreMadeOnceInTheirOrderAndFreedInReverse) {
+    auto* form = new TForm1;
+    QStringList made, freed;
+    for (QDialog* d : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = d->metaObject()->className();
+        made << name;
+        QObject::connect(d, &QObject::destroyed, [&freed, name] { freed << name; });
+    }
+    EXPECT_EQ(made, (QStringList{"TFPSW", "TFormVkl", "TFormPort", "TFormSig", "TFormZa",
+                                 "TFormNastr", "TFormTimeDate"}));
+    delete form;
+    std::reverse(made.begin(), made.end());
+    EXPECT_EQ(freed, made);
+}
+
+} // namespace

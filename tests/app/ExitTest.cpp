@@ -1,0 +1,73 @@
+// The way out of the program on the real main window, with the real save and
+// write commands behind the questions; at access level 0 both refuse.
+#include "app/TForm1.h"
+#include "support/BoxAnswerer.h"
+#include "support/QtPrinting.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace {
+
+using B = QMessageBox::StandardButton;
+
+struct ExitCase {
+    const char* name;
+    bool exitCommand; // "Выход"; otherwise the window's close box
+    std::deque<B> answers;
+    QStringList boxes;
+    int modifiedAfter;
+};
+
+void PrintTo(const ExitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Leaving : public ::testing::TestWithParam<ExitCase> {};
+
+TEST_P(Leaving, AsksSavesAndTransfersAsAnswered) {
+    const ExitCase& c = GetParam();
+    TForm1 form;
+    form.model().AccessLevel = 0;
+    form.model().Modified = 1;
+    BoxAnswerer operatorAnswers(c.answers);
+    if (c.exitCommand)
+        form.action(ActionId::AClose)->trigger();
+    else
+        form.close();
+    EXPECT_EQ(operatorAnswers.texts, c.boxes);
+    EXPECT_EQ(form.model().Modified, c.modifiedAfter);
+}
+
+const QString Exit = "Действительно хотите закончить работу?",
+              Save = "Данные были изменены. Сохранить в файле?",
+              Send = "Данные были изменены. Передать?", End = "Работа закончена",
+              NoFile = "Ваш уровень доступа не позволяет\nпроизводить запись в файл",
+              NoPort = "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт";
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, Leaving,
+    ::testing::Values(
+        ExitCase{"ExitNotConfirmed", true, {B::No}, {Exit}, 1},
+        ExitCase{"ExitNoToBothAsksNothingMore",
+                 true,
+                 {B::Yes, B::No, B::No, B::Ok},
+                 {Exit, Save, Send, End},
+                 0},
+        // Both commands refuse, the data stay changed, and closing asks again.
+        ExitCase{"ExitRefusedAtLevelZeroAsksTwice",
+                 true,
+                 {B::Yes, B::Yes, B::Ok, B::Yes, B::Ok, B::No, B::No, B::Ok},
+                 {Exit, Save, NoFile, Send, NoPort, Save, Send, End},
+                 1},
+        ExitCase{
+            "CloseBoxSkipsTheConfirmation", false, {B::No, B::No, B::Ok}, {Save, Send, End}, 1},
+        ExitCase{"CloseBoxRefusedAtLevelZero",
+                 false,
+                 {B::Yes, B::Ok, B::Yes, B::Ok, B::Ok},
+                 {Save, NoFile, Send, NoPort, End},
+                 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,180 @@
+// The mouse on the real scheme canvas of the main window: selection, in-place
+// output names, context help and the help window. The window is never shown
+// (showing it asks for the password); events go straight to the canvas.
+#include "app/HelpViewer.h"
+#include "app/TForm1.h"
+#include "editor/gui/SchemeCanvas.h"
+#include "editor/gui/TFormSig.h"
+#include "editor/gui/TFormZa.h"
+#include "support/ModalDialog.h"
+#include "support/QtPrinting.h"
+#include "support/SampleSchemes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+using F = Family;
+
+class SchemeMouse : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BuildSampleScheme(form.session(), 24, 8);
+        form.showExecCode(24, 8);
+        form.syncScheme();
+    }
+    // A point inside the element that the canvas finds as that element.
+    QPoint pointOf(Family family, int index) {
+        const Rect r = form.schemeView().absoluteRect(family, index);
+        const QPoint at(r.x + 2, r.y + 2);
+        const auto found = form.schemeView().elementAt(at.x(), at.y());
+        EXPECT_TRUE(found && *found == (ElementRef{family, index}))
+            << "element " << static_cast<int>(family) << " " << index
+            << " not on top: " << (found ? static_cast<int>(found->family) : -1) << " "
+            << (found ? found->index : -1);
+        return at;
+    }
+    void click(Family family, int index) {
+        QTest::mouseClick(&form.schemeCanvas(), Qt::LeftButton, {}, pointOf(family, index));
+    }
+    QColor painted(Family family, int index) {
+        return form.schemeCanvas().render().pixelColor(pointOf(family, index) + QPoint(1, 1));
+    }
+    void type(const QString& text) {
+        for (QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, form.outputNameEdit, Qt::Key_unknown, QString(ch),
+                                Qt::NoModifier);
+    }
+    const QString& outputName(int line) { return form.schemeView().at(F::PTextV, line).caption; }
+
+    TForm1 form;
+    TProgVilClass& model = form.model();
+    const QColor aqua{0, 255, 255};
+};
+
+TEST_F(SchemeMouse, ClicksSelectAndHighlight) {
+    click(F::Panelvx, 3);
+    EXPECT_EQ(model.SelectedInput, 3);
+    EXPECT_EQ(painted(F::Panelvx, 3), aqua);
+    click(F::Panelvx, 3);
+    EXPECT_EQ(model.SelectedInput, -1);
+    EXPECT_NE(painted(F::Panelvx, 3), aqua);
+
+    EXPECT_EQ(model.Modified, 0) << "selecting changes nothing";
+    click(F::Panelvx, 1);
+    QWidget* opened = nullptr;
+    WhenShown([&](QWidget* dialog) {
+        opened = dialog;
+        QTest::mouseClick(form.FormZa->OK, Qt::LeftButton);
+    });
+    click(F::PanelZ, 1); // the selected input stays selected, its delay dialog opens
+    EXPECT_EQ(opened, form.FormZa);
+    EXPECT_EQ(model.SelectedInput, 1);
+    click(F::PanelF, 0);
+    EXPECT_EQ(model.SelectedFb, 0);
+    EXPECT_EQ(model.SelectedInput, -1);
+    EXPECT_EQ(painted(F::PanelF, 0), aqua);
+    EXPECT_NE(painted(F::Panelvx, 1), aqua);
+    click(F::PanelF, 0);
+    EXPECT_EQ(model.SelectedFb, -1);
+    click(F::ImaF, 1);
+    click(F::ImaF, 1);
+    EXPECT_EQ(model.SelectedFb, 1) << "the block body never deselects";
+    WhenShown([&](QWidget* dialog) {
+        opened = dialog;
+        QTest::mouseClick(form.FormSig->OK, Qt::LeftButton);
+    });
+    click(F::StN, 0);
+    EXPECT_EQ(opened, form.FormSig);
+    EXPECT_EQ(model.SelectedInput, 0);
+    EXPECT_EQ(model.SelectedFb, -1);
+}
+
+TEST_F(SchemeMouse, OutputNamesAreEditedInPlace) {
+    click(F::Panelvyx, 2);
+    ASSERT_TRUE(form.outputNameEdit->isVisibleTo(&form));
+    EXPECT_EQ(form.outputNameEdit->geometry(), QRect(640, 32 + 64 + 8, 65, 17));
+    EXPECT_EQ(painted(F::Panelvyx, 2), aqua);
+    form.outputNameEdit->clear();
+    type("Насос Ω2");  // Ω is not in Windows-1251: refused
+    type("345678901"); // at most 10 characters
+    EXPECT_EQ(form.outputNameEdit->text(), "Насос 2345");
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QApplication::sendEvent(form.outputNameEdit, &left);
+    EXPECT_EQ(form.outputNameEdit->cursorPosition(), 10) << "Left does nothing in the window";
+
+    click(F::Panelvyx, 0); // commits line 2, moves the editor up
+    EXPECT_EQ(outputName(2), "Насос 2345");
+    EXPECT_NE(painted(F::Panelvyx, 2), aqua);
+    EXPECT_EQ(painted(F::Panelvyx, 0), aqua);
+    EXPECT_EQ(form.outputNameEdit->text(), outputName(0));
+    form.outputNameEdit->clear();
+    click(F::Panelvx, 4); // a row click commits, the editor stays
+    EXPECT_EQ(outputName(0), "          ");
+    EXPECT_TRUE(form.outputNameEdit->isVisibleTo(&form));
+    form.outputNameEdit->clear();
+    type("Реле");
+    click(F::ImaT_F, 0); // a block picture takes no focus, but commits as well
+    EXPECT_EQ(outputName(0), "Реле");
+    click(F::Panelvyx, 0);
+    EXPECT_FALSE(form.outputNameEdit->isVisibleTo(&form));
+    EXPECT_EQ(model.EditedOutput, -1);
+    EXPECT_EQ(model.Modified, 0) << "names are not configuration";
+}
+
+TEST_F(SchemeMouse, ContextHelpShowsTheTopicThenTheClickGoesOn) {
+    QAction* contextHelp = form.findChild<QAction*>("HelpConT");
+    ASSERT_NE(contextHelp, nullptr);
+    contextHelp->trigger();
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WhatsThisCursor);
+    // The topic first, with the cursor back, then the delay dialog of the click.
+    bool popupBeforeDialog = false;
+    WhenShown([&](QWidget* dialog) {
+        popupBeforeDialog = dialog == form.FormZa && form.help().popupWindow() &&
+                            form.help().popupWindow()->isVisible() &&
+                            QApplication::overrideCursor() == nullptr;
+        QTest::mouseClick(form.FormZa->OK, Qt::LeftButton);
+    });
+    click(F::PanelZ, 1);
+    EXPECT_TRUE(popupBeforeDialog);
+    QLabel* popup = form.help().popupWindow();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->text().contains("<h3>Задержка</h3>"));
+    EXPECT_EQ(model.SelectedInput, 1);
+    // Without the help cursor a mouse-down shows no topic; the pop-up goes.
+    WhenShown([&](QWidget*) { QTest::mouseClick(form.FormSig->OK, Qt::LeftButton); });
+    click(F::PanelS, 0);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(model.SelectedInput, 0);
+}
+
+TEST_F(SchemeMouse, HelpWindowOpensAtTheContentsAndFollowsLinks) {
+    form.action(ActionId::AHelp)->trigger();
+    QTextBrowser* help = form.help().helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->source(), QUrl("qrc:/help/3.html"));
+    EXPECT_EQ(help->documentTitle(), "Справка программатора ВИЛ-3K");
+    // Every topic of the scheme is linked from the contents, has a title and
+    // links back.
+    const QUrl contents = help->source();
+    for (const char* topic : {"11", "12", "13", "14", "15", "16", "40"}) {
+        const QString page = QString("%1.html").arg(topic);
+        EXPECT_TRUE(help->toHtml().contains(page)) << topic;
+        help->setSource(contents.resolved(QUrl(page)));
+        EXPECT_FALSE(help->documentTitle().isEmpty()) << topic;
+        EXPECT_TRUE(help->toHtml().contains("3.html")) << topic;
+        help->setSource(contents);
+    }
+    help->close();
+}
+
+} // namespace
