@@ -41,6 +41,8 @@ TForm1::~TForm1() {
     portSettings_.reset();
     delete timeDateDialog;
     delete exchangeDialog;
+    delete FormFB;
+    delete FormVyh;
     delete FormZa;
     delete FormSig;
     delete portDialog;

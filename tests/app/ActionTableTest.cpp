@@ -224,7 +224,7 @@ TEST(Startup, DialogsAreMadeOnceInTheirOrderAndFreedInReverse) {
         QObject::connect(d, &QObject::destroyed, [&freed, name] { freed << name; });
     }
     EXPECT_EQ(made, (QStringList{"TFPSW", "TFormVkl", "TFormPort", "TFormSig", "TFormZa",
-                                 "TFormNastr", "TFormTimeDate"}));
+                                 "TFormVyh", "TFormFB", "TFormNastr", "TFormTimeDate"}));
     delete form;
     std::reverse(made.begin(), made.end());
     EXPECT_EQ(freed, made);
