@@ -37,11 +37,13 @@ class QScrollArea;
 class QToolButton;
 class SchemeCanvas;
 class TFPSW;
+class TFormFB;
 class TFormNastr;
 class TFormPort;
 class TFormSig;
 class TFormTimeDate;
 class TFormVkl;
+class TFormVyh;
 class TFormZa;
 
 // The programmer's main window: the header strip and the scheme. It owns the
@@ -63,7 +65,6 @@ public:
     SchemeCanvas& schemeCanvas() { return *canvas_; }
     QScrollArea& scrollBox() { return *schemeScrollBox; }
 
-    void scrollSchemeTo(int y);
 
     // Device commands run here one at a time, under the wait cursor; false when
     // dropped because another is still running. Their exchanges run on the
@@ -109,11 +110,15 @@ public:
     void NTextClick();
     void SignClick();
     void ZaderClick();
+    void VyhClick();
+    void ANDClick();
     // A click on the contact toggle of a slot.
     void NOTVh11Click(int slot);
     TFormVkl* FormVkl = nullptr;
     TFormSig* FormSig = nullptr;
     TFormZa* FormZa = nullptr;
+    TFormVyh* FormVyh = nullptr;
+    TFormFB* FormFB = nullptr;
 
     // SchemeWindow
     EntryField& firstCodeField() override { return edit1Field_; }
@@ -126,6 +131,7 @@ public:
     bool externalAckDown() const override;
     void syncScheme() override;
     void scrollSchemeToTop() override;
+    void scrollSchemeTo(int y) override;
     void focusScheme() override;
     void focusFirstControl() override;
     void requestExit() override;

@@ -5,8 +5,10 @@
 #include "access/gui/TFPSW.h"
 #include "device/gui/TFormTimeDate.h"
 #include "device/gui/WaitCursor.h"
+#include "editor/gui/TFormFB.h"
 #include "editor/gui/TFormSig.h"
 #include "editor/gui/TFormVkl.h"
+#include "editor/gui/TFormVyh.h"
 #include "editor/gui/TFormZa.h"
 #include "link/PortSettings.h"
 #include "link/gui/TFormNastr.h"
@@ -23,7 +25,8 @@ void TForm1::createDialogs() {
     portDialog = new TFormPort(this);
     FormSig = new TFormSig(model_, this);
     FormZa = new TFormZa(model_, this);
-    // TFormVyh, TFormFB: outputs and function blocks.
+    FormVyh = new TFormVyh(this);
+    FormFB = new TFormFB(model_, this);
     exchangeDialog = new TFormNastr(this);
     timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
     connect(timeDateButton, &QPushButton::clicked, this,
@@ -38,6 +41,8 @@ TForm1::~TForm1() {
     portSettings_.reset();
     delete timeDateDialog;
     delete exchangeDialog;
+    delete FormFB;
+    delete FormVyh;
     delete FormZa;
     delete FormSig;
     delete portDialog;

@@ -33,6 +33,8 @@ public:
     virtual void syncScheme() = 0;
     // Scroll to the top and make the scroll range end at the last visible group.
     virtual void scrollSchemeToTop() = 0;
+    // Vertical scroll position of the scheme, limited to its range.
+    virtual void scrollSchemeTo(int y) = 0;
     virtual void focusScheme() = 0;
     // The first control of the window, so that a field being edited is finished.
     virtual void focusFirstControl() = 0;

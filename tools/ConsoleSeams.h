@@ -53,6 +53,7 @@ public:
     bool externalAckDown() const override { return externalAck; }
     void syncScheme() override {}
     void scrollSchemeToTop() override {}
+    void scrollSchemeTo(int) override {}
     void focusScheme() override {}
     void focusFirstControl() override {}
     void requestExit() override {}

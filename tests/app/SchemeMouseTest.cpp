@@ -4,6 +4,7 @@
 #include "app/HelpViewer.h"
 #include "app/TForm1.h"
 #include "editor/gui/SchemeCanvas.h"
+#include "editor/gui/TFormFB.h"
 #include "editor/gui/TFormSig.h"
 #include "editor/gui/TFormZa.h"
 #include "support/ModalDialog.h"
@@ -84,8 +85,15 @@ TEST_F(SchemeMouse, ClicksSelectAndHighlight) {
     EXPECT_NE(painted(F::Panelvx, 1), aqua);
     click(F::PanelF, 0);
     EXPECT_EQ(model.SelectedFb, -1);
-    click(F::ImaF, 1);
-    click(F::ImaF, 1);
+    for (int twice = 0; twice < 2; ++twice) {
+        opened = nullptr;
+        WhenShown([&](QWidget* dialog) {
+            opened = dialog;
+            form.FormFB->close();
+        });
+        click(F::ImaF, 1); // the block picture opens the block dialog
+        EXPECT_EQ(opened, form.FormFB);
+    }
     EXPECT_EQ(model.SelectedFb, 1) << "the block body never deselects";
     WhenShown([&](QWidget* dialog) {
         opened = dialog;

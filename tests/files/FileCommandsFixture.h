@@ -27,6 +27,7 @@ public:
     bool externalAckDown() const override { return view && view->header.extAckDown; }
     void syncScheme() override { ++syncs; }
     void scrollSchemeToTop() override { ++scrollsToTop; }
+    void scrollSchemeTo(int y) override { scrollPosition = y; }
     void focusScheme() override { ++schemeFocus; }
     void focusFirstControl() override { ++firstControlFocus; }
     void requestExit() override { ++exitRequests; }
@@ -35,6 +36,7 @@ public:
     int linkSelector = 0, deviceSelector = 0;
     std::string caption = "Программатор";
     bool timeDateEnabled = false;
+    int scrollPosition = 0;
     int syncs = 0, scrollsToTop = 0, schemeFocus = 0, firstControlFocus = 0, exitRequests = 0;
     const SchemeView* view = nullptr;
 };

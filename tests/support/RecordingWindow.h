@@ -34,6 +34,7 @@ public:
     bool externalAckDown() const override { return ackDown; }
     void syncScheme() override { log.push_back("sync"); }
     void scrollSchemeToTop() override { log.push_back("top"); }
+    void scrollSchemeTo(int y) override { log.push_back("scroll " + std::to_string(y)); }
     void focusScheme() override { log.push_back("focus scheme"); }
     void focusFirstControl() override { log.push_back("focus first"); }
     void requestExit() override { log.push_back("exit"); }
