@@ -2,6 +2,7 @@
 
 #include "editor/InputCommandTexts.h"
 #include "model/TProgVilClass.h"
+#include "ui/gui/DialogFrame.h"
 #include "ui/gui/LineEditField.h"
 
 #include <QGuiApplication>
@@ -10,11 +11,19 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include <algorithm>
+
 CommandDialog::CommandDialog(const char* name, QSize clientSize, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
+                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      clientSize_(clientSize) {
     setObjectName(name);
     setFixedSize(clientSize);
+}
+
+QSize CommandDialog::shownSize() const {
+    // Widened where the caption of this use needs it, so the title is never cut.
+    return {std::max(clientSize_.width(), TitleBarWidth(*this)), clientSize_.height()};
 }
 
 void CommandDialog::done(int result) {
@@ -23,6 +32,7 @@ void CommandDialog::done(int result) {
 }
 
 void CommandDialog::showEvent(QShowEvent* event) {
+    setFixedSize(shownSize());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(0, 0), size());
         frame.moveCenter(screen->availableGeometry().center());

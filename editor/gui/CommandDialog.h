@@ -16,6 +16,9 @@ class CommandDialog : public QDialog {
 public:
     CommandDialog(const char* name, QSize clientSize, QWidget* parent);
 
+    // The size shown: the laid-out client size, widened for the caption.
+    QSize shownSize() const;
+
 protected:
     virtual void closeHandler() = 0;
     void done(int result) override;
@@ -26,6 +29,9 @@ protected:
     QLabel* addLabel(const char* name, const char* text, const QColor& colour, QPoint at);
     // "Вход №" and the row number (underlined) at the top left.
     void addRowNumber(QLabel*& caption, QLabel*& number);
+
+private:
+    QSize clientSize_;
 };
 
 // A two-digit numeric field whose keys pass through FilterDigitKey; Enter with

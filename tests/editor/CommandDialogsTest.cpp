@@ -4,6 +4,7 @@
 #include "model/TProgVilClass.h"
 #include "support/FakeMessages.h"
 #include "support/ModalDialog.h"
+#include "ui/gui/DialogFrame.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -43,7 +44,8 @@ TEST(TFormVklDialog, NameFieldRefusesWhatWindows1251LacksAndCloseGivesTenSpaces)
     WhenShown([&](QWidget* dialog) {
         EXPECT_EQ(dialog, &form);
         EXPECT_EQ(form.windowTitle(), "Включение в обработку входа ВИЛ-3");
-        EXPECT_EQ(form.size(), QSize(306, 184));
+        EXPECT_EQ(form.height(), 184); // widened only for the caption
+        EXPECT_GE(form.width(), 306);
         EXPECT_EQ(form.Label2->text(), "13");
         EXPECT_TRUE(form.Label2->font().underline());
         EXPECT_EQ(TextColour(form.LabNVh), QColor(0, 0, 255));
@@ -81,7 +83,8 @@ TEST(TFormSigDialog, CellFieldTakesDigitsOnlyAndCloseGivesZeros) {
     SignallingDialogData data{true, "ФБЛ 2", 2, "12"};
     WhenShown([&](QWidget*) {
         EXPECT_EQ(form.windowTitle(), "Задание типа сигнализации ВИЛ-3");
-        EXPECT_EQ(form.size(), QSize(302, 222));
+        EXPECT_EQ(form.height(), 222); // widened only for the caption
+        EXPECT_GE(form.width(), 302);
         EXPECT_FALSE(form.LabNVh->isVisible());
         EXPECT_EQ(form.Label2->text(), "ФБЛ 2");
         EXPECT_EQ(form.signallingTypeGroup->title(), "Тип сигнализации");
@@ -116,7 +119,8 @@ TEST(TFormZaDialog, BlockRowShowsTimerTypeAndFieldsMoveOnWithEnter) {
     DelayDialogData data{true, "ФБЛ 4", 1, "10", "6"};
     WhenShown([&](QWidget*) {
         EXPECT_EQ(form.windowTitle(), "Программирование таймеров ФБЛ");
-        EXPECT_EQ(form.size(), QSize(291, 201));
+        EXPECT_EQ(form.height(), 201); // widened only for the caption
+        EXPECT_GE(form.width(), 291);
         EXPECT_TRUE(form.timerTypeGroup->isVisible());
         EXPECT_EQ(form.timerTypeGroup->title(), "Тип задержки");
         EXPECT_TRUE(form.timerTypes->button(1)->isChecked());
@@ -162,6 +166,29 @@ TEST(TFormZaDialog, InputRowHasNoTimerType) {
     form.exec(data);
     EXPECT_EQ(data.unit, "1");
     EXPECT_EQ(data.value, "0");
+}
+
+} // namespace
+
+namespace {
+
+// Each programming dialog is shown wide enough for its caption, never
+// narrower than it was laid out.
+TEST(CommandDialogFrame, ShownWideEnoughForItsCaption) {
+    DialogFixture f;
+    TFormSig sig(f.model);
+    TFormVkl vkl(f.messages);
+    TFormZa za(f.model);
+    for (CommandDialog* dialog : std::initializer_list<CommandDialog*>{&sig, &vkl, &za}) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        const QSize laidOut = dialog->size();
+        dialog->show();
+        EXPECT_GE(dialog->width(), laidOut.width());
+        EXPECT_EQ(dialog->height(), laidOut.height());
+        // Room for the caption beside the window manager's icon and buttons.
+        EXPECT_GE(dialog->width(), TitleBarWidth(*dialog));
+        dialog->hide();
+    }
 }
 
 } // namespace
