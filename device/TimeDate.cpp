@@ -1,4 +1,5 @@
 #include "device/TimeDate.h"
+#include "model/DecimalText.h"
 
 #include "device/DeviceTexts.h"
 #include "link/ExchangeResult.h"
@@ -19,19 +20,6 @@ struct FieldRange {
 // Seconds, minutes, hours, day of month, month: the fields that are checked and sent.
 constexpr std::array<FieldRange, kClockRegisters> kCheckedFields{
     {{0, 59}, {0, 59}, {0, 23}, {1, 31}, {1, 12}}};
-
-// The decimal value of a text of digits; -1 for anything else.
-int DigitsValue(const std::string& text) {
-    if (text.empty() || text.size() > 9)
-        return -1;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
 
 // Marks an exchange as under way for as long as it lives.
 class ExchangeFlag {
@@ -130,7 +118,7 @@ bool TimeDate::CheckTimeField(EntryField& field, int lower, int upper) {
         model_.ShowEntryError(field);
         ok = false;
     }
-    const int value = DigitsValue(field.text());
+    const int value = ParseDecimal(field.text());
     if (value < lower || value > upper) {
         model_.ShowEntryError(field);
         ok = false;
@@ -148,7 +136,7 @@ bool TimeDate::CheckTimeFields() {
 }
 
 int TimeDate::fieldValue(int field) {
-    return DigitsValue(window_.timeField(field).text());
+    return ParseDecimal(window_.timeField(field).text());
 }
 
 void TimeDate::ChangeTimeClick() {

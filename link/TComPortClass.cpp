@@ -1,4 +1,5 @@
 #include "link/TComPortClass.h"
+#include "model/DecimalText.h"
 
 #include "link/LinkTexts.h"
 #include "link/SerialLine.h"
@@ -18,19 +19,6 @@ namespace {
 
 constexpr std::array<int, 13> kBaudRates{110,   300,   600,   1200,  2400,  4800,  9600,
                                          14400, 19200, 38400, 56000, 57600, 115200};
-
-// Decimal text without sign or blanks; -1 for anything else.
-int ParseNumber(const std::string& text) {
-    if (text.empty() || text.size() > 9)
-        return -1;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
 
 bool ParseParity(const std::string& letter, LineParity& parity) {
     if (letter == "E")
@@ -77,12 +65,12 @@ int TComPortClass::SetupPort() {
     if (!line_.close())
         ReportPortLost();
     LineSettings settings;
-    settings.baudRate = ParseNumber(BaudRate);
+    settings.baudRate = ParseDecimal(BaudRate);
     if (std::find(kBaudRates.begin(), kBaudRates.end(), settings.baudRate) == kBaudRates.end())
         return -1;
     if (!ParseParity(Parity, settings.parity))
         return -1;
-    settings.stopBits = ParseNumber(StopBits);
+    settings.stopBits = ParseDecimal(StopBits);
     if (settings.stopBits != 1 && settings.stopBits != 2)
         return -1;
     if (PortName.find("COM") == std::string::npos && PortName.find("com") == std::string::npos)
