@@ -4,6 +4,7 @@
 // answered, the faults injected by kind, and the outcomes by kind; a wrong image
 // accepted or a write lost would show as a non-zero count.
 
+#include "bench/BenchMain.h"
 #include "device/DeviceConfiguration.h"
 #include "link/TComPortClass.h"
 #include "sim/SimulatedDevice.h"
@@ -80,10 +81,4 @@ void ChaoticLineSoak(benchmark::State& state) {
 
 BENCHMARK(ChaoticLineSoak)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VIL3K_BENCHMARK_MAIN()

@@ -51,4 +51,4 @@ void DeviceRead(benchmark::State& state) {
 
 BENCHMARK(DeviceRead)->Arg(9600)->Arg(115200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-VIL3K_SERIAL_BENCHMARK_MAIN()
+VIL3K_BENCHMARK_MAIN()

@@ -51,9 +51,9 @@ bool ReadUnderMeter(benchmark::State& state, Link& w, double& wallSeconds, doubl
     return true;
 }
 
-void StallReadingSilentDevice(benchmark::State& state) {
-    WorkerLink w({"--silent", "--timeout", "60"});
-    w.link.SetHeaderRetries(2); // a retry pause as well as two read time-outs
+template <class Link> void StallOfSilentRead(benchmark::State& state, int headerRetries) {
+    Link w({"--silent", "--timeout", "60"});
+    w.link.SetHeaderRetries(headerRetries);
     double wall = 0;
     double stall = 0;
     if (!ReadUnderMeter(state, w, wall, stall))
@@ -62,15 +62,14 @@ void StallReadingSilentDevice(benchmark::State& state) {
     state.counters["stall_per_goal"] = stall / kGoalMs;
 }
 
+// On the worker: a retry pause as well as two read time-outs.
+void StallReadingSilentDevice(benchmark::State& state) {
+    StallOfSilentRead<WorkerLink>(state, 2);
+}
+
+// As before the worker, one attempt, for comparison.
 void StallReadingSilentDeviceOnTheInterfaceThread(benchmark::State& state) {
-    SimLink w({"--silent", "--timeout", "60"});
-    w.link.SetHeaderRetries(1);
-    double wall = 0;
-    double stall = 0;
-    if (!ReadUnderMeter(state, w, wall, stall))
-        return;
-    state.counters["longest_stall_ms"] = stall;
-    state.counters["stall_per_goal"] = stall / kGoalMs;
+    StallOfSilentRead<SimLink>(state, 1);
 }
 
 void StallReadingAt9600(benchmark::State& state) {
@@ -102,10 +101,4 @@ BENCHMARK(StallReadingSilentDeviceOnTheInterfaceThread)
     ->Iterations(1);
 BENCHMARK(StallReadingAt9600)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VIL3K_BENCHMARK_MAIN()

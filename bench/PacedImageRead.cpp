@@ -37,4 +37,4 @@ void PacedImageRead(benchmark::State& state) {
 
 BENCHMARK(PacedImageRead)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-VIL3K_SERIAL_BENCHMARK_MAIN()
+VIL3K_BENCHMARK_MAIN()

@@ -3,6 +3,7 @@
 // the survey's time against it (at most 1.0) and how often the progress bar
 // moved (31: once per address).
 
+#include "bench/BenchMain.h"
 #include "tests/support/SimProcess.h"
 #include "tools/LineScan.h"
 #include "tools/ToolDevice.h"
@@ -47,10 +48,4 @@ void ScanOfAnEmptyLine(benchmark::State& state) {
 
 BENCHMARK(ScanOfAnEmptyLine)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VIL3K_BENCHMARK_MAIN()

@@ -38,4 +38,4 @@ void SilentDeviceTransaction(benchmark::State& state) {
 
 BENCHMARK(SilentDeviceTransaction)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-VIL3K_SERIAL_BENCHMARK_MAIN()
+VIL3K_BENCHMARK_MAIN()

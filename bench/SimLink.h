@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bench/BenchMain.h"
+
 // What the serial benchmarks share: a link opened to vil3k-sim on a
 // pseudo-terminal, and a main() that gives them the Qt event loop they need.
 
@@ -33,12 +35,3 @@ struct SimLink {
     FakeMessages messages;
     TComPortClass link{line, clock, messages};
 };
-
-#define VIL3K_SERIAL_BENCHMARK_MAIN()                                                              \
-    int main(int argc, char** argv) {                                                              \
-        QCoreApplication app(argc, argv);                                                          \
-        benchmark::Initialize(&argc, argv);                                                        \
-        benchmark::RunSpecifiedBenchmarks();                                                       \
-        benchmark::Shutdown();                                                                     \
-        return 0;                                                                                  \
-    }
