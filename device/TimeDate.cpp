@@ -123,7 +123,7 @@ bool TimeDate::CheckTimeField(EntryField& field, int lower, int upper) {
         model_.ShowEntryError(field);
         ok = false;
     }
-    const int value = ParseDecimal(field.text());
+    const int value = ParseFieldNumber(field.text()).value_or(-1);
     if (value < lower || value > upper) {
         model_.ShowEntryError(field);
         ok = false;
@@ -141,7 +141,7 @@ bool TimeDate::CheckTimeFields() {
 }
 
 int TimeDate::fieldValue(int field) {
-    return ParseDecimal(window_.timeField(field).text());
+    return ParseFieldNumber(window_.timeField(field).text()).value_or(-1);
 }
 
 void TimeDate::ChangeTimeClick() {

@@ -3,9 +3,8 @@
 #include "editor/CommandPreamble.h"
 #include "editor/FunctionBlockTexts.h"
 #include "editor/SchemeSession.h"
+#include "model/DecimalText.h"
 #include "ui/UiTexts.h"
-
-#include <charconv>
 
 using namespace editor_text;
 
@@ -32,14 +31,9 @@ private:
     std::string& text_;
 };
 
-// An empty field means "00"; anything but digits is no number at all (-1).
+// An empty field means "00"; what is no number at all reads -1.
 int numberOf(const std::string& text) {
-    if (text.empty())
-        return 0;
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && stop == end ? value : -1;
+    return text.empty() ? 0 : ParseFieldNumber(text).value_or(-1);
 }
 
 // A selector with nothing chosen counts as its first item.

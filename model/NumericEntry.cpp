@@ -1,9 +1,9 @@
 #include "model/TProgVilClass.h"
 #include "ui/Messages.h"
 
+#include "model/DecimalText.h"
 #include "model/ModelTexts.h"
 #include "ui/UiTexts.h"
-#include <charconv>
 #include <optional>
 
 using namespace model_text;
@@ -43,17 +43,6 @@ bool isEditingKey(int key) {
     }
 }
 
-// The whole text as a decimal number; anything else (letters, blanks,
-// overflow) is no number at all.
-std::optional<int> decimalValue(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
 bool valueFits(int kind, int value, int execFirst) {
     switch (kind) {
     case kEntryFirstPart:
@@ -79,13 +68,13 @@ bool TProgVilClass::CheckExecCode(EntryField* first, EntryField* second) {
         if (CheckEntry(*first, kEntryFirstPart) != 0)
             failed = true;
         else
-            ExecFirst = decimalValue(first->text()).value_or(ExecFirst);
+            ExecFirst = ParseFieldNumber(first->text()).value_or(ExecFirst);
     }
     if (second != nullptr) {
         if (CheckEntry(*second, kEntrySecondPart) != 0)
             failed = true;
         else
-            ExecSecond = decimalValue(second->text()).value_or(ExecSecond);
+            ExecSecond = ParseFieldNumber(second->text()).value_or(ExecSecond);
     }
     return failed;
 }
@@ -101,7 +90,7 @@ int TProgVilClass::CheckEntry(EntryField& field, int kind) {
         return 1;
     if (!isCheckedKind(kind))
         return 0;
-    const std::optional<int> value = decimalValue(text);
+    const std::optional<int> value = ParseFieldNumber(text);
     if (value && valueFits(kind, *value, ExecFirst))
         return 0;
     ShowEntryError(field);

@@ -81,7 +81,7 @@ TEST_F(NumericEntryTest, CheckEntryJudgesEveryKind) {
         {0, kEntryFirstPart, "0", 1},
         {0, kEntryFirstPart, "", 1},
         {0, kEntryFirstPart, "6a", 1},
-        {0, kEntryFirstPart, " 6", 1},
+        {0, kEntryFirstPart, " 6", 0}, // pasted with a blank, as every field reads it
         {0, kEntryFirstPart, "99999999999", 1},
         {6, kEntrySecondPart, "4", 0},
         {6, kEntrySecondPart, "06", 0},
