@@ -14,12 +14,18 @@ constexpr std::uint8_t kSignalMask = 0xC0;
 constexpr std::uint8_t kCellMask = 0x1F;
 constexpr std::uint8_t kDelayUnitsMask = 0x3F;
 constexpr std::uint8_t kTenSecondsBit = 0x40;
+constexpr std::uint8_t kInterlockBit = 0x80;
 constexpr std::uint8_t kFromBlockBit = 0x40;
 constexpr std::uint8_t kSourceNumberMask = 0x3F;
 constexpr std::uint8_t kBlockTypeMask = 0x0F;
 constexpr int kHysteresisType = 5;
 constexpr int kBlockInputs = 4;
 constexpr int kRowBytesStart = 5; // bytes 5..8 of a block are laid out as a channel record
+
+// The bits of a module's outputs that exist.
+std::uint8_t moduleBits(int count) {
+    return static_cast<std::uint8_t>((1u << std::clamp(count, 0, 8)) - 1);
+}
 
 std::string joined(const std::vector<int>& numbers) {
     std::string text;
@@ -42,6 +48,8 @@ public:
             if (cell > model_.InputCount)
                 add(row, kTextPanelCell + std::to_string(cell),
                     kTextAbove + std::to_string(model_.InputCount));
+        } else if (cell != 0) {
+            add(row, kTextPanelCell + std::to_string(cell), kTextNoSignalling);
         }
         const int units = r[3] & kDelayUnitsMask;
         if (units > kMaxDelayUnits)
@@ -51,6 +59,10 @@ public:
                 kTextAbove + std::to_string(kMaxDelayUnits));
         checkOutputs(row, 0, r[1], model_.Mr1OutputCount);
         checkOutputs(row, 1, r[2], model_.Mr2OutputCount);
+        const bool drivesOutputs = (r[1] & moduleBits(model_.Mr1OutputCount)) != 0 ||
+                                   (r[2] & moduleBits(model_.Mr2OutputCount)) != 0;
+        if ((r[3] & kInterlockBit) != 0 && !drivesOutputs)
+            add(row, kTextInterlock, kTextNoOutputs);
     }
 
 private:

@@ -25,6 +25,10 @@ std::uint8_t output(std::initializer_list<int> numbers, int outputs) {
 std::uint8_t output(int number, int outputs) {
     return output({number}, outputs);
 }
+// Interlock goes with outputs only, as the editor keeps it.
+std::uint8_t interlock(int outputMasks) {
+    return outputMasks != 0 ? kInterlock : 0;
+}
 
 void fillChannels(TProgVilClass& m) {
     const int n = m.InputCount, mr1 = m.Mr1OutputCount, mr2 = m.Mr2OutputCount;
@@ -34,13 +38,14 @@ void fillChannels(TProgVilClass& m) {
     }
     slot(m, 0) = {kWarning | kNormallyOpen | 1, output({1, 3}, mr1), 0, 0};
     slot(m, 1) = {kAlarm | 2, 0, 0, 5};
-    slot(m, 2) = {kIndication | kNormallyOpen | 3, output(2, mr1), 0, kInterlock};
+    slot(m, 2) = {kIndication | kNormallyOpen | 3, output(2, mr1), 0, interlock(output(2, mr1))};
     slot(m, 3) = {0, 0, output(1, mr2), kTenSeconds | 3};
     slot(m, 4) = {kAlarm | 5, 0, 0, 0};
     slot(m, 5) = {0, 0, 0, 60};
     slot(m, n - 1)[1] = output(mr1, mr1);
     if (m.ExtraInputCount > 0)
-        slot(m, n) = {kIndication | 4, output(4, mr1), output(2, mr2), kInterlock | 2};
+        slot(m, n) = {kIndication | 4, output(4, mr1), output(2, mr2),
+                      static_cast<std::uint8_t>(interlock(output(4, mr1) | output(2, mr2)) | 2)};
     m.PackInclusion();
 }
 
@@ -64,8 +69,8 @@ void fillBlocks(TProgVilClass& m, int blocks) {
         {1, device(1), device(2, false), device(extra), 0, kAlarm | kPulse | 6, output(2, mr1), 0,
          10},
         {4, block(1), device(3, false), device(n), 0, secondCell, 0, 0, 0},
-        {5, device(4), block(2, false), 0, 0, 0, 0, output(mr2 > 0 ? 2 : 0, mr2),
-         kInterlock | kTenSeconds | 2},
+        {5, device(4), block(2, false), 0, 0, 0, 0, output(2, mr2),
+         static_cast<std::uint8_t>(interlock(output(2, mr2)) | kTenSeconds | 2)},
         {3, block(3), block(1, false), device(n - 1), device(5, false), 0, 0, 0, 0},
         {2, device(5), device(6), 0, 0, 0, output(1, mr1), 0, 0},
     };
