@@ -6,6 +6,21 @@ void SchemeSession::LoadScheme(int first, int second,
                                const std::array<std::uint8_t, kImageSize>& image,
                                std::uint8_t deviceByte, const std::string& caption,
                                const SchemeNames* names) {
+    drawImage(first, second, image, deviceByte);
+    model.LinkAddressIndex = model.DeviceNumberIndex;
+    window.selectLinkAddress(model.LinkAddressIndex);
+    window.setCaption(caption);
+    // Names are shown after a repair too: a save after it must keep them.
+    if (names)
+        showNames(*names);
+    window.syncScheme();
+    creation.ReportRepair();
+    creation.ReportOutOfRange();
+}
+
+void SchemeSession::drawImage(int first, int second,
+                              const std::array<std::uint8_t, kImageSize>& image,
+                              std::uint8_t deviceByte) {
     model.ExecFirst = first;
     model.ExecSecond = second;
     model.ComputeLayout();
@@ -13,19 +28,36 @@ void SchemeSession::LoadScheme(int first, int second,
     window.showExecCode(first, second);
     creation.CreateScheme();
     model.SetDeviceByte(deviceByte);
-    const int device = deviceByte & kDeviceNumberBits;
-    model.LinkAddressIndex = device;
-    model.DeviceNumberIndex = device;
-    window.selectLinkAddress(device);
-    window.selectDeviceNumber(device);
-    window.setCaption(caption);
+    model.DeviceNumberIndex = deviceByte & kDeviceNumberBits;
+    window.selectDeviceNumber(model.DeviceNumberIndex);
     creation.LoadImage(deviceByte);
-    // Names are shown after a repair too: a save after it must keep them.
-    if (names)
-        showNames(*names);
+}
+
+SchemeSnapshot SchemeSession::Snapshot() {
+    SchemeSnapshot snapshot;
+    snapshot.first = model.ExecFirst;
+    snapshot.second = model.ExecSecond;
+    const auto image = model.ImageBuffer;
+    const std::uint8_t deviceByte = model.GetDeviceByte();
+    model.SetDeviceByte(MakeDeviceByte(model.DeviceNumberIndex, view.header.extAckDown));
+    model.PackImage();
+    snapshot.image = model.ImageBuffer;
+    model.ImageBuffer = image;
+    model.SetDeviceByte(deviceByte);
+    for (int i = 0; i < model.ChannelCount; ++i)
+        snapshot.names.channels.push_back(
+            view.at(Family::PText, model.SlotOfImageIndex(i)).caption);
+    for (int j = 0; j < kOutputLines; ++j)
+        snapshot.names.outputs[j] = view.at(Family::PTextV, j).caption;
+    snapshot.modified = model.Modified;
+    return snapshot;
+}
+
+void SchemeSession::Restore(const SchemeSnapshot& snapshot) {
+    drawImage(snapshot.first, snapshot.second, snapshot.image, snapshot.image[kDeviceByteOffset]);
+    showNames(snapshot.names);
+    model.Modified = snapshot.modified;
     window.syncScheme();
-    creation.ReportRepair();
-    creation.ReportOutOfRange();
 }
 
 void SchemeSession::showNames(const SchemeNames& names) {

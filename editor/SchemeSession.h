@@ -18,6 +18,22 @@
 struct SchemeNames {
     std::vector<QString> channels;
     std::array<QString, kOutputLines> outputs;
+    bool operator==(const SchemeNames&) const = default;
+};
+
+// The configuration as a scheme file holds it, and whether it was modified:
+// a few hundred bytes from which the scheme is drawn again exactly.
+struct SchemeSnapshot {
+    int first = 0, second = 0;
+    std::array<std::uint8_t, kImageSize> image{}; // with the device byte as the header shows it
+    SchemeNames names;
+    int modified = 0;
+    bool operator==(const SchemeSnapshot&) const = default;
+    // The same configuration, whatever Modified says.
+    bool sameConfiguration(const SchemeSnapshot& other) const {
+        return first == other.first && second == other.second && image == other.image &&
+               names == other.names;
+    }
 };
 
 // The configuration being edited and what is drawn from it: the model, its scheme
@@ -45,6 +61,15 @@ public:
                     std::uint8_t deviceByte, const std::string& caption,
                     const SchemeNames* names = nullptr);
 
+    // The scheme as it stands (a scheme must exist); the model is left as it was.
+    SchemeSnapshot Snapshot();
+    // Draws the scheme of a snapshot again, as a file open would but quietly:
+    // nothing selected, Modified as it was then, the address of exchanges and
+    // the caption left alone.
+    void Restore(const SchemeSnapshot& snapshot);
+
 private:
+    void drawImage(int first, int second, const std::array<std::uint8_t, kImageSize>& image,
+                   std::uint8_t deviceByte);
     void showNames(const SchemeNames& names);
 };

@@ -1,0 +1,139 @@
+// Random editing with random undo and redo in between: every undo gives back
+// the scheme as it was before the step it takes back (image and names), every
+// redo the scheme after it, Modified is clear exactly at the step last stored,
+// and the scheme at the end saves and opens again unchanged.
+
+#include "editor/gui/SchemeHistory.h"
+#include "CommandDialogFakes.h"
+#include "CommandFixture.h"
+#include "files/SchemeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+struct RandomOperator : CommandFixture {
+    explicit RandomOperator(unsigned seed) : random(seed) {
+        createShown(24, 8);
+        model.Modified = 0;
+        history.Restart();
+        blocks.play = [this](FbDialogData& d) {
+            d.type = pick(0, 5);
+            for (FbInputEntry& in : d.inputs)
+                in = {pick(0, 1), 0, std::to_string(pick(0, 30)), true};
+        };
+        outputs.play = [this](OutputsDialogData& d) {
+            d.mr1Mask = static_cast<std::uint8_t>(pick(0, 255));
+            d.interlock = pick(0, 1) == 1;
+        };
+        inclusionDialog.choose = [this](InclusionDialogData& d) {
+            d.name = pick(0, 1) ? QString("Вход %1").arg(pick(1, 99)) : d.name;
+            d.included = pick(0, 1) == 1;
+        };
+        signallingDialog.choose = [this](SignallingDialogData& d) {
+            d.type = pick(0, 3);
+            d.cell = QString::number(pick(0, 24));
+        };
+        delayDialog.choose = [this](DelayDialogData& d) {
+            d.unit = pick(0, 1) ? "1" : "10";
+            d.value = QString::number(pick(0, 60));
+        };
+    }
+    int pick(int low, int high) { return std::uniform_int_distribution<>(low, high)(random); }
+
+    // One change, as the window runs it.
+    void edit() {
+        const int slot = pick(0, 23), block = pick(0, 12);
+        pick(0, 1) ? selectInput(slot) : selectBlock(model.FunctionBlocks[block][0] ? block : -1);
+        switch (pick(0, 6)) {
+        case 0:
+            history.Run("Вход", [&] { inputs.NTextClick(); });
+            break;
+        case 1:
+            history.Run("Сигнализация", [&] { signalling.SignClick(); });
+            break;
+        case 2:
+            history.Run("Задержка", [&] { delays.ZaderClick(); });
+            break;
+        case 3:
+            history.Run("Выходы", [&] { OutputsCommand(session, outputs).VyhClick(); });
+            break;
+        case 4:
+            history.Run("ФБЛ", [&] { FunctionBlockCommand(session, blocks).ANDClick(); });
+            break;
+        case 5:
+            history.Run("Контакт", [&] { inputs.NOTVh11Click(slot); });
+            break;
+        default: // saved
+            model.Modified = 0;
+            history.MarkStored();
+        }
+        messages.shown.clear();
+    }
+
+    std::mt19937 random;
+    FakeFbDialog blocks;
+    FakeOutputsDialog outputs;
+    SchemeHistory history{session};
+};
+
+TEST(SchemeHistory, UndoAndRedoGiveBackEveryStepExactly) {
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        RandomOperator o(seed);
+        // What the scheme was after each step, by the stack's index; where it was stored.
+        std::vector<SchemeSnapshot> states{o.session.Snapshot()};
+        int stored = 0;
+        for (int n = 0; n < 150; ++n) {
+            const int index = o.history.stack().index();
+            const int action = o.pick(0, 9);
+            bool moved = true;
+            if (action < 2 && o.history.stack().canUndo()) {
+                o.history.Undo();
+            } else if (action < 4 && o.history.stack().canRedo()) {
+                o.history.Redo();
+            } else {
+                moved = false;
+                o.edit();
+                if (o.history.stack().index() != index) {
+                    states.resize(static_cast<std::size_t>(index) + 1);
+                    states.push_back(o.session.Snapshot());
+                    stored = stored > index ? -1 : stored;
+                }
+                if (o.history.stack().isClean())
+                    stored = o.history.stack().index();
+            }
+            const int now = o.history.stack().index();
+            const SchemeSnapshot& expected = states.at(static_cast<std::size_t>(now));
+            ASSERT_TRUE(o.session.Snapshot().sameConfiguration(expected))
+                << "seed " << seed << " step " << n;
+            if (moved) {
+                ASSERT_EQ(o.model.Modified, now == stored ? 0 : 1)
+                    << "seed " << seed << " step " << n;
+                ASSERT_EQ(o.model.SelectedInput, -1);
+            }
+        }
+        // The scheme at the end saves and opens again unchanged.
+        const SchemeSnapshot last = o.session.Snapshot();
+        SchemeFileData file{last.first, last.second,         last.image[kDeviceByteOffset],
+                            last.image, last.names.channels, last.names.outputs};
+        QString error;
+        const auto reopened = DecodeSchemeFile(EncodeSchemeFile(file), error);
+        ASSERT_TRUE(reopened) << error.toStdString();
+        const SchemeNames names{reopened->channelNames, reopened->outputNames};
+        o.session.LoadScheme(reopened->execFirst, reopened->execSecond, reopened->image,
+                             reopened->deviceByte, "", &names);
+        EXPECT_TRUE(o.session.Snapshot().sameConfiguration(last)) << "seed " << seed;
+    }
+}
+
+TEST(SchemeHistory, AStepThatChangesNothingIsNoStep) {
+    RandomOperator o(1);
+    o.selectInput(3);
+    o.signallingDialog.choose = [](SignallingDialogData& d) { d.type = 0, d.cell = "0"; };
+    o.history.Run("Сигнализация", [&] { o.signalling.SignClick(); });
+    EXPECT_EQ(o.history.stack().count(), 0);
+}
+
+} // namespace
