@@ -81,7 +81,7 @@ int QtPrintJob::headerText(int x, int y, const QString& text) {
     painter_.setPen(Qt::black);
     painter_.drawText(QRect(x, y, printer_.width(), kPageHeaderHeight),
                       Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
-    return x + QFontMetrics(font, &printer_).horizontalAdvance(text + ' ');
+    return x + QFontMetrics(font, &printer_).horizontalAdvance(text);
 }
 
 void QtPrintJob::schemePart(const SchemeView& page, const Rect& area, int sx, int sy) {

@@ -37,13 +37,37 @@ TEST(PrintPlan, HeaderLinesShowPageDeviceCodeAndAcknowledge) {
     const Case cases[] = {
         {{5, 24, 8, true}, "Устр. №  5   Исполнение  24-08   Вн. квит.", "есть"},
         {{1, 12, 8, false}, "Устр. №  1   Исполнение  12-08   Вн. квит.", "нет"},
-        {{31, 6, 6, false}, "Устр. №  31   Исполнение  6-06   Вн. квит.", "нет"},
+        {{31, 6, 6, false}, "Устр. №  31   Исполнение  06-06   Вн. квит.", "нет"},
         {{2, 24, 43, true}, "Устр. №  2   Исполнение  24-43   Вн. квит.", "есть"},
         {{9, 12, 0, false}, "Устр. №  9   Исполнение  12-00   Вн. квит.", "нет"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(HeaderLine2(c.fields), c.line2);
         EXPECT_EQ(ExtAckState(c.fields), c.state);
+    }
+}
+
+TEST(PrintPlan, EachEightBlocksInUseTakeTheirPageWhateverTheirNumbers) {
+    struct Case {
+        std::vector<int> blocks;
+        std::vector<int> parts;
+        int highest;
+    };
+    const Case cases[] = {{{}, {1}, 0},
+                          {{1}, {1, 2}, 1},
+                          {{8}, {1, 2}, 8},
+                          {{9}, {1, 3}, 9},
+                          {{1, 2, 3, 4, 5, 6, 7, 8}, {1, 2}, 8},
+                          {{1, 3, 4, 7, 8, 9, 12, 13}, {1, 2, 3}, 13},
+                          {{8, 9}, {1, 2, 3}, 9},
+                          {{10, 13}, {1, 3}, 13},
+                          {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, {1, 2, 3}, 13}};
+    for (const Case& c : cases) {
+        BlocksInUse blocks;
+        for (int number : c.blocks)
+            blocks.set(static_cast<std::size_t>(number - 1));
+        EXPECT_EQ(PrintedParts(blocks), c.parts) << blocks.to_string();
+        EXPECT_EQ(HighestBlockInUse(blocks), c.highest) << blocks.to_string();
     }
 }
 

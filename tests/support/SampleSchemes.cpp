@@ -3,6 +3,7 @@
 #include "editor/SchemeCreation.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -99,14 +100,33 @@ void FillSampleRecords(TProgVilClass& model, int blocks) {
     fillBlocks(model, blocks);
 }
 
-void BuildSampleScheme(SchemeSession& session, int first, int second, int blocks) {
+namespace {
+
+void KeepBlocks(TProgVilClass& model, const std::vector<int>& numbers) {
+    const auto kept = [&](int number) {
+        return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
+    };
+    for (int b = 0; b < kFunctionBlocks; ++b) {
+        FbRecord& record = model.FunctionBlocks[b];
+        if (!kept(b + 1)) {
+            record.fill(0);
+            continue;
+        }
+        for (int k = 1; k <= 4; ++k)
+            if ((record[k] & kFromBlock) != 0 && !kept(record[k] & 0x3F))
+                record[k] = 0;
+    }
+}
+
+void LoadSample(SchemeSession& session, int first, int second,
+                const std::function<void(TProgVilClass&)>& fill) {
     TProgVilClass& model = session.model;
     SchemeView& view = session.view;
     SchemeCreation& creation = session.creation;
     model.ExecFirst = first;
     model.ExecSecond = second;
     creation.CreateScheme();
-    FillSampleRecords(model, blocks);
+    fill(model);
     model.SetDeviceByte(0);
     model.PackImage();
     creation.CreateScheme();
@@ -117,4 +137,19 @@ void BuildSampleScheme(SchemeSession& session, int first, int second, int blocks
     for (int j = 0; j < kOutputLines; ++j)
         view.at(Family::PTextV, j).caption =
             padded(QString("Реле %1.%2").arg(j / 8 + 1).arg(j % 8 + 1));
+}
+
+} // namespace
+
+void BuildSampleScheme(SchemeSession& session, int first, int second, int blocks) {
+    LoadSample(session, first, second,
+               [blocks](TProgVilClass& m) { FillSampleRecords(m, blocks); });
+}
+
+void BuildSampleSchemeWithBlocks(SchemeSession& session, int first, int second,
+                                 const std::vector<int>& numbers) {
+    LoadSample(session, first, second, [&numbers](TProgVilClass& m) {
+        FillSampleRecords(m, kFunctionBlocks);
+        KeepBlocks(m, numbers);
+    });
 }
