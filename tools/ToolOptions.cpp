@@ -31,17 +31,18 @@ const std::map<std::string, CommandRule>& Rules() {
           "  по строке на поле. --code: код исполнения, когда обе стороны - образы.\n"
           "  Код выхода 0 - конфигурации равны, 1 - различаются.\n"}},
         {"read",
-         {0, "--port --address -o --names", true,
-          "vil3k-tool read --port P --address N -o FILE.vil [--names FILE.vil]\n"
-          "  Чтение конфигурации устройства в файл схемы; имена пустые или из --names.\n"}},
+         {0, "--port --address -o --names --retries", true,
+          "vil3k-tool read --port P --address N -o FILE.vil [--names FILE.vil] [--retries 1|5]\n"
+          "  Чтение конфигурации устройства в файл схемы; имена пустые или из --names.\n"
+          "  --retries: попыток запроса, 1 или 5 (по умолчанию 5, как в окне).\n"}},
         {"verify",
-         {1, "--port --address", true,
-          "vil3k-tool verify --port P --address N FILE.vil\n"
+         {1, "--port --address --retries", true,
+          "vil3k-tool verify --port P --address N FILE.vil [--retries 1|5]\n"
           "  Сверка конфигурации устройства с файлом: различия по строке на поле\n"
           "  (значение в файле → значение в устройстве). Код выхода 0 - совпадает, 1 - нет.\n"}},
         {"write",
-         {1, "--port --address --confirm", true,
-          "vil3k-tool write FILE.vil --port P --address N [--confirm]\n"
+         {1, "--port --address --confirm --retries", true,
+          "vil3k-tool write FILE.vil --port P --address N [--confirm] [--retries 1|5]\n"
           "  Запись схемы в устройство с паролем (из VIL3K_PASSWORD или с терминала).\n"
           "  --confirm: запросить подтверждение записи у устройства.\n"}},
         {"scan",
@@ -100,6 +101,10 @@ bool TakeValue(const std::string& name, const std::string& value, ToolOptions& o
         return Number(value, o.address) && o.address >= 1 && o.address <= 31;
     else if (name == "--timeout")
         return Number(value, o.timeoutMs) && o.timeoutMs >= 50 && o.timeoutMs <= 10000;
+    else if (name == "--retries")
+        return Number(value, o.retries) &&
+               std::find(kHeaderRetryEntries.begin(), kHeaderRetryEntries.end(), o.retries) !=
+                   kHeaderRetryEntries.end();
     else if (name == "--baud")
         return Number(value, o.baud) &&
                std::find_if(kSpeedEntries.begin(), kSpeedEntries.end(),
