@@ -47,30 +47,6 @@ TEST(PrintPlan, HeaderLinesShowPageDeviceCodeAndAcknowledge) {
     }
 }
 
-TEST(PrintPlan, EachEightBlocksInUseTakeTheirPageWhateverTheirNumbers) {
-    struct Case {
-        std::vector<int> blocks;
-        std::vector<int> parts;
-        int highest;
-    };
-    const Case cases[] = {{{}, {1}, 0},
-                          {{1}, {1, 2}, 1},
-                          {{8}, {1, 2}, 8},
-                          {{9}, {1, 3}, 9},
-                          {{1, 2, 3, 4, 5, 6, 7, 8}, {1, 2}, 8},
-                          {{1, 3, 4, 7, 8, 9, 12, 13}, {1, 2, 3}, 13},
-                          {{8, 9}, {1, 2, 3}, 9},
-                          {{10, 13}, {1, 3}, 13},
-                          {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, {1, 2, 3}, 13}};
-    for (const Case& c : cases) {
-        BlocksInUse blocks;
-        for (int number : c.blocks)
-            blocks.set(static_cast<std::size_t>(number - 1));
-        EXPECT_EQ(PrintedParts(blocks), c.parts) << blocks.to_string();
-        EXPECT_EQ(HighestBlockInUse(blocks), c.highest) << blocks.to_string();
-    }
-}
-
 TEST(PrintPlan, OutputListsOfMoreThanFourOutputsTakeTwoLines) {
     const std::pair<const char*, const char*> cases[] = {{"1,2,3,4,5,6,", "1,2,3,4,\n5,6,"},
                                                          {"1,2,3,4,5,6,7,8,", "1,2,3,4,\n5,6,7,8,"},

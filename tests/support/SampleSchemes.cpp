@@ -3,7 +3,7 @@
 #include "editor/SchemeCreation.h"
 
 #include <algorithm>
-#include <functional>
+#include <numeric>
 
 namespace {
 
@@ -89,19 +89,8 @@ void fillBlocks(TProgVilClass& m, int blocks) {
     }
 }
 
-QString padded(const QString& name) {
-    return name.leftJustified(10, QChar(' '), true);
-}
-
-} // namespace
-
-void FillSampleRecords(TProgVilClass& model, int blocks) {
-    fillChannels(model);
-    fillBlocks(model, blocks);
-}
-
-namespace {
-
+// The blocks numbered in `numbers` stay; the others are deleted and the inputs they fed
+// left unconnected.
 void KeepBlocks(TProgVilClass& model, const std::vector<int>& numbers) {
     const auto kept = [&](int number) {
         return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
@@ -118,15 +107,33 @@ void KeepBlocks(TProgVilClass& model, const std::vector<int>& numbers) {
     }
 }
 
-void LoadSample(SchemeSession& session, int first, int second,
-                const std::function<void(TProgVilClass&)>& fill) {
+QString padded(const QString& name) {
+    return name.leftJustified(10, QChar(' '), true);
+}
+
+} // namespace
+
+void FillSampleRecords(TProgVilClass& model, int blocks) {
+    fillChannels(model);
+    fillBlocks(model, blocks);
+}
+
+void BuildSampleScheme(SchemeSession& session, int first, int second, int blocks) {
+    std::vector<int> numbers(static_cast<std::size_t>(std::clamp(blocks, 0, kFunctionBlocks)));
+    std::iota(numbers.begin(), numbers.end(), 1);
+    BuildSampleSchemeWithBlocks(session, first, second, numbers);
+}
+
+void BuildSampleSchemeWithBlocks(SchemeSession& session, int first, int second,
+                                 const std::vector<int>& numbers) {
     TProgVilClass& model = session.model;
     SchemeView& view = session.view;
     SchemeCreation& creation = session.creation;
     model.ExecFirst = first;
     model.ExecSecond = second;
     creation.CreateScheme();
-    fill(model);
+    FillSampleRecords(model, kFunctionBlocks);
+    KeepBlocks(model, numbers);
     model.SetDeviceByte(0);
     model.PackImage();
     creation.CreateScheme();
@@ -137,19 +144,4 @@ void LoadSample(SchemeSession& session, int first, int second,
     for (int j = 0; j < kOutputLines; ++j)
         view.at(Family::PTextV, j).caption =
             padded(QString("Реле %1.%2").arg(j / 8 + 1).arg(j % 8 + 1));
-}
-
-} // namespace
-
-void BuildSampleScheme(SchemeSession& session, int first, int second, int blocks) {
-    LoadSample(session, first, second,
-               [blocks](TProgVilClass& m) { FillSampleRecords(m, blocks); });
-}
-
-void BuildSampleSchemeWithBlocks(SchemeSession& session, int first, int second,
-                                 const std::vector<int>& numbers) {
-    LoadSample(session, first, second, [&numbers](TProgVilClass& m) {
-        FillSampleRecords(m, kFunctionBlocks);
-        KeepBlocks(m, numbers);
-    });
 }
