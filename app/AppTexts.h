@@ -51,4 +51,11 @@ inline constexpr const char* kCaptionHelp = "Справка программат
 // An error of unknown kind that ended the program.
 inline constexpr const char* kTextUnknownError = "Неизвестная ошибка. Программа будет закрыта.";
 
+// The command line.
+inline constexpr const char* kTextCommandLineHelp =
+    "vil3k-programmer [--help] [--version]\n"
+    "  Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K: схемы .vil,\n"
+    "  чтение и запись устройств через СОМ-порт, печать.\n";
+inline constexpr const char* kTextExtraArgument = "лишний аргумент: ";
+
 } // namespace app_text

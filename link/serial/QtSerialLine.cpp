@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr int kByteGapMs = 100;
+// Waits are cut into slices this long, so that an interruption ends them soon.
+constexpr int kWaitSliceMs = 20;
 
 int TotalTimeoutMs(int count) {
     return 1000 + 100 * count;
@@ -140,12 +141,56 @@ int QtSerialLine::read(std::uint8_t* buffer, int count) {
         if (left <= 0)
             break;
         const int wait = static_cast<int>(got > 0 ? std::min<qint64>(kByteGapMs, left) : left);
-        if (!port_.waitForReadyRead(wait)) {
-            if (port_.error() != QSerialPort::TimeoutError && port_.error() != QSerialPort::NoError)
+        if (!waitForBytes(wait)) {
+            if (!quietTimeout())
                 return lineError();
-            port_.clearError();
             break;
         }
     }
     return got;
+}
+
+int QtSerialLine::drain(int quietMs, int boundMs) {
+    QElapsedTimer timer;
+    timer.start();
+    // Bytes that came while nobody read are still with the system: a wait of
+    // no time fetches them.
+    if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(0))
+        return quietTimeout() ? 0 : lineError();
+    int dropped = 0;
+    for (;;) {
+        const QByteArray bytes = port_.readAll();
+        if (port_.error() != QSerialPort::NoError)
+            return lineError();
+        dropped += static_cast<int>(bytes.size());
+        const qint64 left = boundMs - timer.elapsed();
+        if (left <= 0)
+            return dropped;
+        if (!waitForBytes(static_cast<int>(std::min<qint64>(quietMs, left))))
+            return quietTimeout() ? dropped : lineError();
+    }
+}
+
+// After a wait that ended without data: true when the line was merely quiet.
+bool QtSerialLine::quietTimeout() {
+    if (port_.error() != QSerialPort::TimeoutError && port_.error() != QSerialPort::NoError)
+        return false;
+    port_.clearError();
+    return true;
+}
+
+// Waits up to ms for bytes to arrive: true when some did. False when the time
+// ran out, the line was interrupted, or it failed (its error then stays set).
+bool QtSerialLine::waitForBytes(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        const qint64 left = ms - timer.elapsed();
+        if (interrupted_ || left <= 0)
+            return false;
+        if (port_.waitForReadyRead(static_cast<int>(std::min<qint64>(left, kWaitSliceMs))))
+            return true;
+        if (!quietTimeout())
+            return false;
+    }
 }

@@ -54,7 +54,7 @@ public:
         if (failRead)
             return -1;
         ++reads;
-        const std::int64_t deadline = clock_.now + 1000 + 100 * count;
+        const std::int64_t deadline = interrupted ? clock_.now : clock_.now + 1000 + 100 * count;
         int got = 0;
         std::int64_t last = clock_.now;
         while (got < count) {
@@ -71,6 +71,26 @@ public:
         bytesRead += got;
         return got;
     }
+    // Quiet is counted from the moment the line is asked, as a real port does.
+    int drain(int quietMs, int boundMs) override {
+        if (failRead)
+            return -1;
+        ++drains;
+        const std::int64_t end = clock_.now + boundMs;
+        if (pending_.empty() || pending_.front().at > clock_.now)
+            return 0;
+        int got = 0;
+        while (!pending_.empty() && pending_.front().at <= std::min(end, clock_.now + quietMs)) {
+            clock_.now = std::max(clock_.now, pending_.front().at);
+            pending_.pop_front();
+            ++got;
+        }
+        clock_.now = std::min(end, clock_.now + quietMs);
+        bytesDrained += got;
+        return got;
+    }
+    // The next read ends at once with what has arrived.
+    void setInterrupted(bool on) override { interrupted = on; }
     std::string errorText() const override { return "line error"; }
 
     // Bytes arriving without a request, e.g. late or foreign ones.
@@ -98,10 +118,13 @@ public:
     bool failPurge = false;
     bool failWrite = false;
     bool failRead = false;
+    bool interrupted = false;
     int closes = 0;
     int purges = 0;
     int reads = 0;
     int bytesRead = 0;
+    int drains = 0;
+    int bytesDrained = 0;
 
 private:
     struct Timed {
