@@ -50,7 +50,9 @@ QAction* view(QAction* source, QObject* parent, const char* caption, const char*
         shown += '\t' + source->shortcut().toString(QKeySequence::NativeText);
     auto* item = new QAction(source->icon(), shown, parent);
     item->setProperty(kSourceProperty, QVariant::fromValue(static_cast<QObject*>(source)));
-    item->setToolTip(hint ? text(hint) : source->toolTip());
+    // The source's own hint is its status tip: its tool tip falls back to its caption, which
+    // would give a command without a hint ("Выход") one.
+    item->setToolTip(hint ? text(hint) : source->statusTip());
     item->setStatusTip(hint ? text(hint) : source->statusTip());
     item->setEnabled(source->isEnabled());
     QObject::connect(source, &QAction::changed, item,

@@ -1,43 +1,38 @@
-// Reading a device's configuration ("Ввод с СОМ-порта") from vil3k-sim paced at a
-// line speed, against what the line itself needs: 11 bits for every byte of
-// both requests and both answers, the pause before each send, and the pause
-// between identification and image request. Reports read time / that limit.
+// Reading a device's configuration ("Ввод с СОМ-порта") from vil3k-sim paced at a line
+// speed, with the exchanges on the line's worker thread as the window runs them, against
+// what the line itself needs (DeviceReadLineSeconds). Reports read time / that limit.
 
-#include "bench/SimLink.h"
-#include "device/DeviceConfiguration.h"
+#include "bench/BenchMain.h"
+#include "bench/DeviceReadLimit.h"
+#include "bench/WorkerLink.h"
 #include "editor/SchemeSession.h"
-#include "editor/SchemeView.h"
 #include "tests/support/RecordingWindow.h"
 
-#include <chrono>
+#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
 
 namespace {
 
-// Identification request and answer, image request and answer.
-constexpr int kLineBytes = 4 + 8 + 4 + 255;
-
 void DeviceRead(benchmark::State& state) {
     const int baud = static_cast<int>(state.range(0));
-    SimLink sim({"--code", "24-08", "--baud", QString::number(baud), "--timeout", "60"});
-    TComPortClass& link = sim.link;
-    FakeMessages& messages = sim.messages;
-    link.BaudRate = std::to_string(baud);
-    if (!sim.open(state))
+    WorkerLink w({"--code", "24-08", "--baud", QString::number(baud), "--timeout", "60"});
+    w.link.BaudRate = std::to_string(baud);
+    if (w.sim.ptyPath().isEmpty() || w.link.SetupPort() != 0) {
+        state.SkipWithError("vil3k-sim not reachable");
         return;
+    }
     RecordingWindow window;
-    SchemeSession session(messages, window);
-    TProgVilClass& model = session.model;
-    DeviceConfiguration device(session, link);
-    const double limitSeconds =
-        (2 * link.GetSendDelay() + DeviceConfiguration::kPauseBeforeImage) / 1000.0 +
-        kLineBytes * 11.0 / baud;
+    SchemeSession session(w.messages, window);
+    DeviceConfiguration device(session, w.link);
+    const double limitSeconds = DeviceReadLineSeconds(w.link, baud);
     double wall = 0;
     for (auto _ : state) {
-        model.LinkAddressIndex = 0;
-        const auto start = std::chrono::steady_clock::now();
+        session.model.LinkAddressIndex = 0;
+        QElapsedTimer timer;
+        timer.start();
         device.InPortClick();
-        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (!messages.shown.empty() || model.SchemeCreated != 1) {
+        wall += static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        if (!w.messages.shown.empty() || session.model.SchemeCreated != 1) {
             state.SkipWithError("the read failed");
             return;
         }

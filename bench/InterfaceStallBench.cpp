@@ -8,6 +8,7 @@
 // thread itself, as the program did before the worker: the whole read is one
 // stall there (one attempt here; the five of the default settings take 8 s).
 
+#include "bench/DeviceReadLimit.h"
 #include "bench/SimLink.h"
 #include "bench/WorkerLink.h"
 #include "device/DeviceConfiguration.h"
@@ -25,8 +26,6 @@
 namespace {
 
 constexpr double kGoalMs = 50;
-// Identification request and answer, image request and answer.
-constexpr int kLineBytes = 4 + 8 + 4 + 255;
 
 // Reads the device once per iteration; false (and the benchmark skipped) when
 // the port does not open.
@@ -83,9 +82,7 @@ void StallReadingAt9600(benchmark::State& state) {
         state.SkipWithError("the read failed");
         return;
     }
-    const double limitSeconds =
-        (2 * w.link.GetSendDelay() + DeviceConfiguration::kPauseBeforeImage) / 1000.0 +
-        kLineBytes * 11.0 / kBaud;
+    const double limitSeconds = DeviceReadLineSeconds(w.link, kBaud);
     state.counters["longest_stall_ms"] = stall;
     state.counters["stall_per_goal"] = stall / kGoalMs;
     state.counters["time_per_line_time"] =

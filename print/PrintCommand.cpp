@@ -5,8 +5,6 @@
 #include "print/PrintTexts.h"
 #include "ui/UiTexts.h"
 
-#include <algorithm>
-
 PrintCommand::PrintCommand(const SchemeSession& session)
     : model_(session.model), view_(session.view), messages_(session.messages) {}
 
@@ -17,7 +15,8 @@ void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, Print
             MessageBox{print_text::kTextNoScheme, ui_text::kCaptionWarning, MessageIcon::Warning});
         return;
     }
-    const int pages = PageCount(model_.UsedFbCount);
+    const std::vector<int> parts = PrintedParts(BlocksInUseOf(model_));
+    const int pages = static_cast<int>(parts.size());
     PrintDialogData choice;
     choice.maxPage = pages;
     if (!dialog.exec(choice))
@@ -37,20 +36,25 @@ void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, Print
     for (int page = span.first; page <= span.last; ++page) {
         if (page > span.first)
             job.newPage();
-        printPage(page, caption, job, sx, sy);
+        printPage(page, parts[static_cast<std::size_t>(page - 1)], caption, job, sx, sy);
     }
     job.end();
 }
 
-void PrintCommand::printPage(int page, const QString& caption, PrintJob& job, int sx, int sy) {
+void PrintCommand::printPage(int page, int part, const QString& caption, PrintJob& job, int sx,
+                             int sy) {
     job.headerText(10, 10, HeaderLine1(caption, page));
-    if (page == 1) {
+    if (part == 1) {
         const HeaderFields fields{model_.DeviceNumberIndex + 1, model_.ExecFirst, model_.ExecSecond,
                                   view_.header.extAckDown};
-        // The switch state keeps its column unless the line before it runs that far.
+        // The switch state keeps its column whenever line 2 ends before it; a longer line
+        // pushes it on, a blank after the line.
         const int end = job.headerText(10, 200, HeaderLine2(fields));
-        job.headerText(std::max(2000, end), 200, ExtAckState(fields));
+        if (end <= kExtAckColumn)
+            job.headerText(kExtAckColumn, 200, ExtAckState(fields));
+        else
+            job.headerText(end, 200, ' ' + ExtAckState(fields));
     }
-    const PrintedPage printed = LayOutPage(view_, page);
+    const PrintedPage printed = LayOutPage(view_, part);
     job.schemePart(printed.view, printed.area, sx, sy);
 }

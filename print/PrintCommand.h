@@ -34,8 +34,7 @@ public:
     virtual bool begin(const PrintDialogData& choice) = 0;
     virtual PrintResolution resolution() const = 0;
     virtual void newPage() = 0;
-    // Bold 10-point text whose top-left corner is at (x, y); returns the x where text
-    // after it and a blank would start.
+    // Bold 10-point text whose top-left corner is at (x, y); returns the x where it ends.
     virtual int headerText(int x, int y, const QString& text) = 0;
     // The page's part of the scheme below the header, enlarged sx × sy.
     virtual void schemePart(const SchemeView& page, const Rect& area, int sx, int sy) = 0;
@@ -52,7 +51,8 @@ public:
     void PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job);
 
 private:
-    void printPage(int page, const QString& caption, PrintJob& job, int sx, int sy);
+    // `page` is the sheet's number, `part` what it shows (PrintedParts).
+    void printPage(int page, int part, const QString& caption, PrintJob& job, int sx, int sy);
 
     const TProgVilClass& model_;
     const SchemeView& view_;

@@ -70,19 +70,21 @@ int lastBlockWithOutputs(const SchemeView& v) {
     return last;
 }
 
-// The block buses run from the top of the page's bands; on page 3 only what lies below
-// block 8 is left of them.
-void layOutBlockBuses(SchemeView& v, const SchemeView& screen, int page, int offset,
+// The block buses run from the top of the page's bands; on the page of blocks 9..13 only
+// what lies below block 8 is left of them. The input bus reaches the highest block in use,
+// whatever blocks below it were deleted.
+void layOutBlockBuses(SchemeView& v, const SchemeView& screen, int part, int offset,
                       int background) {
-    const int used = v.model().UsedFbCount;
-    const bool thirdFollows = PageCount(used) == 3;
+    const int highest = HighestBlockInUse(BlocksInUseOf(v.model()));
+    const bool highBlocksFollow = highest > kBandsOnPage2;
     Element& in = v.at(Family::Bus, ShFB);
     in.rect.y = offset;
-    in.rect.h = page == 2 ? (thirdFollows ? background : used * kBand) : used * kBand - offset;
+    in.rect.h =
+        part == 2 ? (highBlocksFollow ? background : highest * kBand) : highest * kBand - offset;
     Element& out = v.at(Family::Bus, ShFBVyh);
     const int k = lastBlockWithOutputs(screen);
     out.rect.y = offset;
-    if (page == 2)
+    if (part == 2)
         out.rect.h = k < kBandsOnPage2 ? k * kBand + 48 : background;
     else
         out.rect.h = k < kBandsOnPage2 ? 0 : k * kBand - 848;
@@ -93,9 +95,9 @@ bool isBus(const SchemeView& v, Family f, int i) {
     return f == Family::Bus && v.at(f, i).group == PanFB;
 }
 
-PrintedPage blockPage(const SchemeView& screen, int page) {
-    const int firstBand = page == 2 ? 0 : kBandsOnPage2;
-    const int bands = page == 2 ? kBandsOnPage2 : kFunctionBlocks - kBandsOnPage2;
+PrintedPage blockPage(const SchemeView& screen, int part) {
+    const int firstBand = part == 2 ? 0 : kBandsOnPage2;
+    const int bands = part == 2 ? kBandsOnPage2 : kFunctionBlocks - kBandsOnPage2;
     const int offset = firstBand * kBand;
     const int background = bands * kBand + 40;
     PrintedPage p{screen, {0, 0, kSchemeWidth, background}};
@@ -118,7 +120,7 @@ PrintedPage blockPage(const SchemeView& screen, int page) {
                 e.visible = false;
         }
     }
-    layOutBlockBuses(v, screen, page, offset, background);
+    layOutBlockBuses(v, screen, part, offset, background);
     for (int b = firstBand; b < firstBand + bands; ++b)
         printOutputMarks(v, kBlockRow0 + b);
     return p;
@@ -126,6 +128,6 @@ PrintedPage blockPage(const SchemeView& screen, int page) {
 
 } // namespace
 
-PrintedPage LayOutPage(const SchemeView& screen, int page) {
-    return page == 1 ? inputPage(screen) : blockPage(screen, page);
+PrintedPage LayOutPage(const SchemeView& screen, int part) {
+    return part == 1 ? inputPage(screen) : blockPage(screen, part);
 }

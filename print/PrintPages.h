@@ -11,5 +11,5 @@ struct PrintedPage {
     Rect area;
 };
 
-// Pages: 1 the input groups, 2 blocks 1..8, 3 blocks 9..13.
-PrintedPage LayOutPage(const SchemeView& screen, int page);
+// Parts: 1 the input groups, 2 blocks 1..8, 3 blocks 9..13.
+PrintedPage LayOutPage(const SchemeView& screen, int part);

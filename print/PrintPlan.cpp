@@ -11,10 +11,28 @@ int PrintScale(int printerDpi, int screenDpi) {
     return std::max(1, printerDpi / screenDpi);
 }
 
-int PageCount(int usedFbCount) {
-    if (usedFbCount <= 0)
-        return 1;
-    return usedFbCount <= 8 ? 2 : 3;
+BlocksInUse BlocksInUseOf(const TProgVilClass& model) {
+    BlocksInUse blocks;
+    for (int b = 0; b < kFunctionBlocks; ++b)
+        blocks[static_cast<std::size_t>(b)] = (model.FunctionBlocks[b][0] & 0x07) != 0;
+    return blocks;
+}
+
+int HighestBlockInUse(const BlocksInUse& blocks) {
+    for (int b = kFunctionBlocks; b > 0; --b)
+        if (blocks[static_cast<std::size_t>(b - 1)])
+            return b;
+    return 0;
+}
+
+std::vector<int> PrintedParts(const BlocksInUse& blocks) {
+    constexpr BlocksInUse kLowBlocks{0xFF};
+    std::vector<int> parts{1};
+    if ((blocks & kLowBlocks).any())
+        parts.push_back(2);
+    if ((blocks & ~kLowBlocks).any())
+        parts.push_back(3);
+    return parts;
 }
 
 PageSpan ChosenPages(int fromPage, int toPage, int pageCount) {
@@ -30,10 +48,10 @@ QString HeaderLine1(const QString& caption, int page) {
 }
 
 QString HeaderLine2(const HeaderFields& f) {
-    // The code is printed as the operator reads it ("12-08"): the two fields run
-    // together ("128") would look like another code.
+    // The code is printed as the code table writes it ("06-06", "12-08"): the two fields
+    // run together ("128") would look like another code.
     const QString code =
-        QString::number(f.codeFirst) + "-" + QString("%1").arg(f.codeSecond, 2, 10, QChar('0'));
+        QString("%1-%2").arg(f.codeFirst, 2, 10, QChar('0')).arg(f.codeSecond, 2, 10, QChar('0'));
     return QString(ui_text::kLabelDevice) + "  " + QString::number(f.deviceNumber) + "  " +
            ui_text::kLabelExecCode + "  " + code + "   " + ui_text::kLabelExtAck;
 }

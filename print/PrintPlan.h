@@ -1,18 +1,34 @@
 #pragma once
 
+#include "model/TProgVilClass.h"
+
 #include <QString>
+
+#include <bitset>
+#include <vector>
 
 // The rules of the printout that need neither a printer nor a scheme view.
 
 // Device units at the top of every page that hold the header.
 inline constexpr int kPageHeaderHeight = 400;
+// Where the external-acknowledge state stands in header line 2.
+inline constexpr int kExtAckColumn = 2000;
 
 // Printer pixels per screen pixel: the whole-number ratio of the resolutions (600 dpi on
 // a 96-dpi screen gives 6). Never below 1, so a coarse printer still gets the scheme.
 int PrintScale(int printerDpi, int screenDpi);
 
-// Page 1 holds the inputs; blocks 1..8 and 9..13 take one further page each.
-int PageCount(int usedFbCount);
+// The function blocks in use, block 1 at bit 0: those whose record holds a block type, as
+// the window draws them.
+using BlocksInUse = std::bitset<kFunctionBlocks>;
+BlocksInUse BlocksInUseOf(const TProgVilClass& model);
+// Number (1..13) of the highest block in use, 0 when none is.
+int HighestBlockInUse(const BlocksInUse& blocks);
+
+// The parts of the scheme on the printout's pages, in order: 1 the input groups, 2 blocks
+// 1..8, 3 blocks 9..13. A block part is printed when any of its blocks is in use, so after
+// low blocks are deleted the high ones still reach the paper.
+std::vector<int> PrintedParts(const BlocksInUse& blocks);
 
 // The pages to print from the dialog's range (0 for "all"), clamped to the printout.
 struct PageSpan {

@@ -49,6 +49,8 @@ bool ToolDevice::open(const ToolOptions& options) {
     link.BaudRate = std::to_string(options.baud);
     link.Parity = options.parity;
     link.StopBits = std::to_string(options.stopBits);
+    if (options.retries > 0)
+        link.SetHeaderRetries(options.retries);
     // The port dialog's rule: even parity with two stop bits is refused.
     if (JudgePortChoice({0, options.parity == "E" ? kParityEvenEntry : 0,
                          options.stopBits == 2 ? kTwoStopBitsEntry : 0, 0}) !=

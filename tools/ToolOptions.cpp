@@ -39,6 +39,12 @@ const std::vector<ToolOption>& Options() {
         {"names", "FILE", [](auto& v, auto& o) { return !(o.names = v).empty(); }},
         {"code", "F-S", [](auto& v, auto& o) { return Pair(v, o.codeFirst, o.codeSecond); }},
         {"timeout", "MS", [](auto& v, auto& o) { return Within(v, 50, 10000, o.timeoutMs); }},
+        {"retries", "1|5",
+         [](auto& v, auto& o) {
+             o.retries = ParseDecimal(v);
+             return std::find(kHeaderRetryEntries.begin(), kHeaderRetryEntries.end(), o.retries) !=
+                    kHeaderRetryEntries.end();
+         }},
         {"baud", "B",
          [](auto& v, auto& o) {
              o.baud = ParseDecimal(v);
@@ -89,9 +95,9 @@ const std::vector<ToolCommand>& Commands() {
         {"", 0, {}, {}, kHelpOverview},
         {"dump", 1, {}, {"json", "code"}, kHelpDump},
         {"diff", 2, {}, {"code"}, kHelpDiff},
-        {"read", 0, {"port", "address", "o"}, {"names"}, kHelpRead},
-        {"verify", 1, {"port", "address"}, {}, kHelpVerify},
-        {"write", 1, {"port", "address"}, {"confirm"}, kHelpWrite},
+        {"read", 0, {"port", "address", "o"}, {"names", "retries"}, kHelpRead},
+        {"verify", 1, {"port", "address"}, {"retries"}, kHelpVerify},
+        {"write", 1, {"port", "address"}, {"confirm", "retries"}, kHelpWrite},
         {"scan", 0, {"port"}, {"addresses", "timeout"}, kHelpScan},
         {"clock", 0, {"port"}, {"address", "show", "set-from-pc"}, kHelpClock, ClockNeeds},
     };

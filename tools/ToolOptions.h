@@ -24,6 +24,7 @@ struct ToolOptions {
     int firstAddress = 1;
     int lastAddress = 31;
     int timeoutMs = 100;
+    int retries = 0; // --retries: attempts of a request, as the exchange settings offer them
     // Line settings: the window's defaults.
     int baud = 9600;
     std::string parity = "N";

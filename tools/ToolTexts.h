@@ -82,14 +82,15 @@ inline constexpr const char* kHelpDiff =
     "  по строке на поле. --code: код исполнения, когда обе стороны - образы.\n"
     "  Код выхода 0 - конфигурации равны, 1 - различаются.\n";
 inline constexpr const char* kHelpRead =
-    "vil3k-tool read --port P --address N -o FILE.vil [--names FILE.vil]\n"
-    "  Чтение конфигурации устройства в файл схемы; имена пустые или из --names.\n";
+    "vil3k-tool read --port P --address N -o FILE.vil [--names FILE.vil] [--retries 1|5]\n"
+    "  Чтение конфигурации устройства в файл схемы; имена пустые или из --names.\n"
+    "  --retries: попыток запроса, 1 или 5 (по умолчанию 5, как в окне).\n";
 inline constexpr const char* kHelpVerify =
-    "vil3k-tool verify --port P --address N FILE.vil\n"
+    "vil3k-tool verify --port P --address N FILE.vil [--retries 1|5]\n"
     "  Сверка конфигурации устройства с файлом: различия по строке на поле\n"
     "  (значение в файле → значение в устройстве). Код выхода 0 - совпадает, 1 - нет.\n";
 inline constexpr const char* kHelpWrite =
-    "vil3k-tool write FILE.vil --port P --address N [--confirm]\n"
+    "vil3k-tool write FILE.vil --port P --address N [--confirm] [--retries 1|5]\n"
     "  Запись схемы в устройство с паролем (из VIL3K_PASSWORD или с терминала).\n"
     "  --confirm: запросить подтверждение записи у устройства.\n";
 inline constexpr const char* kHelpScan =

@@ -52,7 +52,6 @@ TFormTimeDate::TFormTimeDate(TProgVilClass& model, TComPortClass& link, Messages
                              Clock& clock, QWidget* parent)
     : QDialog(parent), logic_(model, link, messages, clock, *this) {
     setObjectName("FormTimeDate");
-    UseFixedBorder(*this);
     setWindowTitle(QString::fromUtf8(kCaptionTimeDate));
     pollTimer = new QTimer(this);
     pollTimer->setObjectName("Timer1");
@@ -73,7 +72,7 @@ TFormTimeDate::TFormTimeDate(TProgVilClass& model, TComPortClass& link, Messages
     layout->addWidget(buildSetTimeGroup());
     layout->addLayout(buttons);
     connectButtons();
-    setFixedSize(sizeHint());
+    UseFixedBorder(*this);
 }
 
 TFormTimeDate::~TFormTimeDate() = default;

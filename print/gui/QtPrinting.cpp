@@ -25,20 +25,22 @@ int screenDpi(bool horizontal) {
 
 } // namespace
 
-QtPrintDialog::QtPrintDialog(QPrinter& printer, QWidget* parent)
+QtPrintDialog::QtPrintDialog(SchemePrinter& printer, QWidget* parent)
     : printer_(printer), parent_(parent) {}
 
 bool QtPrintDialog::exec(PrintDialogData& data) {
-    QPrintDialog dialog(&printer_, parent_);
+    QPrinter& printer = printer_.printer();
+    QPrintDialog dialog(&printer, parent_);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintSelection);
     dialog.setMinMax(data.minPage, data.maxPage);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    data.fromPage = printer_.printRange() == QPrinter::PageRange ? printer_.fromPage() : 0;
-    data.toPage = printer_.printRange() == QPrinter::PageRange ? printer_.toPage() : 0;
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    data.fromPage = range ? printer.fromPage() : 0;
+    data.toPage = range ? printer.toPage() : 0;
     data.outputFile =
-        printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     return true;
 }
 
@@ -81,7 +83,7 @@ int QtPrintJob::headerText(int x, int y, const QString& text) {
     painter_.setPen(Qt::black);
     painter_.drawText(QRect(x, y, printer_.width(), kPageHeaderHeight),
                       Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
-    return x + QFontMetrics(font, &printer_).horizontalAdvance(text + ' ');
+    return x + QFontMetrics(font, &printer_).horizontalAdvance(text);
 }
 
 void QtPrintJob::schemePart(const SchemeView& page, const Rect& area, int sx, int sy) {
@@ -104,12 +106,20 @@ void QtPrintJob::end() {
     waitCursor_ = false;
 }
 
-SchemePrinter::SchemePrinter(QWidget* dialogParent) : dialog_(printer_, dialogParent) {
-    printer_.setResolution(kPrinterDpi);
-    printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+SchemePrinter::SchemePrinter(QWidget* dialogParent) : dialog_(*this, dialogParent) {}
+
+SchemePrinter::~SchemePrinter() = default;
+
+QPrinter& SchemePrinter::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setResolution(kPrinterDpi);
+        printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    }
+    return *printer_;
 }
 
 void SchemePrinter::print(PrintCommand& command, const QString& caption, PrintDialog& dialog) {
-    QtPrintJob job(printer_);
+    QtPrintJob job(printer());
     command.PrintClick(caption, dialog, job);
 }

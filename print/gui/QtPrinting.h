@@ -5,17 +5,20 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <memory>
+
 class QWidget;
+class SchemePrinter;
 
 // The standard print dialog on the run's printer: page numbers, selection and print to
 // file; a PDF chosen there is reported as the output file.
 class QtPrintDialog : public PrintDialog {
 public:
-    QtPrintDialog(QPrinter& printer, QWidget* parent);
+    QtPrintDialog(SchemePrinter& printer, QWidget* parent);
     bool exec(PrintDialogData& data) override;
 
 private:
-    QPrinter& printer_;
+    SchemePrinter& printer_;
     QWidget* parent_;
 };
 
@@ -46,12 +49,15 @@ private:
 class SchemePrinter {
 public:
     explicit SchemePrinter(QWidget* dialogParent);
+    ~SchemePrinter();
 
-    QPrinter& printer() { return printer_; }
+    // Made when first asked for: a printer loads the printing system's libraries, which
+    // cost start-up time and memory that a run without a printout never needs.
+    QPrinter& printer();
     PrintDialog& dialog() { return dialog_; }
     void print(PrintCommand& command, const QString& caption, PrintDialog& dialog);
 
 private:
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer_;
     QtPrintDialog dialog_;
 };

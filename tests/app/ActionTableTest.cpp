@@ -7,11 +7,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -124,6 +127,28 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
         "?|Контекстная справка",
     };
     EXPECT_EQ(menuListing(form.menuBar()), expected);
+}
+
+// What the menu shows when the mouse rests on an item.
+QString menuToolTip(QMenu* menu, int item) {
+    // A tip that was hidden leaves the screen a moment later.
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+        return "a tip stays on the screen";
+    menu->popup({0, 0});
+    const QPoint at = menu->actionGeometry(menu->actions().at(item)).center();
+    QHelpEvent rest(QEvent::ToolTip, at, menu->mapToGlobal(at));
+    QApplication::sendEvent(menu, &rest);
+    const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
+    QToolTip::hideText();
+    menu->hide();
+    return shown;
+}
+
+TEST(MainMenu, OnlyItemsWithAHintShowATip) {
+    TForm1 form;
+    auto* file = form.findChild<QMenu*>("N1File");
+    EXPECT_EQ(menuToolTip(file, 3), "");
+    EXPECT_EQ(menuToolTip(file, 1), "Сохранить схему");
 }
 
 TEST(MainMenu, ItemsFollowTheirActions) {

@@ -160,10 +160,12 @@ TEST(Placement, ALargerWindowShowsMoreOfTheScheme) {
 
 TEST(FixedBorderDialogs, OfferOnlyTheCloseBox) {
     TForm1 form;
-    for (const char* name : {"FPSW", "FormPort", "FormNastr"}) {
+    for (const char* name : {"FPSW", "FormPort", "FormNastr", "FormTimeDate"}) {
         SCOPED_TRACE(name);
         auto* dialog = form.findChild<QDialog*>(name);
         ASSERT_NE(dialog, nullptr);
+        dialog->show(); // sized as it is first shown
+        dialog->hide();
         const Qt::WindowFlags flags = dialog->windowFlags();
         EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
         EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));

@@ -109,13 +109,15 @@ TEST(PrintCommand, CancelOrAJobThatCannotStartPrintsNothing) {
 }
 
 struct PagesCase {
-    int blocks, from, to;
+    std::vector<int> blocks; // numbers of the blocks in use
+    int from, to;
+    int pages;                // the dialog's highest page
     std::vector<int> printed; // page numbers on paper
     std::vector<int> blocksOnPage;
 };
 
 void PrintTo(const PagesCase& c, std::ostream* os) {
-    *os << c.blocks << " blocks, pages " << c.from << ".." << c.to;
+    *os << c.blocks.size() << " blocks, pages " << c.from << ".." << c.to;
 }
 
 class PrintCommandPages : public ::testing::TestWithParam<PagesCase> {};
@@ -123,13 +125,13 @@ class PrintCommandPages : public ::testing::TestWithParam<PagesCase> {};
 TEST_P(PrintCommandPages, HeadersAndBlocksOfEachPrintedPage) {
     const PagesCase& c = GetParam();
     PrintFixture f;
-    BuildSampleScheme(f.session, 12, 8, c.blocks);
+    BuildSampleSchemeWithBlocks(f.session, 12, 8, c.blocks);
     f.model.DeviceNumberIndex = 6;
     f.dialog.from = c.from;
     f.dialog.to = c.to;
     f.print();
     EXPECT_EQ(f.dialog.offered.minPage, 1);
-    EXPECT_EQ(f.dialog.offered.maxPage, c.blocks == 0 ? 1 : (c.blocks <= 8 ? 2 : 3));
+    EXPECT_EQ(f.dialog.offered.maxPage, c.pages);
     ASSERT_EQ(f.job.pages.size(), c.printed.size());
     EXPECT_TRUE(f.job.ended);
     for (std::size_t i = 0; i < c.printed.size(); ++i) {
@@ -145,35 +147,42 @@ TEST_P(PrintCommandPages, HeadersAndBlocksOfEachPrintedPage) {
             EXPECT_EQ(page.texts[1], std::make_tuple(10, 200,
                                                      QString("Устр. №  7   Исполнение  12-08   "
                                                              "Вн. квит.")));
-            // The state keeps its column, or follows a line 2 that runs past it.
-            EXPECT_EQ(std::get<0>(page.texts[2]), 10 + 50 * 42);
-            EXPECT_EQ(std::get<2>(page.texts[2]), "нет");
+            // Line 2 runs past the state's column: the state follows it after a blank.
+            EXPECT_EQ(page.texts[2], std::make_tuple(10 + 50 * 42, 200, QString(" нет")));
         }
     }
 }
 
+const std::vector<int> kAllBlocks{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+
 INSTANTIATE_TEST_SUITE_P(
     Blocks, PrintCommandPages,
-    ::testing::Values(PagesCase{0, 0, 0, {1}, {0}}, PagesCase{8, 0, 0, {1, 2}, {0, 8}},
-                      PagesCase{13, 0, 0, {1, 2, 3}, {0, 8, 5}},
-                      PagesCase{13, 2, 3, {2, 3}, {8, 5}}, PagesCase{13, 3, 3, {3}, {5}}),
-    [](const auto& info) {
-        const PagesCase& c = info.param;
-        return "Blocks" + std::to_string(c.blocks) +
-               (c.from ? "Pages" + std::to_string(c.from) + "to" + std::to_string(c.to) : "");
-    });
+    ::testing::Values(PagesCase{{}, 0, 0, 1, {1}, {0}},
+                      PagesCase{{1, 2, 3, 4, 5, 6, 7, 8}, 0, 0, 2, {1, 2}, {0, 8}},
+                      PagesCase{kAllBlocks, 0, 0, 3, {1, 2, 3}, {0, 8, 5}},
+                      PagesCase{kAllBlocks, 2, 3, 3, {2, 3}, {8, 5}},
+                      PagesCase{kAllBlocks, 3, 3, 3, {3}, {5}},
+                      PagesCase{{1, 3, 4, 7, 8, 9, 12, 13}, 0, 0, 3, {1, 2, 3}, {0, 5, 3}},
+                      PagesCase{{9}, 0, 0, 2, {1, 2}, {0, 1}},
+                      PagesCase{{2, 11, 12}, 2, 2, 3, {2}, {1}}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(PrintCommand, ScaleFollowsTheChosenPrinterAndTheStateItsColumn) {
-    PrintFixture f;
-    BuildSampleScheme(f.session, 24, 8, 0);
-    f.view.ShowExternalAck(true);
-    f.job.dpi = {720, 300, 96, 96};
-    f.job.letterWidth = 20;
-    f.command.PrintClick("П", f.dialog, f.job);
-    ASSERT_EQ(f.job.pages.size(), 1u);
-    EXPECT_EQ(f.job.pages[0].scaleX, 7);
-    EXPECT_EQ(f.job.pages[0].scaleY, 3);
-    EXPECT_EQ(f.job.pages[0].texts[2], std::make_tuple(2000, 200, QString("есть")));
+    // Line 2 has 42 letters from x = 10: it ends at 850, 1984, 2026.
+    const std::tuple<int, int, QString> states[] = {
+        {20, 2000, "есть"}, {47, 2000, "есть"}, {48, 2026, " есть"}};
+    for (const auto& [letterWidth, x, text] : states) {
+        PrintFixture f;
+        BuildSampleScheme(f.session, 24, 8, 0);
+        f.view.ShowExternalAck(true);
+        f.job.dpi = {720, 300, 96, 96};
+        f.job.letterWidth = letterWidth;
+        f.command.PrintClick("П", f.dialog, f.job);
+        ASSERT_EQ(f.job.pages.size(), 1u);
+        EXPECT_EQ(f.job.pages[0].scaleX, 7);
+        EXPECT_EQ(f.job.pages[0].scaleY, 3);
+        EXPECT_EQ(f.job.pages[0].texts[2], std::make_tuple(x, 200, text));
+    }
 }
 
 } // namespace

@@ -16,6 +16,9 @@ struct Sample {
     TProgVilClass& model = session.model;
     SchemeView& view = session.view;
     Sample(int first, int second, int blocks) { BuildSampleScheme(session, first, second, blocks); }
+    explicit Sample(const std::vector<int>& blocks) {
+        BuildSampleSchemeWithBlocks(session, 24, 8, blocks);
+    }
 };
 
 bool inside(const Rect& r, const Rect& area) {
@@ -80,20 +83,29 @@ TEST(PrintPages, BlocksNineToThirteenMoveToTheTopOfPageThree) {
 
 TEST(PrintPages, BlockBusesRunFromThePageTopToTheLastBlockOfThePage) {
     struct Case {
-        int blocks, page, inputBus, outputBus;
+        std::vector<int> blocks;
+        int page, inputBus, outputBus;
     };
-    // The sample's blocks 1, 3, 5.. drive outputs; block 2 does not.
-    const Case cases[] = {{3, 2, 336, 272}, {8, 2, 896, 832},  {9, 2, 936, 936},
-                          {9, 3, 112, 48},  {13, 2, 936, 936}, {13, 3, 560, 496}};
+    // The sample's blocks 1, 3, 5.. drive outputs; block 2 does not. Deleted blocks below
+    // the highest leave the buses as long.
+    const Case cases[] = {{{1, 2, 3}, 2, 336, 272},
+                          {{1, 2, 3, 4, 5, 6, 7, 8}, 2, 896, 832},
+                          {{1, 2, 9}, 2, 936, 936},
+                          {{9}, 3, 112, 48},
+                          {{1, 12}, 2, 936, 936},
+                          {{1, 12}, 3, 448, 384},
+                          {{3, 5, 6}, 2, 672, 608},
+                          {{1, 3, 4, 7, 8, 9, 12, 13}, 3, 560, 496},
+                          {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, 3, 560, 496}};
     for (const Case& c : cases) {
-        Sample s(24, 8, c.blocks);
+        Sample s(c.blocks);
         const PrintedPage p = LayOutPage(s.view, c.page);
         const Rect in = p.view.absoluteRect(Family::Bus, ShFB);
         const Rect out = p.view.absoluteRect(Family::Bus, ShFBVyh);
         EXPECT_EQ(in.y, 0);
-        EXPECT_EQ(in.h, c.inputBus) << c.blocks << " blocks, page " << c.page;
+        EXPECT_EQ(in.h, c.inputBus) << c.blocks.size() << " blocks, page " << c.page;
         EXPECT_EQ(out.y, 0);
-        EXPECT_EQ(out.h, c.outputBus) << c.blocks << " blocks, page " << c.page;
+        EXPECT_EQ(out.h, c.outputBus) << c.blocks.size() << " blocks, page " << c.page;
         EXPECT_TRUE(p.view.shown(Family::Bus, ShFBVyh));
     }
 }

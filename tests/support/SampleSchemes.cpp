@@ -3,6 +3,7 @@
 #include "editor/SchemeCreation.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -93,6 +94,24 @@ void fillBlocks(TProgVilClass& m, int blocks) {
     }
 }
 
+// The blocks numbered in `numbers` stay; the others are deleted and the inputs they fed
+// left unconnected.
+void KeepBlocks(TProgVilClass& model, const std::vector<int>& numbers) {
+    const auto kept = [&](int number) {
+        return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
+    };
+    for (int b = 0; b < kFunctionBlocks; ++b) {
+        FbRecord& record = model.FunctionBlocks[b];
+        if (!kept(b + 1)) {
+            record.fill(0);
+            continue;
+        }
+        for (int k = 1; k <= 4; ++k)
+            if ((record[k] & kFromBlock) != 0 && !kept(record[k] & 0x3F))
+                record[k] = 0;
+    }
+}
+
 QString padded(const QString& name) {
     return name.leftJustified(10, QChar(' '), true);
 }
@@ -105,13 +124,21 @@ void FillSampleRecords(TProgVilClass& model, int blocks) {
 }
 
 void BuildSampleScheme(SchemeSession& session, int first, int second, int blocks) {
+    std::vector<int> numbers(static_cast<std::size_t>(std::clamp(blocks, 0, kFunctionBlocks)));
+    std::iota(numbers.begin(), numbers.end(), 1);
+    BuildSampleSchemeWithBlocks(session, first, second, numbers);
+}
+
+void BuildSampleSchemeWithBlocks(SchemeSession& session, int first, int second,
+                                 const std::vector<int>& numbers) {
     TProgVilClass& model = session.model;
     SchemeView& view = session.view;
     SchemeCreation& creation = session.creation;
     model.ExecFirst = first;
     model.ExecSecond = second;
     creation.CreateScheme();
-    FillSampleRecords(model, blocks);
+    FillSampleRecords(model, kFunctionBlocks);
+    KeepBlocks(model, numbers);
     model.SetDeviceByte(0);
     model.PackImage();
     creation.CreateScheme();

@@ -89,9 +89,9 @@ TEST_F(ToolLine, ReadTakesTheWindowsPortNamesToo) {
         tool.run({"read", "--port", "COM7", "--address", "2", "-o", tool.path("b.vil")}, {},
                  "COM7=" + sim->ptyPath());
     EXPECT_EQ(read.status, 0) << read.err.toStdString();
-    const ToolResult silent =
-        tool.run({"read", "--port", "COM7", "--address", "3", "-o", tool.path("c.vil")}, {},
-                 "COM7=" + sim->ptyPath());
+    const ToolResult silent = tool.run(
+        {"read", "--port", "COM7", "--address", "3", "-o", tool.path("c.vil"), "--retries", "1"},
+        {}, "COM7=" + sim->ptyPath());
     EXPECT_EQ(silent.status, 1);
     EXPECT_EQ(silent.err, "устройство 3 COM7 не отвечает на запрос\n");
     EXPECT_FALSE(QFile::exists(tool.path("c.vil")));

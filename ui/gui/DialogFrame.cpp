@@ -1,6 +1,7 @@
 #include "ui/gui/DialogFrame.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -10,6 +11,35 @@ namespace {
 // What the window manager puts beside the title: icon, buttons, margins.
 constexpr int kTitleBarExtras = 120;
 
+void FixSize(QDialog& dialog) {
+    const bool sized = dialog.minimumSize() == dialog.maximumSize();
+    QSize size = sized ? dialog.size() : dialog.sizeHint().expandedTo(dialog.minimumSize());
+    size.setWidth(std::max(size.width(), TitleBarWidth(dialog)));
+    dialog.setFixedSize(size);
+}
+
+// Measuring the layout and the title loads fonts and sets text: a cost paid when the
+// dialog is first shown rather than by every start of the program.
+class FixSizeWhenShown : public QObject {
+public:
+    explicit FixSizeWhenShown(QDialog& dialog) : QObject(&dialog), dialog_(dialog) {
+        dialog.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show && !fixed_) {
+            fixed_ = true;
+            FixSize(dialog_);
+        }
+        return false;
+    }
+
+private:
+    QDialog& dialog_;
+    bool fixed_ = false;
+};
+
 } // namespace
 
 void UseFixedBorder(QDialog& dialog) {
@@ -17,10 +47,7 @@ void UseFixedBorder(QDialog& dialog) {
     // so that only those named here remain.
     dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    const bool sized = dialog.minimumSize() == dialog.maximumSize();
-    QSize size = sized ? dialog.size() : dialog.sizeHint().expandedTo(dialog.minimumSize());
-    size.setWidth(std::max(size.width(), TitleBarWidth(dialog)));
-    dialog.setFixedSize(size);
+    new FixSizeWhenShown(dialog);
 }
 
 int TitleBarWidth(const QWidget& window) {

@@ -5,8 +5,8 @@ class QWidget;
 
 // A dialog with a fixed border: its title bar carries the close box only, no
 // minimise or maximise, under any window manager that honours the hints. Its
-// size is fixed: the size set, else the layout's, widened where the title
-// needs it. Called in the dialog's constructor once title and contents are set.
+// size is fixed when it is first shown: the size set, else the layout's, widened
+// where the title needs it. Called in the dialog's constructor.
 void UseFixedBorder(QDialog& dialog);
 
 // The width a window needs for its title to show whole beside the window

@@ -1,0 +1,88 @@
+// Start-up of the programmer against a bare Qt main window: each is started as a fresh
+// process, in turns, until both have painted their main window; medians of the runs.
+// Reported: the start-up time and the resident memory at that moment, each as a ratio to
+// the bare window's (goal: at most 1.25); and the same against a bare window showing one
+// line of text, which starts the font system the bare one never needs.
+// Both run in an empty folder, so that the programmer finds no password file.
+
+#include "bench/BenchMain.h"
+#include "bench/startup/StartupProbe.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int kRounds = 11;
+
+// One program started again and again, with what each start reported.
+struct Starts {
+    const char* name;
+    QStringList arguments;
+    std::vector<double> ms, mb;
+};
+
+// Starts the program once; false when it did not report.
+bool StartOnce(const QString& program, const QString& folder, Starts& starts) {
+    QProcess child;
+    child.setWorkingDirectory(folder);
+    child.setProgram(program);
+    child.setArguments(starts.arguments << QString::number(MonotonicNs()));
+    starts.arguments.removeLast();
+    child.start();
+    if (!child.waitForFinished(30000))
+        return false;
+    const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+    if (fields.size() != 2 || fields[0].toDouble() <= 0 || fields[1].toDouble() <= 0)
+        return false;
+    starts.ms.push_back(fields[0].toDouble() / 1e6);
+    starts.mb.push_back(fields[1].toDouble() / 1024);
+    return true;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void StartupAgainstABareWindow(benchmark::State& state) {
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString programs[] = {folder + "/StartupProgrammer", folder + "/StartupBareWindow",
+                                folder + "/StartupBareWindow"};
+    // The window with one line of text shows what the text system alone adds.
+    Starts starts[] = {{"programmer", {}, {}, {}},
+                       {"bare_window", {}, {}, {}},
+                       {"text_window", {"--text"}, {}, {}}};
+    QTemporaryDir empty;
+    for (auto _ : state) {
+        for (int round = 0; round < kRounds; ++round) {
+            // Turns rotate, so that none always starts on a warmer machine.
+            for (int turn = 0; turn < 3; ++turn) {
+                const int k = (round + turn) % 3;
+                if (!StartOnce(programs[k], empty.path(), starts[k])) {
+                    state.SkipWithError("a start-up did not report");
+                    return;
+                }
+            }
+        }
+    }
+    for (const Starts& s : starts) {
+        state.counters[std::string(s.name) + "_ms"] = Median(s.ms);
+        state.counters[std::string(s.name) + "_MB"] = Median(s.mb);
+    }
+    state.counters["time_ratio"] = Median(starts[0].ms) / Median(starts[1].ms);
+    state.counters["memory_ratio"] = Median(starts[0].mb) / Median(starts[1].mb);
+    state.counters["time_ratio_to_text"] = Median(starts[0].ms) / Median(starts[2].ms);
+    state.counters["memory_ratio_to_text"] = Median(starts[0].mb) / Median(starts[2].mb);
+}
+
+} // namespace
+
+BENCHMARK(StartupAgainstABareWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+VIL3K_BENCHMARK_MAIN()
