@@ -46,6 +46,16 @@ inline constexpr const char* kHintContextHelp = "Контекстная спра
 inline constexpr const char* kHintOutputName = "ввод текстового реквизита выхода";
 
 // This program's own texts.
+// The file menu's list of the schemes opened or saved last, and the note when
+// one of them is gone.
+inline constexpr const char* kMenuRecentFiles = "Последние схемы";
+inline constexpr const char* kTextRecentFileGone =
+    "Файла больше нет; он убран из списка последних схем:";
+// The name the print dialog proposes for the PDF of a scheme without a file.
+inline constexpr const char* kPdfDevicePrefix = "устройство ";
+// A new scheme without a device.
+inline constexpr const char* kActionNewScheme = "Новая схема…";
+inline constexpr const char* kHintNewScheme = "Новая схема без прибора";
 // The title of its help window.
 inline constexpr const char* kCaptionHelp = "Справка программатора ВИЛ-3K";
 // An error of unknown kind that ended the program.

@@ -53,6 +53,7 @@ void TForm1::connectScheme() {
             NOTVh11Click(element.index);
         else
             Panelvx1Click(element);
+        showModified();
     });
 }
 
@@ -89,6 +90,7 @@ void TForm1::EditNPortExit() {
     clicks_.EditNPortExit(text);
     outputNameEdit->setText(text);
     canvas_->update();
+    showModified();
 }
 
 void TForm1::PanelS1MouseDown(ElementRef element) {

@@ -32,6 +32,7 @@ void TForm1::refreshStatus() {
     accessStatus_->setText(QString::fromStdString(AccessStatusText(model_)));
     deviceStatus_->setText(
         QString::fromStdString(DeviceStatusText(linkAddressBox->currentIndex())));
+    showModified();
 }
 
 bool TForm1::runDeviceCommand(DeviceCommandKind kind, const std::function<bool()>& command) {

@@ -49,7 +49,8 @@ public:
 
     QPrinter& printer() { return printer_; }
     PrintDialog& dialog() { return dialog_; }
-    void print(PrintCommand& command, const QString& caption, PrintDialog& dialog);
+    void print(PrintCommand& command, const QString& caption, PrintDialog& dialog,
+               const QString& proposedFile = {});
 
 private:
     QPrinter printer_{QPrinter::HighResolution};

@@ -226,6 +226,102 @@ TEST_F(PortSettingsTest, ExchangeSettingsFromInsideThePortDialog) {
     EXPECT_EQ(link.GetSendDelay(), 7);
 }
 
+// What one run's port command chose, the next run takes back: the link, the
+// dialogs' entries and the exchange settings, for every choice the dialogs offer.
+TEST_F(PortSettingsTest, EverySuccessfulChoiceComesBackInTheNextRun) {
+    int combinations = 0;
+    for (int speed = 0; speed < 4; ++speed)
+        for (int parity = 0; parity < 3; ++parity)
+            for (int stop = 0; stop < 2; ++stop)
+                for (int port = 0; port < 3; ++port) {
+                    const PortChoice choice{speed, parity, stop, port};
+                    if (JudgePortChoice(choice) != PortDialogResult::Ok)
+                        continue;
+                    ++combinations;
+                    const int header = combinations % 2, body = (combinations / 2) % 2;
+                    exchangeDialog.edit = [combinations, header, body](ExchangeSettingsData& d) {
+                        d = {1 + combinations, 100 - combinations, header, body};
+                    };
+                    portDialog.turns.push_back(
+                        {[choice](PortChoice& c) { c = choice; }, PortDialogResult::Ok, true});
+                    ASSERT_TRUE(command.PortClick(0));
+                    const SavedPortSettings saved = command.Saved();
+
+                    FakeSerialLine nextLine{clock};
+                    TComPortClass nextLink{nextLine, clock, messages};
+                    FakePortDialog nextDialog;
+                    PortSettingsCommand next{nextLink, nextDialog, exchangeDialog,
+                                             [this] { return ports; }};
+                    next.Restore(saved);
+                    ASSERT_TRUE(next.OpenAtStart());
+                    EXPECT_EQ(nextLine.opened.at(0).portName, line.opened.back().portName);
+                    EXPECT_EQ(nextLine.opened.at(0).baudRate, line.opened.back().baudRate);
+                    EXPECT_EQ(nextLine.opened.at(0).parity, line.opened.back().parity);
+                    EXPECT_EQ(nextLine.opened.at(0).stopBits, line.opened.back().stopBits);
+                    EXPECT_EQ(next.remembered().speed, speed);
+                    EXPECT_EQ(next.remembered().parity, parity);
+                    EXPECT_EQ(next.remembered().stopBits, stop);
+                    EXPECT_EQ(next.remembered().port, port);
+                    EXPECT_EQ(nextLink.GetSendDelay(), 1 + combinations);
+                    EXPECT_EQ(nextLink.GetReceiveDelay(), 100 - combinations);
+                    EXPECT_EQ(nextLink.GetHeaderRetries(), link.GetHeaderRetries());
+                    EXPECT_EQ(nextLink.GetBodyRetries(), link.GetBodyRetries());
+                    EXPECT_EQ(next.exchangeSettings().headerRetriesEntry, header);
+                    EXPECT_EQ(next.exchangeSettings().bodyRetriesEntry, body);
+                }
+    EXPECT_EQ(combinations, 60);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(PortSettingsTest, SettingsNoDialogOffersLeaveTheirDefaults) {
+    const SavedPortSettings good{"COM1", "19200", "O", "1", 1, 1, 30, 30};
+    const std::vector<std::function<void(SavedPortSettings&)>> spoilers{
+        [](SavedPortSettings& s) { s.baudRate = "1000"; },
+        [](SavedPortSettings& s) { s.parity = "X"; },
+        [](SavedPortSettings& s) { s.stopBits = "3"; },
+        [](SavedPortSettings& s) {
+            s.parity = "E";
+            s.stopBits = "2";
+        },
+        [](SavedPortSettings& s) { s.headerRetries = 0; },
+        [](SavedPortSettings& s) { s.bodyRetries = 7; },
+        [](SavedPortSettings& s) { s.sendDelay = 0; },
+        [](SavedPortSettings& s) { s.receiveDelay = 101; },
+    };
+    for (std::size_t i = 0; i < spoilers.size(); ++i) {
+        SavedPortSettings saved = good;
+        spoilers[i](saved);
+        FakeSerialLine freshLine{clock};
+        TComPortClass fresh{freshLine, clock, messages};
+        PortSettingsCommand restored{fresh, portDialog, exchangeDialog, [this] { return ports; }};
+        restored.Restore(saved);
+        const bool lineSpoilt = i < 4;
+        EXPECT_EQ(fresh.BaudRate, lineSpoilt ? "9600" : "19200") << i;
+        EXPECT_EQ(fresh.StopBits, lineSpoilt ? "2" : "1") << i;
+        EXPECT_EQ(restored.remembered().speed, lineSpoilt ? 0 : 1) << i;
+        EXPECT_EQ(fresh.GetSendDelay(), lineSpoilt ? 30 : 25) << i;
+        EXPECT_EQ(fresh.GetHeaderRetries(), lineSpoilt ? 1 : 5) << i;
+        EXPECT_EQ(restored.exchangeSettings().headerRetriesEntry, lineSpoilt ? 0 : 1) << i;
+        EXPECT_EQ(fresh.PortName, "COM1") << i;
+        EXPECT_EQ(restored.remembered().port, 1) << i;
+    }
+}
+
+TEST_F(PortSettingsTest, AtStartAnAbsentOrDeadPortStaysClosedWithoutAWord) {
+    command.Restore({"COM9", "9600", "N", "2"});
+    EXPECT_FALSE(command.OpenAtStart());
+    EXPECT_TRUE(line.opened.empty()) << "a port not in the list is not tried";
+    command.Restore({"COM2", "9600", "N", "2"});
+    line.openResult = OpenResult::Failed;
+    EXPECT_FALSE(command.OpenAtStart());
+    EXPECT_EQ(line.opened.size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(closeRequests, 0) << "only the port command ends the program on a dead port";
+    Turn(nullptr, PortDialogResult::Cancel);
+    EXPECT_FALSE(command.PortClick(0));
+    EXPECT_EQ(portDialog.shown.at(0).choice.port, 2) << "the dialog offers the remembered port";
+}
+
 TEST(JudgePortChoice, OnlyEvenParityWithTwoStopBitsIsRefused) {
     for (int parity = 0; parity < 3; ++parity)
         for (int stop = 0; stop < 2; ++stop)

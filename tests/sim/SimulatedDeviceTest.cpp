@@ -169,6 +169,7 @@ TEST(SimOptions, CodeFileAndAddress) {
     EXPECT_EQ(device.execFirst, 24);
     EXPECT_EQ(device.execSecond, 16);
     EXPECT_EQ(device.address, 31);
+    EXPECT_EQ(device.image[249], 30) << "the image names the device that answers";
     EXPECT_EQ(options.baud, 9600);
     EXPECT_EQ(options.idleTimeoutS, 5);
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--bogus"},
@@ -182,6 +183,17 @@ TEST(SimOptions, CodeFileAndAddress) {
     }
     options.filePath = "/nonexistent/file.vil";
     EXPECT_FALSE(ApplySimOptions(options, device, error));
+}
+
+TEST(SimOptions, AddressOverAFileKeepsItsAcknowledgeBit) {
+    SimOptions options;
+    std::string error;
+    const std::string file = std::string(VIL3K_SOURCE_ROOT) + "/examples/24-08.vil";
+    ASSERT_TRUE(ParseSimOptions({"--file", file, "--address", "2"}, options, error)) << error;
+    SimulatedDevice device({});
+    ASSERT_TRUE(ApplySimOptions(options, device, error)) << error;
+    EXPECT_EQ(device.address, 2);
+    EXPECT_EQ(device.image[249], 0x21); // device 5 with the acknowledge on, moved to 2
 }
 
 TEST(SimOptions, CodeWithLeadingZerosIsDecimal) {
