@@ -56,8 +56,11 @@ inline constexpr const char* kPdfDevicePrefix = "устройство ";
 // A new scheme without a device.
 inline constexpr const char* kActionNewScheme = "Новая схема…";
 inline constexpr const char* kHintNewScheme = "Новая схема без прибора";
-// The title of its help window.
+// The title of its help window, and its buttons.
 inline constexpr const char* kCaptionHelp = "Справка программатора ВИЛ-3K";
+inline constexpr const char* kHelpBack = "Назад";
+inline constexpr const char* kHelpForward = "Вперёд";
+inline constexpr const char* kHelpContents = "Содержание";
 // An error of unknown kind that ended the program.
 inline constexpr const char* kTextUnknownError = "Неизвестная ошибка. Программа будет закрыта.";
 

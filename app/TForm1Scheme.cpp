@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kContentsContext = 3;
-
 ActionId commandAction(ClickCommand command) {
     switch (command) {
     case ClickCommand::FunctionBlock:
@@ -105,7 +103,7 @@ void TForm1::PanelS1MouseDown(ElementRef element) {
 }
 
 void TForm1::NHelp1Click() {
-    help_->open(kContentsContext);
+    help_->open(kHelpContentsContext);
 }
 
 void TForm1::HelpConTClick() {
