@@ -11,8 +11,6 @@ if [ "${1:-}" = "--sanitize" ]; then
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-    # The chaotic-line soak mostly waits on the line; the first pass ran it in full.
-    export VIL3K_SOAK_OPERATIONS=${VIL3K_SOAK_OPERATIONS:-80}
 fi
 scripts/build.sh
 runtime=$(mktemp -d)

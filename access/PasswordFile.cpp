@@ -1,9 +1,9 @@
 #include "access/PasswordFile.h"
 
 #include "access/AccessTexts.h"
+#include "access/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 using namespace access_text;
 
@@ -23,13 +23,9 @@ std::optional<std::uint16_t> ReadPasswordFile() {
 }
 
 bool WritePasswordFile(std::uint16_t password, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const char bytes[2] = {static_cast<char>(password & 0xFF), static_cast<char>(password >> 8)};
-    // A failed write makes commit() discard the new file and keep the old one.
-    file.write(bytes, sizeof bytes);
-    return file.commit();
+    QString error;
+    return WriteWholeFile(path, QByteArray(bytes, sizeof bytes), error);
 }
 
 bool WritePasswordFile(std::uint16_t password) {

@@ -2,9 +2,9 @@
 
 #include "model/TProgVilClass.h"
 
+#include "access/WholeFile.h"
 #include "files/FileTexts.h"
 #include <QFile>
-#include <QSaveFile>
 
 using namespace file_text;
 
@@ -21,18 +21,7 @@ bool WriteSchemeFile(const QString& path, const SchemeFileData& data, QString& e
         error = kReasonDataMismatch;
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    // A failed write makes commit() discard the new file and keep the old one.
-    file.write(EncodeSchemeFile(data));
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, EncodeSchemeFile(data), error);
 }
 
 std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error, bool* notOpened) {

@@ -5,6 +5,9 @@
 
 enum class LineParity { None, Odd, Even };
 
+// The longest quiet time inside one answer: a longer one ends the read.
+inline constexpr int kByteGapMs = 100;
+
 // Settings applied when the line is opened; 8 data bits and no flow control
 // are fixed.
 struct LineSettings {
@@ -37,6 +40,10 @@ public:
     // Reads up to count bytes: the number received (0..count) when count bytes
     // have arrived or a time-out ran out, or -1 on a line error.
     virtual int read(std::uint8_t* buffer, int count) = 0;
+    // Drops what has arrived and whatever follows until the line has been quiet
+    // for quietMs, but for at most boundMs in all; returns at once when nothing
+    // has arrived. The number of bytes dropped, or -1 on a line error.
+    virtual int drain(int quietMs, int boundMs) = 0;
     // Text of the last line error, for the operator.
     virtual std::string errorText() const = 0;
 };

@@ -122,12 +122,26 @@ ExchangeResult TComPortClass::Exchange(int addressIndex, std::uint8_t functionCo
         return kResultRefused;
     if (!line_.isOpen())
         return kResultPortClosed;
-    if (!line_.purge()) {
-        ReportPortLost();
-        line_.close();
-        return kResultLineFailed;
-    }
+    if (!line_.purge())
+        return PurgeFailed();
     return SendAndReceive(response);
+}
+
+ExchangeResult TComPortClass::PurgeFailed() {
+    ReportPortLost();
+    line_.close();
+    return kResultLineFailed;
+}
+
+// On a quiet line this costs nothing: anything that came during the pause
+// after a failed attempt is still waiting to be read.
+ExchangeResult TComPortClass::DrainAndPurge() {
+    const int dropped = line_.drain(kByteGapMs, kDrainBoundMs);
+    if (dropped < 0)
+        return LineFailed();
+    if (dropped > 0 && !line_.purge())
+        return PurgeFailed();
+    return kResultOk;
 }
 
 ExchangeResult TComPortClass::SendAndReceive(std::span<std::uint8_t> response) {
@@ -155,6 +169,8 @@ ExchangeResult TComPortClass::SendAndReceive(std::span<std::uint8_t> response) {
             if (--bodyAttemptsLeft == 0)
                 return result;
         }
+        if (const ExchangeResult drained = DrainAndPurge(); drained != kResultOk)
+            return drained;
     }
 }
 

@@ -34,6 +34,11 @@ public:
     // (kMaxResponseSize holds any).
     ExchangeResult Transact(int addressIndex, std::uint8_t functionCode, int dataCount,
                             const std::uint8_t* data, std::span<std::uint8_t> response);
+    // Waits until the line has been quiet for the time allowed between two bytes
+    // and then empties it, so that the rest of a late or broken answer, or a
+    // stray byte, is not read as the start of the next answer. Done before every
+    // repeated attempt. 0, or kResultLineFailed after the line failed.
+    ExchangeResult DrainAndPurge();
     // Pauses at least ms milliseconds without spinning; returns the time passed.
     int WaitMs(int ms);
 
@@ -85,6 +90,7 @@ private:
     enum class Stage { Header, Body, Done };
     Stage ReceiveAnswer(std::span<std::uint8_t> response, ExchangeResult& result);
     ExchangeResult LineFailed();
+    ExchangeResult PurgeFailed();
     void ReportPortLost();
 
     int FrameLength = 0;
@@ -96,6 +102,8 @@ private:
     int SendDelay = 25;
     int ReceiveDelay = 20;
     int retryPauseMs_ = 300;
+    // A line that never falls quiet (a babbling device) is emptied after this anyway.
+    static constexpr int kDrainBoundMs = 3000;
 
     SerialLine& line_;
     Clock& clock_;

@@ -9,6 +9,8 @@ namespace {
 constexpr int kLateMs = 1700;
 // Gaps between pieces stay under the 100 ms the line waits between two bytes.
 constexpr int kLongestGapMs = 60;
+// A gap that ends the programmer's read of the first piece.
+constexpr int kLongSplitGapMs = 200;
 
 // Pops instead of resizing: GCC 12 with the sanitizers warns falsely on resize.
 void replaceCrc(std::vector<std::uint8_t>& frame) {
@@ -19,6 +21,13 @@ void replaceCrc(std::vector<std::uint8_t>& frame) {
 
 } // namespace
 
+std::vector<ChaosFault> SimChaos::AllKinds() {
+    std::vector<ChaosFault> kinds;
+    for (int k = 0; k < kChaosFaultCount; ++k)
+        kinds.push_back(static_cast<ChaosFault>(k));
+    return kinds;
+}
+
 int SimChaos::draw(int below) {
     return std::uniform_int_distribution<int>(0, below - 1)(rng_);
 }
@@ -27,7 +36,8 @@ std::vector<SimReply> SimChaos::deliver(std::vector<std::uint8_t> answer) {
     ++answers_;
     if (answer.size() < 5 || std::uniform_real_distribution<double>(0, 1)(rng_) >= rate_)
         return {SimReply{answer, 0}};
-    const auto fault = static_cast<ChaosFault>(draw(kChaosFaultCount));
+    const ChaosFault fault =
+        kinds_[static_cast<std::size_t>(draw(static_cast<int>(kinds_.size())))];
     ++injected_[static_cast<std::size_t>(fault)];
     return inject(fault, std::move(answer));
 }
@@ -63,6 +73,13 @@ std::vector<SimReply> SimChaos::inject(ChaosFault fault, std::vector<std::uint8_
         answer.insert(answer.begin(), stray.begin(), stray.end());
         break;
     }
+    case ChaosFault::StrayByte:
+        answer.insert(answer.begin(), static_cast<std::uint8_t>(draw(256)));
+        break;
+    case ChaosFault::LongSplit: {
+        const auto at = answer.begin() + 1 + draw(static_cast<int>(answer.size()) - 1);
+        return {SimReply{{answer.begin(), at}, 0}, SimReply{{at, answer.end()}, kLongSplitGapMs}};
+    }
     case ChaosFault::Split: {
         // The first piece always stops short, so there are at least two.
         const int length = static_cast<int>(answer.size());
@@ -90,9 +107,9 @@ int SimChaos::faults() const {
 }
 
 const char* SimChaos::name(ChaosFault fault) {
-    static const char* const names[kChaosFaultCount] = {"silence", "one-byte",       "short-body",
-                                                        "bad-crc", "wrong-function", "exception",
-                                                        "late",    "garbage",        "split"};
+    static const char* const names[kChaosFaultCount] = {
+        "silence", "one-byte", "short-body", "bad-crc",    "wrong-function", "exception",
+        "late",    "garbage",  "split",      "stray-byte", "long-split"};
     return names[static_cast<int>(fault)];
 }
 

@@ -19,15 +19,19 @@ enum class ChaosFault {
     Late,          // the whole answer after the header time-out
     Garbage,       // stray bytes before the answer
     Split,         // the answer in pieces with short gaps
+    StrayByte,     // one stray byte before the answer, as from noise on the line
+    LongSplit,     // the answer in two pieces 200 ms apart, past the gap a read allows
 };
-inline constexpr int kChaosFaultCount = 9;
+inline constexpr int kChaosFaultCount = 11;
 
 // vil3k-sim --chaos SEED[:RATE]: each answer, with probability RATE, suffers
-// one fault drawn evenly from ChaosFault. The draws follow the seed, so a run
-// can be repeated.
+// one fault drawn evenly from the kinds given (every kind unless told). The
+// draws follow the seed, so a run can be repeated.
 class SimChaos {
 public:
-    SimChaos(std::uint32_t seed, double rate) : rng_(seed), rate_(rate) {}
+    SimChaos(std::uint32_t seed, double rate, std::vector<ChaosFault> kinds = AllKinds())
+        : rng_(seed), rate_(rate), kinds_(std::move(kinds)) {}
+    static std::vector<ChaosFault> AllKinds();
 
     // The answer as the line carries it: the pieces, each after its delay from
     // the one before; nothing for silence.
@@ -46,6 +50,7 @@ private:
 
     std::mt19937 rng_;
     double rate_;
+    std::vector<ChaosFault> kinds_;
     int answers_ = 0;
     std::array<int, kChaosFaultCount> injected_{};
 };

@@ -133,6 +133,10 @@ int WorkerSerialLine::read(std::uint8_t* buffer, int count) {
     return onWorker<int>([&](SerialLine& line) { return line.read(buffer, count); });
 }
 
+int WorkerSerialLine::drain(int quietMs, int boundMs) {
+    return onWorker<int>([&](SerialLine& line) { return line.drain(quietMs, boundMs); });
+}
+
 std::string WorkerSerialLine::errorText() const {
     return error_;
 }

@@ -56,6 +56,7 @@ public:
     bool purge() override;
     bool write(const std::uint8_t* data, int count) override;
     int read(std::uint8_t* buffer, int count) override;
+    int drain(int quietMs, int boundMs) override;
     std::string errorText() const override;
 
 private:

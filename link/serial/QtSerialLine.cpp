@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int kByteGapMs = 100;
-
 int TotalTimeoutMs(int count) {
     return 1000 + 100 * count;
 }
@@ -141,11 +139,39 @@ int QtSerialLine::read(std::uint8_t* buffer, int count) {
             break;
         const int wait = static_cast<int>(got > 0 ? std::min<qint64>(kByteGapMs, left) : left);
         if (!port_.waitForReadyRead(wait)) {
-            if (port_.error() != QSerialPort::TimeoutError && port_.error() != QSerialPort::NoError)
+            if (!quietTimeout())
                 return lineError();
-            port_.clearError();
             break;
         }
     }
     return got;
+}
+
+int QtSerialLine::drain(int quietMs, int boundMs) {
+    QElapsedTimer timer;
+    timer.start();
+    // Bytes that came while nobody read are still with the system: a wait of
+    // no time fetches them.
+    if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(0))
+        return quietTimeout() ? 0 : lineError();
+    int dropped = 0;
+    for (;;) {
+        const QByteArray bytes = port_.readAll();
+        if (port_.error() != QSerialPort::NoError)
+            return lineError();
+        dropped += static_cast<int>(bytes.size());
+        const qint64 left = boundMs - timer.elapsed();
+        if (left <= 0)
+            return dropped;
+        if (!port_.waitForReadyRead(static_cast<int>(std::min<qint64>(quietMs, left))))
+            return quietTimeout() ? dropped : lineError();
+    }
+}
+
+// After a wait that ended without data: true when the line was merely quiet.
+bool QtSerialLine::quietTimeout() {
+    if (port_.error() != QSerialPort::TimeoutError && port_.error() != QSerialPort::NoError)
+        return false;
+    port_.clearError();
+    return true;
 }

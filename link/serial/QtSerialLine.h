@@ -17,6 +17,7 @@ public:
     bool purge() override;
     bool write(const std::uint8_t* data, int count) override;
     int read(std::uint8_t* buffer, int count) override;
+    int drain(int quietMs, int boundMs) override;
     std::string errorText() const override { return error_; }
     // A whole read lasts at most ms instead of 1000 ms + 100 ms per byte; 0 goes
     // back to the line's own time-outs. For surveys that ask many addresses once.
@@ -25,6 +26,7 @@ public:
 private:
     bool applySettings(const LineSettings& settings);
     int lineError();
+    bool quietTimeout();
     bool writeFailed();
 
     QSerialPort port_;

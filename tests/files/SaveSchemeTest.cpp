@@ -216,9 +216,13 @@ TEST(SaveScheme, FailedSaveKeepsTheOldFile) {
         ReadOnlyDirectory readOnly(f.dir.path());
         f.save(old.toStdString());
     }
+    {
+        FullDisk full(100);
+        f.save(old.toStdString());
+    }
     QDir(f.dir.path()).mkdir("folder.vil");
     f.save(f.path("folder.vil"));
-    ASSERT_EQ(f.messages.shown.size(), 2u);
+    ASSERT_EQ(f.messages.shown.size(), 3u);
     for (const MessageBox& box : f.messages.shown) {
         EXPECT_EQ(box.text, "Файл не удается создать");
         EXPECT_EQ(box.caption, "Создание файла");
@@ -229,6 +233,7 @@ TEST(SaveScheme, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(f.model.Modified, 1);
     EXPECT_EQ(f.window.caption, captionBefore);
     EXPECT_EQ(f.commands.fileName(), old.toStdString());
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"in.vil"});
 }
 
 TEST(SaveScheme, OverwritesAnOldFileWhole) {

@@ -29,7 +29,7 @@ TEST(SimChaos, EveryAnswerFaultyAtRateOne) {
     const Bytes request = Request(0x11);
     const Bytes clean = Joined(SimulatedDevice({}).receive(request.data(), 4, 0));
     int good = 0, pieces = 0, late = 0, silent = 0;
-    for (int n = 0; n < 900; ++n) {
+    for (int n = 0; n < 1100; ++n) {
         const std::vector<SimReply> replies = device.receive(request.data(), 4, 0);
         const Bytes got = Joined(replies);
         silent += replies.empty();
@@ -38,14 +38,37 @@ TEST(SimChaos, EveryAnswerFaultyAtRateOne) {
         good += got == clean && replies.size() == 1 && replies[0].delayMs == 0;
     }
     EXPECT_EQ(good, 0);
-    EXPECT_EQ(device.chaos->answers(), 900);
-    EXPECT_EQ(device.chaos->faults(), 900);
+    EXPECT_EQ(device.chaos->answers(), 1100);
+    EXPECT_EQ(device.chaos->faults(), 1100);
     const auto& injected = device.chaos->injected();
     EXPECT_EQ(silent, injected[static_cast<int>(ChaosFault::Silence)]);
     EXPECT_EQ(late, injected[static_cast<int>(ChaosFault::Late)]);
-    EXPECT_EQ(pieces, injected[static_cast<int>(ChaosFault::Split)]);
+    EXPECT_EQ(pieces, injected[static_cast<int>(ChaosFault::Split)] +
+                          injected[static_cast<int>(ChaosFault::LongSplit)]);
     for (int count : injected)
         EXPECT_GT(count, 50);
+}
+
+// The noise a retry has to survive: the whole answer arrives, but behind one
+// stray byte or broken by a gap longer than a read waits for.
+TEST(SimChaos, StrayByteAndLongSplitKeepTheAnswer) {
+    SimulatedDevice device({});
+    device.chaos.emplace(5u, 1.0, std::vector{ChaosFault::StrayByte, ChaosFault::LongSplit});
+    const Bytes request = Request(0x44);
+    const Bytes clean = Joined(SimulatedDevice({}).receive(request.data(), 4, 0));
+    for (int n = 0; n < 200; ++n) {
+        const std::vector<SimReply> replies = device.receive(request.data(), 4, 0);
+        if (replies.size() == 1) {
+            EXPECT_EQ(Bytes(replies[0].bytes.begin() + 1, replies[0].bytes.end()), clean);
+        } else {
+            ASSERT_EQ(replies.size(), 2u);
+            EXPECT_EQ(replies[1].delayMs, 200);
+            EXPECT_EQ(Joined(replies), clean);
+        }
+    }
+    const auto& injected = device.chaos->injected();
+    EXPECT_GT(injected[static_cast<int>(ChaosFault::StrayByte)], 50);
+    EXPECT_GT(injected[static_cast<int>(ChaosFault::LongSplit)], 50);
 }
 
 TEST(SimChaos, RateZeroLeavesAnswersAlone) {
@@ -58,9 +81,10 @@ TEST(SimChaos, RateZeroLeavesAnswersAlone) {
         EXPECT_TRUE(ResponseCrcOk(replies[0].bytes.data(), 255));
     }
     EXPECT_EQ(device.chaos->faults(), 0);
-    EXPECT_EQ(device.chaos->report(),
-              "answers 50, faults 0: silence 0, one-byte 0, short-body 0, bad-crc 0, "
-              "wrong-function 0, exception 0, late 0, garbage 0, split 0");
+    EXPECT_EQ(
+        device.chaos->report(),
+        "answers 50, faults 0: silence 0, one-byte 0, short-body 0, bad-crc 0, "
+        "wrong-function 0, exception 0, late 0, garbage 0, split 0, stray-byte 0, long-split 0");
 }
 
 TEST(SimOptions, ChaosSeedAndRate) {

@@ -71,6 +71,24 @@ public:
         bytesRead += got;
         return got;
     }
+    // Quiet is counted from the moment the line is asked, as a real port does.
+    int drain(int quietMs, int boundMs) override {
+        if (failRead)
+            return -1;
+        ++drains;
+        const std::int64_t end = clock_.now + boundMs;
+        if (pending_.empty() || pending_.front().at > clock_.now)
+            return 0;
+        int got = 0;
+        while (!pending_.empty() && pending_.front().at <= std::min(end, clock_.now + quietMs)) {
+            clock_.now = std::max(clock_.now, pending_.front().at);
+            pending_.pop_front();
+            ++got;
+        }
+        clock_.now = std::min(end, clock_.now + quietMs);
+        bytesDrained += got;
+        return got;
+    }
     std::string errorText() const override { return "line error"; }
 
     // Bytes arriving without a request, e.g. late or foreign ones.
@@ -102,6 +120,8 @@ public:
     int purges = 0;
     int reads = 0;
     int bytesRead = 0;
+    int drains = 0;
+    int bytesDrained = 0;
 
 private:
     struct Timed {

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,6 +51,30 @@ public:
 private:
     QByteArray path_;
     bool wasRoot_;
+};
+
+// A file system that fills up after `bytes` bytes of any one file, for the
+// life of the object: writes past it fail with EFBIG instead of ending the
+// process, as on a full disk.
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
 };
 
 inline void writeRawFile(const QString& name, const QByteArray& bytes) {
