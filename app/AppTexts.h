@@ -53,6 +53,12 @@ inline constexpr const char* kTextRecentFileGone =
     "Файла больше нет; он убран из списка последних схем:";
 // The name the print dialog proposes for the PDF of a scheme without a file.
 inline constexpr const char* kPdfDevicePrefix = "устройство ";
+// The command line.
+inline constexpr const char* kOptionPort = "open this port at start";
+inline constexpr const char* kOptionReset = "forget every remembered setting";
+inline constexpr const char* kOptionScheme = "a scheme file to open";
+inline constexpr const char* kTextExtraArgument = "лишний аргумент: ";
+inline constexpr const char* kTextPortNotOpened = "порт не открыт: ";
 // A new scheme without a device.
 inline constexpr const char* kActionNewScheme = "Новая схема…";
 inline constexpr const char* kHintNewScheme = "Новая схема без прибора";
