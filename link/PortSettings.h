@@ -22,6 +22,7 @@ struct PortChoice {
     int parity = 0;
     int stopBits = 1;
     int port = 0; // -1 when the list is empty
+    bool operator==(const PortChoice&) const = default;
 };
 
 // What the port settings dialog shows and what the operator chose.
@@ -49,6 +50,7 @@ struct ExchangeSettingsData {
     int receiveDelay = 20;      // 1..100 ms
     int headerRetriesEntry = 1; // "1", "5"
     int bodyRetriesEntry = 1;   // "1", "10"
+    bool operator==(const ExchangeSettingsData&) const = default;
 };
 inline constexpr std::array<int, 2> kHeaderRetryEntries{1, 5};
 inline constexpr std::array<int, 2> kBodyRetryEntries{1, 10};
@@ -73,6 +75,7 @@ struct SavedPortSettings {
     int bodyRetries = 10;
     int sendDelay = 25;
     int receiveDelay = 20;
+    bool operator==(const SavedPortSettings&) const = default;
 };
 
 // The port and exchange settings commands with what they remember for the run.
