@@ -53,11 +53,7 @@ inline constexpr const char* kTextRecentFileGone =
     "Файла больше нет; он убран из списка последних схем:";
 // The name the print dialog proposes for the PDF of a scheme without a file.
 inline constexpr const char* kPdfDevicePrefix = "устройство ";
-// The command line.
-inline constexpr const char* kOptionPort = "open this port at start";
-inline constexpr const char* kOptionReset = "forget every remembered setting";
-inline constexpr const char* kOptionScheme = "a scheme file to open";
-inline constexpr const char* kTextExtraArgument = "лишний аргумент: ";
+// The port named on the command line could not be opened at start.
 inline constexpr const char* kTextPortNotOpened = "порт не открыт: ";
 // A new scheme without a device.
 inline constexpr const char* kActionNewScheme = "Новая схема…";
@@ -69,5 +65,15 @@ inline constexpr const char* kHelpForward = "Вперёд";
 inline constexpr const char* kHelpContents = "Содержание";
 // An error of unknown kind that ended the program.
 inline constexpr const char* kTextUnknownError = "Неизвестная ошибка. Программа будет закрыта.";
+
+// The command line.
+inline constexpr const char* kTextCommandLineHelp =
+    "vil3k-programmer [--help] [--version] [--port NAME] [--reset-settings] [SCHEME.vil]\n"
+    "  Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K: схемы .vil,\n"
+    "  чтение и запись устройств через СОМ-порт, печать.\n"
+    "  --port NAME        открыть этот порт при запуске (вместо запомненного)\n"
+    "  --reset-settings   забыть все запомненные настройки\n"
+    "  SCHEME.vil         открыть схему после ввода пароля\n";
+inline constexpr const char* kTextExtraArgument = "лишний аргумент: ";
 
 } // namespace app_text

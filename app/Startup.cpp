@@ -13,15 +13,18 @@
 
 bool displayAvailable() {
 #if defined(Q_OS_LINUX)
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("vil3k-programmer: no display (DISPLAY is not set); start it in a desktop "
-                   "session or under xvfb-run.\n",
-                   stderr);
-        return false;
-    }
-#endif
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
     return true;
+#endif
+}
+
+void explainNoDisplay() {
+    std::fputs("vil3k-programmer: no display (DISPLAY is not set); start it in a desktop "
+               "session or under xvfb-run.\n",
+               stderr);
 }
 
 void installRussianTranslation(QApplication& app) {

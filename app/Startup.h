@@ -6,8 +6,10 @@
 
 #include <functional>
 
-// True when the process can open a window; otherwise prints why to stderr.
+// True when the process can open a window.
 bool displayAvailable();
+// Says on stderr why no window can open.
+void explainNoDisplay();
 
 // Russian texts on the standard buttons ("Да", "Нет", "Отмена").
 void installRussianTranslation(QApplication& app);

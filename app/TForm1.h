@@ -69,7 +69,7 @@ public:
     QScrollArea& scrollBox() { return *schemeScrollBox; }
 
     // Device commands run here one at a time, under the wait cursor; false when
-    // dropped because another is still running. Their exchanges run on the
+    // refused because another is still running (the status bar says so). Their exchanges run on the
     // line's worker thread while the window repaints and takes no input.
     bool runDeviceCommand(const std::function<void()>& command);
     // The same, telling the status bar what is under way and how it ended;
@@ -77,6 +77,8 @@ public:
     bool runDeviceCommand(DeviceCommandKind kind, const std::function<bool()>& command);
     // The status bar's fields: the port, the access level, the device.
     void refreshStatus();
+    // A command refused because an exchange is still under way.
+    void showLineBusy();
     // How long the outcome of a command stays in the status bar.
     static constexpr int kOutcomeShownMs = 8000;
     DeviceConfiguration& deviceConfiguration() { return device_; }

@@ -34,6 +34,7 @@ void TForm1::createDialogs() {
             [this] { timeDateDialog->logic().ButTimeDateClick(); });
     lineWorker_.setInputPass(
         [this](QObject* receiver) { return timeDateDialog->takesInput(receiver); });
+    lineWorker_.setRefusalNotice([this] { showLineBusy(); });
     portSettings_ = std::make_unique<PortSettingsCommand>(comPort_, *portDialog, *exchangeDialog,
                                                           SystemPortList);
 }
@@ -69,7 +70,10 @@ void TForm1::connectDevice() {
 }
 
 bool TForm1::runDeviceCommand(const std::function<void()>& command) {
-    return deviceRunner_.run(command);
+    if (deviceRunner_.run(command))
+        return true;
+    showLineBusy();
+    return false;
 }
 
 void TForm1::InPortClick() {

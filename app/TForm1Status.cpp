@@ -1,6 +1,7 @@
 // The main window's status bar: the port, the access level and the device that
 // exchanges go to, and what the device commands are doing.
 #include "app/TForm1.h"
+#include "device/DeviceTexts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,8 +36,12 @@ void TForm1::refreshStatus() {
     showModified();
 }
 
+void TForm1::showLineBusy() {
+    statusBar()->showMessage(QString::fromUtf8(device_text::kStatusLineBusy), kOutcomeShownMs);
+}
+
 bool TForm1::runDeviceCommand(DeviceCommandKind kind, const std::function<bool()>& command) {
-    return deviceRunner_.run([this, kind, &command] {
+    return runDeviceCommand([this, kind, &command] {
         const int address = model_.LinkAddressIndex;
         auto progress = [this, kind, address](int attempt) {
             statusBar()->showMessage(

@@ -89,5 +89,6 @@ inline constexpr const char* kStatusBadCrc = ": ошибка контрольн�
 inline constexpr const char* kStatusBusy = ": идет запись базы данных";
 inline constexpr const char* kStatusExchangeError = ": ошибка обмена ";
 inline constexpr const char* kStatusPortLost = "COM-порт отключен";
+inline constexpr const char* kStatusLineBusy = "Идет обмен с устройством: команда не выполнена";
 
 } // namespace device_text

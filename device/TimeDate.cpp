@@ -54,9 +54,13 @@ void TimeDate::Button1Click() {
     setPolling(!polling_);
 }
 
+// A poll under way when polling stops (the dialog closes) is abandoned, so
+// that the window is free for the next command at once.
 void TimeDate::setPolling(bool on) {
     polling_ = on;
     window_.showPolling(on);
+    if (!on && pollUnderWay_)
+        link_.Abandon();
 }
 
 void TimeDate::Timer1Timer() {
@@ -71,6 +75,7 @@ void TimeDate::InClick() {
     ExchangeResult result = kResultOk;
     {
         const ExchangeFlag flag(exchanging_);
+        const ExchangeFlag poll(pollUnderWay_);
         reply_.fill(0);
         result = link_.Transact(model_.LinkAddressIndex, kFnReadClock,
                                 static_cast<int>(kClockReadRequest.size()),

@@ -93,6 +93,7 @@ private:
     bool polling_ = false;
     bool CancelRequested = false;
     bool exchanging_ = false;
+    bool pollUnderWay_ = false;
     bool sendRequested_ = false;
     DeviceTime snapshot_{0, 0, 0, 0, 0};
     std::array<std::uint8_t, kMaxResponseSize> reply_{};

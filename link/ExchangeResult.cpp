@@ -61,7 +61,7 @@ bool IsError(ExchangeResult result) {
 
 std::string ExchangeResultText(const std::string& portName, int addressIndex,
                                ExchangeResult result) {
-    if (result == kResultOk || result == kResultLineFailed)
+    if (result == kResultOk || result == kResultLineFailed || result == kResultAbandoned)
         return {};
     if (const char* fixed = FixedText(result))
         return fixed;

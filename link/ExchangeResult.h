@@ -20,11 +20,15 @@ inline constexpr ExchangeResult kResultSilent = 130;
 inline constexpr ExchangeResult kResultBadCrc = 131;
 inline constexpr ExchangeResult kResultPortSetupFailed = 132;
 inline constexpr ExchangeResult kResultPortClosed = 256;
+// The operator abandoned the exchange (closed the dialog that asked); nothing
+// to report.
+inline constexpr ExchangeResult kResultAbandoned = 1024;
 // The serial layer failed (port vanished, adapter pulled out). The exchange
 // has already reported it and closed the port.
 inline constexpr ExchangeResult kResultLineFailed = 512;
 
-// The box for a non-zero result (nothing for 0 and for kResultLineFailed).
+// The box for a non-zero result (nothing for 0, kResultAbandoned and
+// kResultLineFailed).
 // Result 256 closes the port first.
 void ShowExchangeResult(TComPortClass& link, int addressIndex, ExchangeResult result);
 

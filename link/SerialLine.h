@@ -44,6 +44,10 @@ public:
     // for quietMs, but for at most boundMs in all; returns at once when nothing
     // has arrived. The number of bytes dropped, or -1 on a line error.
     virtual int drain(int quietMs, int boundMs) = 0;
+    // Cuts short a read or drain under way on another thread, and every later
+    // one, as if the line had fallen quiet, until cleared. Safe to call from
+    // any thread.
+    virtual void setInterrupted(bool on) = 0;
     // Text of the last line error, for the operator.
     virtual std::string errorText() const = 0;
 };

@@ -17,6 +17,9 @@ using namespace ui_text;
 
 namespace {
 
+// Pauses are slept in slices this long, so that an abandoned exchange ends soon.
+constexpr int kWaitSliceMs = 20;
+
 constexpr std::array<int, 13> kBaudRates{110,   300,   600,   1200,  2400,  4800,  9600,
                                          14400, 19200, 38400, 56000, 57600, 115200};
 
@@ -96,9 +99,14 @@ bool TComPortClass::OpenQuietly() {
 int TComPortClass::WaitMs(int ms) {
     const std::int64_t start = clock_.monotonicMs();
     std::int64_t passed = 0;
-    while ((passed = clock_.monotonicMs() - start) < ms)
-        clock_.sleepMs(static_cast<int>(ms - passed));
+    while ((passed = clock_.monotonicMs() - start) < ms && !abandoned_)
+        clock_.sleepMs(static_cast<int>(std::min<std::int64_t>(ms - passed, kWaitSliceMs)));
     return static_cast<int>(passed);
+}
+
+void TComPortClass::Abandon() {
+    abandoned_ = true;
+    line_.setInterrupted(true);
 }
 
 ExchangeResult TComPortClass::Transact(int addressIndex, std::uint8_t functionCode, int dataCount,
@@ -122,6 +130,8 @@ ExchangeResult TComPortClass::Exchange(int addressIndex, std::uint8_t functionCo
         return kResultRefused;
     if (!line_.isOpen())
         return kResultPortClosed;
+    abandoned_ = false;
+    line_.setInterrupted(false);
     if (!line_.purge())
         return PurgeFailed();
     return SendAndReceive(response);
@@ -151,6 +161,8 @@ ExchangeResult TComPortClass::SendAndReceive(std::span<std::uint8_t> response) {
         if (attempt > 1 && observer_.retrying)
             observer_.retrying(attempt);
         WaitMs(SendDelay);
+        if (abandoned_)
+            return kResultAbandoned;
         if (!line_.write(request_.data(), FrameLength))
             return LineFailed();
         if (!ExpectsResponse(request_[1]))
@@ -159,6 +171,8 @@ ExchangeResult TComPortClass::SendAndReceive(std::span<std::uint8_t> response) {
         const Stage failedStage = ReceiveAnswer(response, result);
         if (failedStage == Stage::Done)
             return result;
+        if (abandoned_)
+            return kResultAbandoned;
         WaitMs(retryPauseMs_);
         if (failedStage == Stage::Header) {
             if (--headerAttemptsLeft == 0)

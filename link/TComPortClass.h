@@ -39,7 +39,13 @@ public:
     // stray byte, is not read as the start of the next answer. Done before every
     // repeated attempt. 0, or kResultLineFailed after the line failed.
     ExchangeResult DrainAndPurge();
-    // Pauses at least ms milliseconds without spinning; returns the time passed.
+    // Ends the exchange under way as soon as it can, with kResultAbandoned: a
+    // read or pause in progress is cut short. Called from the event loop that
+    // keeps the window alive while the exchange waits. The next exchange
+    // starts afresh, with a purge of the line.
+    void Abandon();
+    // Pauses at least ms milliseconds without spinning (less when the exchange
+    // is abandoned); returns the time passed.
     int WaitMs(int ms);
 
     int GetHeaderRetries() const { return HeaderRetries; }
@@ -102,6 +108,7 @@ private:
     int SendDelay = 25;
     int ReceiveDelay = 20;
     int retryPauseMs_ = 300;
+    bool abandoned_ = false;
     // A line that never falls quiet (a babbling device) is emptied after this anyway.
     static constexpr int kDrainBoundMs = 3000;
 

@@ -1,7 +1,10 @@
 #include "sim/SimOptions.h"
 
+#include "ui/cli/CommandLine.h"
+
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 const char* const kSimUsage =
     "usage: vil3k-sim [--link PATH] [--file F.vil] [--code 24-08] [--address N]\n"
@@ -10,7 +13,8 @@ const char* const kSimUsage =
     "                 [--silent | --one-byte | --short-body | --wrong-function]\n"
     "                 [--bad-crc | --bad-crc-first K] [--exception FN:CODE] [--late]\n"
     "                 [--busy K] [--chaos SEED[:RATE]]\n"
-    "                 [--device ADDRESS:CODE|ADDRESS:FILE.vil[:STATUS] ...]\n";
+    "                 [--device ADDRESS:CODE|ADDRESS:FILE.vil[:STATUS] ...]\n"
+    "       vil3k-sim --help | --version\n";
 
 namespace {
 
@@ -98,87 +102,65 @@ void PlaceAt(SimulatedDevice& device, int address) {
     device.image[249] = static_cast<std::uint8_t>((device.image[249] & 0xE0) | (address - 1));
 }
 
-bool TakeValue(const std::string& name, const std::string& value, SimOptions& o) {
-    SimFaults& f = o.faults;
-    int n = 0;
-    if (name == "--link")
-        o.linkPath = value;
-    else if (name == "--file")
-        o.filePath = value;
-    else if (name == "--dump")
-        o.dumpPath = value;
-    else if (name == "--log")
-        o.logPath = value;
-    else if (name == "--code")
-        return ParseCode(value, o.first, o.second);
-    else if (name == "--exception")
-        return ParseException(value, f);
-    else if (name == "--chaos")
-        return ParseChaos(value, o);
-    else if (name == "--device") {
-        o.devices.emplace_back();
-        return ParseDevice(value, o.devices.back());
-    } else if (!Number(value, n))
+using SimOption = OptionRule<SimOptions>;
+
+template <typename Field> bool Within(const std::string& text, int low, int high, Field& value) {
+    int number = 0;
+    if (!Number(text, number) || number < low || number > high)
         return false;
-    else if (name == "--address")
-        o.address = n;
-    else if (name == "--timeout")
-        o.idleTimeoutS = n;
-    else if (name == "--baud")
-        o.baud = n;
-    else if (name == "--status")
-        f.status = static_cast<std::uint8_t>(n);
-    else if (name == "--image-count")
-        f.imageCount = n;
-    else if (name == "--bad-crc-first")
-        f.badCrc = n;
-    else if (name == "--busy")
-        f.busyConfirmations = n;
-    else
-        return false;
+    value = static_cast<Field>(number);
     return true;
 }
 
-bool TakeSwitch(const std::string& name, SimFaults& f) {
-    if (name == "--silent")
-        f.silent = true;
-    else if (name == "--one-byte")
-        f.oneByte = true;
-    else if (name == "--short-body")
-        f.shortBody = true;
-    else if (name == "--wrong-function")
-        f.wrongFunction = true;
-    else if (name == "--bad-crc")
-        f.badCrc = -1;
-    else if (name == "--late")
-        f.lateMs = kLateMs;
-    else
-        return false;
-    return true;
+const std::vector<SimOption>& Options() {
+    constexpr int kMost = std::numeric_limits<int>::max();
+    static const std::vector<SimOption> options{
+        {"link", "PATH", [](auto& v, auto& o) { return Store(o.linkPath, v); }},
+        {"file", "F.vil", [](auto& v, auto& o) { return Store(o.filePath, v); }},
+        {"dump", "PATH", [](auto& v, auto& o) { return Store(o.dumpPath, v); }},
+        {"log", "PATH", [](auto& v, auto& o) { return Store(o.logPath, v); }},
+        {"code", "F-S", [](auto& v, auto& o) { return ParseCode(v, o.first, o.second); }},
+        {"address", "N", [](auto& v, auto& o) { return Within(v, 1, 32, o.address); }},
+        {"timeout", "S", [](auto& v, auto& o) { return Within(v, 1, kMost, o.idleTimeoutS); }},
+        {"baud", "B", [](auto& v, auto& o) { return Within(v, 0, kMost, o.baud); }},
+        {"status", "S", [](auto& v, auto& o) { return Within(v, 0, 255, o.faults.status); }},
+        {"image-count", "N",
+         [](auto& v, auto& o) { return Within(v, 0, 255, o.faults.imageCount); }},
+        {"bad-crc-first", "K", [](auto& v, auto& o) { return Number(v, o.faults.badCrc); }},
+        {"busy", "K", [](auto& v, auto& o) { return Number(v, o.faults.busyConfirmations); }},
+        {"exception", "FN:CODE", [](auto& v, auto& o) { return ParseException(v, o.faults); }},
+        {"chaos", "SEED[:RATE]", [](auto& v, auto& o) { return ParseChaos(v, o); }},
+        {"device", "ADDRESS:CODE",
+         [](auto& v, auto& o) { return ParseDevice(v, o.devices.emplace_back()); }},
+        {"silent", nullptr, [](auto&, auto& o) { return Store(o.faults.silent, true); }},
+        {"one-byte", nullptr, [](auto&, auto& o) { return Store(o.faults.oneByte, true); }},
+        {"short-body", nullptr, [](auto&, auto& o) { return Store(o.faults.shortBody, true); }},
+        {"wrong-function", nullptr,
+         [](auto&, auto& o) { return Store(o.faults.wrongFunction, true); }},
+        {"bad-crc", nullptr, [](auto&, auto& o) { return Store(o.faults.badCrc, -1); }},
+        {"late", nullptr, [](auto&, auto& o) { return Store(o.faults.lateMs, kLateMs); }},
+    };
+    return options;
 }
 
 } // namespace
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
                      std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        if (TakeSwitch(name, options.faults))
-            continue;
-        if (i + 1 < args.size() && TakeValue(name, args[i + 1], options)) {
-            ++i;
-            continue;
-        }
-        error = "bad option: " + name;
-        return false;
-    }
-    const SimFaults& f = options.faults;
-    if (f.imageCount < 0 || f.imageCount > 255 || options.idleTimeoutS <= 0 || options.baud < 0 ||
-        (options.address != -1 && (options.address < 1 || options.address > 32))) {
-        error = "option value out of range";
-        return false;
-    }
-    return true;
+    QStringList arguments;
+    for (const std::string& argument : args)
+        arguments << QString::fromStdString(argument);
+    CommandLine line;
+    const CommandLineOutcome outcome = line.read(arguments, Options(), options);
+    options.help = outcome == CommandLineOutcome::Help;
+    options.version = outcome == CommandLineOutcome::Version;
+    if (outcome == CommandLineOutcome::UnknownOption)
+        error = "bad option: " + line.culprit().toStdString();
+    else if (outcome == CommandLineOutcome::BadValue)
+        error = "bad value of " + line.culprit().toStdString();
+    else if (outcome == CommandLineOutcome::Run && !line.positional().isEmpty())
+        error = "bad option: " + line.positional().first().toStdString();
+    return error.empty();
 }
 
 bool ApplySimOptions(const SimOptions& options, SimulatedDevice& device, std::string& error) {

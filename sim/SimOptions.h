@@ -30,11 +30,13 @@ struct SimOptions {
     double chaosRate = 0.3;
     SimFaults faults;
     std::vector<SimDeviceEntry> devices; // --device, repeatable: several devices on the line
+    bool help = false;
+    bool version = false;
 };
 
 extern const char* const kSimUsage;
 
-// false with a reason in error when the arguments make no sense.
+// false with one line naming the option in error when the arguments make no sense.
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
 
 // Gives the device its code, image and address from the options.

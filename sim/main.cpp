@@ -2,6 +2,7 @@
 
 #include "sim/SimOptions.h"
 #include "sim/SimulatedDevice.h"
+#include "ui/cli/CommandLine.h"
 
 #include <pty.h>
 #include <termios.h>
@@ -118,8 +119,16 @@ int main(int argc, char** argv) {
     SimOptions options;
     std::string error;
     if (!ParseSimOptions({argv + 1, argv + argc}, options, error)) {
-        std::fprintf(stderr, "vil3k-sim: %s\n%s", error.c_str(), kSimUsage);
+        std::fprintf(stderr, "vil3k-sim: %s\n", error.c_str());
         return 2;
+    }
+    if (options.help) {
+        std::fputs(kSimUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("vil3k-sim %s\n", CommandLine::Version());
+        return 0;
     }
     std::vector<SimulatedDevice> devices;
     if (!BuildSimDevices(options, devices, error)) {

@@ -1,188 +1,176 @@
 #include "tools/ToolOptions.h"
 
 #include "link/PortSettings.h"
+#include "model/DecimalText.h"
+#include "tools/ToolTexts.h"
+#include "ui/UiTexts.h"
+#include "ui/cli/CommandLine.h"
 
 #include <algorithm>
-#include <array>
-#include <map>
 
 namespace {
 
-struct CommandRule {
-    int files;           // positional arguments the command takes
-    std::string options; // the options it accepts, blank-separated
-    bool needsPort;
+using ToolOption = OptionRule<ToolOptions>;
+
+bool Within(const std::string& text, int low, int high, int& value) {
+    const int number = ParseDecimal(text);
+    value = number;
+    return number >= low && number <= high;
+}
+
+// "A-B", two whole numbers.
+bool Pair(const std::string& text, int& a, int& b) {
+    const std::size_t dash = text.find('-');
+    return dash != std::string::npos && (a = ParseDecimal(text.substr(0, dash))) >= 0 &&
+           (b = ParseDecimal(text.substr(dash + 1))) >= 0;
+}
+
+// Every option of the tool, once.
+const std::vector<ToolOption>& Options() {
+    static const std::vector<ToolOption> options{
+        {"port", "P", [](auto& v, auto& o) { return !(o.port = v).empty(); }},
+        {"address", "N", [](auto& v, auto& o) { return Within(v, 1, 31, o.address); }},
+        {"addresses", "A-B",
+         [](auto& v, auto& o) {
+             return Pair(v, o.firstAddress, o.lastAddress) && o.firstAddress >= 1 &&
+                    o.firstAddress <= o.lastAddress && o.lastAddress <= 31;
+         }},
+        {"o", "FILE", [](auto& v, auto& o) { return !(o.output = v).empty(); }},
+        {"names", "FILE", [](auto& v, auto& o) { return !(o.names = v).empty(); }},
+        {"code", "F-S", [](auto& v, auto& o) { return Pair(v, o.codeFirst, o.codeSecond); }},
+        {"timeout", "MS", [](auto& v, auto& o) { return Within(v, 50, 10000, o.timeoutMs); }},
+        {"baud", "B",
+         [](auto& v, auto& o) {
+             o.baud = ParseDecimal(v);
+             return std::find(kSpeedEntries.begin(), kSpeedEntries.end(), v) != kSpeedEntries.end();
+         }},
+        {"parity", "N|O|E",
+         [](auto& v, auto& o) {
+             o.parity = v;
+             return v == "N" || v == "O" || v == "E";
+         }},
+        {"stop-bits", "1|2", [](auto& v, auto& o) { return Within(v, 1, 2, o.stopBits); }},
+        {"json", nullptr, [](auto&, auto& o) { return Store(o.json, true); }},
+        {"confirm", nullptr, [](auto&, auto& o) { return Store(o.confirm, true); }},
+        {"show", nullptr, [](auto&, auto& o) { return Store(o.show, true); }},
+        {"set-from-pc", nullptr, [](auto&, auto& o) { return Store(o.setFromPc, true); }},
+    };
+    return options;
+}
+
+// Every command with --port takes the line settings as well.
+const std::vector<std::string> kLineOptions{"baud", "parity", "stop-bits"};
+
+struct ToolCommand {
+    std::string name;
+    std::size_t files;                 // positional arguments it takes
+    std::vector<std::string> required; // asked for in this order when missing
+    std::vector<std::string> optional;
     const char* help;
+    // What it needs beyond single options: one line, or nothing.
+    std::string (*check)(const ToolOptions&) = nullptr;
 };
 
-const char* const kLine = " --baud --parity --stop-bits";
+std::string Needed(const std::string& option) {
+    return tool_text::kTextNeedOption + CommandLine::Dashed(option.c_str()).toStdString();
+}
 
-const std::map<std::string, CommandRule>& Rules() {
-    static const std::map<std::string, CommandRule> rules{
-        {"dump",
-         {1, "--json --code", false,
-          "vil3k-tool dump FILE.vil [--json]\n"
-          "  Перечень настроек схемы: код, номер устройства, внешнее квитирование,\n"
-          "  входы, функциональные блоки, имена выходов. --json: все поля для программ.\n"}},
-        {"diff",
-         {2, "--code", false,
-          "vil3k-tool diff A B [--code 24-08]\n"
-          "  Различия конфигураций A и B (файлы схем .vil или образы устройства по 250 байт),\n"
-          "  по строке на поле. --code: код исполнения, когда обе стороны - образы.\n"
-          "  Код выхода 0 - конфигурации равны, 1 - различаются.\n"}},
-        {"read",
-         {0, "--port --address -o --names", true,
-          "vil3k-tool read --port P --address N -o FILE.vil [--names FILE.vil]\n"
-          "  Чтение конфигурации устройства в файл схемы; имена пустые или из --names.\n"}},
-        {"verify",
-         {1, "--port --address", true,
-          "vil3k-tool verify --port P --address N FILE.vil\n"
-          "  Сверка конфигурации устройства с файлом: различия по строке на поле\n"
-          "  (значение в файле → значение в устройстве). Код выхода 0 - совпадает, 1 - нет.\n"}},
-        {"write",
-         {1, "--port --address --confirm", true,
-          "vil3k-tool write FILE.vil --port P --address N [--confirm]\n"
-          "  Запись схемы в устройство с паролем (из VIL3K_PASSWORD или с терминала).\n"
-          "  --confirm: запросить подтверждение записи у устройства.\n"}},
-        {"scan",
-         {0, "--port --addresses --timeout", true,
-          "vil3k-tool scan --port P [--addresses 1-31] [--timeout MS]\n"
-          "  Опрос адресов: код исполнения и состояние каждого устройства, одна попытка\n"
-          "  на адрес с тайм-аутом MS (50..10000, по умолчанию 100 мс).\n"}},
-        {"clock",
-         {0, "--port --address --show --set-from-pc", true,
-          "vil3k-tool clock --port P (--show --address N | --set-from-pc)\n"
-          "  Часы устройства: показать, или установить во всех устройствах линии по\n"
-          "  часам компьютера (широковещательно, нужен пароль).\n"}},
+// --show needs an address, and exactly one of --show, --set-from-pc is given.
+std::string ClockNeeds(const ToolOptions& o) {
+    if (o.show && o.address == 0)
+        return Needed("address");
+    return o.show == o.setFromPc ? tool_text::kTextNeedShowOrSet : "";
+}
+
+// The empty name stands for a call without a command: --help, --version.
+const std::vector<ToolCommand>& Commands() {
+    using namespace tool_text;
+    static const std::vector<ToolCommand> commands{
+        {"", 0, {}, {}, kHelpOverview},
+        {"dump", 1, {}, {"json", "code"}, kHelpDump},
+        {"diff", 2, {}, {"code"}, kHelpDiff},
+        {"read", 0, {"port", "address", "o"}, {"names"}, kHelpRead},
+        {"verify", 1, {"port", "address"}, {}, kHelpVerify},
+        {"write", 1, {"port", "address"}, {"confirm"}, kHelpWrite},
+        {"scan", 0, {"port"}, {"addresses", "timeout"}, kHelpScan},
+        {"clock", 0, {"port"}, {"address", "show", "set-from-pc"}, kHelpClock, ClockNeeds},
     };
-    return rules;
+    return commands;
 }
 
-const char* const kOverview =
-    "vil3k-tool КОМАНДА [параметры]   (vil3k-tool КОМАНДА --help)\n"
-    "  dump, diff, read, verify, write, scan, clock\n"
-    "Линия: --port COM1 | /dev/ttyUSB0, --baud 9600|19200|57600|115200, --parity N|O|E,\n"
-    "  --stop-bits 1|2. Коды выхода: 0 - успешно, 1 - выполнено, но найдены различия\n"
-    "  или сбои, 2 - неверный вызов или нечитаемые данные.\n";
-
-bool Number(const std::string& text, int& value) {
-    if (text.empty() || text.size() > 6 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    value = std::stoi(text);
-    return true;
+const ToolCommand* FindCommand(const std::string& name) {
+    const auto& commands = Commands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const ToolCommand& c) { return c.name == name; });
+    return found == commands.end() ? nullptr : &*found;
 }
 
-bool Pair(const std::string& text, char separator, int& a, int& b) {
-    const std::size_t at = text.find(separator);
-    return at != std::string::npos && Number(text.substr(0, at), a) &&
-           Number(text.substr(at + 1), b);
+std::vector<ToolOption> Accepted(const ToolCommand& command) {
+    std::vector<std::string> names = command.required;
+    names.insert(names.end(), command.optional.begin(), command.optional.end());
+    if (std::find(names.begin(), names.end(), "port") != names.end())
+        names.insert(names.end(), kLineOptions.begin(), kLineOptions.end());
+    std::vector<ToolOption> accepted;
+    std::copy_if(Options().begin(), Options().end(), std::back_inserter(accepted),
+                 [&](const ToolOption& option) {
+                     return std::find(names.begin(), names.end(), option.name) != names.end();
+                 });
+    return accepted;
 }
 
-bool Accepts(const CommandRule& rule, const std::string& option) {
-    const std::string all = " " + rule.options + (rule.needsPort ? kLine : "") + " ";
-    return all.find(" " + option + " ") != std::string::npos;
+std::string Missing(const ToolOptions& o, const ToolCommand& command, const CommandLine& line) {
+    if (o.files.size() != command.files)
+        return tool_text::kTextFileCount + std::to_string(command.files);
+    for (const std::string& option : command.required)
+        if (!line.isSet(option.c_str()))
+            return Needed(option);
+    return command.check ? command.check(o) : std::string();
 }
 
-bool TakeValue(const std::string& name, const std::string& value, ToolOptions& o) {
-    if (name == "--port")
-        o.port = value;
-    else if (name == "-o")
-        o.output = value;
-    else if (name == "--names")
-        o.names = value;
-    else if (name == "--code")
-        return Pair(value, '-', o.codeFirst, o.codeSecond);
-    else if (name == "--addresses")
-        return Pair(value, '-', o.firstAddress, o.lastAddress) && o.firstAddress >= 1 &&
-               o.firstAddress <= o.lastAddress && o.lastAddress <= 31;
-    else if (name == "--address")
-        return Number(value, o.address) && o.address >= 1 && o.address <= 31;
-    else if (name == "--timeout")
-        return Number(value, o.timeoutMs) && o.timeoutMs >= 50 && o.timeoutMs <= 10000;
-    else if (name == "--baud")
-        return Number(value, o.baud) &&
-               std::find_if(kSpeedEntries.begin(), kSpeedEntries.end(),
-                            [&](const char* s) { return value == s; }) != kSpeedEntries.end();
-    else if (name == "--parity") {
-        o.parity = value;
-        return value == "N" || value == "O" || value == "E";
-    } else if (name == "--stop-bits")
-        return Number(value, o.stopBits) && (o.stopBits == 1 || o.stopBits == 2);
-    return true;
-}
-
-bool TakeSwitch(const std::string& name, ToolOptions& o) {
-    if (name == "--json")
-        o.json = true;
-    else if (name == "--confirm")
-        o.confirm = true;
-    else if (name == "--show")
-        o.show = true;
-    else if (name == "--set-from-pc")
-        o.setFromPc = true;
-    else
-        return false;
-    return true;
-}
-
-// What the command needs beyond the accepted options.
-std::string MissingPart(const ToolOptions& o, const CommandRule& rule) {
-    if (static_cast<int>(o.files.size()) != rule.files)
-        return "ожидается файлов: " + std::to_string(rule.files);
-    if (rule.needsPort && o.port.empty())
-        return "нужен параметр --port";
-    const bool addressed = o.command == "read" || o.command == "verify" || o.command == "write" ||
-                           (o.command == "clock" && o.show);
-    if (addressed && o.address == 0)
-        return "нужен параметр --address";
-    if (o.command == "read" && o.output.empty())
-        return "нужен параметр -o";
-    if (o.command == "clock" && o.show == o.setFromPc)
-        return "нужен один из параметров --show, --set-from-pc";
-    return {};
+std::string Refusal(CommandLineOutcome outcome, const std::string& command,
+                    const CommandLine& line) {
+    const std::string option = line.culprit().toStdString();
+    if (outcome == CommandLineOutcome::BadValue)
+        return ui_text::kTextBadOptionValue + option;
+    return ui_text::kTextUnknownOption + (command.empty() ? "" : tool_text::kTextFor + command) +
+           ": " + option;
 }
 
 } // namespace
 
-bool ParseToolOptions(const std::vector<std::string>& args, ToolOptions& o, std::string& error) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        o.help = true;
-        return !args.empty();
-    }
-    o.command = args[0];
-    const auto rule = Rules().find(o.command);
-    if (rule == Rules().end()) {
-        error = "неизвестная команда: " + o.command;
+bool ParseToolOptions(const QStringList& args, ToolOptions& o, std::string& error) {
+    if (args.isEmpty()) {
+        error = tool_text::kTextNoCommand;
         return false;
     }
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            o.help = true;
-            return true;
-        }
-        if (a.size() < 2 || a[0] != '-') {
-            o.files.push_back(a);
-            continue;
-        }
-        if (!Accepts(rule->second, a)) {
-            error = "неизвестный параметр для " + o.command + ": " + a;
-            return false;
-        }
-        if (TakeSwitch(a, o))
-            continue;
-        if (i + 1 >= args.size() || !TakeValue(a, args[i + 1], o)) {
-            error = "неверное значение параметра " + a;
-            return false;
-        }
-        ++i;
+    o.command = args[0].startsWith('-') ? std::string() : args[0].toStdString();
+    const ToolCommand* command = FindCommand(o.command);
+    if (!command) {
+        error = tool_text::kTextUnknownCommand + o.command;
+        return false;
     }
-    error = MissingPart(o, rule->second);
+    CommandLine line;
+    const CommandLineOutcome outcome =
+        line.read(o.command.empty() ? args : args.mid(1), Accepted(*command), o);
+    o.help = outcome == CommandLineOutcome::Help;
+    o.version = outcome == CommandLineOutcome::Version;
+    if (o.help || o.version)
+        return true;
+    if (outcome != CommandLineOutcome::Run) {
+        error = Refusal(outcome, o.command, line);
+        return false;
+    }
+    if (o.command.empty()) {
+        error = tool_text::kTextNoCommand;
+        return false;
+    }
+    for (const QString& file : line.positional())
+        o.files.push_back(file.toStdString());
+    error = Missing(o, *command, line);
     return error.empty();
 }
 
 std::string ToolHelp(const std::string& command) {
-    const auto rule = Rules().find(command);
-    return rule == Rules().end() ? kOverview : rule->second.help;
+    const ToolCommand* found = FindCommand(command);
+    return (found ? found : FindCommand(""))->help;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@ struct ToolOptions {
     std::string command;
     std::vector<std::string> files;
     bool help = false;
+    bool version = false;
     bool json = false;
     bool confirm = false;
     bool show = false;
@@ -27,9 +30,9 @@ struct ToolOptions {
     int stopBits = 2;
 };
 
-// False with one line in `error` when the arguments make no sense.
-bool ParseToolOptions(const std::vector<std::string>& args, ToolOptions& options,
-                      std::string& error);
+// False with one line in `error` when the arguments make no sense. args:
+// without the program's name; the first one names the command.
+bool ParseToolOptions(const QStringList& args, ToolOptions& options, std::string& error);
 
 // --help of a subcommand; the overview for an empty or unknown one.
 std::string ToolHelp(const std::string& command);

@@ -2,6 +2,7 @@
 
 #include "tools/ToolCommands.h"
 #include "tools/ToolOptions.h"
+#include "ui/cli/CommandLine.h"
 
 #include <QCoreApplication>
 
@@ -11,13 +12,16 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     ToolOptions options;
     std::string error;
-    if (!ParseToolOptions({argv + 1, argv + argc}, options, error)) {
-        std::fprintf(stderr, "vil3k-tool: %s\n",
-                     error.empty() ? "не задана команда (vil3k-tool --help)" : error.c_str());
+    if (!ParseToolOptions(QCoreApplication::arguments().mid(1), options, error)) {
+        std::fprintf(stderr, "vil3k-tool: %s\n", error.c_str());
         return kExitUsage;
     }
     if (options.help) {
         std::printf("%s", ToolHelp(options.command).c_str());
+        return kExitOk;
+    }
+    if (options.version) {
+        std::printf("vil3k-tool %s\n", CommandLine::Version());
         return kExitOk;
     }
     return RunToolCommand(options);

@@ -14,4 +14,8 @@ inline constexpr const char* kLabelDevice = "Устр. №";
 inline constexpr const char* kLabelExecCode = " Исполнение";
 inline constexpr const char* kLabelExtAck = "Вн. квит.";
 
+// A refused command line: the option follows.
+inline constexpr const char* kTextUnknownOption = "неизвестный параметр";
+inline constexpr const char* kTextBadOptionValue = "неверное значение параметра ";
+
 } // namespace ui_text

@@ -32,7 +32,8 @@ bool IsUserInput(const QEvent& event) {
 // long as it is installed on the application.
 class InputBlocker : public QObject {
 public:
-    explicit InputBlocker(const LineWorker::InputPass& pass) : pass_(pass) {
+    InputBlocker(const LineWorker::InputPass& pass, const std::function<void()>& refused)
+        : pass_(pass), refused_(refused) {
         QCoreApplication::instance()->installEventFilter(this);
     }
     ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
@@ -49,11 +50,16 @@ protected:
             event->accept(); // accepted, a key is no shortcut; the key press after it is eaten
         else if (closeRequest)
             event->ignore();
+        const bool pressed =
+            event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress;
+        if (pressed && refused_)
+            refused_();
         return true;
     }
 
 private:
     const LineWorker::InputPass& pass_;
+    const std::function<void()>& refused_;
 };
 
 } // namespace
@@ -77,7 +83,7 @@ void LineWorker::run(const std::function<void()>& job) {
         return;
     }
     QEventLoop loop;
-    const InputBlocker blocker(inputPass_);
+    const InputBlocker blocker(inputPass_, refusalNotice_);
     QMetaObject::invokeMethod(context_, [&job, &loop] {
         job();
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
@@ -93,8 +99,10 @@ void LineWorker::runBlocking(const std::function<void()>& job) {
     QMetaObject::invokeMethod(context_, job, Qt::BlockingQueuedConnection);
 }
 
-WorkerSerialLine::WorkerSerialLine(LineWorker& worker, LineFactory makeLine)
-    : worker_(worker), makeLine_(std::move(makeLine)) {}
+WorkerSerialLine::WorkerSerialLine(LineWorker& worker, const LineFactory& makeLine)
+    : worker_(worker) {
+    worker_.runBlocking([&] { line_ = makeLine(); });
+}
 
 WorkerSerialLine::~WorkerSerialLine() {
     worker_.runBlocking([this] { line_.reset(); });
@@ -104,8 +112,6 @@ template <class Result>
 Result WorkerSerialLine::onWorker(const std::function<Result(SerialLine&)>& operation) {
     Result result{};
     worker_.run([&] {
-        if (!line_)
-            line_ = makeLine_();
         result = operation(*line_);
         open_ = line_->isOpen();
         error_ = line_->errorText();
@@ -135,6 +141,10 @@ int WorkerSerialLine::read(std::uint8_t* buffer, int count) {
 
 int WorkerSerialLine::drain(int quietMs, int boundMs) {
     return onWorker<int>([&](SerialLine& line) { return line.drain(quietMs, boundMs); });
+}
+
+void WorkerSerialLine::setInterrupted(bool on) {
+    line_->setInterrupted(on);
 }
 
 std::string WorkerSerialLine::errorText() const {

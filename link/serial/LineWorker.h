@@ -33,9 +33,13 @@ public:
     // exchanges while the rest of the program waits.
     using InputPass = std::function<bool(QObject* receiver)>;
     void setInputPass(InputPass pass) { inputPass_ = std::move(pass); }
+    // Told of every key or mouse button pressed in vain while a job runs, so
+    // that a command asked for meanwhile is not dropped without a word.
+    void setRefusalNotice(std::function<void()> notice) { refusalNotice_ = std::move(notice); }
 
 private:
     InputPass inputPass_;
+    std::function<void()> refusalNotice_;
     QThread thread_;
     QObject* context_ = nullptr; // lives on thread_; jobs are queued to it
 };
@@ -46,7 +50,7 @@ private:
 class WorkerSerialLine : public SerialLine {
 public:
     using LineFactory = std::function<std::unique_ptr<SerialLine>()>;
-    WorkerSerialLine(LineWorker& worker, LineFactory makeLine);
+    WorkerSerialLine(LineWorker& worker, const LineFactory& makeLine);
     ~WorkerSerialLine() override;
 
     OpenResult open(const LineSettings& settings) override;
@@ -57,14 +61,15 @@ public:
     bool write(const std::uint8_t* data, int count) override;
     int read(std::uint8_t* buffer, int count) override;
     int drain(int quietMs, int boundMs) override;
+    // Reaches the line at once, not after the operation under way.
+    void setInterrupted(bool on) override;
     std::string errorText() const override;
 
 private:
     template <class Result> Result onWorker(const std::function<Result(SerialLine&)>& operation);
 
     LineWorker& worker_;
-    LineFactory makeLine_;
-    std::unique_ptr<SerialLine> line_; // touched on the worker only
+    std::unique_ptr<SerialLine> line_; // made on the worker; used there but for setInterrupted
     std::atomic<bool> open_ = false;
     std::string error_;
 };

@@ -5,6 +5,9 @@
 
 namespace {
 
+// Waits are cut into slices this long, so that an interruption ends them soon.
+constexpr int kWaitSliceMs = 20;
+
 int TotalTimeoutMs(int count) {
     return 1000 + 100 * count;
 }
@@ -138,7 +141,7 @@ int QtSerialLine::read(std::uint8_t* buffer, int count) {
         if (left <= 0)
             break;
         const int wait = static_cast<int>(got > 0 ? std::min<qint64>(kByteGapMs, left) : left);
-        if (!port_.waitForReadyRead(wait)) {
+        if (!waitForBytes(wait)) {
             if (!quietTimeout())
                 return lineError();
             break;
@@ -163,7 +166,7 @@ int QtSerialLine::drain(int quietMs, int boundMs) {
         const qint64 left = boundMs - timer.elapsed();
         if (left <= 0)
             return dropped;
-        if (!port_.waitForReadyRead(static_cast<int>(std::min<qint64>(quietMs, left))))
+        if (!waitForBytes(static_cast<int>(std::min<qint64>(quietMs, left))))
             return quietTimeout() ? dropped : lineError();
     }
 }
@@ -174,4 +177,20 @@ bool QtSerialLine::quietTimeout() {
         return false;
     port_.clearError();
     return true;
+}
+
+// Waits up to ms for bytes to arrive: true when some did. False when the time
+// ran out, the line was interrupted, or it failed (its error then stays set).
+bool QtSerialLine::waitForBytes(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        const qint64 left = ms - timer.elapsed();
+        if (interrupted_ || left <= 0)
+            return false;
+        if (port_.waitForReadyRead(static_cast<int>(std::min<qint64>(left, kWaitSliceMs))))
+            return true;
+        if (!quietTimeout())
+            return false;
+    }
 }

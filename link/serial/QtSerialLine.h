@@ -5,6 +5,8 @@
 
 #include <QSerialPort>
 
+#include <atomic>
+
 // The ports of this computer, with VIL3K_PORTS applied.
 std::vector<PortEntry> SystemPortList();
 
@@ -18,6 +20,7 @@ public:
     bool write(const std::uint8_t* data, int count) override;
     int read(std::uint8_t* buffer, int count) override;
     int drain(int quietMs, int boundMs) override;
+    void setInterrupted(bool on) override { interrupted_ = on; }
     std::string errorText() const override { return error_; }
     // A whole read lasts at most ms instead of 1000 ms + 100 ms per byte; 0 goes
     // back to the line's own time-outs. For surveys that ask many addresses once.
@@ -27,9 +30,11 @@ private:
     bool applySettings(const LineSettings& settings);
     int lineError();
     bool quietTimeout();
+    bool waitForBytes(int ms);
     bool writeFailed();
 
     QSerialPort port_;
     std::string error_;
     int readTimeoutMs_ = 0;
+    std::atomic<bool> interrupted_ = false;
 };

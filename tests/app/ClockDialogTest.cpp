@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -145,6 +146,29 @@ TEST_F(ClockDialog, StaysResponsiveWhilePollingASilentDevice) {
     EXPECT_TRUE(closedDuringThePoll);
     // One request only: every tick during the poll found it under way.
     EXPECT_EQ(Received(), QByteArray("\x01\x04\x00\x00\x00\x05\x30\x09", 8));
+}
+
+// F9 right after "Отмена" during a poll of a silent device: the poll is
+// abandoned at once, a key pressed while it ends is refused aloud, and the
+// read asked for once the dialog has gone reaches the device.
+TEST_F(ClockDialog, ACommandRightAfterCancelRunsOrSaysWhyNot) {
+    Start({"--silent"});
+    form.comPort().SetHeaderRetries(1);
+    QString status;
+    QTimer::singleShot(300, dialog, [&] {
+        ASSERT_TRUE(dialog->logic().exchangeUnderWay());
+        QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
+        QTest::keyClick(&form, Qt::Key_F9);
+        status = form.statusBar()->currentMessage();
+    });
+    form.timeDateButton->click();
+    EXPECT_EQ(status, "Идет обмен с устройством: команда не выполнена");
+    EXPECT_EQ(Received(), QByteArray("\x01\x04\x00\x00\x00\x05\x30\x09", 8));
+
+    BoxAnswerer boxes({QMessageBox::Ok});
+    form.findChild<QAction*>("AInPort", Qt::FindDirectChildrenOnly)->trigger();
+    EXPECT_TRUE(Received().endsWith(QByteArray("\x01\x11\xC0\x2C", 4)));
+    EXPECT_EQ(boxes.texts, QStringList{"устройство 1 COM7 не отвечает на запрос"});
 }
 
 } // namespace

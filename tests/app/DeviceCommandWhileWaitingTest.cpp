@@ -100,8 +100,11 @@ TEST_F(WhileWaiting, ASilentDeviceKeepsTheWindowAliveAndDeaf) {
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(configClicks, 0);
     EXPECT_EQ(Joined(boxes), "устройство 1 COM7 не отвечает на запрос");
+    // The keys, the click and the second commands were refused aloud.
     EXPECT_EQ(Joined(progress), "Устройство 1: чтение конфигурации… | "
-                                "Устройство 1: чтение конфигурации… попытка 2");
+                                "Идет обмен с устройством: команда не выполнена | "
+                                "Устройство 1: чтение конфигурации… попытка 2 | "
+                                "Идет обмен с устройством: команда не выполнена");
     EXPECT_EQ(form.statusBar()->currentMessage(), "Устройство 1 не отвечает");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

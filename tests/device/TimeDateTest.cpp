@@ -253,18 +253,32 @@ TEST_F(TimeDateTest, NoExchangeStartsWhileAPollIsUnderWay) {
     EXPECT_EQ(dialog.closeRequests, 1);
 }
 
-TEST_F(TimeDateTest, SendAskedForDuringAPollIsDroppedWhenTheDialogCloses) {
+// Closing the dialog abandons the poll of a silent device at once (its
+// remaining attempts would keep the program waiting for seconds) and drops the
+// send asked for meanwhile.
+TEST_F(TimeDateTest, ClosingAbandonsThePollAndTheSendAskedForDuringIt) {
     Fields({"30", "15", "12", "1", "6"});
+    std::int64_t cancelledAt = 0;
     line.respond = [&](const Bytes& request) {
         if (request[1] == 0x04 && line.writes.size() == 1) {
             logic.ChangeTimeClick();
+            cancelledAt = clock.now;
             logic.CancelClick();
             EXPECT_TRUE(logic.FormCloseQuery());
         }
         return FakeSerialLine::Answer{};
     };
     logic.InClick();
-    EXPECT_EQ(Functions(), (Bytes{0x04, 0x04, 0x04, 0x04, 0x04}));
+    EXPECT_EQ(Functions(), (Bytes{0x04}));
+    EXPECT_LE(clock.now - cancelledAt, 100);
+    EXPECT_FALSE(logic.exchangeUnderWay());
+    EXPECT_TRUE(messages.shown.empty());
+    // The next exchange starts afresh on a purged line.
+    const int purges = line.purges;
+    line.answerAlways({});
+    logic.InClick();
+    EXPECT_EQ(Functions(), (Bytes{0x04, 0x04, 0x04, 0x04, 0x04, 0x04}));
+    EXPECT_EQ(line.purges, purges + 1);
 }
 
 } // namespace

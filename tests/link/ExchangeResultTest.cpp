@@ -78,13 +78,14 @@ TEST(ExchangeResultText, SpelledOutForAddressOneOnCom1) {
               "устройство 3 COM3 Идет запись базы данных. Ждите.");
 }
 
-TEST(ShowExchangeResult, SuccessAndReportedLineFailuresShowNothing) {
+TEST(ShowExchangeResult, SuccessReportedLineFailuresAndAbandonedExchangesShowNothing) {
     FakeClock clock;
     FakeSerialLine line(clock);
     FakeMessages messages;
     TComPortClass link(line, clock, messages);
     ShowExchangeResult(link, 0, kResultOk);
     ShowExchangeResult(link, 0, kResultLineFailed);
+    ShowExchangeResult(link, 0, 1024);
     EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -204,4 +204,18 @@ TEST(SimOptions, CodeWithLeadingZerosIsDecimal) {
     EXPECT_EQ(options.second, 8);
 }
 
+TEST(SimOptions, ValuesAfterEqualsSignsAndRepeatedDevicesInOrder) {
+    SimOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseSimOptions(
+        {"--code=06-08", "--device=3:12-04", "--device", "5:06-06:1", "-late"}, options, error))
+        << error;
+    EXPECT_EQ(options.first, 6);
+    EXPECT_EQ(options.second, 8);
+    ASSERT_EQ(options.devices.size(), 2u);
+    EXPECT_EQ(options.devices[0].address, 3);
+    EXPECT_EQ(options.devices[1].status, 1);
+    EXPECT_GT(options.faults.lateMs, 0);
+}
+
 } // namespace

@@ -54,7 +54,7 @@ public:
         if (failRead)
             return -1;
         ++reads;
-        const std::int64_t deadline = clock_.now + 1000 + 100 * count;
+        const std::int64_t deadline = interrupted ? clock_.now : clock_.now + 1000 + 100 * count;
         int got = 0;
         std::int64_t last = clock_.now;
         while (got < count) {
@@ -89,6 +89,8 @@ public:
         bytesDrained += got;
         return got;
     }
+    // The next read ends at once with what has arrived.
+    void setInterrupted(bool on) override { interrupted = on; }
     std::string errorText() const override { return "line error"; }
 
     // Bytes arriving without a request, e.g. late or foreign ones.
@@ -116,6 +118,7 @@ public:
     bool failPurge = false;
     bool failWrite = false;
     bool failRead = false;
+    bool interrupted = false;
     int closes = 0;
     int purges = 0;
     int reads = 0;
