@@ -20,7 +20,6 @@ const std::vector<NamedExecCode>& NamedExecCodes();
 struct NewSchemeData {
     int code = 0;        // index into NamedExecCodes()
     int deviceIndex = 0; // device number − 1 (0..30)
-    bool operator==(const NewSchemeData&) const = default;
 };
 
 class NewSchemeDialog {

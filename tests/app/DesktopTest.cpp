@@ -40,7 +40,6 @@ TEST_F(Desktop, SettingsSurviveTheStoreAndForgetEverythingWhenCleared) {
         ProgramSettings settings(*store);
         EXPECT_FALSE(settings.port().has_value()) << "a first run starts from the defaults";
         settings.setPort(port);
-        settings.setLastFolder("/schemes");
         for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"})
             settings.addRecentFile(QString("/s/%1.vil").arg(name));
         settings.addRecentFile("/s/x/../c.vil");
@@ -49,7 +48,6 @@ TEST_F(Desktop, SettingsSurviveTheStoreAndForgetEverythingWhenCleared) {
     auto store = Store();
     ProgramSettings settings(*store);
     EXPECT_EQ(settings.port(), port);
-    EXPECT_EQ(settings.lastFolder(), "/schemes");
     EXPECT_EQ(settings.recentFiles(), (QStringList{"/s/c.vil", "/s/j.vil", "/s/h.vil", "/s/g.vil",
                                                    "/s/f.vil", "/s/e.vil", "/s/d.vil"}));
     settings.clear();
@@ -57,30 +55,20 @@ TEST_F(Desktop, SettingsSurviveTheStoreAndForgetEverythingWhenCleared) {
     EXPECT_TRUE(settings.recentFiles().isEmpty());
 }
 
-// The port named at start is not there: the program stays up without a word.
-TEST_F(Desktop, ADeadPortAtStartLeavesThePortClosed) {
-    qputenv("VIL3K_PORTS", "COM8=/nonexistent/tty");
-    auto store = Store();
-    ProgramSettings settings(*store);
-    TForm1 form;
-    EXPECT_FALSE(form.useSettings(settings, "COM8"));
-    EXPECT_EQ(form.statusBar()->findChild<QLabel*>("portStatus")->text(), "Порт закрыт");
-    EXPECT_EQ(form.comPort().PortName, "COM8");
-    QTest::qWait(150);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_FALSE(settings.port().has_value()) << "only the port command keeps a port";
-}
-
 // Files opened come back in the menu and a restarted window has its size; a
-// file gone from the list leaves it with a note.
+// file gone from the list leaves it with a note; a dead port leaves the port
+// closed and is not remembered.
 TEST_F(Desktop, RecentFilesAndTheWindowSizeComeBack) {
     auto store = Store();
     ProgramSettings settings(*store);
     const QString missing = dir.filePath("gone.vil");
     settings.addRecentFile(missing);
+    qputenv("VIL3K_PORTS", "COM8=/nonexistent/tty");
     {
         TForm1 form;
-        form.useSettings(settings);
+        // A port named at start that is not there leaves the port closed.
+        EXPECT_FALSE(form.useSettings(settings, "COM8"));
+        EXPECT_EQ(form.statusBar()->findChild<QLabel*>("portStatus")->text(), "Порт закрыт");
         ASSERT_TRUE(form.OpenSchemeFile(Example("12-04.vil")));
         ASSERT_TRUE(form.OpenSchemeFile(Example("24-08.vil")));
         EXPECT_EQ(form.proposedPdfPath(), Example("24-08.pdf"));
@@ -105,6 +93,7 @@ TEST_F(Desktop, RecentFilesAndTheWindowSizeComeBack) {
     }
     EXPECT_EQ(settings.recentFiles(), (QStringList{Example("12-04.vil"), Example("24-08.vil")}));
     EXPECT_EQ(settings.lastFolder(), QString(VIL3K_SOURCE_ROOT) + "/examples");
+    EXPECT_FALSE(settings.port().has_value()) << "only the port command keeps a port";
 }
 
 TEST_F(Desktop, ADroppedSchemeOpensAndOtherFilesAreRefused) {

@@ -185,17 +185,6 @@ TEST(SimOptions, CodeFileAndAddress) {
     EXPECT_FALSE(ApplySimOptions(options, device, error));
 }
 
-TEST(SimOptions, AddressOverAFileKeepsItsAcknowledgeBit) {
-    SimOptions options;
-    std::string error;
-    const std::string file = std::string(VIL3K_SOURCE_ROOT) + "/examples/24-08.vil";
-    ASSERT_TRUE(ParseSimOptions({"--file", file, "--address", "2"}, options, error)) << error;
-    SimulatedDevice device({});
-    ASSERT_TRUE(ApplySimOptions(options, device, error)) << error;
-    EXPECT_EQ(device.address, 2);
-    EXPECT_EQ(device.image[249], 0x21); // device 5 with the acknowledge on, moved to 2
-}
-
 TEST(SimOptions, CodeWithLeadingZerosIsDecimal) {
     SimOptions options;
     std::string error;
