@@ -15,13 +15,11 @@ if [ -n "${VIL3K_NO_SIM:-}" ]; then
     exec build/vil3k-programmer "$@"
 fi
 
-# The device holds the example scheme when there is one, else an empty 24-08;
-# it answers at the device number stored in the scheme.
-device=(--code 24-08)
-number=1
+# Device 1, the number the window starts at, holding the example scheme when
+# there is one (else an empty 24-08): the first read (F9) reaches it.
+device=(--code 24-08 --address 1)
 if [ -f examples/24-08.vil ]; then
-    device=(--file examples/24-08.vil)
-    number=$(($(od -An -tu1 -j3 -N1 examples/24-08.vil) % 32 + 1))
+    device=(--file examples/24-08.vil --address 1)
 fi
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -48,8 +46,8 @@ if [ -z "$pty" ]; then
     exit 1
 fi
 export VIL3K_PORTS="COM1=$pty${VIL3K_PORTS:+;$VIL3K_PORTS}"
-echo "run.sh: a simulated ВИЛ-3K device number $number (${device[*]}) is on $pty," \
-    "listed as COM1: choose COM1 in the port settings and device $number, then read it with F9." >&2
-build/vil3k-programmer "$@" &
+echo "run.sh: a simulated ВИЛ-3K device number 1 (${device[*]}) is on $pty, listed as COM1" \
+    "and opened at start: read it with F9." >&2
+build/vil3k-programmer --port COM1 "$@" &
 programmer=$!
 wait $programmer

@@ -10,6 +10,8 @@ using A = ActionId;
 const std::array<ActionRow, kActionCount>& ActionRows() {
     // A null handler: the command is not built yet, the action stays disabled.
     static const std::array<ActionRow, kActionCount> rows{{
+        {A::ANewScheme, "ANewScheme", kCategoryFile, kActionNewScheme, kHintNewScheme, "Ctrl+N", 17,
+         &TForm1::NewSchemeClick},
         {A::AOpenFile, "AOpenFile", kCategoryFile, kActionOpenFile, kActionOpenFile, "F3", 0,
          &TForm1::OpenScheme},
         {A::ASaveFile, "ASaveFile", kCategoryFile, kActionSaveFile, kHintSaveFile, "F2", 1,
@@ -46,7 +48,7 @@ const std::vector<MenuRow>& MenuRows() {
         {"N1File",
          kMenuFile,
          kCategoryFile,
-         {{A::AOpenFile}, {A::ASaveFile}, {A::APrint}, {A::AClose}}},
+         {{A::ANewScheme}, {A::AOpenFile}, {A::ASaveFile}, {A::APrint}, {A::AClose}}},
         {"N2Port", kMenuPort, nullptr, {{A::AInPort}, {A::AOutPort}, {A::APort}}},
         {"N1FuncBl",
          kMenuProgramming,
@@ -66,6 +68,7 @@ const std::vector<MenuRow>& MenuRows() {
 const std::vector<ToolRow>& ToolRows() {
     using K = ToolKind;
     static const std::vector<ToolRow> rows{
+        {K::Action, A::ANewScheme},
         {K::Action, A::AOpenFile},
         {K::Action, A::ASaveFile},
         {K::Action, A::APrint, kActionPrint},

@@ -7,6 +7,7 @@ class TForm1;
 
 // Every command of the main window, in the order of the action list.
 enum class ActionId {
+    ANewScheme,
     AOpenFile,
     ASaveFile,
     APrint,

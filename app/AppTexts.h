@@ -46,16 +46,34 @@ inline constexpr const char* kHintContextHelp = "Контекстная спра
 inline constexpr const char* kHintOutputName = "ввод текстового реквизита выхода";
 
 // This program's own texts.
-// The title of its help window.
+// The file menu's list of the schemes opened or saved last, and the note when
+// one of them is gone.
+inline constexpr const char* kMenuRecentFiles = "Последние схемы";
+inline constexpr const char* kTextRecentFileGone =
+    "Файла больше нет; он убран из списка последних схем:";
+// The name the print dialog proposes for the PDF of a scheme without a file.
+inline constexpr const char* kPdfDevicePrefix = "устройство ";
+// The port named on the command line could not be opened at start.
+inline constexpr const char* kTextPortNotOpened = "порт не открыт: ";
+// A new scheme without a device.
+inline constexpr const char* kActionNewScheme = "Новая схема…";
+inline constexpr const char* kHintNewScheme = "Новая схема без прибора";
+// The title of its help window, and its buttons.
 inline constexpr const char* kCaptionHelp = "Справка программатора ВИЛ-3K";
+inline constexpr const char* kHelpBack = "Назад";
+inline constexpr const char* kHelpForward = "Вперёд";
+inline constexpr const char* kHelpContents = "Содержание";
 // An error of unknown kind that ended the program.
 inline constexpr const char* kTextUnknownError = "Неизвестная ошибка. Программа будет закрыта.";
 
 // The command line.
 inline constexpr const char* kTextCommandLineHelp =
-    "vil3k-programmer [--help] [--version]\n"
+    "vil3k-programmer [--help] [--version] [--port NAME] [--reset-settings] [SCHEME.vil]\n"
     "  Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K: схемы .vil,\n"
-    "  чтение и запись устройств через СОМ-порт, печать.\n";
+    "  чтение и запись устройств через СОМ-порт, печать.\n"
+    "  --port NAME        открыть этот порт при запуске (вместо запомненного)\n"
+    "  --reset-settings   забыть все запомненные настройки\n"
+    "  SCHEME.vil         открыть схему после ввода пароля\n";
 inline constexpr const char* kTextExtraArgument = "лишний аргумент: ";
 
 } // namespace app_text

@@ -8,7 +8,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
+#include <QStyle>
 #include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -28,19 +32,50 @@ QUrl HelpPage(int context) {
 
 HelpViewer::HelpViewer(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {}
 
+void HelpViewer::buildWindow() {
+    using namespace app_text;
+    window_ = new QWidget(mainWindow_, Qt::Window);
+    window_->setObjectName("HelpWindow");
+    window_->setWindowTitle(QString::fromUtf8(kCaptionHelp));
+    browser_ = new QTextBrowser(window_);
+    browser_->setObjectName("HelpBrowser");
+    auto* tools = new QToolBar(window_);
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QStyle* style = window_->style();
+    QAction* back =
+        tools->addAction(style->standardIcon(QStyle::SP_ArrowBack), QString::fromUtf8(kHelpBack),
+                         browser_, &QTextBrowser::backward);
+    back->setObjectName("HelpBack");
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    QAction* forward =
+        tools->addAction(style->standardIcon(QStyle::SP_ArrowForward),
+                         QString::fromUtf8(kHelpForward), browser_, &QTextBrowser::forward);
+    forward->setObjectName("HelpForward");
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    tools->addAction(QString::fromUtf8(kHelpContents), this,
+                     [this] { open(kHelpContentsContext); });
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window_);
+    connect(close, &QShortcut::activated, window_, &QWidget::close);
+    auto* layout = new QVBoxLayout(window_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tools);
+    layout->addWidget(browser_);
+    window_->resize(600, 560);
+    // First shown over the middle of the main window.
+    QRect frame(QPoint(0, 0), window_->size());
+    frame.moveCenter(mainWindow_->geometry().center());
+    window_->move(frame.topLeft());
+}
+
 void HelpViewer::open(int context) {
-    if (window_ == nullptr) {
-        window_ = new QTextBrowser(mainWindow_);
-        window_->setObjectName("HelpWindow");
-        window_->setWindowFlag(Qt::Window);
-        window_->setWindowTitle(QString::fromUtf8(app_text::kCaptionHelp));
-        window_->resize(600, 560);
-        // First shown over the middle of the main window.
-        QRect frame(QPoint(0, 0), window_->size());
-        frame.moveCenter(mainWindow_->geometry().center());
-        window_->move(frame.topLeft());
-    }
-    window_->setSource(HelpPage(context));
+    if (window_ == nullptr)
+        buildWindow();
+    browser_->setSource(HelpPage(context));
     window_->show();
     window_->raise();
     window_->activateWindow();

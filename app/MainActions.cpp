@@ -35,8 +35,10 @@ QAction* makeAction(TForm1& window, const ActionRow& row) {
         action->setIcon(ToolImage(row.image));
     action->setEnabled(row.handler != nullptr);
     if (row.handler)
-        QObject::connect(action, &QAction::triggered, &window,
-                         [&window, handler = row.handler] { (window.*handler)(); });
+        QObject::connect(action, &QAction::triggered, &window, [&window, handler = row.handler] {
+            (window.*handler)();
+            window.showModified();
+        });
     window.addAction(action);
     return action;
 }

@@ -56,7 +56,7 @@ QLabel* label(QWidget* parent, const QString& text, QPoint at) {
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     setObjectName("Form1");
-    setWindowTitle("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K");
+    setCaption("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K");
     auto* central =
         new SchemeArea(this, {kDefaultWidth, kHeaderHeight + kSchemeHeight + kSchemeBottom});
     setCentralWidget(central);
@@ -69,6 +69,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     buildScheme(central);
     buildOutputNameEditor();
     actions_ = BuildMainActions(*this);
+    buildRecentMenu();
+    setAcceptDrops(true);
     help_ = new HelpViewer(this);
     connectHeader();
     connectScheme();
@@ -185,9 +187,13 @@ void TForm1::connectHeader() {
     connect(externalAckButton, &QToolButton::clicked, this, [this](bool down) {
         externalAck_.PVnKvitClick(down);
         canvas_->update();
+        showModified();
     });
     connect(modelList, &QComboBox::activated, this, [this](int row) {
         runDeviceCommand([this, row] { modelSetting_.ComboBox1Click(row); });
+        // Declined: the list stays open, with no row chosen.
+        if (view_.header.modelListVisible)
+            modelList->setCurrentIndex(-1);
     });
 }
 
@@ -231,12 +237,15 @@ void TForm1::FormShow() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (!RunStartupCheck(model_, messages_, *passwordDialog))
+            if (!RunStartupCheck(model_, messages_, *passwordDialog)) {
                 close();
+                return;
+            }
             refreshStatus();
             // The keyboard starts in the header, and shows where.
             linkAddressBox->setFocus(Qt::TabFocusReason);
             setAttribute(Qt::WA_KeyboardFocusChange);
+            openStartFile();
         },
         Qt::QueuedConnection);
 }
@@ -265,6 +274,7 @@ void TForm1::syncScheme() {
     if (model_.EditedOutput == -1)
         outputNameEdit->hide();
     canvas_->updateSize();
+    showModified();
 }
 
 void TForm1::scrollSchemeTo(int y) {

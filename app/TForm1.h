@@ -7,6 +7,7 @@
 #include "device/ExitQuestions.h"
 #include "device/ExternalAck.h"
 #include "device/ModelSetting.h"
+#include "device/NewScheme.h"
 #include "editor/SchemeClicks.h"
 #include "editor/SchemeSession.h"
 #include "files/SchemeFileCommands.h"
@@ -28,10 +29,12 @@
 #include <memory>
 
 class HelpViewer;
+class ProgramSettings;
 class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
@@ -85,9 +88,33 @@ public:
     HelpViewer& help() { return *help_; }
 
     // Commands of the action table. "Открыть схему" (F3) and "Сохранить как ..."
-    // (F2); the exit questions save through SaveScheme.
+    // (F2); the exit questions save through SaveScheme. Changes not yet saved
+    // are offered for saving before another scheme replaces them.
     void OpenScheme();
     void SaveScheme();
+    // A scheme file named outside the open dialog: a recent file, the command
+    // line, a file dropped on the window. true when it was opened.
+    bool OpenSchemeFile(const QString& path);
+    // "Новая схема…" (Ctrl+N): a scheme for a chosen code without a device.
+    void NewSchemeClick();
+    // The dialog the command shows; tests put a scripted one here.
+    void setNewSchemeDialog(NewSchemeDialog& dialog) { newSchemeDialog_ = &dialog; }
+
+    // What the window keeps between runs. Without it (as in tests) nothing is
+    // remembered. Takes back the port and exchange settings, the geometry, the
+    // folder and the recent files; the port of an earlier run (or portName,
+    // when given) is opened if it is there. Returns whether the port is open.
+    bool useSettings(ProgramSettings& settings, const QString& portName = {});
+    // A scheme file to open once the password has been asked.
+    void setStartFile(const QString& path) { startFile_ = path; }
+    QMenu* recentFilesMenu() const { return recentMenu_; }
+    // The caption as the commands set it, without the modified mark.
+    QString caption() const;
+    // The title's modified mark follows `Modified`.
+    void showModified();
+    // Where the print dialog proposes a PDF: beside the scheme's file, named
+    // after it, or "устройство N.pdf" for a scheme without a file.
+    QString proposedPdfPath() const;
     void InPortClick();
     void OutPortClick();
     void PortClick();
@@ -176,6 +203,9 @@ protected:
     // do; the scheme follows the size of the window; the status bar is brought
     // up to date whenever the window becomes active.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A ".vil" file dropped on the window opens as "Открыть схему" would open it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
@@ -202,6 +232,12 @@ private:
     void changeConfiguration();
     // Ends the program once no message box and no device command is open.
     void closeWhenIdle();
+    void buildRecentMenu();
+    void refreshRecentMenu();
+    void openRecentFile(const QString& path);
+    // The scheme on screen came from (or went to) this file.
+    void rememberFile(const QString& path);
+    void openStartFile();
 
     QtMessages messages_;
     // The device link of the whole run; built before the model. The line and
@@ -223,6 +259,14 @@ private:
     QtSchemeFileDialogs fileDialogs_{this};
     SchemeFileCommands fileCommands_{session_, fileDialogs_};
     SchemeClicks clicks_{session_};
+    NewSchemeCommand newScheme_{session_, exit_};
+    NewSchemeDialog* newSchemeDialog_ = nullptr;
+    ProgramSettings* settings_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    // The file of the scheme on screen; empty for a scheme read from a device or
+    // made new.
+    QString schemeFile_;
+    QString startFile_;
     PrintCommand printCommand_{session_};
     SchemePrinter printer_{this};
     PrintDialog* printDialog_ = &printer_.dialog();

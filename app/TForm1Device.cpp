@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 
 #include "access/gui/TFPSW.h"
+#include "app/ProgramSettings.h"
 #include "device/gui/TFormTimeDate.h"
 #include "device/gui/WaitCursor.h"
 #include "editor/gui/TFormFB.h"
@@ -76,7 +77,12 @@ bool TForm1::runDeviceCommand(const std::function<void()>& command) {
 }
 
 void TForm1::InPortClick() {
-    runDeviceCommand(DeviceCommandKind::Read, [this] { return device_.InPortClick(); });
+    runDeviceCommand(DeviceCommandKind::Read, [this] {
+        const bool read = device_.InPortClick();
+        if (read)
+            schemeFile_.clear();
+        return read;
+    });
 }
 
 void TForm1::OutPortClick() {
@@ -84,8 +90,10 @@ void TForm1::OutPortClick() {
 }
 
 // The port settings open or close the port: the status bar follows.
+// Only settings that opened the port are kept for the next run.
 void TForm1::PortClick() {
-    portSettings_->PortClick(model_.LinkAddressIndex);
+    if (portSettings_->PortClick(model_.LinkAddressIndex) && settings_ != nullptr)
+        settings_->setPort(portSettings_->Saved());
     refreshStatus();
 }
 
@@ -120,6 +128,8 @@ void TForm1::requestExit() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (settings_ != nullptr)
+        settings_->setGeometry(saveGeometry());
     exit_.Closing();
     comPort_.ClosePort();
     QMainWindow::closeEvent(event);

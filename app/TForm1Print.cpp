@@ -2,6 +2,6 @@
 #include "app/TForm1.h"
 
 void TForm1::PrintScheme() {
-    printer_.print(printCommand_, windowTitle(), *printDialog_);
+    printer_.print(printCommand_, caption(), *printDialog_, proposedPdfPath());
     scrollSchemeTo(0);
 }

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kContentsContext = 3;
-
 ActionId commandAction(ClickCommand command) {
     switch (command) {
     case ClickCommand::FunctionBlock:
@@ -53,6 +51,7 @@ void TForm1::connectScheme() {
             NOTVh11Click(element.index);
         else
             Panelvx1Click(element);
+        showModified();
     });
 }
 
@@ -89,6 +88,7 @@ void TForm1::EditNPortExit() {
     clicks_.EditNPortExit(text);
     outputNameEdit->setText(text);
     canvas_->update();
+    showModified();
 }
 
 void TForm1::PanelS1MouseDown(ElementRef element) {
@@ -103,7 +103,7 @@ void TForm1::PanelS1MouseDown(ElementRef element) {
 }
 
 void TForm1::NHelp1Click() {
-    help_->open(kContentsContext);
+    help_->open(kHelpContentsContext);
 }
 
 void TForm1::HelpConTClick() {

@@ -33,6 +33,7 @@ void TForm1::refreshStatus() {
     accessStatus_->setText(QString::fromStdString(AccessStatusText(model_)));
     deviceStatus_->setText(
         QString::fromStdString(DeviceStatusText(linkAddressBox->currentIndex())));
+    showModified();
 }
 
 void TForm1::showLineBusy() {

@@ -22,8 +22,10 @@ void TForm1::selectDeviceNumber(int index) {
     schemeDeviceNumberBox->setCurrentIndex(index);
 }
 
+// Qt shows the modified mark in place of "[*]".
 void TForm1::setCaption(const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
+    setWindowTitle(QString::fromStdString(caption) + "[*]");
+    showModified();
 }
 
 void TForm1::setTimeDateEnabled(bool enabled) {

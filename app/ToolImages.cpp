@@ -231,11 +231,24 @@ void serialConnector(QPainter& p) {
         p.drawEllipse(QPointF(4.6 + 2.25 * i, 9.2), 0.7, 0.7);
 }
 
+// A new scheme: a blank sheet with a folded corner and a star.
+void newSheet(QPainter& p) {
+    pen(p, kInk);
+    polygon(p, {{2.5, 1.5}, {9.5, 1.5}, {13.5, 5.5}, {13.5, 14.5}, {2.5, 14.5}}, kPaper);
+    polygon(p, {{9.5, 1.5}, {9.5, 5.5}, {13.5, 5.5}}, kDevice);
+    pen(p, QColor(230, 160, 0), 1.4);
+    for (int i = 0; i < 4; ++i) {
+        QLineF ray(QPointF(6.5, 10), QPointF(6.5, 7));
+        ray.setAngle(90 + 45 * i);
+        p.drawLine(QLineF(ray.pointAt(-1), ray.p2()));
+    }
+}
+
 using Drawing = void (*)(QPainter&);
 const Drawing kDrawings[kToolImageCount] = {
     openFile, saveFile, readDevice, writeDevice, exitDoor,        printer,
     key,      lamp,     relay,      padlock,     stopwatch,       pulseTimer,
-    andBlock, calendar, nameLabel,  helpMark,    serialConnector,
+    andBlock, calendar, nameLabel,  helpMark,    serialConnector, newSheet,
 };
 
 class ToolImageEngine : public QIconEngine {

@@ -1,8 +1,11 @@
 #include "app/AppTexts.h"
+#include "app/ProgramSettings.h"
 #include "app/ProgrammerOptions.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "ui/cli/CommandLine.h"
+
+#include <QSettings>
 
 #include <cstdio>
 #include <optional>
@@ -18,6 +21,22 @@ QStringList ProgramArguments(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+// The window with what the settings keep and the command line asks for.
+int Run(const ProgrammerOptions& options) {
+    QSettings store;
+    ProgramSettings settings(store);
+    if (options.resetSettings)
+        settings.clear();
+    TForm1 form;
+    const QString port = QString::fromStdString(options.port);
+    if (!form.useSettings(settings, port) && !port.isEmpty())
+        std::fprintf(stderr, "vil3k-programmer: %s%s\n", app_text::kTextPortNotOpened,
+                     options.port.c_str());
+    form.setStartFile(options.schemeFile);
+    form.show();
+    return QApplication::exec();
 }
 
 } // namespace
@@ -46,13 +65,13 @@ int main(int argc, char** argv) {
         explainNoDisplay();
         return 1;
     }
+    // Where the settings live: ~/.config/vil3k/vil3k-programmer.conf on Linux,
+    // HKEY_CURRENT_USER\Software\vil3k\vil3k-programmer on Windows.
+    QCoreApplication::setOrganizationName("vil3k");
+    QCoreApplication::setApplicationName("vil3k-programmer");
     installRussianTranslation(*app);
     int status = 1;
     // The main window builds the other windows of the run; all live until it closes.
-    app->errors().guard([&status] {
-        TForm1 form;
-        form.show();
-        status = QApplication::exec();
-    });
+    app->errors().guard([&status, &options] { status = Run(options); });
     return app->errors().failed() ? 1 : status;
 }

@@ -32,6 +32,22 @@ inline constexpr const char* kModelRows[kModelRowCount] = {
     "ВИЛ-3-0604 К", "ВИЛ-3-0606 К", "ВИЛ-3-1200 К", "ВИЛ-3-1204 К", "ВИЛ-3-1206 К", "ВИЛ-3-1208 К",
     "ВИЛ-3-2400 К", "ВИЛ-3-2404 К", "ВИЛ-3-2408 К", "ВИЛ-3-2412 К", "ВИЛ-3-2416 К"};
 
+// The names of execution codes as on the device's plate ("ВИЛ-3-1204 К").
+inline constexpr const char* kModelNamePrefix = "ВИЛ-3-";
+inline constexpr const char* kModelNameSuffix = " К";
+
+// This program's own dialog of "Новая схема…".
+inline constexpr const char* kCaptionNewScheme = "Новая схема";
+inline constexpr const char* kLabelNewSchemeCode = "Исполнение прибора:";
+inline constexpr const char* kLabelNewSchemeDevice = "Номер устройства:";
+
+// This program's question before a row of the model list changes the device:
+// "Задать устройству 5 на порту COM1 исполнение ВИЛ-3-1206 К?"
+inline constexpr const char* kCaptionConfirmModel = "Подтвердите смену исполнения прибора";
+inline constexpr const char* kTextModelToDevice = "Задать устройству ";
+inline constexpr const char* kTextModelOnPort = " на порту ";
+inline constexpr const char* kTextModelCode = " исполнение ";
+
 // The device clock dialog, opened by the header button of the same name.
 inline constexpr const char* kCaptionTimeDate = "Задание времени и даты";
 inline constexpr const char* kLabelPollingOn = "запрос  времени включен";

@@ -4,6 +4,7 @@
 #include "editor/SchemeSession.h"
 #include "link/ExchangeResult.h"
 #include "link/TComPortClass.h"
+#include "ui/Messages.h"
 
 namespace {
 
@@ -30,8 +31,20 @@ constexpr std::array<ModelCode, device_text::kModelRowCount> kModelCodes{{{6, 4}
 ModelSetting::ModelSetting(SchemeSession& session, TComPortClass& link)
     : session_(session), link_(link) {}
 
+// The device's code is changed at once and for good: the operator says yes to
+// the device, the port and the model first. No is the default answer.
+bool ModelSetting::confirm(int row) {
+    using namespace device_text;
+    const std::string text =
+        kTextModelToDevice + std::to_string(session_.model.LinkAddressIndex + 1) +
+        kTextModelOnPort + link_.PortName + kTextModelCode + kModelRows[row] + "?";
+    const MessageBox question{text, kCaptionConfirmModel, MessageIcon::Question,
+                              MessageButtons::YesNo, Answer::No};
+    return session_.messages.show(question) == Answer::Yes;
+}
+
 void ModelSetting::ComboBox1Click(int row) {
-    if (row < 0 || row >= device_text::kModelRowCount)
+    if (row < 0 || row >= device_text::kModelRowCount || !confirm(row))
         return;
     const ModelCode code = kModelCodes[static_cast<std::size_t>(row)];
     const std::uint8_t data[] = {code.first, code.second, 0};

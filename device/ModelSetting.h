@@ -15,11 +15,14 @@ class ModelSetting {
 public:
     ModelSetting(SchemeSession& session, TComPortClass& link);
 
-    // A row of the list was chosen (-1: none). Sends its code, reports a failed
-    // exchange and hides the list, its caption and "Задать конфигурацию".
+    // A row of the list was chosen (-1: none). Once the operator confirms,
+    // sends its code, reports a failed exchange and hides the list, its
+    // caption and "Задать конфигурацию"; declined, nothing changes.
     void ComboBox1Click(int row);
 
 private:
+    bool confirm(int row);
+
     SchemeSession& session_;
     TComPortClass& link_;
     // The answer is not used, but may be any frame.

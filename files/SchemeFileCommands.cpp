@@ -1,7 +1,7 @@
 #include "files/SchemeFileCommands.h"
 
-#include "files/FileTexts.h"
 #include "editor/TextField.h"
+#include "files/FileTexts.h"
 #include "ui/UiTexts.h"
 
 using namespace file_text;
@@ -26,20 +26,29 @@ MessageBox warning(const std::string& text, const char* caption) {
 
 } // namespace
 
-void SchemeFileCommands::OpenScheme() {
+bool SchemeFileCommands::OpenScheme() {
     window_.scrollSchemeToTop();
     model_.Repaired = 0;
     const auto path = dialogs_.askOpenPath();
-    if (!path)
-        return;
-    const auto data = readFile(*path);
+    return path && open(*path);
+}
+
+bool SchemeFileCommands::OpenSchemeFile(const std::string& path) {
+    window_.scrollSchemeToTop();
+    model_.Repaired = 0;
+    return open(path);
+}
+
+bool SchemeFileCommands::open(const std::string& path) {
+    const auto data = readFile(path);
     if (!data)
-        return;
-    fileName_ = *path;
+        return false;
+    fileName_ = path;
     loadScheme(*data);
     window_.scrollSchemeToTop();
     window_.focusScheme();
     window_.setTimeDateEnabled(true);
+    return true;
 }
 
 // Everything that can refuse the file is checked here, before the scheme is
@@ -85,29 +94,29 @@ void SchemeFileCommands::showFileCaption() {
     window_.setCaption(fileCaption());
 }
 
-void SchemeFileCommands::SaveScheme() {
+bool SchemeFileCommands::SaveScheme() {
     if (!model_.canWrite()) {
         messages_.show(warning(kTextNoWriteAccess, kCaptionWarning));
-        return;
+        return false;
     }
     if (model_.SchemeCreated == 0) {
         if (session_.creation.PromptCreateScheme())
             window_.requestExit();
-        return;
+        return false;
     }
     if (model_.CheckExecCode(&window_.firstCodeField(), &window_.secondCodeField()))
-        return;
+        return false;
     model_.ComputeLayout();
     // A name still being edited is finished before the names are collected.
     window_.focusFirstControl();
     if (model_.Modified == 0 && !confirmUnchanged())
-        return;
+        return false;
     model_.SetDeviceByte(MakeDeviceByte(model_.DeviceNumberIndex, window_.externalAckDown()));
     SchemeFileData data = collectScheme();
     const auto path = askTargetPath();
     if (!path) {
         window_.focusScheme();
-        return;
+        return false;
     }
     model_.PackImage();
     std::copy(model_.ImageBuffer.begin(), model_.ImageBuffer.end(), data.image.begin());
@@ -117,12 +126,13 @@ void SchemeFileCommands::SaveScheme() {
     if (!WriteSchemeFile(QString::fromStdString(*path), data, error)) {
         messages_.show(warning(kTextCannotCreateFile, kCaptionCreate));
         window_.focusScheme();
-        return;
+        return false;
     }
     model_.Modified = 0;
     fileName_ = *path;
     showFileCaption();
     window_.focusScheme();
+    return true;
 }
 
 bool SchemeFileCommands::confirmUnchanged() {

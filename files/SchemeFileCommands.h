@@ -15,16 +15,19 @@ public:
           messages_(session.messages), dialogs_(dialogs) {}
 
     // A file the program cannot take is refused with one message before
-    // anything changes.
-    void OpenScheme();
+    // anything changes. true when the file was opened.
+    bool OpenScheme();
+    // The same for a file named without the open dialog.
+    bool OpenSchemeFile(const std::string& path);
     // Also run by the exit questions; reports its own failures. `Modified` is
-    // cleared only when the file was written whole.
-    void SaveScheme();
+    // cleared only when the file was written whole; true then.
+    bool SaveScheme();
 
     // The file last opened or saved; empty until then.
     const std::string& fileName() const { return fileName_; }
 
 private:
+    bool open(const std::string& path);
     std::optional<SchemeFileData> readFile(const std::string& path);
     void refuseFile(const std::string& path, const QString& reason);
     void loadScheme(const SchemeFileData& data);

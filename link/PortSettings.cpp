@@ -23,12 +23,12 @@ PortSettingsCommand::PortSettingsCommand(TComPortClass& link, PortDialog& portDi
     exchange_.receiveDelay = link.GetReceiveDelay();
 }
 
-void PortSettingsCommand::PortClick(int linkAddressIndex) {
+bool PortSettingsCommand::PortClick(int linkAddressIndex) {
     for (;;) {
         const PortDialogResult result = ShowPortDialog();
         if (result == PortDialogResult::Cancel) {
             completed_ = true;
-            return;
+            return false;
         }
         if (result == PortDialogResult::Refused) {
             const Answer answer =
@@ -36,14 +36,14 @@ void PortSettingsCommand::PortClick(int linkAddressIndex) {
                                        MessageButtons::RetryCancel, Answer::Retry});
             if (answer == Answer::Retry)
                 continue;
-            return;
+            return false;
         }
         if (link_.SetupPort() != 0) {
             ShowExchangeResult(link_, linkAddressIndex, kResultPortSetupFailed);
-            return;
+            return false;
         }
         completed_ = true;
-        return;
+        return true;
     }
 }
 
@@ -92,9 +92,81 @@ void PortSettingsCommand::ExchangeSettingsClick() {
     if (!exchangeDialog_.exec(data))
         return;
     exchange_ = data;
+    ApplyExchangeSettings();
+}
+
+void PortSettingsCommand::ApplyExchangeSettings() {
     link_.SetHeaderRetries(
-        kHeaderRetryEntries.at(static_cast<std::size_t>(data.headerRetriesEntry)));
-    link_.SetBodyRetries(kBodyRetryEntries.at(static_cast<std::size_t>(data.bodyRetriesEntry)));
-    link_.SetSendDelay(data.sendDelay);
-    link_.SetReceiveDelay(data.receiveDelay);
+        kHeaderRetryEntries.at(static_cast<std::size_t>(exchange_.headerRetriesEntry)));
+    link_.SetBodyRetries(
+        kBodyRetryEntries.at(static_cast<std::size_t>(exchange_.bodyRetriesEntry)));
+    link_.SetSendDelay(exchange_.sendDelay);
+    link_.SetReceiveDelay(exchange_.receiveDelay);
+}
+
+namespace {
+
+// The entry of a list that shows value; -1 when the list has none.
+template <typename T, std::size_t N, typename V>
+int EntryOf(const std::array<T, N>& entries, const V& value) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (value == entries[i])
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool DelayInRange(int ms) {
+    return ms >= kDelayMin && ms <= kDelayMax;
+}
+
+} // namespace
+
+SavedPortSettings PortSettingsCommand::Saved() const {
+    return {link_.PortName,       link_.BaudRate,           link_.Parity,
+            link_.StopBits,       link_.GetHeaderRetries(), link_.GetBodyRetries(),
+            link_.GetSendDelay(), link_.GetReceiveDelay()};
+}
+
+void PortSettingsCommand::Restore(const SavedPortSettings& saved) {
+    RestoreLine(saved);
+    RestoreExchange(saved);
+}
+
+void PortSettingsCommand::RestoreLine(const SavedPortSettings& saved) {
+    PortChoice choice = remembered_;
+    choice.speed = EntryOf(kSpeedEntries, saved.baudRate);
+    choice.parity = EntryOf(kParityLetters, saved.parity);
+    choice.stopBits = EntryOf(kStopBitEntries, saved.stopBits);
+    if (choice.speed >= 0 && choice.parity >= 0 && choice.stopBits >= 0 &&
+        JudgePortChoice(choice) == PortDialogResult::Ok) {
+        remembered_ = choice;
+        link_.BaudRate = saved.baudRate;
+        link_.Parity = saved.parity;
+        link_.StopBits = saved.stopBits;
+    }
+    if (saved.portName.empty())
+        return;
+    link_.PortName = saved.portName;
+    const std::vector<PortEntry> ports = listPorts_();
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        if (ports[i].name == saved.portName) {
+            remembered_.port = static_cast<int>(i);
+            completed_ = true;
+        }
+}
+
+void PortSettingsCommand::RestoreExchange(const SavedPortSettings& saved) {
+    const int header = EntryOf(kHeaderRetryEntries, saved.headerRetries);
+    const int body = EntryOf(kBodyRetryEntries, saved.bodyRetries);
+    if (header < 0 || body < 0 || !DelayInRange(saved.sendDelay) ||
+        !DelayInRange(saved.receiveDelay))
+        return;
+    exchange_ = {saved.sendDelay, saved.receiveDelay, header, body};
+    ApplyExchangeSettings();
+}
+
+bool PortSettingsCommand::OpenAtStart() {
+    if (ResolvePortPath(listPorts_(), link_.PortName).empty())
+        return false;
+    return link_.OpenQuietly();
 }

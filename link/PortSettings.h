@@ -22,6 +22,7 @@ struct PortChoice {
     int parity = 0;
     int stopBits = 1;
     int port = 0; // -1 when the list is empty
+    bool operator==(const PortChoice&) const = default;
 };
 
 // What the port settings dialog shows and what the operator chose.
@@ -49,6 +50,7 @@ struct ExchangeSettingsData {
     int receiveDelay = 20;      // 1..100 ms
     int headerRetriesEntry = 1; // "1", "5"
     int bodyRetriesEntry = 1;   // "1", "10"
+    bool operator==(const ExchangeSettingsData&) const = default;
 };
 inline constexpr std::array<int, 2> kHeaderRetryEntries{1, 5};
 inline constexpr std::array<int, 2> kBodyRetryEntries{1, 10};
@@ -62,6 +64,20 @@ public:
     virtual bool exec(ExchangeSettingsData& data) = 0;
 };
 
+// The port and exchange settings as a successful port command leaves them,
+// kept for the next run.
+struct SavedPortSettings {
+    std::string portName;
+    std::string baudRate;
+    std::string parity;
+    std::string stopBits;
+    int headerRetries = 5;
+    int bodyRetries = 10;
+    int sendDelay = 25;
+    int receiveDelay = 20;
+    bool operator==(const SavedPortSettings&) const = default;
+};
+
 // The port and exchange settings commands with what they remember for the run.
 class PortSettingsCommand {
 public:
@@ -70,9 +86,21 @@ public:
                         PortLister listPorts);
 
     // "Настройка СОМ порта": the dialog loop, then the new settings and set-up.
-    void PortClick(int linkAddressIndex);
+    // true when the port was opened with the operator's choice.
+    bool PortClick(int linkAddressIndex);
     // "Настройка обмена": on OK the four values go to the link.
     void ExchangeSettingsClick();
+
+    // The settings in use, to be kept for the next run.
+    SavedPortSettings Saved() const;
+    // Settings of an earlier run become the link's and the dialogs' choices
+    // (the port entry by its name in today's list). A value the dialogs never
+    // offer, or the refused combination, leaves the defaults of its group.
+    void Restore(const SavedPortSettings& saved);
+    // At start-up: opens the port when its name is in the port list. A port
+    // that cannot be opened stays closed and the program goes on without it.
+    // true when open.
+    bool OpenAtStart();
 
     const PortChoice& remembered() const { return remembered_; }
     bool completed() const { return completed_; }
@@ -81,6 +109,9 @@ public:
 private:
     PortDialogResult ShowPortDialog();
     void ApplyChoice(const PortDialogData& data);
+    void ApplyExchangeSettings();
+    void RestoreLine(const SavedPortSettings& saved);
+    void RestoreExchange(const SavedPortSettings& saved);
 
     TComPortClass& link_;
     PortDialog& portDialog_;

@@ -64,24 +64,36 @@ void TComPortClass::ReportPortLost() {
         closeRequest_();
 }
 
-int TComPortClass::SetupPort() {
-    if (!line_.close())
-        ReportPortLost();
+std::optional<LineSettings> TComPortClass::ParseSettings() const {
     LineSettings settings;
     settings.baudRate = ParseDecimal(BaudRate);
     if (std::find(kBaudRates.begin(), kBaudRates.end(), settings.baudRate) == kBaudRates.end())
-        return -1;
+        return std::nullopt;
     if (!ParseParity(Parity, settings.parity))
-        return -1;
+        return std::nullopt;
     settings.stopBits = ParseDecimal(StopBits);
     if (settings.stopBits != 1 && settings.stopBits != 2)
-        return -1;
+        return std::nullopt;
     if (PortName.find("COM") == std::string::npos && PortName.find("com") == std::string::npos)
-        return -1;
+        return std::nullopt;
     settings.portName = PortName;
-    if (line_.open(settings) == OpenResult::Failed)
+    return settings;
+}
+
+int TComPortClass::SetupPort() {
+    if (!line_.close())
+        ReportPortLost();
+    const std::optional<LineSettings> settings = ParseSettings();
+    if (!settings)
+        return -1;
+    if (line_.open(*settings) == OpenResult::Failed)
         ReportPortLost();
     return line_.isOpen() ? 0 : -1;
+}
+
+bool TComPortClass::OpenQuietly() {
+    const std::optional<LineSettings> settings = ParseSettings();
+    return settings && line_.open(*settings) == OpenResult::Opened;
 }
 
 int TComPortClass::WaitMs(int ms) {

@@ -2,16 +2,17 @@
 
 #include "link/ExchangeResult.h"
 #include "link/Frames.h"
+#include "link/SerialLine.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
 class Clock;
 class Messages;
-class SerialLine;
 
 // The device link: port settings, the request in progress and the
 // request/response transaction with its retries and pauses.
@@ -21,6 +22,9 @@ public:
 
     // Applies the port settings and opens the port: 0 when open, -1 otherwise.
     int SetupPort();
+    // The port at start-up, with the same settings and checks as SetupPort; a
+    // port that cannot be opened only stays closed, without a word. true when open.
+    bool OpenQuietly();
     // Closes the port; a failure to close is ignored.
     void ClosePort();
     bool IsPortOpen() const;
@@ -84,6 +88,8 @@ public:
     std::string PortName = "COM1";
 
 private:
+    // The port settings as the line takes them; none when one is out of range.
+    std::optional<LineSettings> ParseSettings() const;
     ExchangeResult Exchange(int addressIndex, std::uint8_t functionCode, int dataCount,
                             const std::uint8_t* data, std::span<std::uint8_t> response);
     ExchangeResult SendAndReceive(std::span<std::uint8_t> response);

@@ -8,7 +8,8 @@
 PrintCommand::PrintCommand(const SchemeSession& session)
     : model_(session.model), view_(session.view), messages_(session.messages) {}
 
-void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job) {
+void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job,
+                              const QString& proposedFile) {
     job.setPortrait();
     if (model_.SchemeCreated == 0) {
         messages_.show(
@@ -19,6 +20,7 @@ void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, Print
     const int pages = static_cast<int>(parts.size());
     PrintDialogData choice;
     choice.maxPage = pages;
+    choice.proposedFile = proposedFile;
     if (!dialog.exec(choice))
         return;
     if (!job.begin(choice)) {

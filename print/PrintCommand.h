@@ -11,6 +11,8 @@ struct PrintDialogData {
     int fromPage = 0; // 0 and 0: every page
     int toPage = 0;
     QString outputFile; // set when the printout goes to a PDF file
+    // The PDF file the dialog proposes when the operator prints to a file.
+    QString proposedFile;
 };
 
 // The print dialog seam: false when cancelled.
@@ -47,8 +49,10 @@ class PrintCommand {
 public:
     explicit PrintCommand(const SchemeSession& session);
 
-    // `caption` is the main window's caption, which heads every page.
-    void PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job);
+    // `caption` is the main window's caption, which heads every page;
+    // `proposedFile` the PDF name offered for printing to a file.
+    void PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job,
+                    const QString& proposedFile = {});
 
 private:
     // `page` is the sheet's number, `part` what it shows (PrintedParts).

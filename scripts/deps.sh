@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core qt6-translations-l10n ccache poppler-utils "$@")
+          fonts-dejavu-core qt6-translations-l10n ccache poppler-utils desktop-file-utils "$@")
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

@@ -95,6 +95,13 @@ bool LoadSchemeFile(const std::string& path, SimulatedDevice& device, std::strin
     return true;
 }
 
+// The device answers at address, and its image names the same number, so a
+// read leaves the programmer talking to the device it has just read.
+void PlaceAt(SimulatedDevice& device, int address) {
+    device.address = address;
+    device.image[249] = static_cast<std::uint8_t>((device.image[249] & 0xE0) | (address - 1));
+}
+
 using SimOption = OptionRule<SimOptions>;
 
 template <typename Field> bool Within(const std::string& text, int low, int high, Field& value) {
@@ -164,7 +171,7 @@ bool ApplySimOptions(const SimOptions& options, SimulatedDevice& device, std::st
         device.execSecond = static_cast<std::uint8_t>(options.second);
     }
     if (options.address > 0)
-        device.address = options.address;
+        PlaceAt(device, options.address);
     if (options.chaosSeed >= 0)
         device.chaos.emplace(static_cast<std::uint32_t>(options.chaosSeed), options.chaosRate);
     return true;
@@ -189,10 +196,7 @@ bool BuildSimDevices(const SimOptions& options, std::vector<SimulatedDevice>& de
             device.execFirst = static_cast<std::uint8_t>(entry.first);
             device.execSecond = static_cast<std::uint8_t>(entry.second);
         }
-        // The device answers where the line puts it; its image says the same.
-        device.address = entry.address;
-        device.image[249] =
-            static_cast<std::uint8_t>((device.image[249] & 0xE0) | (entry.address - 1));
+        PlaceAt(device, entry.address);
         // Every device has a chaotic answer path of its own, with its own draws.
         if (options.chaosSeed >= 0)
             device.chaos.emplace(static_cast<std::uint32_t>(options.chaosSeed + entry.address),

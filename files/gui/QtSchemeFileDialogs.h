@@ -20,6 +20,10 @@ public:
     std::optional<std::string> askOpenPath() override;
     std::optional<std::string> askSavePath() override;
 
+    // The folder both dialogs open in; empty: the current directory.
+    const QString& lastFolder() const { return lastFolder_; }
+    void setLastFolder(const QString& folder) { lastFolder_ = folder; }
+
     // Made on first use; exposed so that tests can look at their settings.
     QFileDialog& openDialog();
     QFileDialog& saveDialog();

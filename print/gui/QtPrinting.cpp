@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QScreen>
 
@@ -34,6 +35,10 @@ bool QtPrintDialog::exec(PrintDialogData& data) {
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintSelection);
     dialog.setMinMax(data.minPage, data.maxPage);
+    // The file field of the dialog (on the platforms that show one) starts at
+    // the proposed name rather than Qt's "print.pdf".
+    if (auto* file = dialog.findChild<QLineEdit*>("filename"); file && !data.proposedFile.isEmpty())
+        file->setText(data.proposedFile);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const bool range = printer.printRange() == QPrinter::PageRange;
@@ -119,7 +124,8 @@ QPrinter& SchemePrinter::printer() {
     return *printer_;
 }
 
-void SchemePrinter::print(PrintCommand& command, const QString& caption, PrintDialog& dialog) {
+void SchemePrinter::print(PrintCommand& command, const QString& caption, PrintDialog& dialog,
+                          const QString& proposedFile) {
     QtPrintJob job(printer());
-    command.PrintClick(caption, dialog, job);
+    command.PrintClick(caption, dialog, job, proposedFile);
 }

@@ -55,7 +55,8 @@ public:
     // cost start-up time and memory that a run without a printout never needs.
     QPrinter& printer();
     PrintDialog& dialog() { return dialog_; }
-    void print(PrintCommand& command, const QString& caption, PrintDialog& dialog);
+    void print(PrintCommand& command, const QString& caption, PrintDialog& dialog,
+               const QString& proposedFile = {});
 
 private:
     std::unique_ptr<QPrinter> printer_;

@@ -62,6 +62,8 @@ using A = ActionId;
 INSTANTIATE_TEST_SUITE_P(
     Table, Actions,
     ::testing::Values(
+        ActionCase{A::ANewScheme, "ANewScheme", "Файл", "Новая схема…", "Новая схема без прибора",
+                   "Ctrl+N", 17, true},
         ActionCase{A::AOpenFile, "AOpenFile", "Файл", "Открыть схему", "Открыть схему", "F3", 0,
                    true},
         ActionCase{A::ASaveFile, "ASaveFile", "Файл", "Сохранить как ...", "Сохранить схему", "F2",
@@ -106,9 +108,11 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
     TForm1 form;
     const QStringList expected{
         "Файл |Файл",
+        "  ANewScheme Новая схема…\tCtrl+N|Новая схема без прибора",
         "  AOpenFile Открыть схему\tF3|Открыть схему",
         "  ASaveFile Сохранить как ...\tF2|Сохранить схему",
         "  APrint Печать\tF4|Печать ",
+        "   Последние схемы|",
         "  AClose Выход\tAlt+X|",
         "          Порт|",
         "  AInPort Ввод с СОМ-порта\tF9|Ввод с СОМ-порта",
@@ -170,7 +174,7 @@ TEST(MainMenu, EveryKeyHasOneOwner) {
         if (!action->shortcut().isEmpty())
             keys << action->shortcut().toString();
     keys.sort();
-    EXPECT_EQ(keys.size(), 13);
+    EXPECT_EQ(keys.size(), 14);
     EXPECT_EQ(keys.removeDuplicates(), 0) << "an open menu must not make a key ambiguous";
 }
 
@@ -187,7 +191,8 @@ TEST(ToolBar, ButtonsLeftToRight) {
         else
             listing << SourceAction(a)->objectName() + " " + a->toolTip();
     }
-    const QStringList expected{"AOpenFile Открыть схему",
+    const QStringList expected{"ANewScheme Новая схема без прибора",
+                               "AOpenFile Открыть схему",
                                "ASaveFile Сохранить схему",
                                "APrint Печать",
                                "|",
@@ -222,7 +227,7 @@ TEST(ToolBar, PortButtonOpensThePortSettings) {
     EXPECT_EQ(seen, "TFormPort");
 }
 
-TEST(ToolImages, SeventeenDistinctSharpImages) {
+TEST(ToolImages, EveryImageDistinctAndSharp) {
     QSet<QByteArray> seen;
     for (int i = 0; i < kToolImageCount; ++i) {
         const QIcon icon = ToolImage(i);

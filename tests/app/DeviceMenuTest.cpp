@@ -61,7 +61,7 @@ protected:
 
 TEST_F(DeviceMenu, ReadShowsTheDeviceScheme) {
     action(ActionId::AInPort)->trigger();
-    EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 1");
+    EXPECT_EQ(form.caption(), "Программатор ВИЛ-3K устройство 1");
     EXPECT_EQ(form.firstCodeEdit->text(), "24");
     EXPECT_EQ(form.secondCodeEdit->text(), "8");
     EXPECT_EQ(form.linkAddressBox->currentText(), "1");
@@ -110,8 +110,9 @@ TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
     EXPECT_EQ(dump[kDeviceByteOffset], 0x23);
     EXPECT_EQ(dump[250], 4);
     EXPECT_EQ(form.linkAddressBox->currentText(), "4");
-    EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 4");
+    EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K устройство 4[*]");
     EXPECT_EQ(form.model().Modified, 0);
+    EXPECT_FALSE(form.isWindowModified()) << "written: the mark is gone";
 }
 
 TEST_F(DeviceMenu, ClosingWithChangesOffersTheTransfer) {

@@ -63,9 +63,21 @@ TEST_F(HeaderDevice, DeviceWithoutCodeGetsOneFromTheListAndShowsItAtTheNextRead)
     ASSERT_TRUE(form.setConfigButton->isVisibleTo(&form));
     form.setConfigButton->click();
     ASSERT_TRUE(form.modelList->isVisibleTo(&form));
-    Choose(4);
+    {
+        BoxAnswerer operatorAnswers({QMessageBox::No});
+        Choose(4);
+        EXPECT_EQ(operatorAnswers.texts,
+                  QStringList{"Задать устройству 1 на порту COM7 исполнение ВИЛ-3-1206 К?"});
+    }
+    EXPECT_TRUE(form.modelList->isVisibleTo(&form)) << "No leaves the list open";
+    {
+        BoxAnswerer operatorAnswers({QMessageBox::Yes});
+        Choose(4);
+        EXPECT_EQ(operatorAnswers.texts.size(), 1);
+    }
     const QByteArray frame("\x01\x12\x0C\x06\x00\xDF\x1B", 7);
     EXPECT_TRUE(WaitReceived(frame).contains(frame));
+    EXPECT_EQ(Received().count('\x12'), 1) << "the declined row sent nothing";
     EXPECT_FALSE(form.modelList->isVisibleTo(&form));
     EXPECT_FALSE(form.setConfigButton->isVisibleTo(&form));
     EXPECT_EQ(form.firstCodeEdit->text(), "0") << "the program learns the code at the next read";
@@ -78,9 +90,9 @@ TEST_F(HeaderDevice, DeviceWithoutCodeGetsOneFromTheListAndShowsItAtTheNextRead)
 TEST_F(HeaderDevice, RefusedCodeIsReportedAndTheListHidden) {
     ASSERT_NO_FATAL_FAILURE(Start({"--exception", "0x12:1"}));
     form.changeConfigButton->click();
-    BoxAnswerer operatorAnswers({QMessageBox::Ok});
+    BoxAnswerer operatorAnswers({QMessageBox::Yes, QMessageBox::Ok});
     Choose(0);
-    EXPECT_EQ(operatorAnswers.texts, QStringList{"устройство 1 COM7 ошибка обмена 01"});
+    EXPECT_EQ(operatorAnswers.texts.value(1), "устройство 1 COM7 ошибка обмена 01");
     EXPECT_FALSE(form.modelList->isVisibleTo(&form));
 }
 

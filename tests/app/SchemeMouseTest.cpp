@@ -13,9 +13,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDirIterator>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -166,7 +169,7 @@ TEST_F(SchemeMouse, ContextHelpShowsTheTopicThenTheClickGoesOn) {
 
 TEST_F(SchemeMouse, HelpWindowOpensAtTheContentsAndFollowsLinks) {
     form.action(ActionId::AHelp)->trigger();
-    QTextBrowser* help = form.help().helpWindow();
+    QTextBrowser* help = form.help().helpBrowser();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->source(), QUrl("qrc:/help/3.html"));
@@ -182,7 +185,46 @@ TEST_F(SchemeMouse, HelpWindowOpensAtTheContentsAndFollowsLinks) {
         EXPECT_TRUE(help->toHtml().contains("3.html")) << topic;
         help->setSource(contents);
     }
-    help->close();
+    help->window()->close();
+}
+
+TEST_F(SchemeMouse, HelpWindowGoesBackAndForwardAndClosesWithEscape) {
+    form.NHelp1Click();
+    QWidget* window = form.help().helpWindow();
+    QTextBrowser* help = form.help().helpBrowser();
+    help->setSource(QUrl("qrc:/help/12.html"));
+    window->findChild<QAction*>("HelpBack")->trigger();
+    EXPECT_EQ(help->source(), QUrl("qrc:/help/3.html"));
+    window->findChild<QAction*>("HelpForward")->trigger();
+    EXPECT_EQ(help->source(), QUrl("qrc:/help/12.html"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// The keys the help pages name are keys the windows answer; the contents page
+// names every key of a command.
+TEST_F(SchemeMouse, HelpNamesTheKeysTheProgramAnswers) {
+    form.NHelp1Click();
+    QStringList commandKeys, keys;
+    for (QWidget* window : {static_cast<QWidget*>(&form), form.help().helpWindow()})
+        for (const QAction* action : window->findChildren<QAction*>())
+            if (!action->shortcut().isEmpty())
+                (window == &form ? commandKeys : keys) << action->shortcut().toString();
+    keys += commandKeys;
+    const QRegularExpression key(R"(\b(F\d{1,2}|Ctrl\+[A-Z]|Alt\+[A-Za-z]+)\b)");
+    for (QDirIterator it(":/help"); it.hasNext();) {
+        QFile page(it.next());
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll());
+        for (const auto& match : key.globalMatch(text))
+            EXPECT_TRUE(keys.contains(match.captured(1))) << qPrintable(page.fileName());
+        for (const QString& command : commandKeys)
+            EXPECT_TRUE(!page.fileName().endsWith("/3.html") || text.contains(command))
+                << qPrintable(command);
+    }
+    form.help().helpWindow()->close();
 }
 
 } // namespace

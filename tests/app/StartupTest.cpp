@@ -19,8 +19,9 @@ TEST(Startup, StandardButtonsSpeakRussian) {
 
 TEST(Startup, MainWindowHasItsCaptionSizeAndAFont) {
     TForm1 form;
+    // "[*]": where Qt shows the mark of changed data.
     EXPECT_EQ(form.windowTitle(),
-              QString("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K"));
+              QString("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K[*]"));
     // The status bar and the tool bar add to the first window's height; the rest stays.
     form.placeOnScreen(QRect(0, 0, 1920, 1080));
     form.grab(); // lays the hidden window out

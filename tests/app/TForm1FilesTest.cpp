@@ -103,7 +103,7 @@ TEST(TForm1Files, OpenSaveUnderANewNameAndReopen) {
         form.OpenScheme();
         EXPECT_TRUE(script.done());
     }
-    EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K - файл " + source);
+    EXPECT_EQ(form.caption(), "Программатор ВИЛ-3K - файл " + source);
     EXPECT_EQ(form.firstCodeEdit->text(), "24");
     EXPECT_EQ(form.secondCodeEdit->text(), "8");
     EXPECT_EQ(form.linkAddressBox->currentText(), "5");
@@ -128,7 +128,7 @@ TEST(TForm1Files, OpenSaveUnderANewNameAndReopen) {
     EXPECT_EQ(question, "Данные не были изменены. Сохранить?");
     const QString copy = scratch.file("copy.vil");
     EXPECT_EQ(rawFile(copy), rawFile(source));
-    EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K - файл " + copy);
+    EXPECT_EQ(form.caption(), "Программатор ВИЛ-3K - файл " + copy);
 
     form.linkAddressBox->setCurrentIndex(0);
     {
@@ -136,7 +136,7 @@ TEST(TForm1Files, OpenSaveUnderANewNameAndReopen) {
         form.OpenScheme();
         EXPECT_TRUE(script.done());
     }
-    EXPECT_EQ(form.windowTitle(), "Программатор ВИЛ-3K - файл " + copy);
+    EXPECT_EQ(form.caption(), "Программатор ВИЛ-3K - файл " + copy);
     EXPECT_EQ(form.linkAddressBox->currentText(), "5");
 }
 

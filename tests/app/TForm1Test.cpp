@@ -87,9 +87,9 @@ TEST(TForm1Header, CreatedSchemeShowsItsHeaderControls) {
     EXPECT_TRUE(labelWithText(form, "Выбор конфигурации")->isVisibleTo(&form));
     EXPECT_EQ(form.model().SchemeCreated, 0);
     form.modelList->setCurrentIndex(3);
-    BoxAnswerer operatorAnswers({QMessageBox::Ok});
+    BoxAnswerer operatorAnswers({QMessageBox::Yes, QMessageBox::Ok});
     emit form.modelList->activated(3);
-    EXPECT_EQ(operatorAnswers.texts, QStringList{"Не выбран COM-порт."});
+    EXPECT_EQ(operatorAnswers.texts.value(1), "Не выбран COM-порт.");
     EXPECT_FALSE(form.modelList->isVisibleTo(&form));
 }
 

@@ -19,6 +19,7 @@ protected:
         Attach(0, 0, Image{});
         view.header.modelListVisible = true;
         view.header.setConfigVisible = true;
+        messages.answers = {Answer::Yes};
     }
     ModelSetting setting{session, link};
 };
@@ -35,7 +36,7 @@ TEST_P(ModelRows, SendTheirCodeToTheLinkAddressAndHideTheList) {
     ASSERT_EQ(frame.size(), 7u);
     EXPECT_EQ(Bytes(frame.begin(), frame.begin() + 5), (Bytes{5, 0x12, c.first, c.second, 0}));
     EXPECT_TRUE(ResponseCrcOk(frame.data(), 7));
-    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_EQ(messages.shown.size(), 1u) << "the question, and nothing after it";
     EXPECT_FALSE(view.header.modelListVisible);
     EXPECT_FALSE(view.header.setConfigVisible);
     EXPECT_EQ(window.log.back(), "sync");
@@ -61,11 +62,27 @@ class ModelSettingCases : public ::testing::Test, public ModelSettingTest {};
 TEST_F(ModelSettingCases, RefusalIsReportedAndTheListHiddenAllTheSame) {
     sim.emplace(SimFaults{.exceptionFunction = 0x12, .exceptionCode = 1});
     setting.ComboBox1Click(0);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "устройство 1 COM1 ошибка обмена 01");
-    EXPECT_EQ(messages.shown[0].caption, "Предупреждение");
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "устройство 1 COM1 ошибка обмена 01");
+    EXPECT_EQ(messages.shown[1].caption, "Предупреждение");
     EXPECT_FALSE(view.header.modelListVisible);
     EXPECT_FALSE(view.header.setConfigVisible);
+}
+
+TEST_F(ModelSettingCases, TheQuestionNamesDeviceAndPortAndNoLeavesTheDeviceAlone) {
+    model.LinkAddressIndex = 4;
+    link.PortName = "COM3";
+    messages.answers.clear(); // the default answer
+    setting.ComboBox1Click(4);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const MessageBox& question = messages.shown[0];
+    EXPECT_EQ(question.text, "Задать устройству 5 на порту COM3 исполнение ВИЛ-3-1206 К?");
+    EXPECT_EQ(question.caption, "Подтвердите смену исполнения прибора");
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.defaultButton, Answer::No);
+    EXPECT_TRUE(line.writes.empty());
+    EXPECT_TRUE(view.header.modelListVisible);
+    EXPECT_TRUE(window.log.empty());
 }
 
 TEST_F(ModelSettingCases, NoRowChosenDoesNothing) {

@@ -226,6 +226,71 @@ TEST_F(PortSettingsTest, ExchangeSettingsFromInsideThePortDialog) {
     EXPECT_EQ(link.GetSendDelay(), 7);
 }
 
+// What one run's port command chose, the next run takes back: the link, the
+// dialogs' entries and the exchange settings, for every choice the dialogs offer.
+TEST_F(PortSettingsTest, EverySuccessfulChoiceComesBackInTheNextRun) {
+    int combinations = 0;
+    for (int speed = 0; speed < 4; ++speed)
+        for (int parity = 0; parity < 3; ++parity)
+            for (int stop = 0; stop < 2; ++stop)
+                for (int port = 0; port < 3; ++port) {
+                    const PortChoice choice{speed, parity, stop, port};
+                    if (JudgePortChoice(choice) != PortDialogResult::Ok)
+                        continue;
+                    const int n = ++combinations;
+                    exchangeDialog.edit = [n](ExchangeSettingsData& d) {
+                        d = {1 + n, 100 - n, n % 2, n / 2 % 2};
+                    };
+                    portDialog.turns.push_back(
+                        {[choice](PortChoice& c) { c = choice; }, PortDialogResult::Ok, true});
+                    ASSERT_TRUE(command.PortClick(0));
+                    FakeSerialLine nextLine{clock};
+                    TComPortClass nextLink{nextLine, clock, messages};
+                    PortSettingsCommand next{nextLink, portDialog, exchangeDialog,
+                                             [this] { return ports; }};
+                    next.Restore(command.Saved());
+                    ASSERT_TRUE(next.OpenAtStart());
+                    EXPECT_EQ(nextLine.opened.at(0).portName, line.opened.back().portName);
+                    EXPECT_EQ(next.Saved(), command.Saved());
+                    EXPECT_EQ(next.remembered(), choice);
+                    EXPECT_EQ(next.exchangeSettings(), command.exchangeSettings());
+                }
+    EXPECT_EQ(combinations, 60);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// A value no dialog offers leaves its group (line or exchange) at the defaults.
+TEST_F(PortSettingsTest, SettingsNoDialogOffersLeaveTheirDefaults) {
+    const SavedPortSettings good{"COM1", "19200", "O", "1", 1, 1, 30, 30};
+    const SavedPortSettings goodExchange{"COM1", "9600", "N", "2", 1, 1, 30, 30};
+    const SavedPortSettings goodLine{"COM1", "19200", "O", "1", 5, 10, 25, 20};
+    const std::vector<std::pair<SavedPortSettings, SavedPortSettings>> cases{
+        {{"COM1", "1000", "O", "1", 1, 1, 30, 30}, goodExchange},
+        {{"COM1", "19200", "E", "2", 1, 1, 30, 30}, goodExchange},
+        {{"COM1", "19200", "O", "1", 0, 1, 30, 30}, goodLine},
+        {{"COM1", "19200", "O", "1", 1, 1, 30, 101}, goodLine},
+        {good, good}};
+    for (const auto& [saved, kept] : cases) {
+        TComPortClass fresh{line, clock, messages};
+        PortSettingsCommand restored{fresh, portDialog, exchangeDialog, [this] { return ports; }};
+        restored.Restore(saved);
+        EXPECT_EQ(restored.Saved(), kept) << saved.baudRate << saved.parity << saved.stopBits;
+        EXPECT_EQ(restored.remembered().port, 1);
+    }
+}
+
+TEST_F(PortSettingsTest, AtStartAnAbsentOrDeadPortStaysClosedWithoutAWord) {
+    command.Restore({"COM9", "9600", "N", "2"});
+    EXPECT_FALSE(command.OpenAtStart());
+    EXPECT_TRUE(line.opened.empty()) << "a port not in the list is not tried";
+    command.Restore({"COM2", "9600", "N", "2"});
+    line.openResult = OpenResult::Failed;
+    EXPECT_FALSE(command.OpenAtStart());
+    EXPECT_EQ(line.opened.size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(closeRequests, 0) << "only the port command ends the program on a dead port";
+}
+
 TEST(JudgePortChoice, OnlyEvenParityWithTwoStopBitsIsRefused) {
     for (int parity = 0; parity < 3; ++parity)
         for (int stop = 0; stop < 2; ++stop)

@@ -2,10 +2,13 @@
 #include "print/PrintPages.h"
 #include "print/gui/QtPrinting.h"
 #include "support/FakeMessages.h"
+#include "support/ModalDialog.h"
 #include "support/RecordingWindow.h"
 #include "support/SampleSchemes.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -34,6 +37,21 @@ TEST(QtPrintJob, ShowsTheWaitCursorWhileItRuns) {
 }
 
 // A long output list prints its second line below its box, over the outputs panel.
+TEST(QtPrintDialog, ProposesTheSchemesPdfName) {
+    QPrinter printer;
+    QtPrintDialog dialog(printer, nullptr);
+    QString shown;
+    WhenShown([&shown](QWidget* modal) {
+        if (const auto* file = modal->findChild<QLineEdit*>("filename"))
+            shown = file->text();
+        static_cast<QDialog*>(modal)->reject();
+    });
+    PrintDialogData data;
+    data.proposedFile = "/home/engineer/схемы/24-08.pdf";
+    EXPECT_FALSE(dialog.exec(data));
+    EXPECT_EQ(shown, "/home/engineer/схемы/24-08.pdf");
+}
+
 TEST(PrintedPicture, SecondLineOfALongListIsDrawn) {
     FakeMessages messages;
     RecordingWindow window;

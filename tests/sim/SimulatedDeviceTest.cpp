@@ -169,6 +169,7 @@ TEST(SimOptions, CodeFileAndAddress) {
     EXPECT_EQ(device.execFirst, 24);
     EXPECT_EQ(device.execSecond, 16);
     EXPECT_EQ(device.address, 31);
+    EXPECT_EQ(device.image[249], 30) << "the image names the device that answers";
     EXPECT_EQ(options.baud, 9600);
     EXPECT_EQ(options.idleTimeoutS, 5);
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--bogus"},

@@ -1,0 +1,97 @@
+#include "app/ProgramSettings.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace {
+
+const char* const kPortName = "port/name";
+const char* const kBaudRate = "port/baudRate";
+const char* const kParity = "port/parity";
+const char* const kStopBits = "port/stopBits";
+const char* const kHeaderRetries = "exchange/headerRetries";
+const char* const kBodyRetries = "exchange/bodyRetries";
+const char* const kSendDelay = "exchange/sendDelay";
+const char* const kReceiveDelay = "exchange/receiveDelay";
+const char* const kGeometry = "window/geometry";
+const char* const kLastFolder = "files/lastFolder";
+const char* const kRecentFiles = "files/recent";
+
+// One spelling of a path, as the operator's system writes it.
+QString Cleaned(const QString& path) {
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
+} // namespace
+
+std::optional<SavedPortSettings> ProgramSettings::port() const {
+    if (!store_.contains(kPortName))
+        return std::nullopt;
+    const SavedPortSettings defaults;
+    auto text = [this](const char* key) { return store_.value(key).toString().toStdString(); };
+    auto number = [this](const char* key, int fallback) {
+        bool ok = false;
+        const int value = store_.value(key).toInt(&ok);
+        return ok ? value : fallback;
+    };
+    return SavedPortSettings{text(kPortName),
+                             text(kBaudRate),
+                             text(kParity),
+                             text(kStopBits),
+                             number(kHeaderRetries, defaults.headerRetries),
+                             number(kBodyRetries, defaults.bodyRetries),
+                             number(kSendDelay, defaults.sendDelay),
+                             number(kReceiveDelay, defaults.receiveDelay)};
+}
+
+void ProgramSettings::setPort(const SavedPortSettings& port) {
+    store_.setValue(kPortName, QString::fromStdString(port.portName));
+    store_.setValue(kBaudRate, QString::fromStdString(port.baudRate));
+    store_.setValue(kParity, QString::fromStdString(port.parity));
+    store_.setValue(kStopBits, QString::fromStdString(port.stopBits));
+    store_.setValue(kHeaderRetries, port.headerRetries);
+    store_.setValue(kBodyRetries, port.bodyRetries);
+    store_.setValue(kSendDelay, port.sendDelay);
+    store_.setValue(kReceiveDelay, port.receiveDelay);
+}
+
+QByteArray ProgramSettings::geometry() const {
+    return store_.value(kGeometry).toByteArray();
+}
+
+void ProgramSettings::setGeometry(const QByteArray& geometry) {
+    store_.setValue(kGeometry, geometry);
+}
+
+QString ProgramSettings::lastFolder() const {
+    return store_.value(kLastFolder).toString();
+}
+
+void ProgramSettings::setLastFolder(const QString& folder) {
+    store_.setValue(kLastFolder, folder);
+}
+
+QStringList ProgramSettings::recentFiles() const {
+    return store_.value(kRecentFiles).toStringList().mid(0, kRecentFileCount);
+}
+
+void ProgramSettings::addRecentFile(const QString& path) {
+    store_.setValue(kRecentFiles, WithRecentFile(recentFiles(), path));
+}
+
+void ProgramSettings::removeRecentFile(const QString& path) {
+    QStringList files = recentFiles();
+    files.removeAll(Cleaned(path));
+    store_.setValue(kRecentFiles, files);
+}
+
+void ProgramSettings::clear() {
+    store_.clear();
+}
+
+QStringList WithRecentFile(QStringList files, const QString& path) {
+    const QString clean = Cleaned(path);
+    files.removeAll(clean);
+    files.prepend(clean);
+    return files.mid(0, ProgramSettings::kRecentFileCount);
+}
