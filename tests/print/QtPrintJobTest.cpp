@@ -38,7 +38,7 @@ TEST(QtPrintJob, ShowsTheWaitCursorWhileItRuns) {
 
 // A long output list prints its second line below its box, over the outputs panel.
 TEST(QtPrintDialog, ProposesTheSchemesPdfName) {
-    QPrinter printer;
+    SchemePrinter printer(nullptr);
     QtPrintDialog dialog(printer, nullptr);
     QString shown;
     WhenShown([&shown](QWidget* modal) {
