@@ -39,6 +39,10 @@ const std::array<ActionRow, kActionCount>& ActionRows() {
          &TForm1::N1ParolClick},
         {A::AHelp, "AHelp", kCategoryHelp, kActionHelp, kActionHelp, "F1", 15,
          &TForm1::NHelp1Click},
+        {A::AUndo, "AUndo", kCategoryEdit, kActionUndo, kHintUndo, "Ctrl+Z", 18,
+         &TForm1::UndoClick},
+        {A::ARedo, "ARedo", kCategoryEdit, kActionRedo, kHintRedo, "Ctrl+Y; Ctrl+Shift+Z", 19,
+         &TForm1::RedoClick},
     }};
     return rows;
 }
@@ -49,6 +53,7 @@ const std::vector<MenuRow>& MenuRows() {
          kMenuFile,
          kCategoryFile,
          {{A::ANewScheme}, {A::AOpenFile}, {A::ASaveFile}, {A::APrint}, {A::AClose}}},
+        {"NEdit", kMenuEdit, nullptr, {{A::AUndo}, {A::ARedo}}},
         {"N2Port", kMenuPort, nullptr, {{A::AInPort}, {A::AOutPort}, {A::APort}}},
         {"N1FuncBl",
          kMenuProgramming,
@@ -72,6 +77,9 @@ const std::vector<ToolRow>& ToolRows() {
         {K::Action, A::AOpenFile},
         {K::Action, A::ASaveFile},
         {K::Action, A::APrint, kActionPrint},
+        {K::Separator},
+        {K::Action, A::AUndo},
+        {K::Action, A::ARedo},
         {K::Separator},
         {K::Action, A::AInPort},
         {K::Action, A::AOutPort},

@@ -22,6 +22,8 @@ enum class ActionId {
     AFB,
     AParol,
     AHelp,
+    AUndo,
+    ARedo,
     Count
 };
 inline constexpr int kActionCount = static_cast<int>(ActionId::Count);
@@ -36,7 +38,7 @@ struct ActionRow {
     const char* category;
     const char* caption;
     const char* hint;     // tool tip and status tip; nullptr: none
-    const char* shortcut; // portable key text ("Ctrl+I"); nullptr: none
+    const char* shortcut; // portable key text ("Ctrl+I"; "Ctrl+Y; Ctrl+Shift+Z"); nullptr: none
     int image;            // index into the tool-bar images; -1: none
     ActionHandler handler;
 };

@@ -58,6 +58,20 @@ inline constexpr const char* kTextPortNotOpened = "порт не открыт: "
 // A new scheme without a device.
 inline constexpr const char* kActionNewScheme = "Новая схема…";
 inline constexpr const char* kHintNewScheme = "Новая схема без прибора";
+// Taking back changes to the scheme: the menu, its commands (the name of the
+// step follows the caption after a colon) and the names of the steps.
+inline constexpr const char* kMenuEdit = "Правка";
+inline constexpr const char* kCategoryEdit = "Правка";
+inline constexpr const char* kActionUndo = "Отменить";
+inline constexpr const char* kActionRedo = "Повторить";
+inline constexpr const char* kHintUndo = "Отменить последнее изменение схемы";
+inline constexpr const char* kHintRedo = "Повторить отменённое изменение схемы";
+inline constexpr const char* kStepContact = "Контакт";
+inline constexpr const char* kStepOutputName = "Имя выхода ";
+inline constexpr const char* kStepExternalAck = "Вн. квит.";
+inline constexpr const char* kStepDeviceNumber = "Изм. № устр.";
+inline constexpr const char* kStepInput = " вх. ";
+inline constexpr const char* kStepBlock = " ФБЛ ";
 // The title of its help window, and its buttons.
 inline constexpr const char* kCaptionHelp = "Справка программатора ВИЛ-3K";
 inline constexpr const char* kHelpBack = "Назад";

@@ -30,7 +30,7 @@ QAction* makeAction(TForm1& window, const ActionRow& row) {
     action->setProperty("imageIndex", row.image);
     setHint(action, row.hint);
     if (row.shortcut)
-        action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.shortcut)));
     if (row.image >= 0)
         action->setIcon(ToolImage(row.image));
     action->setEnabled(row.handler != nullptr);
@@ -43,22 +43,29 @@ QAction* makeAction(TForm1& window, const ActionRow& row) {
     return action;
 }
 
-// A menu item or button that stands for source with its own caption or hint.
-QAction* view(QAction* source, QObject* parent, const char* caption, const char* hint) {
+// The caption of a menu item or button: the key is shown beside it; only the
+// window's action answers it, so an open menu never makes it ambiguous.
+QString shownCaption(QAction* source, const char* caption) {
     QString shown = caption ? text(caption) : source->text();
-    // The key is shown beside the item; only the window's action answers it,
-    // so an open menu never makes it ambiguous.
     if (!source->shortcut().isEmpty())
         shown += '\t' + source->shortcut().toString(QKeySequence::NativeText);
-    auto* item = new QAction(source->icon(), shown, parent);
+    return shown;
+}
+
+// A menu item or button that stands for source with its own caption or hint.
+QAction* view(QAction* source, QObject* parent, const char* caption, const char* hint) {
+    auto* item = new QAction(source->icon(), shownCaption(source, caption), parent);
     item->setProperty(kSourceProperty, QVariant::fromValue(static_cast<QObject*>(source)));
     // The source's own hint is its status tip: its tool tip falls back to its caption, which
     // would give a command without a hint ("Выход") one.
     item->setToolTip(hint ? text(hint) : source->statusTip());
     item->setStatusTip(hint ? text(hint) : source->statusTip());
     item->setEnabled(source->isEnabled());
-    QObject::connect(source, &QAction::changed, item,
-                     [item, source] { item->setEnabled(source->isEnabled()); });
+    // A command whose caption changes ("Отменить: Задержка вх. 5") shows it.
+    QObject::connect(source, &QAction::changed, item, [item, source, caption] {
+        item->setEnabled(source->isEnabled());
+        item->setText(shownCaption(source, caption));
+    });
     QObject::connect(item, &QAction::triggered, source, &QAction::trigger);
     return item;
 }

@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "app/AppTexts.h"
 
 #include "access/gui/TFPSW.h"
 #include "app/HelpViewer.h"
@@ -69,6 +70,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), messages_(this) {
     buildScheme(central);
     buildOutputNameEditor();
     actions_ = BuildMainActions(*this);
+    connectHistory();
     buildRecentMenu();
     setAcceptDrops(true);
     help_ = new HelpViewer(this);
@@ -175,22 +177,24 @@ void TForm1::connectHeader() {
     });
     connect(linkAddressBox, &QComboBox::currentIndexChanged, this, &TForm1::refreshStatus);
     connect(schemeDeviceNumberBox, &QComboBox::activated, this, [this](int index) {
-        model_.DeviceNumberIndex = index;
+        edit(app_text::kStepDeviceNumber, [this, index] { model_.DeviceNumberIndex = index; });
         canvas_->setFocus();
     });
     for (QPushButton* button : {setConfigButton, changeConfigButton})
         connect(button, &QPushButton::clicked, this, &TForm1::changeConfiguration);
     connect(createConfigButton, &QPushButton::clicked, this, [this] {
         session_.creation.CreateScheme();
+        history_.Restart();
         syncScheme();
     });
     connect(externalAckButton, &QToolButton::clicked, this, [this](bool down) {
-        externalAck_.PVnKvitClick(down);
+        edit(app_text::kStepExternalAck, [this, down] { externalAck_.PVnKvitClick(down); });
         canvas_->update();
         showModified();
     });
     connect(modelList, &QComboBox::activated, this, [this](int row) {
         runDeviceCommand([this, row] { modelSetting_.ComboBox1Click(row); });
+        history_.Restart();
         // Declined: the list stays open, with no row chosen.
         if (view_.header.modelListVisible)
             modelList->setCurrentIndex(-1);

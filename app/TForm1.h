@@ -10,6 +10,7 @@
 #include "device/NewScheme.h"
 #include "editor/SchemeClicks.h"
 #include "editor/SchemeSession.h"
+#include "editor/gui/SchemeHistory.h"
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
 #include "link/PortSettings.h"
@@ -142,6 +143,11 @@ public:
     void ANDClick();
     // A click on the contact toggle of a slot.
     void NOTVh11Click(int slot);
+    // "Отменить" (Ctrl+Z) and "Повторить" (Ctrl+Y, Ctrl+Shift+Z): a step of the
+    // scheme's history back or forward.
+    void UndoClick();
+    void RedoClick();
+    SchemeHistory& history() { return history_; }
     TFormVkl* FormVkl = nullptr;
     TFormSig* FormSig = nullptr;
     TFormZa* FormZa = nullptr;
@@ -238,6 +244,10 @@ private:
     // The scheme on screen came from (or went to) this file.
     void rememberFile(const QString& path);
     void openStartFile();
+    void connectHistory();
+    // Runs a change to the scheme as one step of its history, named after the
+    // command and the row it works on.
+    void edit(const char* command, const std::function<void()>& change);
 
     QtMessages messages_;
     // The device link of the whole run; built before the model. The line and
@@ -259,6 +269,7 @@ private:
     QtSchemeFileDialogs fileDialogs_{this};
     SchemeFileCommands fileCommands_{session_, fileDialogs_};
     SchemeClicks clicks_{session_};
+    SchemeHistory history_{session_};
     NewSchemeCommand newScheme_{session_, exit_};
     NewSchemeDialog* newSchemeDialog_ = nullptr;
     ProgramSettings* settings_ = nullptr;

@@ -86,7 +86,12 @@ void TForm1::InPortClick() {
 }
 
 void TForm1::OutPortClick() {
-    runDeviceCommand(DeviceCommandKind::Write, [this] { return device_.OutPortClick(); });
+    runDeviceCommand(DeviceCommandKind::Write, [this] {
+        const bool written = device_.OutPortClick();
+        if (written)
+            history_.MarkStored();
+        return written;
+    });
 }
 
 // The port settings open or close the port: the status bar follows.
@@ -108,6 +113,7 @@ void TForm1::changeConfiguration() {
     if (!exit_.OfferSave())
         return;
     session_.creation.ChangeConfiguration();
+    history_.Restart();
     syncScheme();
 }
 

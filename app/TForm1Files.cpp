@@ -51,8 +51,10 @@ bool TForm1::OpenSchemeFile(const QString& path) {
 }
 
 void TForm1::SaveScheme() {
-    if (fileCommands_.SaveScheme())
+    if (fileCommands_.SaveScheme()) {
         rememberFile(QString::fromStdString(fileCommands_.fileName()));
+        history_.MarkStored();
+    }
     canvas_->update();
 }
 

@@ -85,7 +85,8 @@ void TForm1::EditNPortExit() {
     if (model_.EditedOutput == -1)
         return;
     QString text = outputNameEdit->text();
-    clicks_.EditNPortExit(text);
+    history_.Run(app_text::kStepOutputName + QString::number(model_.EditedOutput + 1),
+                 [this, &text] { clicks_.EditNPortExit(text); });
     outputNameEdit->setText(text);
     canvas_->update();
     showModified();

@@ -244,11 +244,31 @@ void newSheet(QPainter& p) {
     }
 }
 
+// Undo: an arrow turning back to the left; redo is its mirror image.
+void turnBack(QPainter& p) {
+    pen(p, kBlue, 2.0);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path(QPointF(5, 6));
+    path.cubicTo(QPointF(9, 3), QPointF(14, 5), QPointF(13, 10));
+    path.cubicTo(QPointF(12.5, 12.5), QPointF(10.5, 13.5), QPointF(8.5, 13.5));
+    p.drawPath(path);
+    pen(p, kBlue, 1.0);
+    polygon(p, {{1.5, 6.5}, {6.5, 2.5}, {6.5, 9.5}}, kBlue);
+}
+void undoArrow(QPainter& p) {
+    turnBack(p);
+}
+void redoArrow(QPainter& p) {
+    p.translate(16, 0);
+    p.scale(-1, 1);
+    turnBack(p);
+}
+
 using Drawing = void (*)(QPainter&);
 const Drawing kDrawings[kToolImageCount] = {
-    openFile, saveFile, readDevice, writeDevice, exitDoor,        printer,
-    key,      lamp,     relay,      padlock,     stopwatch,       pulseTimer,
-    andBlock, calendar, nameLabel,  helpMark,    serialConnector, newSheet,
+    openFile,  saveFile, readDevice,      writeDevice, exitDoor,   printer,   key,
+    lamp,      relay,    padlock,         stopwatch,   pulseTimer, andBlock,  calendar,
+    nameLabel, helpMark, serialConnector, newSheet,    undoArrow,  redoArrow,
 };
 
 class ToolImageEngine : public QIconEngine {

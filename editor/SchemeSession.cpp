@@ -16,6 +16,8 @@ void SchemeSession::LoadScheme(int first, int second,
     window.syncScheme();
     creation.ReportRepair();
     creation.ReportOutOfRange();
+    if (schemeLoaded)
+        schemeLoaded();
 }
 
 void SchemeSession::drawImage(int first, int second,

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ public:
     void LoadScheme(int first, int second, const std::array<std::uint8_t, kImageSize>& image,
                     std::uint8_t deviceByte, const std::string& caption,
                     const SchemeNames* names = nullptr);
+    // Told after every LoadScheme: a scheme has replaced the one before.
+    std::function<void()> schemeLoaded;
 
     // The scheme as it stands (a scheme must exist); the model is left as it was.
     SchemeSnapshot Snapshot();

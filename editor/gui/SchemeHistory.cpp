@@ -2,6 +2,8 @@
 
 #include <QUndoCommand>
 
+#include <utility>
+
 namespace {
 
 class SnapshotStep : public QUndoCommand {
@@ -36,6 +38,9 @@ void SchemeHistory::Run(const QString& name, const std::function<void()>& change
         return;
     }
     SchemeSnapshot before = session_.Snapshot();
+    // A scheme not stored anywhere (a new one) has no step that is unmodified.
+    if (std::exchange(cleanUnjudged_, false) && before.modified != 0)
+        stack_.resetClean();
     change();
     // A change may have taken the scheme away (a command that asked to leave).
     if (session_.model.SchemeCreated == 0)
@@ -64,11 +69,10 @@ void SchemeHistory::afterMove() {
 
 void SchemeHistory::Restart() {
     stack_.clear();
-    // A scheme not yet stored anywhere (a new one) has no clean step.
-    if (session_.model.Modified != 0)
-        stack_.resetClean();
+    cleanUnjudged_ = true;
 }
 
 void SchemeHistory::MarkStored() {
+    cleanUnjudged_ = false;
     stack_.setClean();
 }

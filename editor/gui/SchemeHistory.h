@@ -20,7 +20,8 @@ public:
     void Run(const QString& name, const std::function<void()>& change);
     void Undo();
     void Redo();
-    // A new scheme is on screen: nothing to take back.
+    // A new scheme is on screen: nothing to take back. Called as the scheme
+    // arrives; whether it is stored anywhere is judged at the first change.
     void Restart();
     // The scheme now matches a file or a device: back at this step, it is not
     // modified; at any other step it is.
@@ -35,4 +36,5 @@ private:
 
     SchemeSession& session_;
     QUndoStack stack_;
+    bool cleanUnjudged_ = false;
 };

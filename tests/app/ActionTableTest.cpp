@@ -114,6 +114,9 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
         "  APrint Печать\tF4|Печать ",
         "   Последние схемы|",
         "  AClose Выход\tAlt+X|",
+        "Правка|",
+        "  AUndo Отменить\tCtrl+Z|Отменить последнее изменение схемы",
+        "  ARedo Повторить\tCtrl+Y|Повторить отменённое изменение схемы",
         "          Порт|",
         "  AInPort Ввод с СОМ-порта\tF9|Ввод с СОМ-порта",
         "  AOutPort Вывод на СОМ-порт\tF10|Вывод на СОМ-порт",
@@ -181,7 +184,7 @@ TEST(MainMenu, EveryKeyHasOneOwner) {
         if (!action->shortcut().isEmpty())
             keys << action->shortcut().toString();
     keys.sort();
-    EXPECT_EQ(keys.size(), 14);
+    EXPECT_EQ(keys.size(), 16);
     EXPECT_EQ(keys.removeDuplicates(), 0) << "an open menu must not make a key ambiguous";
 }
 
@@ -202,6 +205,9 @@ TEST(ToolBar, ButtonsLeftToRight) {
                                "AOpenFile Открыть схему",
                                "ASaveFile Сохранить схему",
                                "APrint Печать",
+                               "|",
+                               "AUndo Отменить последнее изменение схемы",
+                               "ARedo Повторить отменённое изменение схемы",
                                "|",
                                "AInPort Ввод с СОМ-порта",
                                "AOutPort Вывод на СОМ-порт",
