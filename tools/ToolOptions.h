@@ -15,15 +15,23 @@ struct ToolOptions {
     bool confirm = false;
     bool show = false;
     bool setFromPc = false;
+    bool force = false;  // backup: replace files that are there
+    bool dryRun = false; // restore: show the differences only
     std::string port;
+    // File names are the bytes given (see ToolPaths.h).
     std::string output; // -o
     std::string names;  // --names
+    std::string dir;    // --dir: the device-NN.vil files of a line
     int codeFirst = -1; // --code F-S, for bare device images
     int codeSecond = -1;
     int address = 0;
     int firstAddress = 1;
     int lastAddress = 31;
-    int timeoutMs = 100;
+    // A survey: the whole attempt at one address, and the attempts repeated
+    // after one that brought no answer from that address. 500 ms leaves a
+    // device at 9600 baud a few hundred milliseconds to start answering.
+    int timeoutMs = 500;
+    int retries = 1;
     // Line settings: the window's defaults.
     int baud = 9600;
     std::string parity = "N";
