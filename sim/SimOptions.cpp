@@ -10,7 +10,8 @@ const char* const kSimUsage =
     "usage: vil3k-sim [--link PATH] [--file F.vil] [--code 24-08] [--address N]\n"
     "                 [--dump PATH] [--log PATH] [--timeout S] [--baud B] [--status S] "
     "[--image-count N]\n"
-    "                 [--silent | --one-byte | --short-body | --wrong-function]\n"
+    "                 [--reply-delay MS] [--silent | --one-byte | --short-body | "
+    "--wrong-function]\n"
     "                 [--bad-crc | --bad-crc-first K] [--exception FN:CODE] [--late]\n"
     "                 [--busy K] [--chaos SEED[:RATE]]\n"
     "                 [--device ADDRESS:CODE|ADDRESS:FILE.vil[:STATUS] ...]\n"
@@ -138,6 +139,8 @@ const std::vector<SimOption>& Options() {
         {"wrong-function", nullptr,
          [](auto&, auto& o) { return Store(o.faults.wrongFunction, true); }},
         {"bad-crc", nullptr, [](auto&, auto& o) { return Store(o.faults.badCrc, -1); }},
+        {"reply-delay", "MS",
+         [](auto& v, auto& o) { return Within(v, 0, 60000, o.faults.lateMs); }},
         {"late", nullptr, [](auto&, auto& o) { return Store(o.faults.lateMs, kLateMs); }},
     };
     return options;

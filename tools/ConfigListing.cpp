@@ -1,6 +1,7 @@
 #include "tools/ConfigListing.h"
 
 #include "tools/ConfigFields.h"
+#include "tools/ToolPaths.h"
 #include "tools/ToolTexts.h"
 
 #include <QJsonArray>
@@ -15,6 +16,11 @@ std::string NameOf(const std::vector<QString>& names, std::size_t i) {
     return i < names.size() ? names[i].toStdString() : std::string();
 }
 
+// A name as a terminal may show it: a name is any ten bytes of a file.
+std::string ShownName(const std::string& name) {
+    return "«" + Shown(name) + "»";
+}
+
 std::string RowText(const RowSettings& row) {
     std::string text = std::string(kFieldSignalling) + " " + SignallingText(row.signalling);
     if (row.signalling != 0 || row.cell != 0)
@@ -24,8 +30,8 @@ std::string RowText(const RowSettings& row) {
 }
 
 std::string InputLine(const InputFields& input, const std::string& name) {
-    return "  " + std::string(kInput) + std::to_string(input.number) + " «" + name +
-           "»: " + kFieldIncluded + " " + (input.included ? kOn : kOff) + ", " + kFieldContact +
+    return "  " + std::string(kInput) + std::to_string(input.number) + " " + ShownName(name) +
+           ": " + kFieldIncluded + " " + (input.included ? kOn : kOff) + ", " + kFieldContact +
            " " + (input.normallyOpen ? kNormallyOpen : kNormallyClosed) + ", " + RowText(input.row);
 }
 
@@ -103,7 +109,8 @@ std::string ListingText(const SchemeFileData& data) {
     text += std::string(kHeadOutputNames) + "\n";
     for (std::size_t j = 0; j < data.outputNames.size(); ++j)
         text += "  " + std::string(kOutput) + (j < 8 ? kModule1 : kModule2) +
-                std::to_string(j % 8 + 1) + " «" + data.outputNames[j].toStdString() + "»\n";
+                std::to_string(j % 8 + 1) + " " + ShownName(data.outputNames[j].toStdString()) +
+                "\n";
     return text;
 }
 

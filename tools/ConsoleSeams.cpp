@@ -1,24 +1,57 @@
 #include "tools/ConsoleSeams.h"
 
-#include "tools/ToolTexts.h"
+#include <QtGlobal>
+
+#include <sstream>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int kBarWidth = 31;
+
+void ShowBar(int done, int total) {
+    const int filled = done * kBarWidth / total;
+    std::fprintf(
+        stderr, "\r[%s%s] %d/%d", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+        std::string(static_cast<std::size_t>(kBarWidth - filled), '.').c_str(), done, total);
+    if (done == total)
+        std::fprintf(stderr, "\n");
+    std::fflush(stderr);
+}
+
+} // namespace
+
+std::function<void(int, int)> TerminalProgressBar() {
+#ifdef Q_OS_UNIX
+    if (isatty(STDERR_FILENO))
+        return ShowBar;
+#endif
+    return nullptr;
+}
+
+void PrintMessage(std::FILE* out, const std::string& text) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        std::fprintf(out, "vil3k-tool: %s\n", line.c_str());
+    std::fflush(out);
+}
 
 Answer ConsoleMessages::show(const MessageBox& box) {
     if (box.buttons == MessageButtons::Ok) {
         if (box.icon == MessageIcon::Warning || box.icon == MessageIcon::Error)
             ++failures_;
-        std::fprintf(out_, "%s\n", box.text.c_str());
+        PrintMessage(out_, box.text);
         return Answer::Ok;
     }
     if (box.buttons == MessageButtons::RetryCancel) {
         ++failures_;
-        std::fprintf(out_, "%s\n", box.text.c_str());
+        PrintMessage(out_, box.text);
         return Answer::Cancel;
     }
     const auto given = answers_.find(box.text);
-    const Answer answer = given != answers_.end() ? given->second : box.defaultButton;
-    std::fprintf(out_, "%s %s\n", box.text.c_str(),
-                 answer == Answer::Yes ? tool_text::kYes : tool_text::kNo);
-    return answer;
+    return given != answers_.end() ? given->second : box.defaultButton;
 }
 
 void ConsoleWindow::showExecCode(int first, int second) {

@@ -4,13 +4,23 @@
 #include "ui/Messages.h"
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 
-// The message seam on a terminal: every box becomes its text on standard error.
-// Questions are answered from the command line: an answer given for the
-// question's text, otherwise the box's default; Retry/Cancel boxes get Cancel,
-// since nobody is there to try again.
+// A message of the tool: every line of it on `out` after "vil3k-tool: ", so
+// that each can be told from the output of other programs in a log.
+void PrintMessage(std::FILE* out, const std::string& text);
+
+// A bar on standard error that moves with each device done; nothing when
+// standard error is no terminal (a log would fill with its redrawings).
+std::function<void(int done, int total)> TerminalProgressBar();
+
+// The message seam on a terminal: every notice becomes its text on standard
+// error. Questions are answered from the command line, without being shown
+// (nobody was asked): an answer given for the question's text, otherwise the
+// box's default; Retry/Cancel boxes get Cancel, since nobody is there to try
+// again.
 class ConsoleMessages : public Messages {
 public:
     explicit ConsoleMessages(std::FILE* out = stderr) : out_(out) {}

@@ -5,32 +5,37 @@
 #include "link/Frames.h"
 #include "tools/LineScan.h"
 #include "tools/ToolDevice.h"
+#include "tools/ToolTexts.h"
 #include "ui/UiTexts.h"
 
 #include <cstdio>
 
-namespace {
-
-constexpr int kBarWidth = 31;
-
-void ShowProgress(int done, int total) {
-    const int filled = done * kBarWidth / total;
-    std::fprintf(
-        stderr, "\r[%s%s] %d/%d", std::string(static_cast<std::size_t>(filled), '#').c_str(),
-        std::string(static_cast<std::size_t>(kBarWidth - filled), '.').c_str(), done, total);
-    if (done == total)
-        std::fprintf(stderr, "\n");
-    std::fflush(stderr);
+std::optional<std::vector<ScanRow>> SurveyLine(ToolDevice& device, const ToolOptions& o) {
+    device.prepareSurvey(o.timeoutMs);
+    auto rows = ScanLine(device.link, o.firstAddress, o.lastAddress, o.retries.value_or(1),
+                         TerminalProgressBar());
+    if (AnyAnswered(rows))
+        return rows;
+    PrintMessage(stderr, tool_text::kTextNobodyAnswered);
+    return std::nullopt;
 }
+
+namespace {
 
 int Scan(const ToolOptions& o) {
     ToolDevice device;
     if (!device.open(o))
         return kExitUsage;
-    device.prepareSurvey(o.timeoutMs);
-    const auto rows = ScanLine(device.link, o.firstAddress, o.lastAddress, ShowProgress);
-    std::printf("%s", ScanTable(rows, device.link.PortName).c_str());
-    return ScanFoundFaults(rows) ? kExitFound : kExitOk;
+    const auto rows = SurveyLine(device, o);
+    if (!rows)
+        return kExitNoAnswer;
+    if (o.json) {
+        const QByteArray json = ScanJson(*rows, device.link.PortName);
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    } else {
+        std::printf("%s", ScanTable(*rows, device.link.PortName).c_str());
+    }
+    return ScanFoundFaults(*rows) ? kExitFound : kExitOk;
 }
 
 int ShowClock(ToolDevice& device, int address) {
@@ -44,7 +49,7 @@ int ShowClock(ToolDevice& device, int address) {
     if (!time) {
         ShowExchangeResult(device.link, address - 1,
                            result == kResultOk ? kResultForeignAnswer : result);
-        return kExitFound;
+        return result >= kResultForeignAnswer || result == kResultOk ? kExitNoAnswer : kExitFound;
     }
     std::printf("%s %s\n", ClockTimeText(*time).c_str(), ClockDateText(*time).c_str());
     return kExitOk;
@@ -54,12 +59,8 @@ int SetClockFromPc(ToolDevice& device) {
     device.checkPassword(ObtainPassword());
     if (device.messages.failures() != 0)
         return kExitFound;
-    if (!device.session.model.canWrite()) {
-        device.messages.show({std::string(device_text::kTextNoWriteAccess1) + "\n" +
-                                  device_text::kTextNoWriteAccess2,
-                              ui_text::kCaptionWarning, MessageIcon::Warning});
+    if (!device.mayWrite())
         return kExitFound;
-    }
     const WallTime now = device.clock.wallNow();
     const DeviceTime time{now.second, now.minute, now.hour, now.day, now.month};
     const auto data = ClockSetData(time);

@@ -8,6 +8,8 @@
 #include "tools/LineScan.h"
 #include "tools/ToolDevice.h"
 #include "tools/ToolFiles.h"
+#include "tools/ToolPaths.h"
+#include "tools/ToolTexts.h"
 #include "ui/UiTexts.h"
 
 #include <cstdio>
@@ -15,7 +17,7 @@
 namespace {
 
 int Refuse(const std::string& line) {
-    std::fprintf(stderr, "%s\n", line.c_str());
+    PrintMessage(stderr, line);
     return kExitUsage;
 }
 
@@ -65,69 +67,57 @@ std::optional<SchemeFileData> LoadSchemeFile(const std::string& path, std::strin
     return LoadConfiguration(path, -1, -1, error);
 }
 
+std::string CannotCreate(const std::string& path, const std::string& reason) {
+    return std::string(ui_text::kTextCannotCreateFile) + ": " + Shown(path) + ": " + reason;
+}
+
 int Read(const ToolOptions& o) {
     std::string error;
     std::optional<SchemeFileData> names;
     if (!o.names.empty() && !(names = LoadSchemeFile(o.names, error)))
         return Refuse(error);
+    if (!CanCreate(o.output, error))
+        return Refuse(CannotCreate(o.output, error));
     ToolDevice device;
     if (!device.open(o))
         return kExitUsage;
     if (!device.read(o.address))
-        return kExitFound;
+        return device.failureStatus();
     SchemeFileData scheme = device.loadedScheme();
     if (names && (names->execFirst != scheme.execFirst || names->execSecond != scheme.execSecond))
-        return Refuse("имена из " + o.names + " для кода " +
+        return Refuse("имена из " + Shown(o.names) + " для кода " +
                       CodeText(names->execFirst, names->execSecond) + ", а устройство " +
                       CodeText(scheme.execFirst, scheme.execSecond));
     if (names) {
         scheme.channelNames = names->channelNames;
         scheme.outputNames = names->outputNames;
     }
-    QString reason;
-    if (!WriteSchemeFile(QString::fromStdString(o.output), scheme, reason)) {
-        std::fprintf(stderr, "%s: %s: %s\n", ui_text::kTextCannotCreateFile, o.output.c_str(),
-                     reason.toStdString().c_str());
-        return kExitFound;
-    }
+    if (!SaveSchemeAt(o.output, scheme, error))
+        return Refuse(CannotCreate(o.output, error));
     return device.messages.failures() == 0 ? kExitOk : kExitFound;
-}
-
-int Verify(const ToolOptions& o) {
-    std::string error;
-    const auto scheme = LoadSchemeFile(o.files[0], error);
-    if (!scheme)
-        return Refuse(error);
-    ToolDevice device;
-    if (!device.open(o))
-        return kExitUsage;
-    const auto fromDevice = device.read(o.address);
-    if (!fromDevice)
-        return kExitFound;
-    const int status = PrintDifferences(DiffConfigurations(*scheme, *fromDevice));
-    return device.messages.failures() == 0 ? status : kExitFound;
 }
 
 int Write(const ToolOptions& o) {
     std::string error;
-    const auto scheme = LoadSchemeFile(o.files[0], error);
+    const auto scheme = LoadSchemeForDevice(o.files[0], error);
     if (!scheme)
         return Refuse(error);
-    // As the window's open command: a device number no device can answer at.
-    const int number = (scheme->deviceByte & kDeviceNumberBits) + 1;
-    if (number > kDeviceNumberLimit)
-        return Refuse(std::string(file_text::kTextOpenFailed) + ": " + o.files[0] + ": " +
-                      QString(file_text::kReasonDeviceNumber)
-                          .arg(number)
-                          .arg(kDeviceNumberLimit)
-                          .toStdString());
     ToolDevice device;
     device.checkPassword(ObtainPassword());
     if (device.messages.failures() != 0)
         return kExitFound;
     if (!device.open(o))
         return kExitUsage;
-    return device.write(*scheme, o.address, o.confirm) ? kExitOk : kExitFound;
+    const Outcome outcome = device.write(*scheme, o.address, o.confirm);
+    if (outcome == Outcome::Written || outcome == Outcome::Confirmed)
+        std::printf("%s%s\n",
+                    QString(tool_text::kTextWritten)
+                        .arg(o.address)
+                        .arg((scheme->deviceByte & kDeviceNumberBits) + 1)
+                        .toStdString()
+                        .c_str(),
+                    outcome == Outcome::Confirmed ? tool_text::kTextConfirmed : "");
+    return OutcomeStatus(outcome);
 }
 
 } // namespace
@@ -139,9 +129,9 @@ int RunToolCommand(const ToolOptions& o) {
         return Diff(o);
     if (o.command == "read")
         return Read(o);
-    if (o.command == "verify")
-        return Verify(o);
     if (o.command == "write")
         return Write(o);
-    return RunLineCommand(o);
+    if (o.command == "scan" || o.command == "clock")
+        return RunLineCommand(o);
+    return RunDirectoryCommand(o);
 }

@@ -6,6 +6,9 @@
 #include "device/DeviceTexts.h"
 #include "link/LinkTexts.h"
 #include "link/PortSettings.h"
+#include "tools/ToolCommands.h"
+#include "tools/ToolTexts.h"
+#include "ui/UiTexts.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -42,6 +45,17 @@ bool IsComName(const std::string& port) {
 ToolDevice::ToolDevice() {
     // A device command in the tool never runs without a scheme to compare with.
     messages.answer(device_text::kTextUnchangedSend, Answer::Yes);
+    link.SetObserver({nullptr, [this](ExchangeResult result) { lastResult_ = result; }});
+}
+
+bool ToolDevice::drainLine() {
+    lastResult_ = link.IsPortOpen() ? link.DrainAndPurge() : kResultOk;
+    return lastResult_ == kResultOk;
+}
+
+int ToolDevice::failureStatus() const {
+    const bool unanswered = lastResult_ >= kResultForeignAnswer && lastResult_ != kResultAbandoned;
+    return unanswered ? kExitNoAnswer : kExitFound;
 }
 
 bool ToolDevice::open(const ToolOptions& options) {
@@ -49,8 +63,8 @@ bool ToolDevice::open(const ToolOptions& options) {
     link.BaudRate = std::to_string(options.baud);
     link.Parity = options.parity;
     link.StopBits = std::to_string(options.stopBits);
-    if (options.retries > 0)
-        link.SetHeaderRetries(options.retries);
+    if (options.retries)
+        link.SetHeaderRetries(*options.retries + 1);
     // The port dialog's rule: even parity with two stop bits is refused.
     if (JudgePortChoice({0, options.parity == "E" ? kParityEvenEntry : 0,
                          options.stopBits == 2 ? kTwoStopBitsEntry : 0, 0}) !=
@@ -85,6 +99,8 @@ std::optional<SchemeFileData> ToolDevice::read(int address) {
     TProgVilClass& model = session.model;
     model.LinkAddressIndex = address - 1;
     window.loaded = false;
+    if (!drainLine())
+        return std::nullopt;
     DeviceConfiguration(session, link).InPortClick();
     if (!window.loaded)
         return std::nullopt;
@@ -116,18 +132,31 @@ void ToolDevice::checkPassword(const std::string& typed) {
     RunStartupCheck(session.model, messages, dialog);
 }
 
-bool ToolDevice::write(const SchemeFileData& scheme, int address, bool confirm) {
+bool ToolDevice::mayWrite() {
+    if (session.model.canWrite())
+        return true;
+    messages.show(
+        {std::string(device_text::kTextNoWriteAccess1) + "\n" + device_text::kTextNoWriteAccess2,
+         ui_text::kCaptionWarning, MessageIcon::Warning});
+    return false;
+}
+
+Outcome ToolDevice::write(const SchemeFileData& scheme, int address, bool confirm) {
     const int failuresBefore = messages.failures();
     SchemeNames names{scheme.channelNames, scheme.outputNames};
     session.LoadScheme(scheme.execFirst, scheme.execSecond, scheme.image, scheme.deviceByte,
                        device_text::kCaptionDevicePrefix, &names);
     if (messages.failures() != failuresBefore)
-        return false;
+        return Outcome::Refused;
     window.externalAck = (scheme.deviceByte & kExternalAckBit) != 0;
     session.model.LinkAddressIndex = address - 1;
     messages.answer(device_text::kTextSentAskConfirm, confirm ? Answer::Yes : Answer::No);
-    DeviceConfiguration(session, link).OutPortClick();
-    return messages.failures() == failuresBefore && session.model.Modified == 0;
+    if (!drainLine() || !DeviceConfiguration(session, link).OutPortClick())
+        return failureStatus() == kExitNoAnswer ? Outcome::NoAnswer : Outcome::Refused;
+    if (messages.failures() == failuresBefore)
+        return confirm ? Outcome::Confirmed : Outcome::Written;
+    PrintMessage(stderr, tool_text::kTextNotConfirmed);
+    return Outcome::NotConfirmed;
 }
 
 std::string ObtainPassword() {

@@ -5,6 +5,7 @@
 #include "link/TComPortClass.h"
 #include "link/serial/QtSerialLine.h"
 #include "tools/ConsoleSeams.h"
+#include "tools/LineReports.h"
 #include "tools/ToolOptions.h"
 #include "ui/Clock.h"
 
@@ -27,9 +28,10 @@ public:
     // per address.
     void prepareSurvey(int timeoutMs);
 
-    // "Ввод с СОМ-порта" at the address. The device's own image and code;
-    // nothing when nothing was loaded. Every failure, also a repair after a
-    // load, has been printed and counted in messages.failures().
+    // "Ввод с СОМ-порта" at the address, after late bytes of an earlier
+    // answer have been drained. The device's own image and code; nothing when
+    // nothing was loaded (see failureStatus). Every failure, also a repair
+    // after a load, has been printed and counted in messages.failures().
     std::optional<SchemeFileData> read(int address);
     // What the window would save after that read: the image packed from the
     // model, names blank.
@@ -38,8 +40,17 @@ public:
     // The start-up password check with the password given; afterwards the
     // model's access level is the window's.
     void checkPassword(const std::string& typed);
-    // "Вывод на СОМ-порт" of the scheme to the device at the address.
-    bool write(const SchemeFileData& scheme, int address, bool confirm);
+    // The access level allows writing; otherwise the window's refusal is shown.
+    bool mayWrite();
+    // "Вывод на СОМ-порт" of the scheme to the device at the address:
+    // Written, Confirmed (when asked), NotConfirmed, Refused (access, code,
+    // status) or NoAnswer (nothing was written).
+    Outcome write(const SchemeFileData& scheme, int address, bool confirm);
+
+    // Why the last read or write ended early: kExitNoAnswer when its last
+    // exchange brought no usable answer, kExitFound when the device answered
+    // but was refused (code, status, access).
+    int failureStatus() const;
 
     ConsoleMessages messages;
     ConsoleWindow window;
@@ -47,6 +58,12 @@ public:
     QtSerialLine line;
     SystemClock clock;
     TComPortClass link{line, clock, messages};
+
+private:
+    // Drops the rest of an earlier answer; false when the line failed.
+    bool drainLine();
+
+    ExchangeResult lastResult_ = kResultOk;
 };
 
 // The password for writing: VIL3K_PASSWORD, else asked without echo when

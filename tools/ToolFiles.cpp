@@ -2,16 +2,21 @@
 
 #include "files/FileTexts.h"
 #include "model/TProgVilClass.h"
+#include "tools/ToolPaths.h"
 
 #include <QFile>
 
 namespace {
 
+std::string Refused(const std::string& path) {
+    return std::string(file_text::kTextOpenFailed) + ": " + Shown(path) + ": ";
+}
+
 std::optional<QByteArray> ReadAll(const std::string& path, std::string& error) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = std::string(file_text::kTextOpenFailed) + ": " + path + ": " +
-                file.errorString().toStdString();
+    QFile file;
+    std::string reason;
+    if (!OpenForReading(file, path, reason)) {
+        error = Refused(path) + reason;
         return std::nullopt;
     }
     return file.read(SchemeFileSize(kChannelSlots) + 1);
@@ -24,8 +29,9 @@ bool IsImageSize(qsizetype size) {
 } // namespace
 
 bool IsBareImage(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return IsImageSize(file.size());
+    QFile file;
+    std::string error;
+    return OpenForReading(file, path, error) && IsImageSize(file.size());
 }
 
 std::optional<SchemeFileData> LoadConfiguration(const std::string& path, int codeFirst,
@@ -33,7 +39,7 @@ std::optional<SchemeFileData> LoadConfiguration(const std::string& path, int cod
     const auto bytes = ReadAll(path, error);
     if (!bytes)
         return std::nullopt;
-    const std::string refused = std::string(file_text::kTextOpenFailed) + ": " + path + ": ";
+    const std::string refused = Refused(path);
     if (!IsImageSize(bytes->size())) {
         QString reason;
         auto data = DecodeSchemeFile(*bytes, reason);
@@ -51,4 +57,17 @@ std::optional<SchemeFileData> LoadConfiguration(const std::string& path, int cod
     std::copy_n(bytes->begin(), kImageSize, data.image.begin());
     data.deviceByte = data.image[kDeviceByteOffset];
     return data;
+}
+
+std::optional<SchemeFileData> LoadSchemeForDevice(const std::string& path, std::string& error) {
+    auto scheme = LoadConfiguration(path, -1, -1, error);
+    if (!scheme)
+        return std::nullopt;
+    const int number = (scheme->deviceByte & kDeviceNumberBits) + 1;
+    if (number <= kDeviceNumberLimit)
+        return scheme;
+    error =
+        Refused(path) +
+        QString(file_text::kReasonDeviceNumber).arg(number).arg(kDeviceNumberLimit).toStdString();
+    return std::nullopt;
 }

@@ -12,5 +12,9 @@
 std::optional<SchemeFileData> LoadConfiguration(const std::string& path, int codeFirst,
                                                 int codeSecond, std::string& error);
 
+// A scheme file to write into a device; refused, as the window's open command
+// refuses it, when its device number is one no device can answer at.
+std::optional<SchemeFileData> LoadSchemeForDevice(const std::string& path, std::string& error);
+
 // True when the file at path is a bare image rather than a scheme file.
 bool IsBareImage(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "link/PortSettings.h"
 #include "model/DecimalText.h"
+#include "tools/ToolPaths.h"
 #include "tools/ToolTexts.h"
 #include "ui/UiTexts.h"
 #include "ui/cli/CommandLine.h"
@@ -35,15 +36,17 @@ const std::vector<ToolOption>& Options() {
              return Pair(v, o.firstAddress, o.lastAddress) && o.firstAddress >= 1 &&
                     o.firstAddress <= o.lastAddress && o.lastAddress <= 31;
          }},
-        {"o", "FILE", [](auto& v, auto& o) { return !(o.output = v).empty(); }},
-        {"names", "FILE", [](auto& v, auto& o) { return !(o.names = v).empty(); }},
+        {"o", "FILE", [](auto& v, auto& o) { return !(o.output = PathBytes(v)).empty(); }},
+        {"names", "FILE", [](auto& v, auto& o) { return !(o.names = PathBytes(v)).empty(); }},
+        {"dir", "D", [](auto& v, auto& o) { return !(o.dir = PathBytes(v)).empty(); }},
         {"code", "F-S", [](auto& v, auto& o) { return Pair(v, o.codeFirst, o.codeSecond); }},
         {"timeout", "MS", [](auto& v, auto& o) { return Within(v, 50, 10000, o.timeoutMs); }},
-        {"retries", "1|5",
+        {"retries", "N",
          [](auto& v, auto& o) {
-             o.retries = ParseDecimal(v);
-             return std::find(kHeaderRetryEntries.begin(), kHeaderRetryEntries.end(), o.retries) !=
-                    kHeaderRetryEntries.end();
+             int repeats = 0;
+             const bool ok = Within(v, 0, 9, repeats);
+             o.retries = repeats;
+             return ok;
          }},
         {"baud", "B",
          [](auto& v, auto& o) {
@@ -60,6 +63,8 @@ const std::vector<ToolOption>& Options() {
         {"confirm", nullptr, [](auto&, auto& o) { return Store(o.confirm, true); }},
         {"show", nullptr, [](auto&, auto& o) { return Store(o.show, true); }},
         {"set-from-pc", nullptr, [](auto&, auto& o) { return Store(o.setFromPc, true); }},
+        {"force", nullptr, [](auto&, auto& o) { return Store(o.force, true); }},
+        {"dry-run", nullptr, [](auto&, auto& o) { return Store(o.dryRun, true); }},
     };
     return options;
 }
@@ -67,9 +72,12 @@ const std::vector<ToolOption>& Options() {
 // Every command with --port takes the line settings as well.
 const std::vector<std::string> kLineOptions{"baud", "parity", "stop-bits"};
 
+// The command's own check decides how many files it takes.
+constexpr int kFilesChecked = -1;
+
 struct ToolCommand {
     std::string name;
-    std::size_t files;                 // positional arguments it takes
+    int files;                         // positional arguments it takes
     std::vector<std::string> required; // asked for in this order when missing
     std::vector<std::string> optional;
     const char* help;
@@ -88,17 +96,53 @@ std::string ClockNeeds(const ToolOptions& o) {
     return o.show == o.setFromPc ? tool_text::kTextNeedShowOrSet : "";
 }
 
+std::string FileCount(const ToolOptions& o, std::size_t count) {
+    return o.files.size() == count ? "" : tool_text::kTextFileCount + std::to_string(count);
+}
+
+// One device and its file, or a directory of them.
+std::string VerifyNeeds(const ToolOptions& o) {
+    if (o.dir.empty())
+        return o.address == 0 ? Needed("address") : FileCount(o, 1);
+    if (o.address != 0)
+        return CommandLine::Dashed("address").toStdString() + tool_text::kTextNotWithDir;
+    return FileCount(o, 0);
+}
+
+const ToolCommand* FindCommand(const std::string& name);
+
+// "help" alone, or the command to tell about.
+std::string HelpNeeds(const ToolOptions& o) {
+    if (o.files.size() > 1)
+        return tool_text::kTextFileCount + std::string("0..1");
+    if (o.files.empty() || FindCommand(o.files[0]))
+        return "";
+    return tool_text::kTextUnknownCommand + o.files[0];
+}
+
 // The empty name stands for a call without a command: --help, --version.
 const std::vector<ToolCommand>& Commands() {
     using namespace tool_text;
     static const std::vector<ToolCommand> commands{
         {"", 0, {}, {}, kHelpOverview},
+        {"help", kFilesChecked, {}, {}, kHelpOverview, HelpNeeds},
         {"dump", 1, {}, {"json", "code"}, kHelpDump},
         {"diff", 2, {}, {"code"}, kHelpDiff},
         {"read", 0, {"port", "address", "o"}, {"names", "retries"}, kHelpRead},
-        {"verify", 1, {"port", "address"}, {"retries"}, kHelpVerify},
+        {"verify",
+         kFilesChecked,
+         {"port"},
+         {"address", "dir", "addresses", "json", "retries"},
+         kHelpVerify,
+         VerifyNeeds},
         {"write", 1, {"port", "address"}, {"confirm", "retries"}, kHelpWrite},
-        {"scan", 0, {"port"}, {"addresses", "timeout"}, kHelpScan},
+        {"scan", 0, {"port"}, {"addresses", "timeout", "retries", "json"}, kHelpScan},
+        {"backup",
+         0,
+         {"port", "dir"},
+         {"addresses", "timeout", "retries", "force", "json"},
+         kHelpBackup},
+        {"restore", 0, {"port", "dir"}, {"addresses", "dry-run", "confirm"}, kHelpRestore},
         {"clock", 0, {"port"}, {"address", "show", "set-from-pc"}, kHelpClock, ClockNeeds},
     };
     return commands;
@@ -125,8 +169,8 @@ std::vector<ToolOption> Accepted(const ToolCommand& command) {
 }
 
 std::string Missing(const ToolOptions& o, const ToolCommand& command, const CommandLine& line) {
-    if (o.files.size() != command.files)
-        return tool_text::kTextFileCount + std::to_string(command.files);
+    if (command.files != kFilesChecked && o.files.size() != static_cast<std::size_t>(command.files))
+        return FileCount(o, static_cast<std::size_t>(command.files));
     for (const std::string& option : command.required)
         if (!line.isSet(option.c_str()))
             return Needed(option);
@@ -171,7 +215,7 @@ bool ParseToolOptions(const QStringList& args, ToolOptions& o, std::string& erro
         return false;
     }
     for (const QString& file : line.positional())
-        o.files.push_back(file.toStdString());
+        o.files.push_back(PathBytes(file.toStdString()));
     error = Missing(o, *command, line);
     return error.empty();
 }

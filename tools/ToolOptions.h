@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,16 +16,24 @@ struct ToolOptions {
     bool confirm = false;
     bool show = false;
     bool setFromPc = false;
+    bool force = false;  // backup: replace files that are there
+    bool dryRun = false; // restore: show the differences only
     std::string port;
+    // File names are the bytes given (see ToolPaths.h).
     std::string output; // -o
     std::string names;  // --names
+    std::string dir;    // --dir: the device-NN.vil files of a line
     int codeFirst = -1; // --code F-S, for bare device images
     int codeSecond = -1;
     int address = 0;
     int firstAddress = 1;
     int lastAddress = 31;
-    int timeoutMs = 100;
-    int retries = 0; // --retries: attempts of a request, as the exchange settings offer them
+    // A survey: the whole attempt at one address. 500 ms leaves a device at
+    // 9600 baud a few hundred milliseconds to start answering.
+    int timeoutMs = 500;
+    // --retries: attempts repeated after one that brought no answer; a survey
+    // repeats once unless told, the device commands as the window does.
+    std::optional<int> retries;
     // Line settings: the window's defaults.
     int baud = 9600;
     std::string parity = "N";

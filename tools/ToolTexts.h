@@ -65,41 +65,107 @@ inline constexpr const char* kTextFileCount = "ожидается файлов: 
 inline constexpr const char* kTextNeedOption = "нужен параметр ";
 inline constexpr const char* kTextNeedShowOrSet = "нужен один из параметров --show, --set-from-pc";
 
-// --help: the overview, then one text per command.
+// The tool's own messages.
+inline constexpr const char* kTextNotWithDir = " не задается вместе с --dir";
+inline constexpr const char* kTextNameNotUtf8 = "имя не в UTF-8, файл с таким именем не создать";
+inline constexpr const char* kTextFileThere = "файл уже есть (заменить: --force): ";
+inline constexpr const char* kTextNoFiles = "нет файлов device-NN.vil в каталоге ";
+inline constexpr const char* kTextNobodyAnswered =
+    "ни одно устройство не ответило: проверьте порт и скорость (--port, --baud)";
+inline constexpr const char* kTextNotConfirmed = "записано, но устройство не подтвердило запись";
+inline constexpr const char* kTextWritten = "записано: устройство %1, теперь адрес %2";
+inline constexpr const char* kTextConfirmed = ", запись подтверждена";
+inline constexpr const char* kTextDevice = "устройство ";
+
+// Whole-line commands: the table, what became of each device, the totals.
+inline constexpr const char* kLineTableHead = "адрес  код    файл           итог\n";
+inline constexpr const char* kOutcomeSaved = "сохранено";
+inline constexpr const char* kOutcomeSame = "совпадает";
+inline constexpr const char* kOutcomeDiffers = "отличается";
+inline constexpr const char* kOutcomeWritten = "записано";
+inline constexpr const char* kOutcomeConfirmed = "записано и подтверждено";
+inline constexpr const char* kOutcomeNotConfirmed = "записано, но не подтверждено";
+inline constexpr const char* kOutcomeRefused = "отказ";
+inline constexpr const char* kOutcomeNoAnswer = "не отвечает";
+inline constexpr const char* kOutcomeNotSaved = "не сохранено";
+inline constexpr const char* kTotals = "итого: ";
+
+// --help: the overview, then one text per command. Exit statuses 0..3 are the
+// constants of ToolCommands.h.
 inline constexpr const char* kHelpOverview =
-    "vil3k-tool КОМАНДА [параметры]   (vil3k-tool КОМАНДА --help)\n"
-    "  dump, diff, read, verify, write, scan, clock\n"
+    "vil3k-tool КОМАНДА [параметры]   (vil3k-tool help КОМАНДА, vil3k-tool КОМАНДА --help)\n"
+    "  dump, diff, read, verify, write, scan, backup, restore, clock\n"
     "Линия: --port COM1 | /dev/ttyUSB0, --baud 9600|19200|57600|115200, --parity N|O|E,\n"
-    "  --stop-bits 1|2. Коды выхода: 0 - успешно, 1 - выполнено, но найдены различия\n"
-    "  или сбои, 2 - неверный вызов или нечитаемые данные.\n";
+    "  --stop-bits 1|2.\n"
+    "Коды выхода: 0 - успешно; 1 - устройство отличается от файла, записано, но не\n"
+    "  подтверждено, или устройство отказало; 2 - неверный вызов, нечитаемый файл или\n"
+    "  файл, который нельзя создать (ничего не отправлено); 3 - устройство не ответило.\n";
 inline constexpr const char* kHelpDump =
     "vil3k-tool dump FILE.vil [--json]\n"
     "  Перечень настроек схемы: код, номер устройства, внешнее квитирование,\n"
-    "  входы, функциональные блоки, имена выходов. --json: все поля для программ.\n";
+    "  входы, функциональные блоки, имена выходов. --json: все поля для программ.\n"
+    "  Коды выхода: 0 - успешно, 2 - нечитаемый файл.\n";
 inline constexpr const char* kHelpDiff =
     "vil3k-tool diff A B [--code 24-08]\n"
     "  Различия конфигураций A и B (файлы схем .vil или образы устройства по 250 байт),\n"
     "  по строке на поле. --code: код исполнения, когда обе стороны - образы.\n"
-    "  Код выхода 0 - конфигурации равны, 1 - различаются.\n";
+    "  Коды выхода: 0 - конфигурации равны, 1 - различаются, 2 - нечитаемый файл.\n";
 inline constexpr const char* kHelpRead =
-    "vil3k-tool read --port P --address N -o FILE.vil [--names FILE.vil] [--retries 1|5]\n"
+    "vil3k-tool read --port P --address N -o FILE.vil [--names FILE.vil] [--retries N]\n"
     "  Чтение конфигурации устройства в файл схемы; имена пустые или из --names.\n"
-    "  --retries: попыток запроса, 1 или 5 (по умолчанию 5, как в окне).\n";
+    "  --retries: повторы запроса после попытки без ответа, 0..9 (4, как в окне).\n"
+    "  Коды выхода: 0 - прочитано, 1 - устройство отказало, 2 - FILE.vil нельзя\n"
+    "  создать (проверяется до обмена), 3 - устройство не ответило.\n";
 inline constexpr const char* kHelpVerify =
-    "vil3k-tool verify --port P --address N FILE.vil [--retries 1|5]\n"
+    "vil3k-tool verify --port P --address N FILE.vil [--retries N] [--json]\n"
+    "vil3k-tool verify --port P --dir D [--addresses 1-31] [--json]\n"
     "  Сверка конфигурации устройства с файлом: различия по строке на поле\n"
-    "  (значение в файле → значение в устройстве). Код выхода 0 - совпадает, 1 - нет.\n";
+    "  (значение в файле → значение в устройстве). --dir: каждый файл D/device-NN.vil\n"
+    "  с устройством NN, таблица и итог. --json: результат для программ.\n"
+    "  Коды выхода: 0 - совпадает, 1 - отличается (или устройство отказало),\n"
+    "  2 - неверный вызов или нечитаемый файл, 3 - устройство не ответило\n"
+    "  (важнее различий у других устройств).\n";
 inline constexpr const char* kHelpWrite =
-    "vil3k-tool write FILE.vil --port P --address N [--confirm] [--retries 1|5]\n"
-    "  Запись схемы в устройство с паролем (из VIL3K_PASSWORD или с терминала).\n"
-    "  --confirm: запросить подтверждение записи у устройства.\n";
+    "vil3k-tool write FILE.vil --port P --address N [--confirm] [--retries N]\n"
+    "  Запись схемы в устройство, как \"Вывод на СОМ-порт\" программатора.\n"
+    "  --address - адрес, по которому устройство отвечает сейчас; после записи оно\n"
+    "  отвечает по номеру устройства из файла (vil3k-tool dump FILE.vil).\n"
+    "  Пароль: из VIL3K_PASSWORD или вводится с терминала без эха; проверяется, как\n"
+    "  при запуске программатора: по файлу FParol.dat в текущем каталоге, а без него -\n"
+    "  по заводскому паролю. Пустой пароль дает доступ только на чтение.\n"
+    "  --confirm: запросить подтверждение записи у устройства.\n"
+    "  Коды выхода: 0 - записано (и подтверждено), 1 - записано, но не подтверждено,\n"
+    "  или запись отклонена (пароль, код исполнения), 2 - неверный вызов или\n"
+    "  нечитаемый файл, 3 - устройство не ответило, ничего не записано.\n";
 inline constexpr const char* kHelpScan =
-    "vil3k-tool scan --port P [--addresses 1-31] [--timeout MS]\n"
-    "  Опрос адресов: код исполнения и состояние каждого устройства, одна попытка\n"
-    "  на адрес с тайм-аутом MS (50..10000, по умолчанию 100 мс).\n";
+    "vil3k-tool scan --port P [--addresses 1-31] [--timeout MS] [--retries N] [--json]\n"
+    "  Опрос адресов: код исполнения и состояние каждого устройства. Ответ\n"
+    "  засчитывается только адресу, который в нем назван; запоздавшие байты\n"
+    "  сбрасываются до опроса следующего адреса. --timeout: попытка на адрес, 50..10000 мс\n"
+    "  (500); --retries: повторы после попытки без ответа, 0..9 (1).\n"
+    "  Коды выхода: 0 - все ответившие готовы, 1 - найдены неисправности,\n"
+    "  2 - неверный вызов, 3 - ни одно устройство не ответило.\n";
+inline constexpr const char* kHelpBackup =
+    "vil3k-tool backup --port P --dir D [--addresses 1-31] [--timeout MS] [--retries N]\n"
+    "                  [--force] [--json]\n"
+    "  Опрос линии (как scan) и чтение каждого ответившего устройства NN в\n"
+    "  D/device-NN.vil; таблица и итог. Имеющиеся файлы не заменяются без --force\n"
+    "  (проверяется до обмена, как и возможность создать файлы).\n"
+    "  Коды выхода: 0 - все ответившие сохранены, 1 - устройство отказало,\n"
+    "  2 - неверный вызов или файлы нельзя создать, 3 - устройство не ответило.\n";
+inline constexpr const char* kHelpRestore =
+    "vil3k-tool restore --port P --dir D [--addresses 1-31] [--dry-run] [--confirm]\n"
+    "  Каждый файл D/device-NN.vil в устройство NN: сначала различия (файл →\n"
+    "  устройство), затем запись, как у write (пароль, --confirm); совпадающие\n"
+    "  устройства не записываются. --dry-run: только различия.\n"
+    "  Коды выхода: 0 - все совпадают или записаны, 1 - различия (--dry-run), запись\n"
+    "  не подтверждена или отклонена, 2 - неверный вызов или нечитаемый файл,\n"
+    "  3 - устройство не ответило.\n";
 inline constexpr const char* kHelpClock =
     "vil3k-tool clock --port P (--show --address N | --set-from-pc)\n"
     "  Часы устройства: показать, или установить во всех устройствах линии по\n"
-    "  часам компьютера (широковещательно, нужен пароль).\n";
+    "  часам компьютера (широковещательно, нужен пароль, как у write).\n"
+    "  Коды выхода: 0 - успешно, 1 - отказ, 2 - неверный вызов, 3 - устройство\n"
+    "  не ответило.\n";
 
 } // namespace tool_text

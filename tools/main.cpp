@@ -1,7 +1,9 @@
 // vil3k-tool: back up, verify, restore and survey ВИЛ-3K devices from the command line.
 
+#include "tools/ConsoleSeams.h"
 #include "tools/ToolCommands.h"
 #include "tools/ToolOptions.h"
+#include "tools/ToolPaths.h"
 #include "ui/cli/CommandLine.h"
 
 #include <QCoreApplication>
@@ -12,12 +14,13 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     ToolOptions options;
     std::string error;
-    if (!ParseToolOptions(QCoreApplication::arguments().mid(1), options, error)) {
-        std::fprintf(stderr, "vil3k-tool: %s\n", error.c_str());
+    if (!ParseToolOptions(ToolArguments(argc, argv), options, error)) {
+        PrintMessage(stderr, error);
         return kExitUsage;
     }
-    if (options.help) {
-        std::printf("%s", ToolHelp(options.command).c_str());
+    if (options.help || options.command == "help") {
+        const bool named = options.command == "help" && !options.files.empty();
+        std::printf("%s", ToolHelp(named ? options.files[0] : options.command).c_str());
         return kExitOk;
     }
     if (options.version) {

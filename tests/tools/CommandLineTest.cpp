@@ -58,7 +58,7 @@ const Call kCalls[] = {
      {"scan", "--port=/dev/absent-tty", "--parity=E"},
      2,
      "$",
-     "Ошибочные данные "},
+     "vil3k-tool: Ошибочные данные "},
     {"ToolMissingValue",
      kTool,
      {"read", "--port", "COM1", "--address", "1", "-o"},

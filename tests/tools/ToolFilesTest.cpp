@@ -6,6 +6,7 @@
 #include "support/SessionFixture.h"
 #include "tests/tools/ToolRun.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -115,6 +116,22 @@ TEST(DumpText, ListsHeaderInputsBlocksAndOutputNames) {
     EXPECT_TRUE(lines.contains("Имена выходов:"));
 }
 
+TEST(DumpText, ShowsControlCharactersInNamesEscaped) {
+    ToolRunner tool;
+    QFile example(Example("24-08.vil"));
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    QByteArray scheme = example.readAll();
+    scheme.replace(254, 10, "\x1b]0;x\x07\\abc"); // the first input's name field
+    QFile crafted(tool.path("crafted.vil"));
+    ASSERT_TRUE(crafted.open(QIODevice::WriteOnly));
+    crafted.write(scheme);
+    crafted.close();
+    const ToolResult dump = tool.run({"dump", tool.path("crafted.vil")});
+    EXPECT_TRUE(dump.out.contains("  вход 1 «\\x1B]0;x\\x07\\\\abc»: обработка "))
+        << dump.out.toStdString();
+    EXPECT_FALSE(dump.out.contains(QChar(0x1b)));
+}
+
 TEST(Diff, SchemeFilesAndImagesInWordsWithTheExitStatus) {
     ToolRunner tool;
     EXPECT_EQ(tool.run({"diff", Example("24-08.vil"), Example("24-08.vil")}).status, 0);
@@ -167,6 +184,8 @@ TEST_P(BadCalls, ExitTwoWithOneClearLine) {
     ASSERT_TRUE(device32.open(QIODevice::WriteOnly));
     device32.write(scheme);
     device32.close();
+    ASSERT_TRUE(QDir(tool.dir.path()).mkpath("line"));
+    ASSERT_TRUE(QFile::copy(Example("24-08.vil"), tool.path("line/device-03.vil")));
     const ToolResult result = tool.run(GetParam().arguments);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.errLines(), QStringList{GetParam().line});
@@ -175,7 +194,7 @@ TEST_P(BadCalls, ExitTwoWithOneClearLine) {
 
 const BadCall kBadCalls[] = {
     {"NoCommand", {}, "vil3k-tool: не задана команда (vil3k-tool --help)"},
-    {"UnknownCommand", {"backup"}, "vil3k-tool: неизвестная команда: backup"},
+    {"UnknownCommand", {"bogus"}, "vil3k-tool: неизвестная команда: bogus"},
     {"MissingFile", {"dump"}, "vil3k-tool: ожидается файлов: 1"},
     {"ForeignOption",
      {"dump", "a.vil", "--port", "COM1"},
@@ -183,8 +202,8 @@ const BadCall kBadCalls[] = {
     {"AddressOutOfRange",
      {"verify", "a.vil", "--port", "COM1", "--address", "32"},
      "vil3k-tool: неверное значение параметра --address"},
-    {"RetriesNotOffered",
-     {"verify", "a.vil", "--port", "COM1", "--address", "1", "--retries", "3"},
+    {"NegativeRetries",
+     {"verify", "a.vil", "--port", "COM1", "--address", "1", "--retries", "-1"},
      "vil3k-tool: неверное значение параметра --retries"},
     {"NoPort", {"scan"}, "vil3k-tool: нужен параметр --port"},
     {"NoAddress",
@@ -198,22 +217,45 @@ const BadCall kBadCalls[] = {
      "vil3k-tool: нужен один из параметров --show, --set-from-pc"},
     {"AbsentFile",
      {"dump", "absent.vil"},
-     "Файл не удается открыть: absent.vil: No such file or directory"},
+     "vil3k-tool: Файл не удается открыть: absent.vil: No such file or directory"},
     {"ShortFile",
      {"dump", "short.vil"},
-     "Файл не удается открыть: short.vil: Длина файла 6 байт, а для исполнения 24-08 нужно 734"},
+     "vil3k-tool: Файл не удается открыть: short.vil: Длина файла 6 байт, а для исполнения 24-08 "
+     "нужно 734"},
     {"ImageWithoutCode",
      {"diff", "image.bin", "image.bin"},
-     "Файл не удается открыть: image.bin: образ устройства без кода исполнения: укажите --code"},
+     "vil3k-tool: Файл не удается открыть: image.bin: образ устройства без кода исполнения: "
+     "укажите --code"},
     {"AbsentPort",
      {"scan", "--port", "/dev/absent-tty"},
-     " невозможно открыть последовательный порт "},
+     "vil3k-tool:  невозможно открыть последовательный порт "},
     {"EvenParityTwoStopBits",
      {"scan", "--port", "/dev/absent-tty", "--parity", "E"},
-     "Ошибочные данные "},
+     "vil3k-tool: Ошибочные данные "},
     {"DeviceNumber32",
      {"write", "device32.vil", "--port", "COM1", "--address", "1"},
-     "Файл не удается открыть: device32.vil: Номер устройства 32 в файле, допустимы номера 1..31"},
+     "vil3k-tool: Файл не удается открыть: device32.vil: Номер устройства 32 в файле, допустимы "
+     "номера 1..31"},
+    {"NoDirectory", {"backup", "--port", "COM1"}, "vil3k-tool: нужен параметр --dir"},
+    {"DirectoryAndAddress",
+     {"verify", "--port", "COM1", "--dir", "line", "--address", "3"},
+     "vil3k-tool: --address не задается вместе с --dir"},
+    {"TooManyRetries",
+     {"scan", "--port", "COM1", "--retries", "10"},
+     "vil3k-tool: неверное значение параметра --retries"},
+    {"HelpOnNothing", {"help", "bogus"}, "vil3k-tool: неизвестная команда: bogus"},
+    {"NoDeviceFiles",
+     {"restore", "--port", "COM1", "--dir", "absent"},
+     "vil3k-tool: нет файлов device-NN.vil в каталоге absent"},
+    {"BackupKeepsItsFiles",
+     {"backup", "--port", "COM1", "--dir", "line", "--addresses", "1-5"},
+     "vil3k-tool: файл уже есть (заменить: --force): line/device-03.vil"},
+    {"OutputInNoDirectory",
+     {"read", "--port", "COM1", "--address", "1", "-o", "absent/x.vil"},
+     "vil3k-tool: Файл не удается создать: absent/x.vil: No such file or directory"},
+    {"BackupIntoAFile",
+     {"backup", "--port", "COM1", "--dir", "short.vil/x", "--force"},
+     "vil3k-tool: Файл не удается создать: short.vil/x: Not a directory"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Usage, BadCalls, ::testing::ValuesIn(kBadCalls),
@@ -221,12 +263,18 @@ INSTANTIATE_TEST_SUITE_P(Usage, BadCalls, ::testing::ValuesIn(kBadCalls),
 
 TEST(Help, EverySubcommandDescribesItself) {
     ToolRunner tool;
-    for (const QString command : {"dump", "diff", "read", "verify", "write", "scan", "clock"}) {
+    for (const QString command :
+         {"dump", "diff", "read", "verify", "write", "scan", "backup", "restore", "clock"}) {
         const ToolResult help = tool.run({command, "--help"});
         EXPECT_EQ(help.status, 0);
         EXPECT_TRUE(help.out.startsWith("vil3k-tool " + command + " ")) << help.out.toStdString();
+        EXPECT_EQ(tool.run({"help", command}).out, help.out);
+        EXPECT_TRUE(help.out.contains("Коды выхода: 0 - ")) << help.out.toStdString();
     }
-    EXPECT_TRUE(tool.run({"--help"}).out.contains("dump, diff, read, verify, write, scan, clock"));
+    EXPECT_TRUE(tool.run({"help"}).out.contains("3 - устройство не ответило"));
+    const QString write = tool.run({"write", "--help"}).out;
+    EXPECT_TRUE(write.contains("--address - адрес, по которому устройство отвечает сейчас"));
+    EXPECT_TRUE(write.contains("FParol.dat"));
 }
 
 } // namespace

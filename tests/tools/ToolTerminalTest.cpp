@@ -1,4 +1,5 @@
-// The password typed on a terminal: asked for, never echoed, and checked.
+// vil3k-tool on a terminal: the password asked for, never echoed, and checked;
+// the progress bar; file names given as bytes that are not UTF-8.
 
 #include "support/SimProcess.h"
 #include "tests/tools/ToolRun.h"
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -30,33 +32,87 @@ std::string ReadTerminal(int master, const std::string& until = {}) {
     return shown;
 }
 
+// vil3k-tool on a terminal of its own, in the runner's directory, with the
+// arguments as bytes and no password in the environment.
+class OnTerminal {
+public:
+    OnTerminal(const ToolRunner& tool, std::vector<std::string> arguments) {
+        const QByteArray directory = QFile::encodeName(tool.dir.path());
+        arguments.insert(arguments.begin(), "vil3k-tool");
+        std::vector<char*> argv;
+        for (std::string& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        child_ = forkpty(&master, nullptr, nullptr, nullptr);
+        if (child_ == 0) {
+            unsetenv("VIL3K_PASSWORD");
+            if (chdir(directory.constData()) == 0)
+                execv(VIL3K_TOOL_PATH, argv.data());
+            _exit(127);
+        }
+    }
+    // What the terminal shows until the end, and the exit status.
+    int finish(std::string& shown) {
+        shown += ReadTerminal(master);
+        int status = -1;
+        waitpid(child_, &status, 0);
+        close(master);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    int master = -1;
+
+private:
+    pid_t child_ = -1;
+};
+
+std::string Bytes(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}
+
 TEST(ToolTerminal, PasswordIsAskedWithoutEcho) {
     SimProcess sim({"--device", "2:24-08", "--timeout", "60"});
     ASSERT_FALSE(sim.ptyPath().isEmpty());
     ToolRunner tool;
-    const QByteArray directory = QFile::encodeName(tool.dir.path());
-    const QByteArray file = QFile::encodeName(Example("24-08.vil"));
-    const QByteArray port = QFile::encodeName(sim.ptyPath());
-    int master = -1;
-    const pid_t child = forkpty(&master, nullptr, nullptr, nullptr);
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        unsetenv("VIL3K_PASSWORD");
-        if (chdir(directory.constData()) == 0)
-            execl(VIL3K_TOOL_PATH, "vil3k-tool", "write", file.constData(), "--port",
-                  port.constData(), "--address", "2", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    const std::string prompt = ReadTerminal(master, "<ENTER> ");
+    OnTerminal run(tool, {"write", Bytes(Example("24-08.vil")), "--port", Bytes(sim.ptyPath()),
+                          "--address", "2"});
+    const std::string prompt = ReadTerminal(run.master, "<ENTER> ");
     EXPECT_NE(prompt.find("Введите пароль и нажмите  <ENTER>"), std::string::npos) << prompt;
-    ASSERT_EQ(write(master, "7352\n", 5), 5);
-    const std::string rest = ReadTerminal(master);
-    int status = -1;
-    waitpid(child, &status, 0);
-    close(master);
+    ASSERT_EQ(write(run.master, "7352\n", 5), 5);
+    std::string rest;
+    EXPECT_EQ(run.finish(rest), 0) << rest;
     EXPECT_EQ(rest.find("7352"), std::string::npos) << "the password was echoed: " << rest;
-    EXPECT_NE(rest.find("Данные не были изменены.Передавать? да"), std::string::npos) << rest;
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << rest;
+    EXPECT_NE(rest.find("записано: устройство 2, теперь адрес 5"), std::string::npos) << rest;
+    EXPECT_EQ(rest.find("Передавать?"), std::string::npos) << "a question nobody was asked";
+}
+
+TEST(ToolTerminal, SurveyDrawsItsBar) {
+    SimProcess sim({"--device", "2:24-08", "--timeout", "60"});
+    ASSERT_FALSE(sim.ptyPath().isEmpty());
+    ToolRunner tool;
+    OnTerminal run(tool, {"scan", "--port", Bytes(sim.ptyPath()), "--addresses", "1-3", "--timeout",
+                          "100", "--retries", "0"});
+    std::string shown;
+    EXPECT_EQ(run.finish(shown), 0) << shown;
+    EXPECT_NE(shown.find("[##########.....................] 1/3"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("[###############################] 3/3"), std::string::npos) << shown;
+}
+
+TEST(ToolTerminal, NamesThatAreNotUtf8AreReadByTheirBytes) {
+    ToolRunner tool;
+    ASSERT_TRUE(QFile::copy(Example("12-04.vil"), tool.path("copy.vil")));
+    ASSERT_EQ(rename(Bytes(tool.path("copy.vil")).c_str(),
+                     (Bytes(tool.dir.path()) + "/n\xff.vil").c_str()),
+              0);
+    std::string listing;
+    EXPECT_EQ(OnTerminal(tool, {"dump", "n\xff.vil"}).finish(listing), 0);
+    EXPECT_EQ(listing.rfind("код исполнения: 12-04", 0), 0u) << listing;
+    // Qt writes files by UTF-8 names only: refused, not written under another name.
+    std::string refusal;
+    EXPECT_EQ(OnTerminal(tool, {"read", "--port", "/dev/null", "--address", "1", "-o", "b\xfe.vil"})
+                  .finish(refusal),
+              2);
+    EXPECT_EQ(refusal, "vil3k-tool: Файл не удается создать: b\\xFE.vil: имя не в UTF-8, файл с "
+                       "таким именем не создать\r\n");
 }
 
 } // namespace
