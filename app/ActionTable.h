@@ -14,6 +14,7 @@ enum class ActionId {
     AInPort,
     AOutPort,
     APort,
+    ALog,
     AText,
     ASign,
     AZader,

@@ -54,12 +54,13 @@ const std::vector<ToolOption>& Options() {
         {"confirm", nullptr, [](auto&, auto& o) { return Store(o.confirm, true); }},
         {"show", nullptr, [](auto&, auto& o) { return Store(o.show, true); }},
         {"set-from-pc", nullptr, [](auto&, auto& o) { return Store(o.setFromPc, true); }},
+        {"trace", nullptr, [](auto&, auto& o) { return Store(o.trace, true); }},
     };
     return options;
 }
 
-// Every command with --port takes the line settings as well.
-const std::vector<std::string> kLineOptions{"baud", "parity", "stop-bits"};
+// Every command with --port takes the line settings and the trace as well.
+const std::vector<std::string> kLineOptions{"baud", "parity", "stop-bits", "trace"};
 
 struct ToolCommand {
     std::string name;

@@ -15,6 +15,7 @@ struct ToolOptions {
     bool confirm = false;
     bool show = false;
     bool setFromPc = false;
+    bool trace = false; // every frame of the link on standard error
     std::string port;
     std::string output; // -o
     std::string names;  // --names

@@ -70,8 +70,9 @@ inline constexpr const char* kHelpOverview =
     "vil3k-tool КОМАНДА [параметры]   (vil3k-tool КОМАНДА --help)\n"
     "  dump, diff, read, verify, write, scan, clock\n"
     "Линия: --port COM1 | /dev/ttyUSB0, --baud 9600|19200|57600|115200, --parity N|O|E,\n"
-    "  --stop-bits 1|2. Коды выхода: 0 - успешно, 1 - выполнено, но найдены различия\n"
-    "  или сбои, 2 - неверный вызов или нечитаемые данные.\n";
+    "  --stop-bits 1|2, --trace (кадры обмена на stderr). Коды выхода: 0 - успешно,\n"
+    "  1 - выполнено, но найдены различия или сбои, 2 - неверный вызов или\n"
+    "  нечитаемые данные.\n";
 inline constexpr const char* kHelpDump =
     "vil3k-tool dump FILE.vil [--json]\n"
     "  Перечень настроек схемы: код, номер устройства, внешнее квитирование,\n"
