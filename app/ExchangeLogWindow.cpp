@@ -15,16 +15,25 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QTreeView>
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <algorithm>
 
 using namespace app_text;
 
 namespace {
+
+constexpr int kRefreshMs = 250;
+// Room for the frame the window system adds above the window.
+constexpr int kTitleAllowance = 32;
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -41,6 +50,35 @@ const QWidget* TopWidget(QObject* receiver) {
     return nullptr;
 }
 
+// Plain text on the row's colours: the list is repainted whenever frames
+// come, and the style's item painting (icons, checks, eliding) costs several
+// times more for what a cell of the log shows.
+class FrameCellPainter : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (selected)
+            painter->fillRect(option.rect, option.palette.highlight());
+        else if (background.isValid())
+            painter->fillRect(option.rect, background.value<QBrush>());
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(selected               ? option.palette.highlightedText().color()
+                        : foreground.isValid() ? foreground.value<QBrush>().color()
+                                               : option.palette.text().color());
+        const QVariant alignment = index.data(Qt::TextAlignmentRole);
+        const int flags =
+            alignment.isValid() ? alignment.toInt() : Qt::AlignLeft | Qt::AlignVCenter;
+        painter->drawText(option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0), flags,
+                          index.data(Qt::DisplayRole).toString());
+    }
+
+private:
+    static constexpr int kCellMargin = 3;
+};
+
 } // namespace
 
 ExchangeLogWindow::ExchangeLogWindow(ExchangeLog& log, QWidget* parent)
@@ -48,25 +86,50 @@ ExchangeLogWindow::ExchangeLogWindow(ExchangeLog& log, QWidget* parent)
     setObjectName("ExchangeLog");
     setWindowTitle(Text(kActionLog));
     model_ = new ExchangeLogModel(log_, this);
-    view_ = new QTreeView(this);
+    view_ = new QTableView(this);
     view_->setObjectName("frameList");
     view_->setModel(model_);
-    view_->setRootIsDecorated(false);
-    view_->setUniformRowHeights(true);
-    view_->setAllColumnsShowFocus(true);
+    view_->setShowGrid(false);
+    view_->setWordWrap(false);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    view_->header()->setStretchLastSection(true);
+    view_->verticalHeader()->hide();
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 2);
+    view_->horizontalHeader()->setHighlightSections(false);
+    view_->setItemDelegate(new FrameCellPainter(view_));
+    view_->horizontalHeader()->setStretchLastSection(true);
     buildControls();
-    // Queued: a frame costs the exchange that records it no work of this window.
-    connect(&log_, &ExchangeLog::recorded, this, &ExchangeLogWindow::refresh, Qt::QueuedConnection);
+    // Queued: a frame costs the exchange that records it no work of this
+    // window. The list is brought up to date a few times a second at most, so
+    // a device polled ten times a second costs a few repaints, not twenty.
+    connect(&log_, &ExchangeLog::recorded, this, &ExchangeLogWindow::scheduleRefresh,
+            Qt::QueuedConnection);
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setInterval(kRefreshMs);
+    connect(&refreshTimer_, &QTimer::timeout, this, &ExchangeLogWindow::refresh);
     auto* copyKey = new QShortcut(QKeySequence::Copy, this);
     connect(copyKey, &QShortcut::activated, this, &ExchangeLogWindow::copy);
-    resize(980, 420);
-    refresh();
     const int widths[] = {100, 24, 40, 36, 180, 52, 80, 220};
     for (int column = 0; column < ExchangeLogModel::Bytes; ++column)
         view_->setColumnWidth(column, widths[column]);
+    refresh();
+    placeOnScreen();
+}
+
+// Along the bottom of the screen, under the middle of the main window, where
+// it hides least of the scheme.
+void ExchangeLogWindow::placeOnScreen() {
+    const QWidget* main = parentWidget();
+    const QRect area = (main != nullptr ? main->screen() : screen())->availableGeometry();
+    const QSize size = QSize(980, 420).boundedTo(area.size() - QSize(0, kTitleAllowance));
+    resize(size);
+    const int middle = main != nullptr ? main->frameGeometry().center().x() : area.center().x();
+    const int x =
+        std::clamp(middle - size.width() / 2, area.left(), area.right() + 1 - size.width());
+    const int y = std::max(area.top(), area.bottom() + 1 - size.height() - kTitleAllowance);
+    move(x, y);
 }
 
 void ExchangeLogWindow::buildControls() {
@@ -79,7 +142,10 @@ void ExchangeLogWindow::buildControls() {
     });
     auto* clearButton = new QPushButton(Text(kButtonClear), this);
     clearButton->setObjectName("clearButton");
-    connect(clearButton, &QPushButton::clicked, this, [this] { log_.clear(); });
+    connect(clearButton, &QPushButton::clicked, this, [this] {
+        log_.clear();
+        refresh();
+    });
     auto* copyButton = new QPushButton(Text(kButtonCopy), this);
     copyButton->setObjectName("copyButton");
     connect(copyButton, &QPushButton::clicked, this, &ExchangeLogWindow::copy);
@@ -111,6 +177,17 @@ void ExchangeLogWindow::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(view_);
+}
+
+void ExchangeLogWindow::scheduleRefresh() {
+    if (isVisible() && !refreshTimer_.isActive())
+        refreshTimer_.start();
+}
+
+// Closed, the window lets the log run on alone.
+void ExchangeLogWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh();
 }
 
 // Follows the newest frame unless the operator has scrolled away from it.
@@ -147,11 +224,15 @@ QString ExchangeLogWindow::listedText() const {
     return text;
 }
 
+// Copies and files hold every frame kept so far, also those the list has not
+// caught up with yet.
 void ExchangeLogWindow::copy() {
+    refresh();
     QApplication::clipboard()->setText(listedText());
 }
 
-bool ExchangeLogWindow::saveTo(const QString& path, QString& error) const {
+bool ExchangeLogWindow::saveTo(const QString& path, QString& error) {
+    refresh();
     return WriteWholeFile(path, listedText().toUtf8(), error);
 }
 

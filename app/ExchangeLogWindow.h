@@ -2,13 +2,14 @@
 
 #include "link/ExchangeLog.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class ExchangeLogModel;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTreeView;
+class QTableView;
 
 // "Журнал обмена": a window beside the main one that lists every frame of the
 // device link as it goes, with pause, clear, copy, save and a filter by
@@ -26,18 +27,24 @@ public:
     QString listedText() const;
     // Writes the frames listed to path, whole or not at all; false with the
     // reason in error.
-    bool saveTo(const QString& path, QString& error) const;
+    bool saveTo(const QString& path, QString& error);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
+    void placeOnScreen();
+    void scheduleRefresh();
     void refresh();
     void copy();
     void save();
 
     ExchangeLog& log_;
     ExchangeLogModel* model_ = nullptr;
-    QTreeView* view_ = nullptr;
+    QTableView* view_ = nullptr;
     QPushButton* pauseButton_ = nullptr;
     QComboBox* addressBox_ = nullptr;
     QLabel* countLabel_ = nullptr;
+    QTimer refreshTimer_;
 };

@@ -13,10 +13,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTreeView>
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -42,14 +42,13 @@ TEST(ExchangeLogWindow, ListsFiltersPausesClearsCopiesAndSaves) {
     ExchangeLog log(4);
     ExchangeLogWindow window(log, nullptr);
     window.show();
-    auto* list = window.findChild<QTreeView*>("frameList");
+    auto* list = window.findChild<QTableView*>("frameList");
     QAbstractItemModel* rows = list->model();
     log.record(Frame(FrameDirection::Sent, 1, {0x01, 0x11, 0xC0, 0x2C}, 1, kNoFrameResult));
     log.record(Frame(FrameDirection::Received, 1, {}, 1, kResultSilent));
     log.record(Frame(FrameDirection::Sent, 2, {0x02, 0x11, 0xC0, 0xDC}, 2, kNoFrameResult));
     EXPECT_EQ(rows->rowCount(), 0) << "the window catches up once the exchange lets it";
-    QApplication::processEvents();
-    ASSERT_EQ(rows->rowCount(), 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows->rowCount() == 3; }));
     EXPECT_EQ(rows->index(1, 7).data().toString(), "нет ответа (тайм-аут)");
     EXPECT_FALSE(rows->index(0, 0).data(Qt::ForegroundRole).isValid());
     EXPECT_TRUE(rows->index(1, 0).data(Qt::ForegroundRole).isValid()) << "a time-out stands out";
@@ -63,8 +62,8 @@ TEST(ExchangeLogWindow, ListsFiltersPausesClearsCopiesAndSaves) {
     window.findChild<QComboBox*>("addressFilter")->setCurrentIndex(0);
     log.record(Frame(FrameDirection::Received, 2, {0x02, 0x11}, 2, kResultPartial));
     log.record(Frame(FrameDirection::Sent, 3, {0x03, 0x11}, 1, kNoFrameResult));
-    QApplication::processEvents();
-    ASSERT_EQ(rows->rowCount(), 4) << "the ring keeps four frames";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows->rowCount() == 4; }))
+        << "the ring keeps four frames";
     EXPECT_EQ(rows->index(0, 7).data().toString(), "нет ответа (тайм-аут)");
     list->selectionModel()->select(rows->index(3, 0),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -118,7 +117,8 @@ TEST(ExchangeLogWindow, FollowsAReadAndStaysUsableDuringIt) {
     EXPECT_TRUE(duringRead);
     EXPECT_TRUE(QApplication::clipboard()->text().contains("→ 01 11 идентификация"));
     EXPECT_FALSE(window->takesInput(form.linkAddressBox));
-    QStringList lines = window->listedText().split('\n', Qt::SkipEmptyParts);
+    window->findChild<QPushButton*>("copyButton")->click();
+    QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     lines.erase(std::remove_if(lines.begin(), lines.end(),
                                [](const QString& line) { return line.startsWith(' '); }),
                 lines.end());
