@@ -88,7 +88,9 @@ const FrameColumns& ExchangeLogModel::columnsAt(int row) const {
 }
 
 QVariant ExchangeLogModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount())
+    // A frame the ring has let go shows nothing until its row leaves.
+    if (!index.isValid() || index.row() >= rowCount() ||
+        rows_[static_cast<std::size_t>(index.row())] < log_.firstNumber())
         return {};
     const LinkFrame& frame = frameAt(index.row());
     switch (role) {

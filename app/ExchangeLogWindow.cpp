@@ -85,6 +85,23 @@ ExchangeLogWindow::ExchangeLogWindow(ExchangeLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window), log_(log) {
     setObjectName("ExchangeLog");
     setWindowTitle(Text(kActionLog));
+    buildList();
+    buildControls();
+    // Queued: a frame costs the exchange that records it no work of this
+    // window. The list is brought up to date a few times a second at most, so
+    // a device polled ten times a second costs a few repaints, not twenty.
+    connect(&log_, &ExchangeLog::recorded, this, &ExchangeLogWindow::scheduleRefresh,
+            Qt::QueuedConnection);
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setInterval(kRefreshMs);
+    connect(&refreshTimer_, &QTimer::timeout, this, &ExchangeLogWindow::refresh);
+    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+    connect(copyKey, &QShortcut::activated, this, &ExchangeLogWindow::copy);
+    refresh();
+    placeOnScreen();
+}
+
+void ExchangeLogWindow::buildList() {
     model_ = new ExchangeLogModel(log_, this);
     view_ = new QTableView(this);
     view_->setObjectName("frameList");
@@ -100,22 +117,10 @@ ExchangeLogWindow::ExchangeLogWindow(ExchangeLog& log, QWidget* parent)
     view_->horizontalHeader()->setHighlightSections(false);
     view_->setItemDelegate(new FrameCellPainter(view_));
     view_->horizontalHeader()->setStretchLastSection(true);
-    buildControls();
-    // Queued: a frame costs the exchange that records it no work of this
-    // window. The list is brought up to date a few times a second at most, so
-    // a device polled ten times a second costs a few repaints, not twenty.
-    connect(&log_, &ExchangeLog::recorded, this, &ExchangeLogWindow::scheduleRefresh,
-            Qt::QueuedConnection);
-    refreshTimer_.setSingleShot(true);
-    refreshTimer_.setInterval(kRefreshMs);
-    connect(&refreshTimer_, &QTimer::timeout, this, &ExchangeLogWindow::refresh);
-    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
-    connect(copyKey, &QShortcut::activated, this, &ExchangeLogWindow::copy);
+    // Wide enough for the texts in the fixed font; the bytes take the rest.
     const int widths[] = {100, 24, 40, 36, 180, 52, 80, 220};
     for (int column = 0; column < ExchangeLogModel::Bytes; ++column)
         view_->setColumnWidth(column, widths[column]);
-    refresh();
-    placeOnScreen();
 }
 
 // Along the bottom of the screen, under the middle of the main window, where
@@ -133,10 +138,10 @@ void ExchangeLogWindow::placeOnScreen() {
 }
 
 void ExchangeLogWindow::buildControls() {
-    pauseButton_ = new QPushButton(Text(kButtonPause), this);
-    pauseButton_->setObjectName("pauseButton");
-    pauseButton_->setCheckable(true);
-    connect(pauseButton_, &QPushButton::toggled, this, [this](bool on) {
+    auto* pauseButton = new QPushButton(Text(kButtonPause), this);
+    pauseButton->setObjectName("pauseButton");
+    pauseButton->setCheckable(true);
+    connect(pauseButton, &QPushButton::toggled, this, [this](bool on) {
         log_.setPaused(on);
         refresh();
     });
@@ -152,26 +157,25 @@ void ExchangeLogWindow::buildControls() {
     auto* saveButton = new QPushButton(Text(kButtonSaveLog), this);
     saveButton->setObjectName("saveButton");
     connect(saveButton, &QPushButton::clicked, this, &ExchangeLogWindow::save);
-    addressBox_ = new QComboBox(this);
-    addressBox_->setObjectName("addressFilter");
-    addressBox_->addItem(Text(kFilterEveryAddress), ExchangeLogModel::kEveryAddress);
-    addressBox_->addItem(Text(kFilterBroadcast), 0);
+    auto* addressBox = new QComboBox(this);
+    addressBox->setObjectName("addressFilter");
+    addressBox->addItem(Text(kFilterEveryAddress), ExchangeLogModel::kEveryAddress);
+    addressBox->addItem(Text(kFilterBroadcast), 0);
     for (int address = 1; address <= 31; ++address)
-        addressBox_->addItem(QString::number(address), address);
-    connect(addressBox_, &QComboBox::currentIndexChanged, this, [this] {
-        model_->setAddressFilter(addressBox_->currentData().toInt());
+        addressBox->addItem(QString::number(address), address);
+    connect(addressBox, &QComboBox::currentIndexChanged, this, [this, addressBox] {
+        model_->setAddressFilter(addressBox->currentData().toInt());
         refresh();
     });
     countLabel_ = new QLabel(this);
     countLabel_->setObjectName("frameCount");
     auto* controls = new QHBoxLayout;
-    for (QWidget* control :
-         {static_cast<QWidget*>(pauseButton_), static_cast<QWidget*>(clearButton),
-          static_cast<QWidget*>(copyButton), static_cast<QWidget*>(saveButton)})
+    for (QWidget* control : {static_cast<QWidget*>(pauseButton), static_cast<QWidget*>(clearButton),
+                             static_cast<QWidget*>(copyButton), static_cast<QWidget*>(saveButton)})
         controls->addWidget(control);
     controls->addSpacing(16);
     controls->addWidget(new QLabel(Text(kLabelAddressFilter), this));
-    controls->addWidget(addressBox_);
+    controls->addWidget(addressBox);
     controls->addStretch();
     controls->addWidget(countLabel_);
     auto* layout = new QVBoxLayout(this);
@@ -209,19 +213,27 @@ bool ExchangeLogWindow::takesInput(QObject* receiver) const {
     return false;
 }
 
-QString ExchangeLogWindow::listedText() const {
-    QList<int> rows;
-    for (const QModelIndex& index : view_->selectionModel()->selectedRows())
-        rows << index.row();
-    if (rows.isEmpty())
-        for (int row = 0; row < model_->rowCount(); ++row)
-            rows << row;
+QString ExchangeLogWindow::linesOf(QList<int> rows) const {
     std::sort(rows.begin(), rows.end());
     QString text;
     for (int row : rows)
         for (const std::string& line : FrameLines(model_->frameAt(row)))
             text += QString::fromStdString(line) + '\n';
     return text;
+}
+
+QString ExchangeLogWindow::listedText() const {
+    QList<int> rows;
+    for (const QModelIndex& index : view_->selectionModel()->selectedRows())
+        rows << index.row();
+    return rows.isEmpty() ? allText() : linesOf(rows);
+}
+
+QString ExchangeLogWindow::allText() const {
+    QList<int> rows;
+    for (int row = 0; row < model_->rowCount(); ++row)
+        rows << row;
+    return linesOf(rows);
 }
 
 // Copies and files hold every frame kept so far, also those the list has not
@@ -233,7 +245,7 @@ void ExchangeLogWindow::copy() {
 
 bool ExchangeLogWindow::saveTo(const QString& path, QString& error) {
     refresh();
-    return WriteWholeFile(path, listedText().toUtf8(), error);
+    return WriteWholeFile(path, allText().toUtf8(), error);
 }
 
 // Not modal: an exchange under way goes on while the operator picks the file.

@@ -6,9 +6,7 @@
 #include <QWidget>
 
 class ExchangeLogModel;
-class QComboBox;
 class QLabel;
-class QPushButton;
 class QTableView;
 
 // "Журнал обмена": a window beside the main one that lists every frame of the
@@ -25,26 +23,27 @@ public:
     // The lines of the selected frames, or of every frame listed when none is
     // selected; each line ends in a line feed.
     QString listedText() const;
-    // Writes the frames listed to path, whole or not at all; false with the
-    // reason in error.
+    // Writes every frame listed, selected or not, to path, whole or not at
+    // all; false with the reason in error.
     bool saveTo(const QString& path, QString& error);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildList();
     void buildControls();
     void placeOnScreen();
     void scheduleRefresh();
     void refresh();
     void copy();
     void save();
+    QString allText() const;
+    QString linesOf(QList<int> rows) const;
 
     ExchangeLog& log_;
     ExchangeLogModel* model_ = nullptr;
     QTableView* view_ = nullptr;
-    QPushButton* pauseButton_ = nullptr;
-    QComboBox* addressBox_ = nullptr;
     QLabel* countLabel_ = nullptr;
     QTimer refreshTimer_;
 };
