@@ -15,6 +15,7 @@ enum class ActionId {
     AInPort,
     AOutPort,
     APort,
+    ALog,
     AText,
     ASign,
     AZader,

@@ -21,6 +21,7 @@ inline constexpr const char* kActionClose = "Выход";
 inline constexpr const char* kActionInPort = "Ввод с СОМ-порта";
 inline constexpr const char* kActionOutPort = "Вывод на СОМ-порт";
 inline constexpr const char* kActionPort = "Настройка СОМ порта";
+inline constexpr const char* kActionLog = "Журнал обмена";
 inline constexpr const char* kActionText = "Ввод текст. реквизитов";
 inline constexpr const char* kHintText = "Вкл. в обр. и ввод текст. рекв.";
 inline constexpr const char* kActionSign = "Сигнализация";
@@ -79,6 +80,23 @@ inline constexpr const char* kHelpForward = "Вперёд";
 inline constexpr const char* kHelpContents = "Содержание";
 // An error of unknown kind that ended the program.
 inline constexpr const char* kTextUnknownError = "Неизвестная ошибка. Программа будет закрыта.";
+
+// The exchange log window (its title is kActionLog).
+inline constexpr const char* kButtonPause = "Пауза";
+inline constexpr const char* kButtonClear = "Очистить";
+inline constexpr const char* kButtonCopy = "Копировать";
+inline constexpr const char* kButtonSaveLog = "Сохранить...";
+inline constexpr const char* kLabelAddressFilter = "Адрес:";
+inline constexpr const char* kFilterEveryAddress = "все";
+inline constexpr const char* kFilterBroadcast = "0 (всем)";
+inline constexpr const char* kLogColumns[] = {"Время", "",        "Адр.",      "Ф-я",  "Назначение",
+                                              "Длина", "Попытка", "Результат", "Байты"};
+inline constexpr const char* kTextFolded = " …";
+inline constexpr const char* kTextFramesListed = "Кадров: ";
+inline constexpr const char* kTextLogPaused = "Пауза: новые кадры не записываются";
+inline constexpr const char* kCaptionSaveLog = "Сохранение журнала обмена";
+inline constexpr const char* kFilterLogFiles = "Текст (*.txt)";
+inline constexpr const char* kTextLogNotSaved = "Журнал не сохранен: ";
 
 // The command line.
 inline constexpr const char* kTextCommandLineHelp =

@@ -13,6 +13,7 @@
 #include "editor/gui/SchemeHistory.h"
 #include "files/SchemeFileCommands.h"
 #include "files/gui/QtSchemeFileDialogs.h"
+#include "link/ExchangeLog.h"
 #include "link/PortSettings.h"
 #include "link/TComPortClass.h"
 #include "link/serial/LineWorker.h"
@@ -29,6 +30,7 @@
 #include <functional>
 #include <memory>
 
+class ExchangeLogWindow;
 class HelpViewer;
 class ProgramSettings;
 class QAction;
@@ -119,6 +121,8 @@ public:
     void InPortClick();
     void OutPortClick();
     void PortClick();
+    // "Журнал обмена" (Ctrl+L): the window listing the frames of the link.
+    void ExchangeLogClick();
     void N1ParolClick();
     // "Вызов справки": the help window at its contents.
     void NHelp1Click();
@@ -253,6 +257,9 @@ private:
     // The device link of the whole run; built before the model. The line and
     // the pauses of the exchanges live on the worker thread.
     SystemClock systemClock_;
+    // Every frame of the run's exchanges; its window is made when first asked for.
+    ExchangeLog exchangeLog_;
+    ExchangeLogWindow* exchangeLogWindow_ = nullptr;
     LineWorker lineWorker_;
     WorkerClock clock_{lineWorker_, systemClock_};
     WorkerSerialLine serialLine_{lineWorker_, [] { return std::make_unique<QtSerialLine>(); }};

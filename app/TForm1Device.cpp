@@ -4,6 +4,7 @@
 
 #include "access/gui/TFPSW.h"
 #include "app/ProgramSettings.h"
+#include "app/ExchangeLogWindow.h"
 #include "device/gui/TFormTimeDate.h"
 #include "device/gui/WaitCursor.h"
 #include "editor/gui/TFormFB.h"
@@ -32,8 +33,12 @@ void TForm1::createDialogs() {
     timeDateDialog = new TFormTimeDate(model_, comPort_, messages_, clock_, this);
     connect(timeDateButton, &QPushButton::clicked, this,
             [this] { timeDateDialog->logic().ButTimeDateClick(); });
-    lineWorker_.setInputPass(
-        [this](QObject* receiver) { return timeDateDialog->takesInput(receiver); });
+    // The clock dialog polls the device, the exchange log lists what goes over
+    // the line: both stay usable while an exchange runs.
+    lineWorker_.setInputPass([this](QObject* receiver) {
+        return timeDateDialog->takesInput(receiver) ||
+               (exchangeLogWindow_ != nullptr && exchangeLogWindow_->takesInput(receiver));
+    });
     lineWorker_.setRefusalNotice([this] { showLineBusy(); });
     portSettings_ = std::make_unique<PortSettingsCommand>(comPort_, *portDialog, *exchangeDialog,
                                                           SystemPortList);
@@ -55,6 +60,7 @@ TForm1::~TForm1() {
 void TForm1::connectLink() {
     // A port that fails under the program ends it once the command returns.
     comPort_.SetCloseRequest([this] { closeWhenIdle(); });
+    comPort_.SetFrameObserver([this](LinkFrame frame) { exchangeLog_.record(std::move(frame)); });
 }
 
 namespace {

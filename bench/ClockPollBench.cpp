@@ -39,7 +39,9 @@ public:
         return line_.write(data, count);
     }
     int read(std::uint8_t* buffer, int count) override { return line_.read(buffer, count); }
-    int drain(int quietMs, int boundMs) override { return line_.drain(quietMs, boundMs); }
+    int drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) override {
+        return line_.drain(quietMs, boundMs, dropped);
+    }
     void setInterrupted(bool on) override { line_.setInterrupted(on); }
     std::string errorText() const override { return line_.errorText(); }
     double firstWriteMs = -1;

@@ -35,4 +35,27 @@ inline constexpr const char* kLabelRetries1 = "Повторы на 1 этапе"
 inline constexpr const char* kLabelRetries2 = "Повторы на 2-м этапе";
 inline constexpr const char* kButtonOk = "OK";
 
+// The exchange log: what each function asks for, and how an attempt ended.
+inline constexpr const char* kLogReadClock = "чтение времени";
+inline constexpr const char* kLogConfirm = "подтверждение записи";
+inline constexpr const char* kLogIdentify = "идентификация";
+inline constexpr const char* kLogSetExecCode = "запись кода исполнения";
+inline constexpr const char* kLogReadImage = "чтение БД";
+inline constexpr const char* kLogWriteImage = "запись БД";
+inline constexpr const char* kLogSetClock = "запись времени";
+inline constexpr const char* kLogToAll = " (всем)";
+inline constexpr const char* kLogAttempt = "попытка ";
+inline constexpr const char* kLogOk = "успешно";
+inline constexpr const char* kLogNoAnswerExpected = "ответ не предусмотрен";
+inline constexpr const char* kLogSilent = "нет ответа (тайм-аут)";
+inline constexpr const char* kLogPartial = "неполный ответ (тайм-аут)";
+inline constexpr const char* kLogBadCrc = "ошибка контрольной суммы";
+inline constexpr const char* kLogForeign = "чужой ответ";
+inline constexpr const char* kLogException = "исключение ";
+inline constexpr const char* kLogBusy = ": идет запись БД";
+inline constexpr const char* kLogLineFailed = "сбой порта";
+inline constexpr const char* kLogAbandoned = "прервано";
+inline constexpr const char* kLogDropped = "отброшено перед повтором";
+inline constexpr const char* kLogMore = " …";
+
 } // namespace link_text

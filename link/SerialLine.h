@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 enum class LineParity { None, Odd, Even };
 
@@ -42,8 +43,9 @@ public:
     virtual int read(std::uint8_t* buffer, int count) = 0;
     // Drops what has arrived and whatever follows until the line has been quiet
     // for quietMs, but for at most boundMs in all; returns at once when nothing
-    // has arrived. The number of bytes dropped, or -1 on a line error.
-    virtual int drain(int quietMs, int boundMs) = 0;
+    // has arrived. The number of bytes dropped, or -1 on a line error; the
+    // bytes themselves are appended to dropped.
+    virtual int drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) = 0;
     // Cuts short a read or drain under way on another thread, and every later
     // one, as if the line had fallen quiet, until cleared. Safe to call from
     // any thread.

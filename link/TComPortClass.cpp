@@ -145,8 +145,11 @@ ExchangeResult TComPortClass::PurgeFailed() {
 
 // On a quiet line this costs nothing: anything that came during the pause
 // after a failed attempt is still waiting to be read.
-ExchangeResult TComPortClass::DrainAndPurge() {
-    const int dropped = line_.drain(kByteGapMs, kDrainBoundMs);
+ExchangeResult TComPortClass::DrainAndPurge(int attempt) {
+    std::vector<std::uint8_t> bytes;
+    const int dropped = line_.drain(kByteGapMs, kDrainBoundMs, bytes);
+    if (dropped > 0)
+        NoteFrame(FrameDirection::Dropped, bytes.data(), dropped, attempt, kNoFrameResult);
     if (dropped < 0)
         return LineFailed();
     if (dropped > 0 && !line_.purge())
@@ -163,15 +166,24 @@ ExchangeResult TComPortClass::SendAndReceive(std::span<std::uint8_t> response) {
         WaitMs(SendDelay);
         if (abandoned_)
             return kResultAbandoned;
-        if (!line_.write(request_.data(), FrameLength))
+        if (!line_.write(request_.data(), FrameLength)) {
+            NoteFrame(FrameDirection::Sent, request_.data(), FrameLength, attempt,
+                      kResultLineFailed);
             return LineFailed();
-        if (!ExpectsResponse(request_[1]))
+        }
+        const bool answered = ExpectsResponse(request_[1]);
+        NoteFrame(FrameDirection::Sent, request_.data(), FrameLength, attempt,
+                  answered ? kNoFrameResult : kResultOk);
+        if (!answered)
             return kResultOk;
         ExchangeResult result = kResultOk;
         const Stage failedStage = ReceiveAnswer(response, result);
+        const bool abandoned = abandoned_ && failedStage != Stage::Done;
+        NoteFrame(FrameDirection::Received, response.data(), received_, attempt,
+                  abandoned ? kResultAbandoned : result);
         if (failedStage == Stage::Done)
-            return result;
-        if (abandoned_)
+            return result == kResultLineFailed ? LineFailed() : result;
+        if (abandoned)
             return kResultAbandoned;
         WaitMs(retryPauseMs_);
         if (failedStage == Stage::Header) {
@@ -183,20 +195,21 @@ ExchangeResult TComPortClass::SendAndReceive(std::span<std::uint8_t> response) {
             if (--bodyAttemptsLeft == 0)
                 return result;
         }
-        if (const ExchangeResult drained = DrainAndPurge(); drained != kResultOk)
+        if (const ExchangeResult drained = DrainAndPurge(attempt); drained != kResultOk)
             return drained;
     }
 }
 
-// One answer: Done with the final result, or the stage that failed with the
-// result of that attempt.
+// One answer: Done with the final result (a line failure not yet reported), or
+// the stage that failed with the result of that attempt.
 TComPortClass::Stage TComPortClass::ReceiveAnswer(std::span<std::uint8_t> response,
                                                   ExchangeResult& result) {
     const std::uint8_t functionCode = request_[1];
     std::uint8_t* frame = response.data();
     const int got = line_.read(frame, kHeaderSize);
+    received_ = std::max(0, got);
     if (got < 0) {
-        result = LineFailed();
+        result = kResultLineFailed;
         return Stage::Done;
     }
     if (got < kHeaderSize) {
@@ -222,8 +235,9 @@ TComPortClass::Stage TComPortClass::ReceiveAnswer(std::span<std::uint8_t> respon
     }
     const int rest = ResponseLength - kHeaderSize;
     const int more = line_.read(frame + kHeaderSize, rest);
+    received_ += std::max(0, more);
     if (more < 0) {
-        result = LineFailed();
+        result = kResultLineFailed;
         return Stage::Done;
     }
     if (more < rest) {
@@ -236,6 +250,22 @@ TComPortClass::Stage TComPortClass::ReceiveAnswer(std::span<std::uint8_t> respon
     }
     result = kResultOk;
     return Stage::Done;
+}
+
+void TComPortClass::NoteFrame(FrameDirection direction, const std::uint8_t* bytes, int count,
+                              int attempt, ExchangeResult result) {
+    if (!frameObserver_)
+        return;
+    LinkFrame frame;
+    frame.time = clock_.wallNow();
+    frame.direction = direction;
+    frame.address = request_[0];
+    frame.function = request_[1];
+    frame.length = count;
+    frame.bytes.assign(bytes, bytes + std::min(count, kFrameBytesKept));
+    frame.attempt = attempt;
+    frame.result = result;
+    frameObserver_(std::move(frame));
 }
 
 // The serial layer failed under the exchange: one message, and the port is

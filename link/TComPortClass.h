@@ -3,6 +3,7 @@
 #include "link/ExchangeResult.h"
 #include "link/Frames.h"
 #include "link/SerialLine.h"
+#include "link/LinkFrame.h"
 
 #include <array>
 #include <cstdint>
@@ -37,8 +38,9 @@ public:
     // Waits until the line has been quiet for the time allowed between two bytes
     // and then empties it, so that the rest of a late or broken answer, or a
     // stray byte, is not read as the start of the next answer. Done before every
-    // repeated attempt. 0, or kResultLineFailed after the line failed.
-    ExchangeResult DrainAndPurge();
+    // repeated attempt; what it drops is a frame of that failed attempt. 0, or
+    // kResultLineFailed after the line failed.
+    ExchangeResult DrainAndPurge(int attempt);
     // Ends the exchange under way as soon as it can, with kResultAbandoned: a
     // read or pause in progress is cut short. Called from the event loop that
     // keeps the window alive while the exchange waits. The next exchange
@@ -74,6 +76,10 @@ public:
         std::function<void(ExchangeResult result)> finished;
     };
     void SetObserver(Observer observer) { observer_ = std::move(observer); }
+    // Told of every frame written, read or emptied from the line, as it
+    // happens: the exchange log and the command-line trace.
+    using FrameObserver = std::function<void(LinkFrame frame)>;
+    void SetFrameObserver(FrameObserver observer) { frameObserver_ = std::move(observer); }
 
     // Called when the port fails so badly that the program should end
     // (closing or opening the port, purging it).
@@ -96,6 +102,8 @@ private:
     enum class Stage { Header, Body, Done };
     Stage ReceiveAnswer(std::span<std::uint8_t> response, ExchangeResult& result);
     ExchangeResult LineFailed();
+    void NoteFrame(FrameDirection direction, const std::uint8_t* bytes, int count, int attempt,
+                   ExchangeResult result);
     ExchangeResult PurgeFailed();
     void ReportPortLost();
 
@@ -117,5 +125,7 @@ private:
     Messages& messages_;
     std::function<void()> closeRequest_;
     Observer observer_;
+    FrameObserver frameObserver_;
+    int received_ = 0; // bytes the last attempt read
     std::array<std::uint8_t, kRequestBufferSize> request_{};
 };

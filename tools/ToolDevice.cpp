@@ -4,6 +4,7 @@
 #include "access/AccessTexts.h"
 #include "device/DeviceConfiguration.h"
 #include "device/DeviceTexts.h"
+#include "link/FrameText.h"
 #include "link/LinkTexts.h"
 #include "link/PortSettings.h"
 #include "tools/ToolCommands.h"
@@ -36,6 +37,12 @@ private:
     std::string typed_;
 };
 
+// --trace: each frame on standard error as it goes, as the exchange log lists it.
+void TraceFrame(const LinkFrame& frame) {
+    for (const std::string& line : FrameLines(frame))
+        std::fprintf(stderr, "%s\n", line.c_str());
+}
+
 bool IsComName(const std::string& port) {
     return port.find("COM") != std::string::npos || port.find("com") != std::string::npos;
 }
@@ -65,6 +72,8 @@ bool ToolDevice::open(const ToolOptions& options) {
     link.StopBits = std::to_string(options.stopBits);
     if (options.retries)
         link.SetHeaderRetries(*options.retries + 1);
+    if (options.trace)
+        link.SetFrameObserver(TraceFrame);
     // The port dialog's rule: even parity with two stop bits is refused.
     if (JudgePortChoice({0, options.parity == "E" ? kParityEvenEntry : 0,
                          options.stopBits == 2 ? kTwoStopBitsEntry : 0, 0}) !=

@@ -65,12 +65,13 @@ const std::vector<ToolOption>& Options() {
         {"set-from-pc", nullptr, [](auto&, auto& o) { return Store(o.setFromPc, true); }},
         {"force", nullptr, [](auto&, auto& o) { return Store(o.force, true); }},
         {"dry-run", nullptr, [](auto&, auto& o) { return Store(o.dryRun, true); }},
+        {"trace", nullptr, [](auto&, auto& o) { return Store(o.trace, true); }},
     };
     return options;
 }
 
-// Every command with --port takes the line settings as well.
-const std::vector<std::string> kLineOptions{"baud", "parity", "stop-bits"};
+// Every command with --port takes the line settings and the trace as well.
+const std::vector<std::string> kLineOptions{"baud", "parity", "stop-bits", "trace"};
 
 // The command's own check decides how many files it takes.
 constexpr int kFilesChecked = -1;

@@ -18,6 +18,7 @@ struct ToolOptions {
     bool setFromPc = false;
     bool force = false;  // backup: replace files that are there
     bool dryRun = false; // restore: show the differences only
+    bool trace = false;  // every frame of the link on standard error
     std::string port;
     // File names are the bytes given (see ToolPaths.h).
     std::string output; // -o

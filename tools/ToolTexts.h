@@ -96,7 +96,7 @@ inline constexpr const char* kHelpOverview =
     "vil3k-tool КОМАНДА [параметры]   (vil3k-tool help КОМАНДА, vil3k-tool КОМАНДА --help)\n"
     "  dump, diff, read, verify, write, scan, backup, restore, clock\n"
     "Линия: --port COM1 | /dev/ttyUSB0, --baud 9600|19200|57600|115200, --parity N|O|E,\n"
-    "  --stop-bits 1|2.\n"
+    "  --stop-bits 1|2, --trace (кадры обмена на stderr).\n"
     "Коды выхода: 0 - успешно; 1 - устройство отличается от файла, записано, но не\n"
     "  подтверждено, или устройство отказало; 2 - неверный вызов, нечитаемый файл или\n"
     "  файл, который нельзя создать (ничего не отправлено); 3 - устройство не ответило.\n";

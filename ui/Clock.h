@@ -11,6 +11,7 @@ struct WallTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int millisecond = 0; // 0..999
 };
 
 // Time for pauses and time-outs (monotonic milliseconds) and the wall clock.

@@ -15,7 +15,9 @@ void SystemClock::sleepMs(int ms) {
 }
 
 WallTime SystemClock::wallNow() {
-    const std::time_t now = std::time(nullptr);
+    using namespace std::chrono;
+    const auto since = system_clock::now().time_since_epoch();
+    const std::time_t now = duration_cast<seconds>(since).count();
     std::tm local{};
     localtime_r(&now, &local);
     WallTime t;
@@ -26,5 +28,6 @@ WallTime SystemClock::wallNow() {
     t.hour = local.tm_hour;
     t.minute = local.tm_min;
     t.second = local.tm_sec;
+    t.millisecond = static_cast<int>(duration_cast<milliseconds>(since).count() % 1000);
     return t;
 }

@@ -139,8 +139,8 @@ int WorkerSerialLine::read(std::uint8_t* buffer, int count) {
     return onWorker<int>([&](SerialLine& line) { return line.read(buffer, count); });
 }
 
-int WorkerSerialLine::drain(int quietMs, int boundMs) {
-    return onWorker<int>([&](SerialLine& line) { return line.drain(quietMs, boundMs); });
+int WorkerSerialLine::drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) {
+    return onWorker<int>([&](SerialLine& line) { return line.drain(quietMs, boundMs, dropped); });
 }
 
 void WorkerSerialLine::setInterrupted(bool on) {

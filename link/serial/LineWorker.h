@@ -60,7 +60,7 @@ public:
     bool purge() override;
     bool write(const std::uint8_t* data, int count) override;
     int read(std::uint8_t* buffer, int count) override;
-    int drain(int quietMs, int boundMs) override;
+    int drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) override;
     // Reaches the line at once, not after the operation under way.
     void setInterrupted(bool on) override;
     std::string errorText() const override;

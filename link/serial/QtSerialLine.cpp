@@ -150,24 +150,25 @@ int QtSerialLine::read(std::uint8_t* buffer, int count) {
     return got;
 }
 
-int QtSerialLine::drain(int quietMs, int boundMs) {
+int QtSerialLine::drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) {
     QElapsedTimer timer;
     timer.start();
     // Bytes that came while nobody read are still with the system: a wait of
     // no time fetches them.
     if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(0))
         return quietTimeout() ? 0 : lineError();
-    int dropped = 0;
+    int count = 0;
     for (;;) {
         const QByteArray bytes = port_.readAll();
         if (port_.error() != QSerialPort::NoError)
             return lineError();
-        dropped += static_cast<int>(bytes.size());
+        count += static_cast<int>(bytes.size());
+        dropped.insert(dropped.end(), bytes.begin(), bytes.end());
         const qint64 left = boundMs - timer.elapsed();
         if (left <= 0)
-            return dropped;
+            return count;
         if (!waitForBytes(static_cast<int>(std::min<qint64>(quietMs, left))))
-            return quietTimeout() ? dropped : lineError();
+            return quietTimeout() ? count : lineError();
     }
 }
 

@@ -19,7 +19,7 @@ public:
     bool purge() override;
     bool write(const std::uint8_t* data, int count) override;
     int read(std::uint8_t* buffer, int count) override;
-    int drain(int quietMs, int boundMs) override;
+    int drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) override;
     void setInterrupted(bool on) override { interrupted_ = on; }
     std::string errorText() const override { return error_; }
     // A whole read lasts at most ms instead of 1000 ms + 100 ms per byte; 0 goes

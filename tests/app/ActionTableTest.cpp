@@ -76,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                    3, true},
         ActionCase{A::APort, "APort", "Порт", "Настройка СОМ порта", "Настройка СОМ порта", "", 16,
                    true},
+        ActionCase{A::ALog, "ALog", "Порт", "Журнал обмена", "Журнал обмена", "Ctrl+L", -1, true},
         ActionCase{A::AText, "AText", "Программирование", "Ввод текст. реквизитов",
                    "Вкл. в обр. и ввод текст. рекв.", "Ctrl+I", 14, true},
         ActionCase{A::ASign, "ASign", "Программирование", "Сигнализация", "Сигнализация", "Ctrl+S",
@@ -121,6 +122,7 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
         "  AInPort Ввод с СОМ-порта\tF9|Ввод с СОМ-порта",
         "  AOutPort Вывод на СОМ-порт\tF10|Вывод на СОМ-порт",
         "  APort Настройка СОМ порта|Настройка СОМ порта",
+        "  ALog Журнал обмена\tCtrl+L|Журнал обмена",
         "              Программирование|",
         "  AText Вкл. в обработку\tCtrl+I|Вкл. в обр. и ввод текст. рекв.",
         "  ASign Сигнализация\tCtrl+S|Сигнализация",
@@ -184,7 +186,7 @@ TEST(MainMenu, EveryKeyHasOneOwner) {
         if (!action->shortcut().isEmpty())
             keys << action->shortcut().toString();
     keys.sort();
-    EXPECT_EQ(keys.size(), 16);
+    EXPECT_EQ(keys.size(), 17);
     EXPECT_EQ(keys.removeDuplicates(), 0) << "an open menu must not make a key ambiguous";
 }
 

@@ -72,7 +72,7 @@ public:
         return got;
     }
     // Quiet is counted from the moment the line is asked, as a real port does.
-    int drain(int quietMs, int boundMs) override {
+    int drain(int quietMs, int boundMs, Bytes& dropped) override {
         if (failRead)
             return -1;
         ++drains;
@@ -82,6 +82,7 @@ public:
         int got = 0;
         while (!pending_.empty() && pending_.front().at <= std::min(end, clock_.now + quietMs)) {
             clock_.now = std::max(clock_.now, pending_.front().at);
+            dropped.push_back(pending_.front().byte);
             pending_.pop_front();
             ++got;
         }

@@ -279,6 +279,12 @@ TEST_F(ToolLine, ClockIsShownAndSetFromTheComputer) {
     Start({"--device", "1:24-08", "--device", "2:12-04"});
     const QRegularExpression shown("^\\d\\d:\\d\\d:\\d\\d \\d\\d\\.\\d\\d\\.\n$");
     EXPECT_TRUE(shown.match(Run({"clock", "--show", "--address", "2"}).out).hasMatch());
+    const QRegularExpression traced("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} → 02 04 чтение времени +8  "
+                                    "попытка 1 +02 04 00 00 00 05 30 3A\n"
+                                    "\\d\\d:\\d\\d:\\d\\d\\.\\d{3} ← 02 04 чтение времени +15  "
+                                    "попытка 1  успешно +02 04 0A( [0-9A-F]{2}){12}\n$");
+    const QString trace = Run({"clock", "--show", "--address", "2", "--trace"}).err;
+    EXPECT_TRUE(traced.match(trace).hasMatch()) << trace.toStdString();
     const ToolResult refused = Run({"clock", "--set-from-pc"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "vil3k-tool: Ваш уровень доступа не позволяет\n"
