@@ -2,8 +2,8 @@
 
 #include "link/ExchangeResult.h"
 #include "link/Frames.h"
-#include "link/SerialLine.h"
 #include "link/LinkFrame.h"
+#include "link/SerialLine.h"
 
 #include <array>
 #include <cstdint>
@@ -40,7 +40,7 @@ public:
     // stray byte, is not read as the start of the next answer. Done before every
     // repeated attempt; what it drops is a frame of that failed attempt. 0, or
     // kResultLineFailed after the line failed.
-    ExchangeResult DrainAndPurge(int attempt);
+    ExchangeResult DrainAndPurge(int attempt = 1);
     // Ends the exchange under way as soon as it can, with kResultAbandoned: a
     // read or pause in progress is cut short. Called from the event loop that
     // keeps the window alive while the exchange waits. The next exchange
