@@ -50,14 +50,17 @@ QLabel* MakeDisplay(const char* name) {
 
 TFormTimeDate::TFormTimeDate(TProgVilClass& model, TComPortClass& link, Messages& messages,
                              Clock& clock, QWidget* parent)
-    : QDialog(parent), logic_(model, link, messages, clock, *this) {
+    : LazyDialog(parent), logic_(model, link, messages, clock, *this) {
     setObjectName("FormTimeDate");
     setWindowTitle(QString::fromUtf8(kCaptionTimeDate));
     pollTimer = new QTimer(this);
     pollTimer->setObjectName("Timer1");
     pollTimer->setInterval(kPollIntervalMs);
     connect(pollTimer, &QTimer::timeout, this, [this] { logic_.Timer1Timer(); });
+    UseFixedBorder(*this);
+}
 
+void TFormTimeDate::build() {
     ChangeTime = MakeButton(kButtonSendTime, "ChangeTime");
     OK = MakeButton(link_text::kButtonOk, "OK");
     cancelButton = MakeButton(kButtonCancel, "Cancel");
@@ -72,7 +75,6 @@ TFormTimeDate::TFormTimeDate(TProgVilClass& model, TComPortClass& link, Messages
     layout->addWidget(buildSetTimeGroup());
     layout->addLayout(buttons);
     connectButtons();
-    UseFixedBorder(*this);
 }
 
 TFormTimeDate::~TFormTimeDate() = default;
@@ -157,7 +159,13 @@ bool TFormTimeDate::takesInput(QObject* receiver) const {
     return top != nullptr && top != parentWidget();
 }
 
+EntryField& TFormTimeDate::timeField(int field) {
+    ensureBuilt();
+    return *fields_[static_cast<std::size_t>(field)];
+}
+
 void TFormTimeDate::showDeviceTime(const std::string& time, const std::string& date) {
+    ensureBuilt();
     StTime->setText(QString::fromStdString(time));
     StDate->setText(QString::fromStdString(date));
 }
@@ -167,6 +175,7 @@ void TFormTimeDate::showPolling(bool on) {
         pollTimer->start();
     else
         pollTimer->stop();
+    ensureBuilt();
     pollingLabel->setVisible(on);
 }
 

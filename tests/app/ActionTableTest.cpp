@@ -258,6 +258,8 @@ TEST(Startup, DialogsAreMadeOnceInTheirOrderAndFreedInReverse) {
     for (QDialog* d : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
         const QString name = d->metaObject()->className();
         made << name;
+        // Their contents wait for the first show.
+        EXPECT_TRUE(d->findChildren<QWidget*>().isEmpty()) << name.toStdString();
         QObject::connect(d, &QObject::destroyed, [&freed, name] { freed << name; });
     }
     EXPECT_EQ(made, (QStringList{"TFPSW", "TFormVkl", "TFormPort", "TFormSig", "TFormZa",
