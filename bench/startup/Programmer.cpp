@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName("vil3k");
     QCoreApplication::setApplicationName("vil3k-programmer");
     installRussianTranslation(app);
+    installProgramStyle();
     QSettings store;
     ProgramSettings settings(store);
     TForm1 form;
