@@ -87,14 +87,17 @@ QWidget* TFormTimeDate::buildDeviceTimeGroup() {
     pollingLabel = new QLabel(QString::fromUtf8(kLabelPollingOn));
     pollingLabel->setObjectName("Label10");
     pollingLabel->setStyleSheet("color: maroon");
+    // Its place, spacing included, stays reserved while it is hidden, so that the
+    // fixed-size dialog keeps its height when polling starts.
+    QSizePolicy keepPlace = pollingLabel->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    pollingLabel->setSizePolicy(keepPlace);
     pollingLabel->hide();
     auto* grid = new QGridLayout(group);
     grid->addWidget(StTime, 0, 0);
     grid->addWidget(StDate, 0, 1);
     grid->addWidget(pollButton, 0, 2);
     grid->addWidget(pollingLabel, 1, 2, Qt::AlignHCenter);
-    // The label's place stays reserved while it is hidden.
-    grid->setRowMinimumHeight(1, pollingLabel->sizeHint().height());
     return group;
 }
 
