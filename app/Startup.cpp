@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QTranslator>
 
 #include <cstdio>
@@ -32,6 +34,42 @@ void installRussianTranslation(QApplication& app) {
     if (translator->load(QLocale(QLocale::Russian), "qtbase", "_",
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+}
+
+namespace {
+
+class ProgramStyle : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (icon != SP_ToolBarHorizontalExtensionButton)
+            return QProxyStyle::standardIcon(icon, option, widget);
+        return moreIcon();
+    }
+
+private:
+    // "»" on 16 x 16 and 32 x 32.
+    static QIcon moreIcon() {
+        QIcon more;
+        for (const int size : {16, 32}) {
+            QPixmap pixmap(size, size);
+            pixmap.fill(Qt::transparent);
+            QPainter p(&pixmap);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(size / 16.0, size / 16.0);
+            p.setPen(QPen(QColor(60, 60, 60), 1.8));
+            for (const double x : {3.0, 9.0})
+                p.drawPolyline(QPolygonF({{x, 4.5}, {x + 3.5, 8}, {x, 11.5}}));
+            more.addPixmap(pixmap);
+        }
+        return more;
+    }
+};
+
+} // namespace
+
+void installProgramStyle() {
+    QApplication::setStyle(new ProgramStyle);
 }
 
 bool FatalErrors::guard(const std::function<void()>& step) {

@@ -14,6 +14,11 @@ void explainNoDisplay();
 // Russian texts on the standard buttons ("Да", "Нет", "Отмена").
 void installRussianTranslation(QApplication& app);
 
+// The application's style, but for the arrow of a menu bar or tool bar too narrow
+// for its items, which the program draws: the style's own is an image file, and
+// reading it loads every image format plugin on the first window.
+void installProgramStyle();
+
 // What escapes start-up or an event handler: shown once in the standard error
 // box with its text, then endRun ends the program.
 class FatalErrors {

@@ -41,6 +41,20 @@ void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour) {
     polygon(p, {to, side1.p2(), side2.p2()}, colour);
 }
 
+// Letters of pixelSize on the grid, centred in box, in the painter's own font: the
+// application's, which the menus have loaded already; a font of another size or
+// weight would be loaded for these few pixels alone. Drawn twice, half a unit apart,
+// they read as bold.
+void letters(QPainter& p, const QRectF& box, const QString& text, double pixelSize) {
+    const double scale = pixelSize / p.fontInfo().pixelSize();
+    const QRectF area(box.topLeft() / scale, box.size() / scale);
+    p.save();
+    p.scale(scale, scale);
+    p.drawText(area, Qt::AlignCenter, text);
+    p.drawText(area.translated(0.5 / scale, 0), Qt::AlignCenter, text);
+    p.restore();
+}
+
 // The device: a grey box with a row of indicator lamps.
 void device(QPainter& p, const QRectF& r) {
     pen(p, kInk);
@@ -175,11 +189,7 @@ void andBlock(QPainter& p) {
     for (double y : {4.5, 11.5})
         p.drawLine(QPointF(0.5, y), QPointF(3.5, y));
     p.drawLine(QPointF(12.5, 8), QPointF(15.5, 8));
-    QFont font = p.font();
-    font.setPixelSize(9);
-    font.setBold(true);
-    p.setFont(font);
-    p.drawText(QRectF(3.5, 1.5, 9, 13), Qt::AlignCenter, "&");
+    letters(p, QRectF(3.5, 1.5, 9, 13), "&", 9);
 }
 
 void calendar(QPainter& p) {
@@ -197,12 +207,8 @@ void nameLabel(QPainter& p) {
     pen(p, kInk);
     p.setBrush(kPaper);
     p.drawRect(QRectF(0.5, 3.5, 15, 9));
-    QFont font = p.font();
-    font.setPixelSize(8);
-    font.setBold(true);
-    p.setFont(font);
     p.setPen(kBlue);
-    p.drawText(QRectF(1, 3.5, 10, 9), Qt::AlignCenter, "Аб");
+    letters(p, QRectF(1, 3.5, 10, 9), "Аб", 8);
     pen(p, kInk);
     p.drawLine(QPointF(12.5, 5), QPointF(12.5, 11));
 }
@@ -211,12 +217,8 @@ void helpMark(QPainter& p) {
     pen(p, kBlue.darker(130));
     p.setBrush(kBlue);
     p.drawEllipse(QPointF(8, 8), 7, 7);
-    QFont font = p.font();
-    font.setPixelSize(12);
-    font.setBold(true);
-    p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRectF(1, 1, 14, 14), Qt::AlignCenter, "?");
+    letters(p, QRectF(1, 1, 14, 14), "?", 12);
 }
 
 // Port settings: a serial connector.

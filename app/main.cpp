@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName("vil3k");
     QCoreApplication::setApplicationName("vil3k-programmer");
     installRussianTranslation(*app);
+    installProgramStyle();
     int status = 1;
     // The main window builds the other windows of the run; all live until it closes.
     app->errors().guard([&status, &options] { status = Run(options); });

@@ -20,14 +20,17 @@ constexpr int kWidth = 303;
 } // namespace
 
 TFPSW::TFPSW(TProgVilClass& model, Messages& messages, QWidget* parent)
-    : QDialog(parent), model_(model), messages_(messages) {
+    : LazyDialog(parent), model_(model), messages_(messages) {
     setObjectName("FPSW");
     setWindowTitle(QString::fromUtf8(kCaptionPasswordDialog));
     setToolTip(QString::fromUtf8(kHintPasswordDialog));
+    UseFixedBorder(*this);
+}
+
+void TFPSW::build() {
     // Wide enough for the whole prompt in the title bar.
     const int width = std::max(kWidth, TitleBarWidth(*this));
     setFixedSize(width, 64);
-    UseFixedBorder(*this);
 
     Label1 = new QLabel(QString::fromUtf8(kTextChangeWarning), this);
     Label1->setObjectName("Label1");
@@ -52,6 +55,7 @@ TFPSW::TFPSW(TProgVilClass& model, Messages& messages, QWidget* parent)
 }
 
 void TFPSW::prepareChange() {
+    ensureBuilt();
     Label1->show();
     passwordEdit->clear();
 }
@@ -61,7 +65,7 @@ int TFPSW::exec() {
 }
 
 std::string TFPSW::typedText() const {
-    return passwordEdit->text().toStdString();
+    return isBuilt() ? passwordEdit->text().toStdString() : std::string();
 }
 
 bool TFPSW::eventFilter(QObject* watched, QEvent* event) {

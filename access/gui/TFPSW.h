@@ -1,8 +1,7 @@
 #pragma once
 
 #include "access/AccessControl.h"
-
-#include <QDialog>
+#include "ui/gui/LazyDialog.h"
 
 class Messages;
 class QLabel;
@@ -11,7 +10,7 @@ class TProgVilClass;
 
 // The password dialog (unit Obrpar_mb): one masked field that takes digits
 // only; however it is closed, its close handler decides the result.
-class TFPSW : public QDialog, public PasswordDialog {
+class TFPSW : public LazyDialog, public PasswordDialog {
     Q_OBJECT
 public:
     TFPSW(TProgVilClass& model, Messages& messages, QWidget* parent = nullptr);
@@ -24,6 +23,7 @@ public:
     QLabel* Label1 = nullptr;
 
 protected:
+    void build() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int ignored) override;
     void showEvent(QShowEvent* event) override;

@@ -50,14 +50,17 @@ QLabel* MakeDisplay(const char* name) {
 
 TFormTimeDate::TFormTimeDate(TProgVilClass& model, TComPortClass& link, Messages& messages,
                              Clock& clock, QWidget* parent)
-    : QDialog(parent), logic_(model, link, messages, clock, *this) {
+    : LazyDialog(parent), logic_(model, link, messages, clock, *this) {
     setObjectName("FormTimeDate");
     setWindowTitle(QString::fromUtf8(kCaptionTimeDate));
     pollTimer = new QTimer(this);
     pollTimer->setObjectName("Timer1");
     pollTimer->setInterval(kPollIntervalMs);
     connect(pollTimer, &QTimer::timeout, this, [this] { logic_.Timer1Timer(); });
+    UseFixedBorder(*this);
+}
 
+void TFormTimeDate::build() {
     ChangeTime = MakeButton(kButtonSendTime, "ChangeTime");
     OK = MakeButton(link_text::kButtonOk, "OK");
     cancelButton = MakeButton(kButtonCancel, "Cancel");
@@ -72,7 +75,6 @@ TFormTimeDate::TFormTimeDate(TProgVilClass& model, TComPortClass& link, Messages
     layout->addWidget(buildSetTimeGroup());
     layout->addLayout(buttons);
     connectButtons();
-    UseFixedBorder(*this);
 }
 
 TFormTimeDate::~TFormTimeDate() = default;
@@ -85,14 +87,17 @@ QWidget* TFormTimeDate::buildDeviceTimeGroup() {
     pollingLabel = new QLabel(QString::fromUtf8(kLabelPollingOn));
     pollingLabel->setObjectName("Label10");
     pollingLabel->setStyleSheet("color: maroon");
+    // Its place, spacing included, stays reserved while it is hidden, so that the
+    // fixed-size dialog keeps its height when polling starts.
+    QSizePolicy keepPlace = pollingLabel->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    pollingLabel->setSizePolicy(keepPlace);
     pollingLabel->hide();
     auto* grid = new QGridLayout(group);
     grid->addWidget(StTime, 0, 0);
     grid->addWidget(StDate, 0, 1);
     grid->addWidget(pollButton, 0, 2);
     grid->addWidget(pollingLabel, 1, 2, Qt::AlignHCenter);
-    // The label's place stays reserved while it is hidden.
-    grid->setRowMinimumHeight(1, pollingLabel->sizeHint().height());
     return group;
 }
 
@@ -157,7 +162,13 @@ bool TFormTimeDate::takesInput(QObject* receiver) const {
     return top != nullptr && top != parentWidget();
 }
 
+EntryField& TFormTimeDate::timeField(int field) {
+    ensureBuilt();
+    return *fields_[static_cast<std::size_t>(field)];
+}
+
 void TFormTimeDate::showDeviceTime(const std::string& time, const std::string& date) {
+    ensureBuilt();
     StTime->setText(QString::fromStdString(time));
     StDate->setText(QString::fromStdString(date));
 }
@@ -167,6 +178,7 @@ void TFormTimeDate::showPolling(bool on) {
         pollTimer->start();
     else
         pollTimer->stop();
+    ensureBuilt();
     pollingLabel->setVisible(on);
 }
 

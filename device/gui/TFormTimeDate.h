@@ -1,9 +1,8 @@
 #pragma once
 
 #include "device/TimeDate.h"
+#include "ui/gui/LazyDialog.h"
 #include "ui/gui/LineEditField.h"
-
-#include <QDialog>
 
 #include <array>
 #include <memory>
@@ -15,7 +14,7 @@ class QTimer;
 
 // "Задание времени и даты": the device clock dialog. Made once and shown by
 // the header button of the main window; its rules are TimeDate's.
-class TFormTimeDate : public QDialog, public TimeDateWindow {
+class TFormTimeDate : public LazyDialog, public TimeDateWindow {
     Q_OBJECT
 public:
     TFormTimeDate(TProgVilClass& model, TComPortClass& link, Messages& messages, Clock& clock,
@@ -29,7 +28,7 @@ public:
     bool takesInput(QObject* receiver) const;
 
     // TimeDateWindow
-    EntryField& timeField(int field) override { return *fields_[static_cast<std::size_t>(field)]; }
+    EntryField& timeField(int field) override;
     void showDeviceTime(const std::string& time, const std::string& date) override;
     void showPolling(bool on) override;
     void showModal() override;
@@ -48,6 +47,7 @@ public:
     QPushButton* cancelButton = nullptr;
 
 protected:
+    void build() override;
     void showEvent(QShowEvent* event) override;
     // FormCloseQuery decides every close, by button, title bar or Escape.
     void closeEvent(QCloseEvent* event) override;

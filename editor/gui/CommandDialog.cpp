@@ -14,8 +14,8 @@
 #include <algorithm>
 
 CommandDialog::CommandDialog(const char* name, QSize clientSize, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : LazyDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                             Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       clientSize_(clientSize) {
     setObjectName(name);
     setFixedSize(clientSize);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/gui/LazyDialog.h"
 
 class EntryField;
 class QLabel;
@@ -10,8 +10,8 @@ class TProgVilClass;
 // What the dialogs of the programming commands share: a fixed frame with only
 // the close box, centred on the screen at every show, and no cancel. However
 // the dialog closes, closeHandler() tidies its fields and what it then shows
-// is applied; Escape closes nothing.
-class CommandDialog : public QDialog {
+// is applied; Escape closes nothing. Its fields are built on first show.
+class CommandDialog : public LazyDialog {
     Q_OBJECT
 public:
     CommandDialog(const char* name, QSize clientSize, QWidget* parent);

@@ -51,6 +51,9 @@ private:
 TFormFB::TFormFB(TProgVilClass& model, QWidget* parent)
     : CommandDialog("FormFB", {498, 229}, parent), model_(model) {
     setWindowTitle(kCaptionFbDialog);
+}
+
+void TFormFB::build() {
     // Laid out for the small dialog font: six type names and four input rows.
     QFont small = font();
     small.setPointSize(8);
@@ -127,6 +130,7 @@ void TFormFB::typeChanged(int type) {
 }
 
 void TFormFB::exec(FbDialogData& data) {
+    ensureBuilt();
     modeLabel->setText(data.creating ? kLabelFbCreating : kLabelFbCorrecting);
     blockNumberLabel->setText(QString::fromStdString(data.blockNumber));
     if (QAbstractButton* item = typeButtons->button(data.type))

@@ -33,6 +33,7 @@ public:
     QPushButton* OK = nullptr;
 
 protected:
+    void build() override;
     // The selectors take keys as the number fields do.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A field being edited is finished, and an empty number field means an

@@ -30,8 +30,11 @@ QGroupBox* AddRadioGroup(QWidget* parent, const char* title, QButtonGroup*& butt
 }
 
 TFormSig::TFormSig(TProgVilClass& model, QWidget* parent)
-    : CommandDialog("FormSig", {302, 222}, parent) {
+    : CommandDialog("FormSig", {302, 222}, parent), model_(model) {
     setWindowTitle(QString::fromUtf8(kCaptionSignallingDialog));
+}
+
+void TFormSig::build() {
     addRowNumber(LabNVh, Label2);
     signallingTypeGroup = AddRadioGroup(
         this, kLabelSignallingType, signallingTypes,
@@ -41,7 +44,7 @@ TFormSig::TFormSig(TProgVilClass& model, QWidget* parent)
     cellEdit = new QLineEdit("00", this);
     cellEdit->setObjectName("Edit1");
     cellEdit->setGeometry(240, 164, 40, 24);
-    new DigitFieldFilter(model, *cellEdit, this);
+    new DigitFieldFilter(model_, *cellEdit, this);
     OK = new QPushButton(QString::fromUtf8(kButtonOk), this);
     OK->setObjectName("OK");
     OK->setGeometry(113, 194, 75, 25);
@@ -51,6 +54,7 @@ TFormSig::TFormSig(TProgVilClass& model, QWidget* parent)
 }
 
 void TFormSig::exec(SignallingDialogData& data) {
+    ensureBuilt();
     LabNVh->setVisible(!data.block);
     Label2->setText(data.rowNumber);
     if (QAbstractButton* type = signallingTypes->button(data.type))

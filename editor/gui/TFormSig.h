@@ -26,10 +26,14 @@ public:
     QPushButton* OK = nullptr;
 
 protected:
+    void build() override;
     void closeHandler() override;
     void showEvent(QShowEvent* event) override;
     // A click on the dialog's free surface closes it.
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    TProgVilClass& model_;
 };
 
 // A titled group of radio buttons in one column, named as a radio group.

@@ -35,8 +35,11 @@ QIcon switchIcon() {
 } // namespace
 
 TFormVkl::TFormVkl(Messages& messages, QWidget* parent)
-    : CommandDialog("FormVkl", {306, 184}, parent) {
+    : CommandDialog("FormVkl", {306, 184}, parent), messages_(messages) {
     setWindowTitle(QString::fromUtf8(kCaptionInclusionDialog));
+}
+
+void TFormVkl::build() {
     addRowNumber(LabNVh, Label2);
     addLabel("Label3", kLabelProcessing, kOlive, {16, 52});
     SBVkl = new QToolButton(this);
@@ -49,7 +52,7 @@ TFormVkl::TFormVkl(Messages& messages, QWidget* parent)
     EditText = new QLineEdit(this);
     EditText->setObjectName("EditText");
     EditText->setGeometry(16, 108, 273, 24);
-    MakeNameField(*EditText, messages);
+    MakeNameField(*EditText, messages_);
     EditText->installEventFilter(this);
     EditText->hide();
     OK = new QPushButton(QString::fromUtf8(kButtonOk), this);
@@ -62,6 +65,7 @@ TFormVkl::TFormVkl(Messages& messages, QWidget* parent)
 }
 
 void TFormVkl::exec(InclusionDialogData& data) {
+    ensureBuilt();
     Label2->setText(data.inputNumber);
     EditText->setText(data.name);
     EditText->show();

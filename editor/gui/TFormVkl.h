@@ -25,9 +25,13 @@ public:
     QPushButton* OK = nullptr;
 
 protected:
+    void build() override;
     void closeHandler() override;
     void showEvent(QShowEvent* event) override;
     // A click on the dialog's free surface closes it.
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Messages& messages_;
 };

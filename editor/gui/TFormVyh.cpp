@@ -24,6 +24,9 @@ QColor qColour(Rgb c) {
 
 TFormVyh::TFormVyh(QWidget* parent) : CommandDialog("FormVyh", {304, 220}, parent) {
     setWindowTitle(kCaptionOutputsDialog);
+}
+
+void TFormVyh::build() {
     buildLabels();
     buildButtons();
     interlockBox = new QCheckBox(kLabelInterlock, this);
@@ -73,6 +76,7 @@ void TFormVyh::outputClick(int position) {
 }
 
 void TFormVyh::exec(OutputsDialogData& data) {
+    ensureBuilt();
     inputLabel->setVisible(data.channelRow);
     rowLabel->setText(QString::fromStdString(data.rowCaption));
     interlockBox->setChecked(data.interlock);

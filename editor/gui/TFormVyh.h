@@ -29,6 +29,7 @@ public:
     QPushButton* OK = nullptr;
 
 protected:
+    void build() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeHandler() override {}
 

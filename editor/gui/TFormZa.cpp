@@ -29,20 +29,23 @@ QLineEdit* numberField(QWidget* parent, TProgVilClass& model, const char* name, 
 } // namespace
 
 TFormZa::TFormZa(TProgVilClass& model, QWidget* parent)
-    : CommandDialog("FormZa", {291, 201}, parent) {
+    : CommandDialog("FormZa", {291, 201}, parent), model_(model) {
     setWindowTitle(QString::fromUtf8(kCaptionDelayDialog));
+}
+
+void TFormZa::build() {
     addRowNumber(LabNVh, Label2);
     timerTypeGroup =
         AddRadioGroup(this, kLabelTimerType, timerTypes, {kTimerTypes[0], kTimerTypes[1]});
     timerTypeGroup->setGeometry(16, 30, 259, 54);
     addLabel("Label1", kLabelDelay, kOlive, {16, 88});
     addLabel("Label3", kLabelDelayUnit, kOlive, {16, 112});
-    EditDiskr = numberField(this, model, "EditDiskr", kHintDelayUnit, {200, 108, 40, 24});
+    EditDiskr = numberField(this, model_, "EditDiskr", kHintDelayUnit, {200, 108, 40, 24});
     QLabel* units = addLabel("Label4", kLabelDelayValue, kOlive, {16, 136});
     units->setWordWrap(true);
     units->setFixedWidth(170);
     units->adjustSize();
-    EditT = numberField(this, model, "EditT", kHintDelayValue, {200, 138, 40, 24});
+    EditT = numberField(this, model_, "EditT", kHintDelayValue, {200, 138, 40, 24});
     OK = new QPushButton(QString::fromUtf8(kButtonOk), this);
     OK->setObjectName("OK");
     OK->setGeometry(108, 170, 75, 25);
@@ -54,6 +57,7 @@ TFormZa::TFormZa(TProgVilClass& model, QWidget* parent)
 }
 
 void TFormZa::exec(DelayDialogData& data) {
+    ensureBuilt();
     setWindowTitle(QString::fromUtf8(data.block ? kCaptionTimerDialog : kCaptionDelayDialog));
     LabNVh->setVisible(!data.block);
     Label2->setText(data.rowNumber);

@@ -27,6 +27,10 @@ public:
     QPushButton* OK = nullptr;
 
 protected:
+    void build() override;
     void closeHandler() override;
     void showEvent(QShowEvent* event) override;
+
+private:
+    TProgVilClass& model_;
 };

@@ -43,11 +43,19 @@ QLabel* HiddenLabel(const char* text) {
 
 } // namespace
 
-TFormNastr::TFormNastr(QWidget* parent) : QDialog(parent) {
+TFormNastr::TFormNastr(QWidget* parent) : LazyDialog(parent) {
     setObjectName("FormNastr");
     setWindowTitle(QString::fromUtf8(kCaptionExchangeDialog));
     setFixedSize(343, 290);
     UseFixedBorder(*this);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area(QPoint(0, 0), size());
+        area.moveCenter(screen->availableGeometry().center());
+        move(area.topLeft());
+    }
+}
+
+void TFormNastr::build() {
     sendPauseBox = MakeDelay("Edit1");
     receivePauseBox = MakeDelay("Edit2");
     CBoxPovt1 = MakeRetries("CBoxPovt1", kHeaderRetryEntries);
@@ -77,15 +85,10 @@ TFormNastr::TFormNastr(QWidget* parent) : QDialog(parent) {
     layout->addStretch();
     layout->addWidget(OK, 0, Qt::AlignHCenter);
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area(QPoint(0, 0), size());
-        area.moveCenter(screen->availableGeometry().center());
-        move(area.topLeft());
-    }
 }
 
 bool TFormNastr::exec(ExchangeSettingsData& data) {
+    ensureBuilt();
     sendPauseBox->setValue(data.sendDelay);
     receivePauseBox->setValue(data.receiveDelay);
     CBoxPovt1->setCurrentIndex(data.headerRetriesEntry);

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "link/PortSettings.h"
-
-#include <QDialog>
+#include "ui/gui/LazyDialog.h"
 
 class QComboBox;
 class QLabel;
@@ -11,16 +10,19 @@ class QSpinBox;
 
 // "Настройка параметров обмена": the pause after switching to transmit, with
 // the receive pause and both retry counts travelling along unseen.
-class TFormNastr : public QDialog, public ExchangeDialog {
+class TFormNastr : public LazyDialog, public ExchangeDialog {
     Q_OBJECT
 public:
     explicit TFormNastr(QWidget* parent = nullptr);
     using QDialog::exec;
     bool exec(ExchangeSettingsData& data) override;
 
-    QSpinBox* sendPauseBox; // with its up-down: stepped only, never typed
-    QSpinBox* receivePauseBox;
-    QComboBox* CBoxPovt1;
-    QComboBox* CBoxPovt2;
-    QPushButton* OK;
+    QSpinBox* sendPauseBox = nullptr; // with its up-down: stepped only, never typed
+    QSpinBox* receivePauseBox = nullptr;
+    QComboBox* CBoxPovt1 = nullptr;
+    QComboBox* CBoxPovt2 = nullptr;
+    QPushButton* OK = nullptr;
+
+protected:
+    void build() override;
 };

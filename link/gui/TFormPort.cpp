@@ -22,9 +22,13 @@ template <std::size_t N> QComboBox* MakeList(const std::array<const char*, N>& i
 
 } // namespace
 
-TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
+TFormPort::TFormPort(QWidget* parent) : LazyDialog(parent) {
     setObjectName("FormPort");
     setWindowTitle(QString::fromUtf8(kCaptionPortDialog));
+    UseFixedBorder(*this);
+}
+
+void TFormPort::build() {
     Skor = MakeList(kSpeedEntries);
     Parit = MakeList(std::array<const char*, 3>{kParityNone, kParityOdd, kParityEven});
     StBit = MakeList(kStopBitEntries);
@@ -59,7 +63,6 @@ TFormPort::TFormPort(QWidget* parent) : QDialog(parent) {
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addLayout(buttons);
-    UseFixedBorder(*this);
 
     connect(OK, &QPushButton::clicked, this, &TFormPort::OKClick);
     connect(exchangeSettingsButton, &QPushButton::clicked, this, [this] {
@@ -79,6 +82,7 @@ void TFormPort::OKClick() {
 }
 
 PortDialogResult TFormPort::exec(PortDialogData& data) {
+    ensureBuilt();
     data_ = &data;
     Skor->setCurrentIndex(data.choice.speed);
     Parit->setCurrentIndex(data.choice.parity);

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "link/PortSettings.h"
-
-#include <QDialog>
+#include "ui/gui/LazyDialog.h"
 
 class QComboBox;
 class QPushButton;
 
 // "Настройка СОМ-порта": port, speed, parity and stop bits.
-class TFormPort : public QDialog, public PortDialog {
+class TFormPort : public LazyDialog, public PortDialog {
     Q_OBJECT
 public:
     // QDialog::done() code of a refused combination.
@@ -18,12 +17,15 @@ public:
     using QDialog::exec;
     PortDialogResult exec(PortDialogData& data) override;
 
-    QComboBox* Skor;
-    QComboBox* Parit;
-    QComboBox* StBit;
-    QComboBox* CBoxPort;
-    QPushButton* OK;
-    QPushButton* exchangeSettingsButton;
+    QComboBox* Skor = nullptr;
+    QComboBox* Parit = nullptr;
+    QComboBox* StBit = nullptr;
+    QComboBox* CBoxPort = nullptr;
+    QPushButton* OK = nullptr;
+    QPushButton* exchangeSettingsButton = nullptr;
+
+protected:
+    void build() override;
 
 private:
     void OKClick();

@@ -69,12 +69,20 @@ LineWorker::LineWorker() {
     context_ = new QObject;
     context_->moveToThread(&thread_);
     QObject::connect(&thread_, &QThread::finished, context_, &QObject::deleteLater);
-    thread_.start();
 }
 
 LineWorker::~LineWorker() {
+    if (!thread_.isRunning()) {
+        delete context_; // never started: nothing lives on the thread
+        return;
+    }
     thread_.quit();
     thread_.wait();
+}
+
+void LineWorker::start() {
+    if (!thread_.isRunning())
+        thread_.start();
 }
 
 void LineWorker::run(const std::function<void()>& job) {
@@ -82,6 +90,7 @@ void LineWorker::run(const std::function<void()>& job) {
         job();
         return;
     }
+    start();
     QEventLoop loop;
     const InputBlocker blocker(inputPass_, refusalNotice_);
     QMetaObject::invokeMethod(context_, [&job, &loop] {
@@ -96,22 +105,26 @@ void LineWorker::runBlocking(const std::function<void()>& job) {
         job();
         return;
     }
+    start();
     QMetaObject::invokeMethod(context_, job, Qt::BlockingQueuedConnection);
 }
 
 WorkerSerialLine::WorkerSerialLine(LineWorker& worker, const LineFactory& makeLine)
-    : worker_(worker) {
-    worker_.runBlocking([&] { line_ = makeLine(); });
-}
+    : worker_(worker), makeLine_(makeLine) {}
 
 WorkerSerialLine::~WorkerSerialLine() {
-    worker_.runBlocking([this] { line_.reset(); });
+    if (line_)
+        worker_.runBlocking([this] { line_.reset(); });
 }
 
 template <class Result>
 Result WorkerSerialLine::onWorker(const std::function<Result(SerialLine&)>& operation) {
     Result result{};
     worker_.run([&] {
+        if (!line_) {
+            line_ = makeLine_();
+            interruptible_ = line_.get();
+        }
         result = operation(*line_);
         open_ = line_->isOpen();
         error_ = line_->errorText();
@@ -143,8 +156,10 @@ int WorkerSerialLine::drain(int quietMs, int boundMs, std::vector<std::uint8_t>&
     return onWorker<int>([&](SerialLine& line) { return line.drain(quietMs, boundMs, dropped); });
 }
 
+// Before the first operation there is no line, and nothing under way to interrupt.
 void WorkerSerialLine::setInterrupted(bool on) {
-    line_->setInterrupted(on);
+    if (SerialLine* line = interruptible_)
+        line->setInterrupted(on);
 }
 
 std::string WorkerSerialLine::errorText() const {

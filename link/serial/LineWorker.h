@@ -9,8 +9,9 @@
 #include <functional>
 #include <memory>
 
-// The one thread that talks to the serial line. Each job handed to run() goes
-// there, one after another, so exchanges never overlap on the line. The
+// The one thread that talks to the serial line, started with the first job. Each
+// job handed to run() goes there, one after another, so exchanges never overlap on
+// the line. The
 // calling thread waits in a local event loop: the window keeps repainting and
 // timers keep running, but no keyboard or mouse input and no close request
 // reaches any window until the job is done.
@@ -38,6 +39,8 @@ public:
     void setRefusalNotice(std::function<void()> notice) { refusalNotice_ = std::move(notice); }
 
 private:
+    void start();
+
     InputPass inputPass_;
     std::function<void()> refusalNotice_;
     QThread thread_;
@@ -45,8 +48,8 @@ private:
 };
 
 // A SerialLine whose every operation runs on a LineWorker. The line itself is
-// made and destroyed on the worker (a QSerialPort belongs to the thread that
-// made it).
+// made (at the first operation) and destroyed on the worker (a QSerialPort
+// belongs to the thread that made it).
 class WorkerSerialLine : public SerialLine {
 public:
     using LineFactory = std::function<std::unique_ptr<SerialLine>()>;
@@ -69,7 +72,9 @@ private:
     template <class Result> Result onWorker(const std::function<Result(SerialLine&)>& operation);
 
     LineWorker& worker_;
-    std::unique_ptr<SerialLine> line_; // made on the worker; used there but for setInterrupted
+    LineFactory makeLine_;
+    std::unique_ptr<SerialLine> line_;                 // made and used on the worker
+    std::atomic<SerialLine*> interruptible_ = nullptr; // line_, for setInterrupted
     std::atomic<bool> open_ = false;
     std::string error_;
 };

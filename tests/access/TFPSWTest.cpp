@@ -188,6 +188,7 @@ TEST_F(RealDialog, EscapeDoesNotCloseTheDialog) {
 
 TEST_F(RealDialog, ChangeModeShowsTheWarningAndStoresTheNumber) {
     model.AccessLevel = 1;
+    dialog.ensureBuilt();
     dialog.passwordEdit->setText("999");
     messages.answers = {Answer::Yes};
     op.steps = {[](TFPSW& d) {
@@ -222,6 +223,7 @@ TEST(TFPSWLook, CaptionHintSizeAndField) {
     FakeMessages messages;
     TProgVilClass model(messages);
     TFPSW dialog(model, messages);
+    dialog.ensureBuilt();
     EXPECT_EQ(dialog.windowTitle(), "Введите пароль и нажмите  <ENTER>");
     EXPECT_EQ(dialog.toolTip(), "Введите пароль и нажмите <Enter>");
     // Wide enough for the whole prompt in a bold title beside the window

@@ -266,6 +266,8 @@ TEST(Startup, DialogsAreMadeOnceInTheirOrderAndFreedInReverse) {
     for (QDialog* d : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
         const QString name = d->metaObject()->className();
         made << name;
+        // Their contents wait for the first show.
+        EXPECT_TRUE(d->findChildren<QWidget*>().isEmpty()) << name.toStdString();
         QObject::connect(d, &QObject::destroyed, [&freed, name] { freed << name; });
     }
     EXPECT_EQ(made, (QStringList{"TFPSW", "TFormVkl", "TFormPort", "TFormSig", "TFormZa",
@@ -273,6 +275,29 @@ TEST(Startup, DialogsAreMadeOnceInTheirOrderAndFreedInReverse) {
     delete form;
     std::reverse(made.begin(), made.end());
     EXPECT_EQ(freed, made);
+}
+
+// Each dialog builds its contents at its first show only; they lie inside it, and a
+// second show finds them as they were.
+TEST(Startup, EachDialogIsBuiltAtItsFirstShowOnly) {
+    TForm1 form;
+    for (QDialog* d : form.findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        SCOPED_TRACE(d->metaObject()->className());
+        d->show();
+        d->hide();
+        const QList<QWidget*> built = d->findChildren<QWidget*>();
+        EXPECT_FALSE(built.isEmpty());
+        for (const QWidget* w : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->isVisibleTo(d)) {
+                EXPECT_TRUE(d->rect().contains(w->geometry())) << w->objectName().toStdString();
+            }
+        }
+        const QSize size = d->size();
+        d->show();
+        d->hide();
+        EXPECT_EQ(d->findChildren<QWidget*>(), built);
+        EXPECT_EQ(d->size(), size);
+    }
 }
 
 } // namespace

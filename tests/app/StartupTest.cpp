@@ -4,9 +4,13 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontInfo>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 TEST(Startup, StandardButtonsSpeakRussian) {
@@ -15,6 +19,19 @@ TEST(Startup, StandardButtonsSpeakRussian) {
     EXPECT_EQ(box.button(QDialogButtonBox::Yes)->text().remove('&'), QString("Да"));
     EXPECT_EQ(box.button(QDialogButtonBox::No)->text().remove('&'), QString("Нет"));
     EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove('&'), QString("Отмена"));
+}
+
+TEST(Startup, TheMenuBarsArrowIsDrawnAndOtherIconsAreTheStyles) {
+    installProgramStyle();
+    QMainWindow window;
+    const auto* more = window.menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
+    ASSERT_NE(more, nullptr);
+    for (const int size : {16, 32}) {
+        const QImage arrow = more->icon().pixmap(size).toImage();
+        EXPECT_EQ(arrow.size(), QSize(size, size));
+        EXPECT_GT(qAlpha(arrow.pixel(size * 6 / 16, size / 2)), 0) << size; // a point of "»"
+    }
+    EXPECT_FALSE(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
 }
 
 TEST(Startup, MainWindowHasItsCaptionSizeAndAFont) {

@@ -92,13 +92,17 @@ TEST(WorkerSerialLine, PassesEveryOperationToTheLineOnTheWorker) {
     FakeClock clock;
     FakeSerialLine* fake = nullptr;
     QThread* madeOn = nullptr;
+    int made = 0;
     WorkerSerialLine line(worker, [&] {
+        ++made;
         madeOn = QThread::currentThread();
         auto made = std::make_unique<FakeSerialLine>(clock);
         fake = made.get();
         return made;
     });
     EXPECT_FALSE(line.isOpen());
+    line.setInterrupted(false);
+    EXPECT_EQ(made, 0) << "the line is made by its first operation";
     EXPECT_EQ(line.open(LineSettings{"COM3", 19200, LineParity::Odd, 1}), OpenResult::Opened);
     ASSERT_NE(fake, nullptr);
     EXPECT_NE(madeOn, QThread::currentThread());
@@ -118,6 +122,7 @@ TEST(WorkerSerialLine, PassesEveryOperationToTheLineOnTheWorker) {
     EXPECT_EQ(fake->opened.at(0).portName, "COM3");
     EXPECT_EQ(fake->writes.size(), 1u);
     EXPECT_EQ(fake->purges, 1);
+    EXPECT_EQ(made, 1);
 }
 
 TEST(WorkerClock, SleepsOnTheWorkerAndReadsTheClockItWraps) {

@@ -89,6 +89,7 @@ TEST(TFormPort, ExchangeSettingsButton) {
     PortDialogData data = SomePorts();
     int opened = 0;
     data.exchangeSettings = [&opened] { ++opened; };
+    form.ensureBuilt();
     EXPECT_EQ(form.exchangeSettingsButton->text(), QString::fromUtf8("Настройка обмена"));
     WhenShown([&form](QWidget*) {
         QTest::mouseClick(form.exchangeSettingsButton, Qt::LeftButton);
