@@ -43,30 +43,22 @@ struct RandomOperator : CommandFixture {
     }
     int pick(int low, int high) { return std::uniform_int_distribution<>(low, high)(random); }
 
-    // One change, as the window runs it.
+    // One change, as the window runs it, or a save.
     void edit() {
         const int slot = pick(0, 23), block = pick(0, 12);
         pick(0, 1) ? selectInput(slot) : selectBlock(model.FunctionBlocks[block][0] ? block : -1);
-        switch (pick(0, 6)) {
-        case 0:
-            history.Run("Вход", [&] { inputs.NTextClick(); });
-            break;
-        case 1:
-            history.Run("Сигнализация", [&] { signalling.SignClick(); });
-            break;
-        case 2:
-            history.Run("Задержка", [&] { delays.ZaderClick(); });
-            break;
-        case 3:
-            history.Run("Выходы", [&] { OutputsCommand(session, outputs).VyhClick(); });
-            break;
-        case 4:
-            history.Run("ФБЛ", [&] { FunctionBlockCommand(session, blocks).ANDClick(); });
-            break;
-        case 5:
-            history.Run("Контакт", [&] { inputs.NOTVh11Click(slot); });
-            break;
-        default: // saved
+        const std::function<void()> changes[] = {
+            [&] { inputs.NTextClick(); },
+            [&] { signalling.SignClick(); },
+            [&] { delays.ZaderClick(); },
+            [&] { OutputsCommand(session, outputs).VyhClick(); },
+            [&] { FunctionBlockCommand(session, blocks).ANDClick(); },
+            [&] { inputs.NOTVh11Click(slot); },
+        };
+        const int change = pick(0, 6);
+        if (change < 6) {
+            history.Run(QString("Шаг %1").arg(change), changes[change]);
+        } else {
             model.Modified = 0;
             history.MarkStored();
         }
