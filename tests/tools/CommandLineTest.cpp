@@ -26,7 +26,6 @@ const Call kCalls[] = {
     {kTool, "--bogus", "$", "неизвестный параметр: --bogus"},
     {kTool, "verify EXAMPLE --port=COM1 --address=32", "$",
      "неверное значение параметра --address"},
-    {kTool, "scan --port=/dev/absent-tty --parity=E", "$", "Ошибочные данные "},
     {kTool, "read --port COM1 --address 1 -o", "$", "неверное значение параметра -o"},
     {kTool, "dump EXAMPLE --json=yes", "$", "неверное значение параметра --json"},
     {kSim, "--help", "usage: vil3k-sim \\[--link PATH\\]", ""},
