@@ -62,6 +62,8 @@ using A = ActionId;
 INSTANTIATE_TEST_SUITE_P(
     Table, Actions,
     ::testing::Values(
+        ActionCase{A::ANewScheme, "ANewScheme", "Файл", "Новая схема…", "Новая схема без прибора",
+                   "Ctrl+N", 17, true},
         ActionCase{A::AOpenFile, "AOpenFile", "Файл", "Открыть схему", "Открыть схему", "F3", 0,
                    true},
         ActionCase{A::ASaveFile, "ASaveFile", "Файл", "Сохранить как ...", "Сохранить схему", "F2",
