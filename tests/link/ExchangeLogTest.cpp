@@ -22,12 +22,10 @@ using Answer = FakeSerialLine::Answer;
 class RunningClock : public FakeClock {
 public:
     WallTime wallNow() override {
-        WallTime t;
-        t.hour = static_cast<int>(now / 3'600'000 % 24);
-        t.minute = static_cast<int>(now / 60'000 % 60);
-        t.second = static_cast<int>(now / 1000 % 60);
-        t.millisecond = static_cast<int>(now % 1000);
-        return t;
+        const auto at = [this](int unit, int units) {
+            return static_cast<int>(now / unit % units);
+        };
+        return {2000, 1, 1, 1, at(3'600'000, 24), at(60'000, 60), at(1000, 60), at(1, 1000)};
     }
 };
 
