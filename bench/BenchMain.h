@@ -3,12 +3,23 @@
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
-// main() of a benchmark whose code needs Qt's event loop but no widgets.
-#define VIL3K_BENCHMARK_MAIN()                                                                     \
+#include <ctime>
+
+// main() of a benchmark whose code needs Qt's event loop (Application: QCoreApplication),
+// or shows windows (QApplication).
+#define VIL3K_BENCHMARK_MAIN_WITH(Application)                                                     \
     int main(int argc, char** argv) {                                                              \
-        QCoreApplication app(argc, argv);                                                          \
+        Application app(argc, argv);                                                               \
         benchmark::Initialize(&argc, argv);                                                        \
         benchmark::RunSpecifiedBenchmarks();                                                       \
         benchmark::Shutdown();                                                                     \
         return 0;                                                                                  \
     }
+#define VIL3K_BENCHMARK_MAIN() VIL3K_BENCHMARK_MAIN_WITH(QCoreApplication)
+
+// The processor time the whole program has spent so far.
+inline double ProcessCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}

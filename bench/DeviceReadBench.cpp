@@ -17,10 +17,8 @@ void DeviceRead(benchmark::State& state) {
     const int baud = static_cast<int>(state.range(0));
     WorkerLink w({"--code", "24-08", "--baud", QString::number(baud), "--timeout", "60"});
     w.link.BaudRate = std::to_string(baud);
-    if (w.sim.ptyPath().isEmpty() || w.link.SetupPort() != 0) {
-        state.SkipWithError("vil3k-sim not reachable");
+    if (!w.open(state))
         return;
-    }
     RecordingWindow window;
     SchemeSession session(w.messages, window);
     DeviceConfiguration device(session, w.link);

@@ -13,6 +13,7 @@
 // for both, and the log window's extra per poll in microseconds.
 
 #include "app/ExchangeLogWindow.h"
+#include "bench/DeviceReadLimit.h"
 #include "bench/WorkerLink.h"
 #include "device/DeviceConfiguration.h"
 #include "device/gui/TFormTimeDate.h"
@@ -23,14 +24,10 @@
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 
-#include <ctime>
-
 namespace {
 
 constexpr int kBaud = 9600;
 constexpr double kStallGoalMs = 50;
-// Identification request and answer, image request and answer.
-constexpr int kLineBytes = 4 + 8 + 4 + 255;
 constexpr int kPollingMs = 3000;
 constexpr int kPollMs = 100;
 
@@ -54,18 +51,10 @@ struct OpenLog {
     ExchangeLogWindow window{log, nullptr};
 };
 
-double ProcessCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
 void ReadWithAndWithoutLogWindow(benchmark::State& state) {
     WorkerLink w({"--code", "24-08", "--baud", QString::number(kBaud), "--timeout", "60"});
-    if (w.sim.ptyPath().isEmpty() || w.link.SetupPort() != 0) {
-        state.SkipWithError("vil3k-sim not reachable");
+    if (!w.open(state))
         return;
-    }
     RecordingWindow window;
     SchemeSession session(w.messages, window);
     DeviceConfiguration device(session, w.link);
@@ -88,9 +77,7 @@ void ReadWithAndWithoutLogWindow(benchmark::State& state) {
             return;
         }
     }
-    const double limitSeconds =
-        (2 * w.link.GetSendDelay() + DeviceConfiguration::kPauseBeforeImage) / 1000.0 +
-        kLineBytes * 11.0 / kBaud;
+    const double limitSeconds = DeviceReadLineSeconds(w.link, kBaud);
     const auto reads = static_cast<double>(state.iterations());
     state.counters["time_per_line_time_without"] = seconds[0] / (limitSeconds * reads);
     state.counters["time_per_line_time_with_log"] = seconds[1] / (limitSeconds * reads);
@@ -101,10 +88,8 @@ void ReadWithAndWithoutLogWindow(benchmark::State& state) {
 
 void ClockPollingWithAndWithoutLogWindow(benchmark::State& state) {
     WorkerLink w({"--code", "24-08", "--timeout", "60"});
-    if (w.sim.ptyPath().isEmpty() || w.link.SetupPort() != 0) {
-        state.SkipWithError("vil3k-sim not reachable");
+    if (!w.open(state))
         return;
-    }
     TProgVilClass model(w.messages);
     TFormTimeDate dialog(model, w.link, w.messages, w.clock);
     w.worker.setInputPass([&](QObject* receiver) { return dialog.takesInput(receiver); });
@@ -140,10 +125,4 @@ BENCHMARK(ClockPollingWithAndWithoutLogWindow)
     ->UseRealTime()
     ->Iterations(1);
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VIL3K_BENCHMARK_MAIN_WITH(QApplication)

@@ -5,15 +5,8 @@
 
 #include <array>
 #include <chrono>
-#include <ctime>
 
 namespace {
-
-double ProcessCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 void SilentDeviceTransaction(benchmark::State& state) {
     SimLink sim({"--silent", "--timeout", "60"});

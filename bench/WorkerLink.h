@@ -4,6 +4,7 @@
 // on the line's worker, opened to vil3k-sim on a pseudo-terminal, and a meter of
 // the interface thread's event loop.
 
+#include "bench/BenchMain.h"
 #include "link/TComPortClass.h"
 #include "link/serial/LineWorker.h"
 #include "link/serial/QtSerialLine.h"
@@ -41,6 +42,14 @@ struct WorkerLink {
         sim.exposeAs("COM9");
         link.PortName = "COM9";
     }
+    // Opens the port; on failure the benchmark is skipped with a reason.
+    bool open(benchmark::State& state) {
+        if (!sim.ptyPath().isEmpty() && link.SetupPort() == 0)
+            return true;
+        state.SkipWithError("vil3k-sim not reachable");
+        return false;
+    }
+
     SimProcess sim;
     LineWorker worker;
     SystemClock systemClock;

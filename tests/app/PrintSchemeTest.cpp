@@ -55,40 +55,21 @@ struct Printout {
     }
 };
 
-// The numbers printed in a column of a page (points from the left edge).
-QStringList wordsInColumn(const QString& pdf, int page, double left, double right) {
-    const QString n = QString::number(page);
-    const QString words = run("pdftotext", {"-f", n, "-l", n, "-bbox", pdf, "-"});
-    static const QRegularExpression word(R"re(<word xMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
-    QStringList found;
-    for (auto match = word.globalMatch(words); match.hasNext();) {
-        const auto m = match.next();
-        const double x = m.captured(1).toDouble();
-        if (x >= left && x <= right)
-            found << m.captured(2);
-    }
-    return found;
-}
-
 struct PageCase {
-    std::vector<std::vector<int>> blocksOfPage; // page 1 holds none
+    int blocks;
+    int pages;
 };
 void PrintTo(const PageCase& c, std::ostream* os) {
-    *os << c.blocksOfPage.size() << " pages";
+    *os << c.blocks << " blocks";
 }
 
 class PrintedPages : public ::testing::TestWithParam<PageCase> {};
 
-TEST_P(PrintedPages, EveryBlockInUseIsOnItsPage) {
-    const auto& pages = GetParam().blocksOfPage;
-    std::vector<int> blocks;
-    for (const auto& onPage : pages)
-        blocks.insert(blocks.end(), onPage.begin(), onPage.end());
+TEST_P(PrintedPages, OnePageForInputsAndOneForEachEightBlocks) {
     Printout p;
-    BuildSampleSchemeWithBlocks(p.form.session(), 24, 8, blocks);
-    p.form.syncScheme();
+    p.build(24, 8, GetParam().blocks);
     p.form.PrintScheme();
-    ASSERT_EQ(pdfPages(p.pdf), static_cast<int>(pages.size()));
+    EXPECT_EQ(pdfPages(p.pdf), GetParam().pages);
     // Texts stay text: the input names and the header are found in the PDF.
     const QString first = pdfText(p.pdf, 1);
     EXPECT_TRUE(first.contains("Датчик 1")) << first.toStdString();
@@ -97,26 +78,17 @@ TEST_P(PrintedPages, EveryBlockInUseIsOnItsPage) {
     EXPECT_TRUE(first.contains("страница 1"));
     EXPECT_TRUE(first.contains("24-08"));
     EXPECT_TRUE(first.contains("нет"));
-    // A block's number heads its panel: 6 printer pixels of 1/600 inch for a screen pixel.
-    const Rect panel = p.form.schemeView().absoluteRect(Family::PanelBl, 0);
-    constexpr double kPoints = 6 * 72.0 / 600;
-    for (std::size_t i = 1; i < pages.size(); ++i) {
-        const int page = static_cast<int>(i) + 1;
-        EXPECT_TRUE(pdfText(p.pdf, page).contains(QString("страница %1").arg(page)));
-        const QStringList column =
-            wordsInColumn(p.pdf, page, panel.x * kPoints, panel.right() * kPoints);
-        for (int block : pages[i])
-            EXPECT_TRUE(column.contains(QString::number(block)))
-                << "block " << block << " on page " << page << ": "
-                << column.join(' ').toStdString();
+    if (GetParam().pages == 3) {
+        EXPECT_TRUE(pdfText(p.pdf, 3).contains("страница 3"));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Blocks, PrintedPages,
-    ::testing::Values(PageCase{{{}}}, PageCase{{{}, {1}}}, PageCase{{{}, {1, 2, 3, 4, 5, 6, 7, 8}}},
-                      PageCase{{{}, {1, 3, 4, 7, 8}, {9, 12, 13}}}, PageCase{{{}, {9}}},
-                      PageCase{{{}, {1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13}}}));
+INSTANTIATE_TEST_SUITE_P(Blocks, PrintedPages,
+                         ::testing::Values(PageCase{0, 1}, PageCase{1, 2}, PageCase{8, 2},
+                                           PageCase{9, 3}, PageCase{13, 3}),
+                         [](const auto& info) {
+                             return "Blocks" + std::to_string(info.param.blocks);
+                         });
 
 TEST(PrintScheme, AChosenRangePrintsOnlyThosePages) {
     Printout p;

@@ -230,31 +230,27 @@ TEST_F(PortSettingsTest, ExchangeSettingsFromInsideThePortDialog) {
 // dialogs' entries and the exchange settings, for every choice the dialogs offer.
 TEST_F(PortSettingsTest, EverySuccessfulChoiceComesBackInTheNextRun) {
     int combinations = 0;
-    for (int speed = 0; speed < 4; ++speed)
-        for (int parity = 0; parity < 3; ++parity)
-            for (int stop = 0; stop < 2; ++stop)
-                for (int port = 0; port < 3; ++port) {
-                    const PortChoice choice{speed, parity, stop, port};
-                    if (JudgePortChoice(choice) != PortDialogResult::Ok)
-                        continue;
-                    const int n = ++combinations;
-                    exchangeDialog.edit = [n](ExchangeSettingsData& d) {
-                        d = {1 + n, 100 - n, n % 2, n / 2 % 2};
-                    };
-                    portDialog.turns.push_back(
-                        {[choice](PortChoice& c) { c = choice; }, PortDialogResult::Ok, true});
-                    ASSERT_TRUE(command.PortClick(0));
-                    FakeSerialLine nextLine{clock};
-                    TComPortClass nextLink{nextLine, clock, messages};
-                    PortSettingsCommand next{nextLink, portDialog, exchangeDialog,
-                                             [this] { return ports; }};
-                    next.Restore(command.Saved());
-                    ASSERT_TRUE(next.OpenAtStart());
-                    EXPECT_EQ(nextLine.opened.at(0).portName, line.opened.back().portName);
-                    EXPECT_EQ(next.Saved(), command.Saved());
-                    EXPECT_EQ(next.remembered(), choice);
-                    EXPECT_EQ(next.exchangeSettings(), command.exchangeSettings());
-                }
+    for (int n = 0; n < 4 * 3 * 2 * 3; ++n) { // speed, parity, stop bits, port
+        const PortChoice choice{n % 4, n / 4 % 3, n / 12 % 2, n / 24};
+        if (JudgePortChoice(choice) != PortDialogResult::Ok)
+            continue;
+        const int k = ++combinations;
+        exchangeDialog.edit = [k](ExchangeSettingsData& d) {
+            d = {1 + k, 100 - k, k % 2, k / 2 % 2};
+        };
+        portDialog.turns.push_back(
+            {[choice](PortChoice& c) { c = choice; }, PortDialogResult::Ok, true});
+        ASSERT_TRUE(command.PortClick(0));
+        FakeSerialLine nextLine{clock};
+        TComPortClass nextLink{nextLine, clock, messages};
+        PortSettingsCommand next{nextLink, portDialog, exchangeDialog, [this] { return ports; }};
+        next.Restore(command.Saved());
+        ASSERT_TRUE(next.OpenAtStart());
+        EXPECT_EQ(nextLine.opened.at(0).portName, line.opened.back().portName);
+        EXPECT_EQ(next.Saved(), command.Saved());
+        EXPECT_EQ(next.remembered(), choice);
+        EXPECT_EQ(next.exchangeSettings(), command.exchangeSettings());
+    }
     EXPECT_EQ(combinations, 60);
     EXPECT_TRUE(messages.shown.empty());
 }

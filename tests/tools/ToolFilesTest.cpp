@@ -3,6 +3,7 @@
 // way of calling it wrongly.
 
 #include "files/SchemeFile.h"
+#include "support/ScratchDirectory.h"
 #include "support/SessionFixture.h"
 #include "tests/tools/ToolRun.h"
 
@@ -118,14 +119,9 @@ TEST(DumpText, ListsHeaderInputsBlocksAndOutputNames) {
 
 TEST(DumpText, ShowsControlCharactersInNamesEscaped) {
     ToolRunner tool;
-    QFile example(Example("24-08.vil"));
-    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
-    QByteArray scheme = example.readAll();
+    QByteArray scheme = rawFile(Example("24-08.vil")).value();
     scheme.replace(254, 10, "\x1b]0;x\x07\\abc"); // the first input's name field
-    QFile crafted(tool.path("crafted.vil"));
-    ASSERT_TRUE(crafted.open(QIODevice::WriteOnly));
-    crafted.write(scheme);
-    crafted.close();
+    writeRawFile(tool.path("crafted.vil"), scheme);
     const ToolResult dump = tool.run({"dump", tool.path("crafted.vil")});
     EXPECT_TRUE(dump.out.contains("  вход 1 «\\x1B]0;x\\x07\\\\abc»: обработка "))
         << dump.out.toStdString();

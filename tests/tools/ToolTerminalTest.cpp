@@ -69,10 +69,18 @@ std::string Bytes(const QString& text) {
     return QFile::encodeName(text).toStdString();
 }
 
-TEST(ToolTerminal, PasswordIsAskedWithoutEcho) {
+TEST(ToolTerminal, SurveyDrawsItsBarAndThePasswordIsAskedWithoutEcho) {
     SimProcess sim({"--device", "2:24-08", "--timeout", "60"});
     ASSERT_FALSE(sim.ptyPath().isEmpty());
     ToolRunner tool;
+    std::string shown;
+    EXPECT_EQ(OnTerminal(tool, {"scan", "--port", Bytes(sim.ptyPath()), "--addresses", "1-3",
+                                "--timeout", "100", "--retries", "0"})
+                  .finish(shown),
+              0);
+    EXPECT_NE(shown.find("[##########.....................] 1/3"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("[###############################] 3/3"), std::string::npos) << shown;
+
     OnTerminal run(tool, {"write", Bytes(Example("24-08.vil")), "--port", Bytes(sim.ptyPath()),
                           "--address", "2"});
     const std::string prompt = ReadTerminal(run.master, "<ENTER> ");
@@ -83,18 +91,6 @@ TEST(ToolTerminal, PasswordIsAskedWithoutEcho) {
     EXPECT_EQ(rest.find("7352"), std::string::npos) << "the password was echoed: " << rest;
     EXPECT_NE(rest.find("записано: устройство 2, теперь адрес 5"), std::string::npos) << rest;
     EXPECT_EQ(rest.find("Передавать?"), std::string::npos) << "a question nobody was asked";
-}
-
-TEST(ToolTerminal, SurveyDrawsItsBar) {
-    SimProcess sim({"--device", "2:24-08", "--timeout", "60"});
-    ASSERT_FALSE(sim.ptyPath().isEmpty());
-    ToolRunner tool;
-    OnTerminal run(tool, {"scan", "--port", Bytes(sim.ptyPath()), "--addresses", "1-3", "--timeout",
-                          "100", "--retries", "0"});
-    std::string shown;
-    EXPECT_EQ(run.finish(shown), 0) << shown;
-    EXPECT_NE(shown.find("[##########.....................] 1/3"), std::string::npos) << shown;
-    EXPECT_NE(shown.find("[###############################] 3/3"), std::string::npos) << shown;
 }
 
 TEST(ToolTerminal, NamesThatAreNotUtf8AreReadByTheirBytes) {
