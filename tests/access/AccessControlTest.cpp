@@ -1,4 +1,5 @@
 #include "access/AccessControl.h"
+#include "access/PasswordFile.h"
 
 #include "AccessTestSupport.h"
 #include "support/FakeMessages.h"
@@ -6,6 +7,7 @@
 #include <QtCore/qnamespace.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -198,8 +200,15 @@ TEST_F(PasswordChange, AFailedWriteKeepsTheOldPasswordInForce) {
         ReadOnlyDirectory readOnly;
         change("55");
     }
-    EXPECT_EQ(textsOf(messages).back(), "Файл не удается создать");
+    {
+        FullDisk full(1);
+        change("55");
+    }
+    const std::vector<std::string> texts = textsOf(messages);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Файл не удается создать"), 2);
+    EXPECT_EQ(texts.back(), "Файл не удается создать");
     EXPECT_EQ(rawFile(kFile), k1234);
+    EXPECT_EQ(ExpectedPasswordText(), "1234");
     EXPECT_EQ(model.PasswordChangeMode, 1);
 }
 
