@@ -6,6 +6,7 @@
 #include "editor/gui/SchemeHistory.h"
 #include "CommandDialogFakes.h"
 #include "CommandFixture.h"
+#include "files/SchemeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,18 @@ TEST(SchemeHistory, UndoAndRedoGiveBackEveryStepExactly) {
                 ASSERT_EQ(o.model.SelectedInput, -1);
             }
         }
+        // The scheme at the end saves and opens again unchanged.
+        const SchemeSnapshot last = o.session.Snapshot();
+        QString error;
+        const auto reopened = DecodeSchemeFile(
+            EncodeSchemeFile({last.first, last.second, last.image[kDeviceByteOffset], last.image,
+                              last.names.channels, last.names.outputs}),
+            error);
+        ASSERT_TRUE(reopened) << error.toStdString();
+        const SchemeNames names{reopened->channelNames, reopened->outputNames};
+        o.session.LoadScheme(reopened->execFirst, reopened->execSecond, reopened->image,
+                             reopened->deviceByte, "", &names);
+        EXPECT_TRUE(o.session.Snapshot().sameConfiguration(last)) << "seed " << seed;
     }
 }
 
