@@ -51,14 +51,12 @@ SchemeSnapshot SchemeSession::Snapshot() {
             view.at(Family::PText, model.SlotOfImageIndex(i)).caption);
     for (int j = 0; j < kOutputLines; ++j)
         snapshot.names.outputs[j] = view.at(Family::PTextV, j).caption;
-    snapshot.modified = model.Modified;
     return snapshot;
 }
 
 void SchemeSession::Restore(const SchemeSnapshot& snapshot) {
     drawImage(snapshot.first, snapshot.second, snapshot.image, snapshot.image[kDeviceByteOffset]);
     showNames(snapshot.names);
-    model.Modified = snapshot.modified;
     window.syncScheme();
 }
 

@@ -22,19 +22,13 @@ struct SchemeNames {
     bool operator==(const SchemeNames&) const = default;
 };
 
-// The configuration as a scheme file holds it, and whether it was modified:
-// a few hundred bytes from which the scheme is drawn again exactly.
+// The configuration as a scheme file holds it: a few hundred bytes from which
+// the scheme is drawn again exactly.
 struct SchemeSnapshot {
     int first = 0, second = 0;
     std::array<std::uint8_t, kImageSize> image{}; // with the device byte as the header shows it
     SchemeNames names;
-    int modified = 0;
     bool operator==(const SchemeSnapshot&) const = default;
-    // The same configuration, whatever Modified says.
-    bool sameConfiguration(const SchemeSnapshot& other) const {
-        return first == other.first && second == other.second && image == other.image &&
-               names == other.names;
-    }
 };
 
 // The configuration being edited and what is drawn from it: the model, its scheme
@@ -67,8 +61,8 @@ public:
     // The scheme as it stands (a scheme must exist); the model is left as it was.
     SchemeSnapshot Snapshot();
     // Draws the scheme of a snapshot again, as a file open would but quietly:
-    // nothing selected, Modified as it was then, the address of exchanges and
-    // the caption left alone.
+    // nothing selected, the address of exchanges, the caption and Modified
+    // left alone.
     void Restore(const SchemeSnapshot& snapshot);
 
 private:

@@ -39,14 +39,14 @@ void SchemeHistory::Run(const QString& name, const std::function<void()>& change
     }
     SchemeSnapshot before = session_.Snapshot();
     // A scheme not stored anywhere (a new one) has no step that is unmodified.
-    if (std::exchange(cleanUnjudged_, false) && before.modified != 0)
+    if (std::exchange(cleanUnjudged_, false) && session_.model.Modified != 0)
         stack_.resetClean();
     change();
     // A change may have taken the scheme away (a command that asked to leave).
     if (session_.model.SchemeCreated == 0)
         return;
     SchemeSnapshot after = session_.Snapshot();
-    if (!after.sameConfiguration(before))
+    if (after != before)
         stack_.push(new SnapshotStep(name, session_, std::move(before), std::move(after)));
 }
 
@@ -64,7 +64,6 @@ void SchemeHistory::Redo() {
 // any other may be lost on the way out unless it counts as modified.
 void SchemeHistory::afterMove() {
     session_.model.Modified = stack_.isClean() ? 0 : 1;
-    session_.window.syncScheme();
 }
 
 void SchemeHistory::Restart() {

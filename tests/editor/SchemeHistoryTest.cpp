@@ -88,7 +88,7 @@ TEST(SchemeHistory, UndoAndRedoGiveBackEveryStepExactly) {
             } else {
                 moved = false;
                 o.edit();
-                const bool changed = !o.session.Snapshot().sameConfiguration(states.at(index));
+                const bool changed = o.session.Snapshot() != states.at(index);
                 ASSERT_EQ(o.history.stack().index() != index, changed)
                     << "every change is a step, and nothing else; seed " << seed << " step " << n;
                 if (o.history.stack().index() != index) {
@@ -101,8 +101,7 @@ TEST(SchemeHistory, UndoAndRedoGiveBackEveryStepExactly) {
             }
             const int now = o.history.stack().index();
             const SchemeSnapshot& expected = states.at(static_cast<std::size_t>(now));
-            ASSERT_TRUE(o.session.Snapshot().sameConfiguration(expected))
-                << "seed " << seed << " step " << n;
+            ASSERT_EQ(o.session.Snapshot(), expected) << "seed " << seed << " step " << n;
             if (moved) {
                 ASSERT_EQ(o.model.Modified, now == stored ? 0 : 1)
                     << "seed " << seed << " step " << n;
@@ -120,7 +119,7 @@ TEST(SchemeHistory, UndoAndRedoGiveBackEveryStepExactly) {
         const SchemeNames names{reopened->channelNames, reopened->outputNames};
         o.session.LoadScheme(reopened->execFirst, reopened->execSecond, reopened->image,
                              reopened->deviceByte, "", &names);
-        EXPECT_TRUE(o.session.Snapshot().sameConfiguration(last)) << "seed " << seed;
+        EXPECT_EQ(o.session.Snapshot(), last) << "seed " << seed;
     }
 }
 
