@@ -2,7 +2,7 @@
 
 #include "access/AccessTexts.h"
 #include "access/PasswordFile.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "ui/Messages.h"
 
 #include <QtCore/qnamespace.h>
@@ -39,7 +39,8 @@ std::optional<unsigned long> decimalValue(const std::string& text) {
     return value;
 }
 
-CloseVerdict storeNewPassword(TProgVilClass& model, Messages& messages, const std::string& typed) {
+CloseVerdict storeNewPassword(ConfigurationModel& model, Messages& messages,
+                              const std::string& typed) {
     if (typed.empty()) {
         notice(messages, kTextBeCareful);
         notice(messages, kTextPasswordNotChanged);
@@ -84,7 +85,7 @@ bool isAcceptedKey(int key) {
 
 } // namespace
 
-CloseVerdict PasswordCloseHandler(TProgVilClass& model, Messages& messages,
+CloseVerdict PasswordCloseHandler(ConfigurationModel& model, Messages& messages,
                                   const std::string& typed) {
     if (model.PasswordChangeMode == 1)
         return storeNewPassword(model, messages, typed);
@@ -103,7 +104,7 @@ KeyVerdict PasswordKeyFilter(Messages& messages, int key) {
     return KeyVerdict::Refuse;
 }
 
-bool RunStartupCheck(TProgVilClass& model, Messages& messages, PasswordDialog& dialog) {
+bool RunStartupCheck(ConfigurationModel& model, Messages& messages, PasswordDialog& dialog) {
     model.AccessLevel = 0;
     while (dialog.exec() != kPasswordAccepted) {
         const Answer answer = messages.show({kTextWrongPassword, kCaptionError, MessageIcon::Error,
@@ -120,7 +121,7 @@ bool RunStartupCheck(TProgVilClass& model, Messages& messages, PasswordDialog& d
     return true;
 }
 
-void ChangePassword(TProgVilClass& model, Messages& messages, PasswordDialog& dialog) {
+void ChangePassword(ConfigurationModel& model, Messages& messages, PasswordDialog& dialog) {
     if (!model.canWrite()) {
         messages.show({kTextNoRightToChangePassword, kCaptionWarning, MessageIcon::Warning,
                        MessageButtons::Ok, Answer::Ok});

@@ -3,14 +3,14 @@
 #include <string>
 
 class Messages;
-class TProgVilClass;
+class ConfigurationModel;
 
 // Results of the password dialog: accepted or refused.
 inline constexpr int kPasswordAccepted = 6;
 inline constexpr int kPasswordRefused = 2;
 
 // What the start-up check and the password change need of the password
-// dialog TFPSW. The dialog runs PasswordCloseHandler however it is closed and
+// dialog QtPasswordDialog. The dialog runs PasswordCloseHandler however it is closed and
 // PasswordKeyFilter on every key; tests give a fake operator instead.
 class PasswordDialog {
 public:
@@ -30,7 +30,7 @@ struct CloseVerdict {
 
 // Decides the dialog's result from the typed text: checks the password in
 // check mode, stores a new one in change mode (with its messages).
-CloseVerdict PasswordCloseHandler(TProgVilClass& model, Messages& messages,
+CloseVerdict PasswordCloseHandler(ConfigurationModel& model, Messages& messages,
                                   const std::string& typed);
 
 enum class KeyVerdict { Accept, Close, Refuse };
@@ -41,7 +41,7 @@ KeyVerdict PasswordKeyFilter(Messages& messages, int key);
 
 // The start-up check: decides AccessLevel for the run. False when the
 // operator gave up with Cancel; the main window then closes.
-bool RunStartupCheck(TProgVilClass& model, Messages& messages, PasswordDialog& dialog);
+bool RunStartupCheck(ConfigurationModel& model, Messages& messages, PasswordDialog& dialog);
 
 // The command "Замена пароля".
-void ChangePassword(TProgVilClass& model, Messages& messages, PasswordDialog& dialog);
+void ChangePassword(ConfigurationModel& model, Messages& messages, PasswordDialog& dialog);

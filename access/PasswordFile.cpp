@@ -1,7 +1,7 @@
 #include "access/PasswordFile.h"
 
 #include "access/AccessTexts.h"
-#include "access/WholeFile.h"
+#include "ui/WholeFile.h"
 
 #include <QFile>
 

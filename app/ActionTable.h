@@ -3,35 +3,35 @@
 #include <array>
 #include <vector>
 
-class TForm1;
+class MainWindow;
 
 // Every command of the main window, in the order of the action list.
 enum class ActionId {
-    ANewScheme,
-    AOpenFile,
-    ASaveFile,
-    APrint,
-    AClose,
-    AInPort,
-    AOutPort,
-    APort,
-    ALog,
-    AText,
-    ASign,
-    AZader,
-    ABlVyh,
-    AFB,
-    AParol,
-    AHelp,
-    AUndo,
-    ARedo,
+    NewScheme,
+    OpenFile,
+    SaveFile,
+    Print,
+    Exit,
+    ReadDevice,
+    WriteDevice,
+    SetUpPort,
+    ShowLog,
+    EditInclusion,
+    EditSignalling,
+    EditDelay,
+    EditOutputs,
+    EditFunctionBlock,
+    ChangePassword,
+    ShowHelp,
+    Undo,
+    Redo,
     Count
 };
 inline constexpr int kActionCount = static_cast<int>(ActionId::Count);
 
 // A command of the main window; null while the command is not built, which
 // leaves its action disabled.
-using ActionHandler = void (TForm1::*)();
+using ActionHandler = void (MainWindow::*)();
 
 struct ActionRow {
     ActionId id;

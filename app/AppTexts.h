@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LinkTexts.h"
+
 // Texts of the application shell: menus, tool bar, actions and help, exactly as
 // the operator sees them.
 namespace app_text {
@@ -21,15 +23,15 @@ inline constexpr const char* kActionClose = "Выход";
 inline constexpr const char* kActionInPort = "Ввод с СОМ-порта";
 inline constexpr const char* kActionOutPort = "Вывод на СОМ-порт";
 inline constexpr const char* kActionPort = "Настройка СОМ порта";
-inline constexpr const char* kActionLog = "Журнал обмена";
+inline constexpr const char* kActionLog = link_text::kTitleExchangeLog;
 inline constexpr const char* kActionText = "Ввод текст. реквизитов";
 inline constexpr const char* kHintText = "Вкл. в обр. и ввод текст. рекв.";
-inline constexpr const char* kActionSign = "Сигнализация";
-inline constexpr const char* kActionZader = "Задержка";
-inline constexpr const char* kActionBlVyh = "Выходы";
+inline constexpr const char* kActionSignalling = "Сигнализация";
+inline constexpr const char* kActionDelay = "Задержка";
+inline constexpr const char* kActionOutputs = "Выходы";
 inline constexpr const char* kActionFB = "Функц. блоки";
 inline constexpr const char* kHintFB = "Функц. блок AND";
-inline constexpr const char* kActionParol = "Замена пароля";
+inline constexpr const char* kActionPassword = "Замена пароля";
 inline constexpr const char* kActionHelp = "Вызов справки";
 
 // Main menu: top items, and a menu item that differs from its action.
@@ -38,7 +40,7 @@ inline constexpr const char* kMenuPort = "          Порт";
 inline constexpr const char* kMenuProgramming = "              Программирование";
 inline constexpr const char* kMenuItemText = "Вкл. в обработку";
 inline constexpr const char* kMenuPassword = "   Пароль";
-inline constexpr const char* kHintMenuItemParol = "Заменить пароль";
+inline constexpr const char* kHintMenuItemPassword = "Заменить пароль";
 inline constexpr const char* kMenuHelp = "   Справка";
 inline constexpr const char* kMenuContextHelp = "?";
 inline constexpr const char* kHintContextHelp = "Контекстная справка";
@@ -80,23 +82,6 @@ inline constexpr const char* kHelpForward = "Вперёд";
 inline constexpr const char* kHelpContents = "Содержание";
 // An error of unknown kind that ended the program.
 inline constexpr const char* kTextUnknownError = "Неизвестная ошибка. Программа будет закрыта.";
-
-// The exchange log window (its title is kActionLog).
-inline constexpr const char* kButtonPause = "Пауза";
-inline constexpr const char* kButtonClear = "Очистить";
-inline constexpr const char* kButtonCopy = "Копировать";
-inline constexpr const char* kButtonSaveLog = "Сохранить...";
-inline constexpr const char* kLabelAddressFilter = "Адрес:";
-inline constexpr const char* kFilterEveryAddress = "все";
-inline constexpr const char* kFilterBroadcast = "0 (всем)";
-inline constexpr const char* kLogColumns[] = {"Время", "",        "Адр.",      "Ф-я",  "Назначение",
-                                              "Длина", "Попытка", "Результат", "Байты"};
-inline constexpr const char* kTextFolded = " …";
-inline constexpr const char* kTextFramesListed = "Кадров: ";
-inline constexpr const char* kTextLogPaused = "Пауза: новые кадры не записываются";
-inline constexpr const char* kCaptionSaveLog = "Сохранение журнала обмена";
-inline constexpr const char* kFilterLogFiles = "Текст (*.txt)";
-inline constexpr const char* kTextLogNotSaved = "Журнал не сохранен: ";
 
 // The command line.
 inline constexpr const char* kTextCommandLineHelp =

@@ -1,6 +1,6 @@
 #include "app/MainActions.h"
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "app/ToolImages.h"
 
 #include <QAction>
@@ -23,7 +23,7 @@ void setHint(QAction* action, const char* hint) {
     action->setStatusTip(hint ? text(hint) : QString());
 }
 
-QAction* makeAction(TForm1& window, const ActionRow& row) {
+QAction* makeAction(MainWindow& window, const ActionRow& row) {
     auto* action = new QAction(text(row.caption), &window);
     action->setObjectName(row.name);
     action->setProperty("category", text(row.category));
@@ -70,7 +70,7 @@ QAction* view(QAction* source, QObject* parent, const char* caption, const char*
     return item;
 }
 
-void buildMenus(TForm1& window, const ActionSet& actions) {
+void buildMenus(MainWindow& window, const ActionSet& actions) {
     QMenuBar* bar = window.menuBar();
     for (const MenuRow& row : MenuRows()) {
         if (row.items.empty()) {
@@ -92,7 +92,7 @@ void buildMenus(TForm1& window, const ActionSet& actions) {
     }
 }
 
-void addButton(TForm1& window, QToolBar* tools, const ToolRow& row) {
+void addButton(MainWindow& window, QToolBar* tools, const ToolRow& row) {
     auto* button = new QAction(ToolImage(row.image), QString(), tools);
     button->setObjectName(row.name);
     setHint(button, row.hint);
@@ -101,9 +101,9 @@ void addButton(TForm1& window, QToolBar* tools, const ToolRow& row) {
     tools->addAction(button);
 }
 
-void buildToolBar(TForm1& window, const ActionSet& actions) {
+void buildToolBar(MainWindow& window, const ActionSet& actions) {
     auto* tools = new QToolBar(&window);
-    tools->setObjectName("ToolBar1");
+    tools->setObjectName("MainToolBar");
     tools->setMovable(false);
     tools->setFloatable(false);
     tools->setIconSize({16, 16});
@@ -133,7 +133,7 @@ void buildToolBar(TForm1& window, const ActionSet& actions) {
 
 } // namespace
 
-ActionSet BuildMainActions(TForm1& window) {
+ActionSet BuildMainActions(MainWindow& window) {
     ActionSet actions{};
     for (const ActionRow& row : ActionRows())
         actions[static_cast<int>(row.id)] = makeAction(window, row);

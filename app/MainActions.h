@@ -5,7 +5,7 @@
 #include <array>
 
 class QAction;
-class TForm1;
+class MainWindow;
 
 using ActionSet = std::array<QAction*, kActionCount>;
 
@@ -13,7 +13,7 @@ using ActionSet = std::array<QAction*, kActionCount>;
 // tool bar. The actions live on the window, so their keys work wherever the
 // focus is; menu items and tool-bar buttons are views of them that may show a
 // caption or hint of their own and follow their enabled state.
-ActionSet BuildMainActions(TForm1& window);
+ActionSet BuildMainActions(MainWindow& window);
 
 // The action a menu item or tool-bar button stands for (itself for an action).
 QAction* SourceAction(QAction* view);

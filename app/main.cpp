@@ -1,8 +1,8 @@
 #include "app/AppTexts.h"
+#include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
 #include "app/ProgrammerOptions.h"
 #include "app/Startup.h"
-#include "app/TForm1.h"
 #include "ui/cli/CommandLine.h"
 
 #include <QSettings>
@@ -29,7 +29,7 @@ int Run(const ProgrammerOptions& options) {
     ProgramSettings settings(store);
     if (options.resetSettings)
         settings.clear();
-    TForm1 form;
+    MainWindow form;
     const QString port = QString::fromStdString(options.port);
     if (!form.useSettings(settings, port) && !port.isEmpty())
         std::fprintf(stderr, "vil3k-programmer: %s%s\n", app_text::kTextPortNotOpened,

@@ -6,7 +6,7 @@
 
 #include "bench/BenchMain.h"
 #include "device/DeviceConfiguration.h"
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "sim/SimulatedDevice.h"
 #include "support/ChaosSoak.h"
 #include "support/FakeSerialLine.h"
@@ -36,7 +36,7 @@ void ChaoticLineSoak(benchmark::State& state) {
         FakeClock clock;
         FakeSerialLine line(clock);
         SessionFixture<> s;
-        TComPortClass link(line, clock, s.messages);
+        DeviceLink link(line, clock, s.messages);
         DeviceConfiguration device(s.session, link);
         SimulatedDevice sim(SimFaults{});
         sim.image = SampleImage();

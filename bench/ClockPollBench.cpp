@@ -6,8 +6,8 @@
 // to the next command's request on the line, against the goal of 100 ms.
 
 #include "bench/WorkerLink.h"
-#include "device/gui/TFormTimeDate.h"
-#include "model/TProgVilClass.h"
+#include "device/gui/QtClockDialog.h"
+#include "model/ConfigurationModel.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -28,8 +28,8 @@ void ClockDialogPollingSilentDevice(benchmark::State& state) {
     WorkerLink w({"--silent", "--timeout", "60"});
     if (!w.open(state))
         return;
-    TProgVilClass model(w.messages);
-    TFormTimeDate dialog(model, w.link, w.messages, w.clock);
+    ConfigurationModel model(w.messages);
+    QtClockDialog dialog(model, w.link, w.messages, w.clock);
     w.worker.setInputPass([&](QObject* receiver) { return dialog.takesInput(receiver); });
     double stallMs = 0;
     double cpuShare = 0;
@@ -56,8 +56,8 @@ void ClockDialogPollingSilentDevice(benchmark::State& state) {
                 dialog.cancelButton->click();
             });
         });
-        dialog.logic().ButTimeDateClick();
-        TComPortClass next(w.line, w.clock, w.messages);
+        dialog.logic().openClockDialog();
+        DeviceLink next(w.line, w.clock, w.messages);
         next.SetHeaderRetries(1);
         cancelMs = -1;
         next.SetFrameObserver([&](const LinkFrame& frame) {

@@ -28,7 +28,7 @@ void DeviceRead(benchmark::State& state) {
         session.model.LinkAddressIndex = 0;
         QElapsedTimer timer;
         timer.start();
-        device.InPortClick();
+        device.readDevice();
         wall += static_cast<double>(timer.nsecsElapsed()) / 1e9;
         if (!w.messages.shown.empty() || session.model.SchemeCreated != 1) {
             state.SkipWithError("the read failed");

@@ -12,12 +12,12 @@
 // window. Reported: the processor time of the program as a share of one core
 // for both, and the log window's extra per poll in microseconds.
 
-#include "app/ExchangeLogWindow.h"
 #include "bench/DeviceReadLimit.h"
 #include "bench/WorkerLink.h"
 #include "device/DeviceConfiguration.h"
-#include "device/gui/TFormTimeDate.h"
+#include "device/gui/QtClockDialog.h"
 #include "editor/SchemeSession.h"
+#include "link/gui/ExchangeLogWindow.h"
 #include "tests/support/RecordingWindow.h"
 
 #include <QApplication>
@@ -40,8 +40,8 @@ struct OpenLog {
         window.show();
         QApplication::processEvents();
     }
-    void attach(TComPortClass& link, bool on) {
-        link.SetFrameObserver(on ? TComPortClass::FrameObserver(
+    void attach(DeviceLink& link, bool on) {
+        link.SetFrameObserver(on ? DeviceLink::FrameObserver(
                                        [this](LinkFrame frame) { log.record(std::move(frame)); })
                                  : nullptr);
         window.setVisible(on);
@@ -67,7 +67,7 @@ void ReadWithAndWithoutLogWindow(benchmark::State& state) {
             StallMeter meter;
             QElapsedTimer wall;
             wall.start();
-            device.InPortClick();
+            device.readDevice();
             seconds[withLog] += static_cast<double>(wall.nsecsElapsed()) / 1e9;
             QApplication::processEvents(); // a tick held up until now is counted
             stallMs[withLog] = std::max(stallMs[withLog], meter.longestMs());
@@ -90,8 +90,8 @@ void ClockPollingWithAndWithoutLogWindow(benchmark::State& state) {
     WorkerLink w({"--code", "24-08", "--timeout", "60"});
     if (!w.open(state))
         return;
-    TProgVilClass model(w.messages);
-    TFormTimeDate dialog(model, w.link, w.messages, w.clock);
+    ConfigurationModel model(w.messages);
+    QtClockDialog dialog(model, w.link, w.messages, w.clock);
     w.worker.setInputPass([&](QObject* receiver) { return dialog.takesInput(receiver); });
     OpenLog open;
     double cpuShare[2] = {0, 0};
@@ -109,7 +109,7 @@ void ClockPollingWithAndWithoutLogWindow(benchmark::State& state) {
                     (ProcessCpuSeconds() - cpuStart) / (static_cast<double>(wall.elapsed()) / 1000);
                 dialog.cancelButton->click();
             });
-            dialog.logic().ButTimeDateClick();
+            dialog.logic().openClockDialog();
         }
     }
     state.counters["cpu_share_without"] = cpuShare[0];

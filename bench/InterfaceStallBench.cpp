@@ -13,7 +13,7 @@
 #include "bench/WorkerLink.h"
 #include "device/DeviceConfiguration.h"
 #include "editor/SchemeSession.h"
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/RecordingWindow.h"
 
@@ -40,7 +40,7 @@ bool ReadUnderMeter(benchmark::State& state, Link& w, double& wallSeconds, doubl
         StallMeter meter;
         QElapsedTimer wall;
         wall.start();
-        device.InPortClick();
+        device.readDevice();
         wallSeconds += static_cast<double>(wall.elapsed()) / 1000.0;
         QCoreApplication::processEvents(); // a tick held up until now is counted
         stallMs = std::max(stallMs, meter.longestMs());

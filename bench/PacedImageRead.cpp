@@ -17,7 +17,7 @@ void PacedImageRead(benchmark::State& state) {
     SimLink sim({"--baud", QString::number(kBaud), "--timeout", "60"});
     if (!sim.open(state))
         return;
-    TComPortClass& link = sim.link;
+    DeviceLink& link = sim.link;
     const double lineSeconds = link.GetSendDelay() / 1000.0 + kAnswerBytes * 11.0 / kBaud;
     std::array<std::uint8_t, kMaxResponseSize> response{};
     double wall = 0;

@@ -10,7 +10,7 @@ namespace {
 
 void SilentDeviceTransaction(benchmark::State& state) {
     SimLink sim({"--silent", "--timeout", "60"});
-    TComPortClass& link = sim.link;
+    DeviceLink& link = sim.link;
     link.SetHeaderRetries(1);
     if (!sim.open(state))
         return;

@@ -5,7 +5,7 @@
 // What the serial benchmarks share: a link opened to vil3k-sim on a
 // pseudo-terminal, and a main() that gives them the Qt event loop they need.
 
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "link/serial/QtSerialLine.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/SimProcess.h"
@@ -33,5 +33,5 @@ struct SimLink {
     SystemClock clock;
     QtSerialLine line;
     FakeMessages messages;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
 };

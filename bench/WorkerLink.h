@@ -5,7 +5,7 @@
 // the interface thread's event loop.
 
 #include "bench/BenchMain.h"
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "link/serial/LineWorker.h"
 #include "link/serial/QtSerialLine.h"
 #include "tests/support/FakeMessages.h"
@@ -56,5 +56,5 @@ struct WorkerLink {
     WorkerClock clock{worker, systemClock};
     WorkerSerialLine line{worker, [] { return std::make_unique<QtSerialLine>(); }};
     FakeMessages messages;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
 };

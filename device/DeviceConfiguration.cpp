@@ -2,10 +2,10 @@
 
 #include "device/DeviceTexts.h"
 #include "editor/SchemeSession.h"
+#include "link/DeviceLink.h"
 #include "link/ExchangeResult.h"
 #include "link/LinkTexts.h"
-#include "link/TComPortClass.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "ui/Messages.h"
 
 #include "ui/UiTexts.h"
@@ -25,7 +25,7 @@ std::string CodeText(int first, int second) {
 
 } // namespace
 
-DeviceConfiguration::DeviceConfiguration(SchemeSession& session, TComPortClass& link)
+DeviceConfiguration::DeviceConfiguration(SchemeSession& session, DeviceLink& link)
     : session_(session), model_(session.model), link_(link), window_(session.window),
       messages_(session.messages) {}
 
@@ -46,7 +46,7 @@ void DeviceConfiguration::warn(const std::string& text) {
     messages_.show(MessageBox{text, kCaptionWarning, MessageIcon::Warning});
 }
 
-bool DeviceConfiguration::InPortClick() {
+bool DeviceConfiguration::readDevice() {
     window_.scrollSchemeToTop();
     window_.setTimeDateEnabled(false);
     model_.Repaired = 0;
@@ -66,7 +66,7 @@ bool DeviceConfiguration::identifyForRead() {
     // A code outside the family would lay out a scheme no device has: refused
     // before the model or the fields take anything from the answer.
     if (length > kIdentStatusByte && reply_[kIdentCountByte] == kIdentCodeCount &&
-        reply_[kIdentStatusByte] == 0 && !TProgVilClass::IsValidExecCode(first, second) &&
+        reply_[kIdentStatusByte] == 0 && !ConfigurationModel::IsValidExecCode(first, second) &&
         (first != 0 || second != 0)) {
         warn(deviceText() + kTextUnknownCode + CodeText(first, second) + "\n" + kTextNotRead);
         return false;
@@ -115,7 +115,7 @@ void DeviceConfiguration::finishRead() {
     window_.focusScheme();
 }
 
-bool DeviceConfiguration::OutPortClick() {
+bool DeviceConfiguration::writeDevice() {
     if (!writeAllowed())
         return false;
     const int first = model_.ExecFirst;

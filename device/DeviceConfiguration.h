@@ -9,24 +9,24 @@
 class Messages;
 class SchemeSession;
 class SchemeWindow;
-class TProgVilClass;
-class TComPortClass;
+class ConfigurationModel;
+class DeviceLink;
 
 // Reading the configuration of a device into the scheme ("Ввод с СОМ-порта") and
 // writing the scheme back into a device ("Вывод на СОМ-порт"). Every exchange goes
 // to the window's LinkAddressIndex; a failed one is reported and ends the command.
 class DeviceConfiguration {
 public:
-    DeviceConfiguration(SchemeSession& session, TComPortClass& link);
+    DeviceConfiguration(SchemeSession& session, DeviceLink& link);
 
     // Identification, image request, and the scheme rebuilt from the image. The
     // device number stored in the image becomes the address of later exchanges.
     // true when the scheme was read.
-    bool InPortClick();
+    bool readDevice();
     // Access and scheme checks, identification with the code comparison, the image
     // write, the new address and an optional confirmation query. true when the
     // image reached the device.
-    bool OutPortClick();
+    bool writeDevice();
 
     // Pauses of the exchange sequence (milliseconds).
     static constexpr int kPauseBeforeImage = 50;
@@ -52,8 +52,8 @@ private:
     void askConfirmation();
 
     SchemeSession& session_;
-    TProgVilClass& model_;
-    TComPortClass& link_;
+    ConfigurationModel& model_;
+    DeviceLink& link_;
     SchemeWindow& window_;
     Messages& messages_;
     std::array<std::uint8_t, kMaxResponseSize> reply_{};

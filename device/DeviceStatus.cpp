@@ -1,20 +1,20 @@
 #include "device/DeviceStatus.h"
 
 #include "device/DeviceTexts.h"
-#include "link/TComPortClass.h"
-#include "model/TProgVilClass.h"
+#include "link/DeviceLink.h"
+#include "model/ConfigurationModel.h"
 
 #include <cstdio>
 
 using namespace device_text;
 
-std::string PortStatusText(const TComPortClass& link) {
+std::string PortStatusText(const DeviceLink& link) {
     if (!link.IsPortOpen())
         return kStatusPortClosed;
     return link.PortName + " " + link.BaudRate + " 8" + link.Parity + link.StopBits;
 }
 
-std::string AccessStatusText(const TProgVilClass& model) {
+std::string AccessStatusText(const ConfigurationModel& model) {
     return model.canWrite() ? kStatusFullAccess : kStatusReadOnly;
 }
 

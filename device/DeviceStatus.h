@@ -4,16 +4,16 @@
 
 #include <string>
 
-class TComPortClass;
-class TProgVilClass;
+class DeviceLink;
+class ConfigurationModel;
 
 // What the status bar says about the link and the device commands.
 
 enum class DeviceCommandKind { Read, Write };
 
 // "COM1 9600 8N2" while the port is open, else "Порт закрыт".
-std::string PortStatusText(const TComPortClass& link);
-std::string AccessStatusText(const TProgVilClass& model);
+std::string PortStatusText(const DeviceLink& link);
+std::string AccessStatusText(const ConfigurationModel& model);
 // "Устройство 5" for address index 4.
 std::string DeviceStatusText(int addressIndex);
 // "Устройство 5: чтение конфигурации…", with the attempt from the second one on.

@@ -1,7 +1,7 @@
 #include "device/ExitQuestions.h"
 
 #include "device/DeviceTexts.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "ui/Messages.h"
 #include "ui/UiTexts.h"
 

@@ -3,14 +3,15 @@
 #include <functional>
 
 class Messages;
-class TProgVilClass;
+class ConfigurationModel;
 
 // The questions that stand between the operator and the end of the program:
 // the exit command's confirmation and the offers to save or transfer changed
 // data. The window runs the commands they lead to through the two callbacks.
 class ExitQuestions {
 public:
-    ExitQuestions(TProgVilClass& model, Messages& messages) : model_(model), messages_(messages) {}
+    ExitQuestions(ConfigurationModel& model, Messages& messages)
+        : model_(model), messages_(messages) {}
 
     // The file-save command; the offer to save does nothing while it is empty.
     std::function<void()> save;
@@ -32,6 +33,6 @@ private:
     bool ask(const char* text, const char* caption);
     void run(const std::function<void()>& command);
 
-    TProgVilClass& model_;
+    ConfigurationModel& model_;
     Messages& messages_;
 };

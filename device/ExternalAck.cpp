@@ -9,8 +9,8 @@ constexpr std::uint8_t kSourceNumberBits = 0x3F;
 
 } // namespace
 
-void ExternalAck::PVnKvitClick(bool down) {
-    TProgVilClass& model = session_.model;
+void ExternalAck::toggleExternalAck(bool down) {
+    ConfigurationModel& model = session_.model;
     SchemeWindow& window = session_.window;
     model.Modified = 1;
     if (model.CheckExecCode(&window.firstCodeField(), &window.secondCodeField())) {
@@ -25,7 +25,7 @@ void ExternalAck::PVnKvitClick(bool down) {
 }
 
 void ExternalAck::SetExternalAck(bool on) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     SchemeView& view = session_.view;
     const int row = view.ExternalAckRow();
     if (!on) {
@@ -51,23 +51,23 @@ void ExternalAck::SetExternalAck(bool on) {
 
 void ExternalAck::clearAckRow(int row) {
     SchemeView& view = session_.view;
-    view.at(Family::PanelS, row).visible = false;
-    view.at(Family::StN, row).caption = "0";
-    view.at(Family::PanelZ, row).visible = false;
-    view.at(Family::StZ, row).caption = "0";
-    view.at(Family::PanelV, row).visible = false;
-    view.at(Family::Sm, row).visible = false;
+    view.at(Family::SignallingPanel, row).visible = false;
+    view.at(Family::CellNumber, row).caption = "0";
+    view.at(Family::DelayPanel, row).visible = false;
+    view.at(Family::DelayValue, row).caption = "0";
+    view.at(Family::OutputsPanel, row).visible = false;
+    view.at(Family::RowLine, row).visible = false;
     releaseContact(row);
 }
 
 void ExternalAck::releaseContact(int row) {
-    Element& toggle = session_.view.at(Family::NOTVh, row);
+    Element& toggle = session_.view.at(Family::ContactToggle, row);
     toggle.pressed = false;
     toggle.enabled = false;
 }
 
 void ExternalAck::excludeAckChannel() {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     if (model.ChannelCount < 1)
         return;
     model.Included[static_cast<std::size_t>(model.ChannelCount - 1)] = 0;
@@ -77,7 +77,7 @@ void ExternalAck::excludeAckChannel() {
 // Block inputs that read the acknowledge input lose their source; the number
 // stays in the hidden number element. Inputs fed by a block keep theirs.
 void ExternalAck::clearBlockInputsReadingAck() {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     SchemeView& view = session_.view;
     for (int block = 0; block < kFunctionBlocks; ++block) {
         FbRecord& record = model.FunctionBlocks[static_cast<std::size_t>(block)];
@@ -88,8 +88,8 @@ void ExternalAck::clearBlockInputsReadingAck() {
                 continue;
             source = 0;
             const int input = 4 * block + k;
-            view.at(Family::StIV, input).caption = QString();
-            view.at(Family::StNV, input).caption = QString::number(model.ChannelCount);
+            view.at(Family::BlockInputKind, input).caption = QString();
+            view.at(Family::BlockInputNumber, input).caption = QString::number(model.ChannelCount);
             view.HideBlockInput(input);
         }
     }

@@ -11,7 +11,7 @@ public:
 
     // The button was clicked into position `down`. When the execution code
     // fails its check the button goes back to what the device byte says.
-    void PVnKvitClick(bool down);
+    void toggleExternalAck(bool down);
     // Switching on clears the acknowledge channel's record, row and block
     // inputs; both directions exclude the channel from processing.
     void SetExternalAck(bool on);

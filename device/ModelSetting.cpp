@@ -2,8 +2,8 @@
 
 #include "device/DeviceTexts.h"
 #include "editor/SchemeSession.h"
+#include "link/DeviceLink.h"
 #include "link/ExchangeResult.h"
-#include "link/TComPortClass.h"
 #include "ui/Messages.h"
 
 namespace {
@@ -28,7 +28,7 @@ constexpr std::array<ModelCode, device_text::kModelRowCount> kModelCodes{{{6, 4}
 
 } // namespace
 
-ModelSetting::ModelSetting(SchemeSession& session, TComPortClass& link)
+ModelSetting::ModelSetting(SchemeSession& session, DeviceLink& link)
     : session_(session), link_(link) {}
 
 // The device's code is changed at once and for good: the operator says yes to
@@ -43,12 +43,12 @@ bool ModelSetting::confirm(int row) {
     return session_.messages.show(question) == Answer::Yes;
 }
 
-void ModelSetting::ComboBox1Click(int row) {
+void ModelSetting::chooseModel(int row) {
     if (row < 0 || row >= device_text::kModelRowCount || !confirm(row))
         return;
     const ModelCode code = kModelCodes[static_cast<std::size_t>(row)];
     const std::uint8_t data[] = {code.first, code.second, 0};
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     const ExchangeResult result =
         link_.Transact(model.LinkAddressIndex, kFnSetExecCode, model.ExecCodeSize, data, reply_);
     if (result != kResultOk)

@@ -16,8 +16,8 @@ std::vector<NamedExecCode> ListCodes() {
     std::vector<NamedExecCode> codes;
     for (int first : {6, 12, 24})
         for (int second = 0; second < 100; ++second)
-            if (TProgVilClass::IsValidExecCode(first, second)) {
-                char digits[8];
+            if (ConfigurationModel::IsValidExecCode(first, second)) {
+                char digits[24];
                 std::snprintf(digits, sizeof digits, "%02d%02d", first, second);
                 codes.push_back({first, second,
                                  std::string(device_text::kModelNamePrefix) + digits +
@@ -33,8 +33,8 @@ const std::vector<NamedExecCode>& NamedExecCodes() {
     return codes;
 }
 
-bool NewSchemeCommand::NewSchemeClick(NewSchemeDialog& dialog) {
-    TProgVilClass& model = session_.model;
+bool NewSchemeCommand::newScheme(NewSchemeDialog& dialog) {
+    ConfigurationModel& model = session_.model;
     if (!model.canWrite()) {
         session_.messages.show(MessageBox{editor_text::kTextNoCreateAccess, ui_text::kCaptionApp});
         return false;
@@ -59,7 +59,7 @@ bool NewSchemeCommand::NewSchemeClick(NewSchemeDialog& dialog) {
 void NewSchemeCommand::build(const NewSchemeData& choice) {
     const NamedExecCode& code = NamedExecCodes()[static_cast<std::size_t>(choice.code)];
     SchemeWindow& window = session_.window;
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     window.scrollSchemeToTop();
     model.Repaired = 0;
     std::array<std::uint8_t, kImageSize> image{};

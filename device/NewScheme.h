@@ -38,7 +38,7 @@ public:
         : session_(session), exit_(exitQuestions) {}
 
     // true when a new scheme was made.
-    bool NewSchemeClick(NewSchemeDialog& dialog);
+    bool newScheme(NewSchemeDialog& dialog);
 
 private:
     void build(const NewSchemeData& choice);

@@ -2,9 +2,9 @@
 #include "model/DecimalText.h"
 
 #include "device/DeviceTexts.h"
+#include "link/DeviceLink.h"
 #include "link/ExchangeResult.h"
-#include "link/TComPortClass.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "ui/Clock.h"
 #include "ui/Messages.h"
 #include "ui/UiTexts.h"
@@ -35,22 +35,22 @@ private:
 
 } // namespace
 
-TimeDate::TimeDate(TProgVilClass& model, TComPortClass& link, Messages& messages, Clock& clock,
+TimeDate::TimeDate(ConfigurationModel& model, DeviceLink& link, Messages& messages, Clock& clock,
                    TimeDateWindow& window)
     : model_(model), link_(link), messages_(messages), clock_(clock), window_(window) {}
 
-void TimeDate::ButTimeDateClick() {
+void TimeDate::openClockDialog() {
     for (int field = 0; field < kTimeFields; ++field)
         window_.timeField(field).setText("1");
     window_.showModal();
 }
 
-void TimeDate::FormShow() {
+void TimeDate::onShow() {
     setPolling(false);
-    Button1Click();
+    togglePolling();
 }
 
-void TimeDate::Button1Click() {
+void TimeDate::togglePolling() {
     setPolling(!polling_);
 }
 
@@ -63,13 +63,13 @@ void TimeDate::setPolling(bool on) {
         link_.Abandon();
 }
 
-void TimeDate::Timer1Timer() {
+void TimeDate::pollTick() {
     if (!exchanging_)
-        InClick();
+        pollDeviceClock();
 }
 
 // Failures are silent: the display keeps the last time read.
-void TimeDate::InClick() {
+void TimeDate::pollDeviceClock() {
     if (exchanging_)
         return;
     ExchangeResult result = kResultOk;
@@ -89,11 +89,11 @@ void TimeDate::InClick() {
     }
     if (sendRequested_) {
         sendRequested_ = false;
-        ChangeTimeClick();
+        transferTime();
     }
 }
 
-void TimeDate::Button2Click() {
+void TimeDate::takeDeviceTime() {
     if (!polling_) {
         messages_.show(
             MessageBox{kTextEnablePolling, ui_text::kCaptionWarning, MessageIcon::Error});
@@ -105,7 +105,7 @@ void TimeDate::Button2Click() {
         setField(field, values[field]);
 }
 
-void TimeDate::Button3Click() {
+void TimeDate::takeComputerTime() {
     const WallTime now = clock_.wallNow();
     const int values[kTimeFields] = {now.second, now.minute,      now.hour,     now.day,
                                      now.month,  now.year - 2000, now.dayOfWeek};
@@ -144,7 +144,7 @@ int TimeDate::fieldValue(int field) {
     return ParseFieldNumber(window_.timeField(field).text()).value_or(-1);
 }
 
-void TimeDate::ChangeTimeClick() {
+void TimeDate::transferTime() {
     if (exchanging_) {
         sendRequested_ = true;
         return;
@@ -162,8 +162,8 @@ void TimeDate::ChangeTimeClick() {
 // A broadcast has no answer: only a closed port or a failing serial layer can
 // stop it, and then the dialog stays open so that the time is not taken as set.
 void TimeDate::sendTime() {
-    const DeviceTime time{fieldValue(Edit1Seconds), fieldValue(Edit2Minutes),
-                          fieldValue(Edit3Hours), fieldValue(Edit4Day), fieldValue(Edit5Month)};
+    const DeviceTime time{fieldValue(SecondsField), fieldValue(MinutesField),
+                          fieldValue(HoursField), fieldValue(DayField), fieldValue(MonthField)};
     const auto data = ClockSetData(time);
     ExchangeResult result = kResultOk;
     {
@@ -177,17 +177,17 @@ void TimeDate::sendTime() {
     window_.requestClose();
 }
 
-void TimeDate::OKClick() {
+void TimeDate::okPressed() {
     CancelRequested = false;
     window_.requestClose();
 }
 
-void TimeDate::CancelClick() {
+void TimeDate::cancelPressed() {
     CancelRequested = true;
     window_.requestClose();
 }
 
-bool TimeDate::FormCloseQuery() {
+bool TimeDate::mayClose() {
     const bool allowed = CancelRequested || CheckTimeFields();
     setPolling(false);
     if (allowed)
@@ -195,6 +195,6 @@ bool TimeDate::FormCloseQuery() {
     return allowed;
 }
 
-void TimeDate::Edit1Change() {
+void TimeDate::fieldChanged() {
     model_.Modified = 1;
 }

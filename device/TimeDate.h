@@ -10,19 +10,19 @@
 class Clock;
 class EntryField;
 class Messages;
-class TComPortClass;
-class TProgVilClass;
+class DeviceLink;
+class ConfigurationModel;
 
 inline constexpr int kTimeFields = 7;
-// Entry fields of the clock dialog, Edit1..Edit7.
+// Entry fields of the clock dialog, in their order on it.
 enum TimeField {
-    Edit1Seconds,
-    Edit2Minutes,
-    Edit3Hours,
-    Edit4Day,
-    Edit5Month,
-    Edit6Year,
-    Edit7Weekday
+    SecondsField,
+    MinutesField,
+    HoursField,
+    DayField,
+    MonthField,
+    YearField,
+    WeekdayField
 };
 
 // What the clock dialog's rules need of its window.
@@ -30,17 +30,17 @@ class TimeDateWindow {
 public:
     virtual ~TimeDateWindow() = default;
     virtual EntryField& timeField(int field) = 0;
-    // StTime and StDate.
+    // deviceTimeLabel and deviceDateLabel.
     virtual void showDeviceTime(const std::string& time, const std::string& date) = 0;
-    // Timer1 running and Label10 "запрос  времени включен" shown, or neither.
+    // The poll timer running and "запрос  времени включен" shown, or neither.
     virtual void showPolling(bool on) = 0;
     // Shows the dialog modally; returns when it has closed.
     virtual void showModal() = 0;
-    // Tries to close the dialog; FormCloseQuery decides.
+    // Tries to close the dialog; mayClose decides.
     virtual void requestClose() = 0;
 };
 
-// The rules of the device clock dialog (TFormTimeDate): polling the device
+// The rules of the device clock dialog (QtClockDialog): polling the device
 // clock, composing a time and date, and sending it to every device on the line.
 //
 // A poll that meets a silent device lasts seconds, and the window keeps
@@ -49,26 +49,26 @@ public:
 // out as soon as the poll has ended (dropped when the dialog closes first).
 class TimeDate {
 public:
-    TimeDate(TProgVilClass& model, TComPortClass& link, Messages& messages, Clock& clock,
+    TimeDate(ConfigurationModel& model, DeviceLink& link, Messages& messages, Clock& clock,
              TimeDateWindow& window);
 
     // The header button: every field "1", then the dialog.
-    void ButTimeDateClick();
-    void FormShow();
+    void openClockDialog();
+    void onShow();
     // Start and stop of polling.
-    void Button1Click();
-    void Timer1Timer();
-    void InClick();
+    void togglePolling();
+    void pollTick();
+    void pollDeviceClock();
     // "Время и дата прибора", "Время и дата PC".
-    void Button2Click();
-    void Button3Click();
-    void ChangeTimeClick();
-    void OKClick();
-    void CancelClick();
+    void takeDeviceTime();
+    void takeComputerTime();
+    void transferTime();
+    void okPressed();
+    void cancelPressed();
     // Every attempt to close: true when the dialog may close.
-    bool FormCloseQuery();
+    bool mayClose();
     // The text of any entry field changed.
-    void Edit1Change();
+    void fieldChanged();
 
     // The range check of one field; an empty field is reset to "00" and checked on.
     bool CheckTimeField(EntryField& field, int lower, int upper);
@@ -85,8 +85,8 @@ private:
     int fieldValue(int field);
     void setField(int field, int value);
 
-    TProgVilClass& model_;
-    TComPortClass& link_;
+    ConfigurationModel& model_;
+    DeviceLink& link_;
     Messages& messages_;
     Clock& clock_;
     TimeDateWindow& window_;

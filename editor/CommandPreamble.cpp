@@ -7,7 +7,7 @@
 using namespace editor_text;
 
 bool CommandPreamble::SchemeReady() {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     if (model.SchemeCreated == 0) {
         if (session_.creation.PromptCreateScheme())
             session_.window.requestExit();
@@ -24,7 +24,7 @@ void CommandPreamble::MarkModified() {
 }
 
 bool CommandPreamble::SingleSelection() {
-    const TProgVilClass& model = session_.model;
+    const ConfigurationModel& model = session_.model;
     if (model.SelectedInput >= 0 && model.SelectedFb >= 0) {
         warn(kTextSeveralSelected);
         return false;
@@ -37,7 +37,7 @@ bool CommandPreamble::SingleSelection() {
 }
 
 bool CommandPreamble::RowAvailable(bool alsoRefuse) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     const bool ackOn = (model.GetDeviceByte() & kExternalAckBit) != 0;
     const bool ackInput = ackOn && model.SelectedInput >= 0 &&
                           model.ImageIndexOfSlot(model.SelectedInput) == model.ChannelCount - 1;
@@ -58,7 +58,7 @@ int CommandPreamble::Run(bool alsoRefuse) {
 }
 
 int CommandPreamble::SelectedRow() const {
-    const TProgVilClass& model = session_.model;
+    const ConfigurationModel& model = session_.model;
     if (model.SelectedInput >= 0)
         return model.SelectedInput;
     return model.SelectedFb >= 0 ? kFirstBlockRow + model.SelectedFb : -1;

@@ -43,12 +43,12 @@ std::uint8_t itemBit(int item) {
 
 } // namespace
 
-void FunctionBlockCommand::ANDClick() {
+void FunctionBlockCommand::editFunctionBlock() {
     CommandPreamble preamble(session_);
     if (!preamble.SchemeReady())
         return;
     preamble.MarkModified();
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     if (model.OutputCode == 0) {
         preamble.RefuseFunction();
         return;
@@ -79,15 +79,15 @@ void FunctionBlockCommand::ANDClick() {
 }
 
 void FunctionBlockCommand::dropInputSelection() {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     if (model.SelectedInput < 0)
         return;
-    session_.view.at(Family::Panelvx, model.SelectedInput).back = colours::buttonFace;
+    session_.view.at(Family::InputNumber, model.SelectedInput).back = colours::buttonFace;
     model.SelectedInput = -1;
 }
 
 int FunctionBlockCommand::chooseBlock(bool& creating) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     if (model.SelectedFb >= 0 && model.UsedFbCount > 0) {
         creating = false;
         return model.SelectedFb;
@@ -104,14 +104,14 @@ int FunctionBlockCommand::chooseBlock(bool& creating) {
     creating = true;
     model.SelectedFb = free;
     ++model.UsedFbCount;
-    session_.view.at(Family::PanelF, free).back = colours::aqua;
+    session_.view.at(Family::BlockNumber, free).back = colours::aqua;
     return free;
 }
 
 FbDialogData FunctionBlockCommand::fill(int block, bool creating) const {
     const FbRecord& record = session_.model.FunctionBlocks[block];
     FbDialogData data;
-    data.blockNumber = session_.view.at(Family::PanelF, block).caption.toStdString();
+    data.blockNumber = session_.view.at(Family::BlockNumber, block).caption.toStdString();
     data.creating = creating;
     data.type = record[0] & 7;
     for (int k = 0; k < 4; ++k) {
@@ -127,7 +127,7 @@ FbDialogData FunctionBlockCommand::fill(int block, bool creating) const {
 }
 
 int FunctionBlockCommand::checkedNumber(FbInputEntry& entry, int channelLimit) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     AnswerField field(entry.number);
     const int n = numberOf(entry.number);
     if (entry.source != 1) {
@@ -159,21 +159,22 @@ void FunctionBlockCommand::store(int block, int type, const FbDialogData& data) 
 
 void FunctionBlockCommand::remove(int block) {
     SchemeView& view = session_.view;
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     const int row = kFirstBlockRow + block;
-    view.at(Family::ImaF, block).picture = Picture::None;
+    view.at(Family::BlockTypePicture, block).picture = Picture::None;
     // The timer picture goes with the block's delay, so that a free record
     // draws nothing.
-    for (Family f : {Family::PanelBl, Family::ShVyi, Family::ImaT_F})
+    for (Family f : {Family::BlockBody, Family::BlockOutputInversion, Family::BlockTimerPicture})
         view.at(f, block).visible = false;
     for (int k = 0; k < 4; ++k)
         view.HideBlockInput(4 * block + k);
-    for (Family f : {Family::Sm, Family::PanelS, Family::PanelZ, Family::PanelV})
+    for (Family f :
+         {Family::RowLine, Family::SignallingPanel, Family::DelayPanel, Family::OutputsPanel})
         view.at(f, row).visible = false;
     clearReferencesTo(block);
     model.FunctionBlocks[block].fill(0);
     view.RefreshOutputWiring();
-    view.at(Family::PanelF, block).back = colours::buttonFace;
+    view.at(Family::BlockNumber, block).back = colours::buttonFace;
     model.SelectedFb = -1;
     --model.UsedFbCount;
 }
@@ -182,7 +183,7 @@ void FunctionBlockCommand::remove(int block) {
 // is left unconnected there: the free record is reused by the next block created,
 // which must not feed them unasked.
 void FunctionBlockCommand::clearReferencesTo(int block) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     for (int i = 0; i < kFunctionBlocks; ++i) {
         for (int k = 0; k < 4; ++k) {
             std::uint8_t& in = model.FunctionBlocks[i][1 + k];
@@ -191,8 +192,8 @@ void FunctionBlockCommand::clearReferencesTo(int block) {
             in = kFromBlockBit;
             const int input = 4 * i + k;
             session_.view.HideBlockInput(input);
-            session_.view.at(Family::StIV, input).caption = QString();
-            session_.view.at(Family::StNV, input).caption = "00";
+            session_.view.at(Family::BlockInputKind, input).caption = QString();
+            session_.view.at(Family::BlockInputNumber, input).caption = "00";
         }
     }
 }
@@ -203,8 +204,8 @@ void FunctionBlockCommand::finish(int block, bool removed) {
     SchemeView& view = session_.view;
     view.RefreshBlockWiring();
     session_.window.syncScheme();
-    if (removed || !view.group(PanFB).visible)
+    if (removed || !view.group(BlockGroup).visible)
         return;
-    session_.window.scrollSchemeTo(view.group(PanFB).top + view.at(Family::PanelBl, block).rect.y -
-                                   kScrollMargin);
+    session_.window.scrollSchemeTo(view.group(BlockGroup).top +
+                                   view.at(Family::BlockBody, block).rect.y - kScrollMargin);
 }

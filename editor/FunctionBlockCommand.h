@@ -37,7 +37,7 @@ public:
     FunctionBlockCommand(SchemeSession& session, FbDialog& dialog)
         : session_(session), dialog_(dialog) {}
 
-    void ANDClick();
+    void editFunctionBlock();
 
 private:
     void dropInputSelection();

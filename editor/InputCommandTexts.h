@@ -4,14 +4,14 @@
 // as the operator sees them.
 namespace editor_text {
 
-// Input processing and names (TFormVkl)
+// Input processing and names (QtInclusionDialog)
 inline constexpr const char* kCaptionInclusionDialog = "Включение в обработку входа ВИЛ-3";
 inline constexpr const char* kLabelInputNumber = "Вход №";
 inline constexpr const char* kLabelProcessing = "Обработка";
 inline constexpr const char* kLabelName = "Текстовый реквизит";
 inline constexpr const char* kTextNoInputSelected = "Не выбран № входа";
 
-// Signalling (TFormSig)
+// Signalling (QtSignallingDialog)
 inline constexpr const char* kCaptionSignallingDialog = "Задание типа сигнализации ВИЛ-3";
 inline constexpr const char* kLabelSignallingType = "Тип сигнализации";
 inline constexpr const char* kSignallingTypes[] = {"нет сигнализации", "предупредительная",
@@ -20,7 +20,7 @@ inline constexpr const char* kLabelCell = "№ ячейки светового �
 inline constexpr const char* kTextNoCell = "Не выбран № ячейки светового табло";
 inline constexpr const char* kTextWrongCell = "Неверно выбран № ячейки светового табло";
 
-// Output delays and block timers (TFormZa)
+// Output delays and block timers (QtDelayDialog)
 inline constexpr const char* kCaptionDelayDialog = "Программ. задерж. выходов ВИЛ-3";
 inline constexpr const char* kCaptionTimerDialog = "Программирование таймеров ФБЛ";
 inline constexpr const char* kLabelTimerType = "Тип задержки";

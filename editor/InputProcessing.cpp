@@ -13,7 +13,7 @@ const QString kBlankName(10, QChar(' '));
 
 } // namespace
 
-void InputProcessing::NTextClick() {
+void InputProcessing::editInclusion() {
     CommandPreamble preamble(session_);
     if (!preamble.SchemeReady())
         return;
@@ -25,18 +25,18 @@ void InputProcessing::NTextClick() {
     const int slot = session_.model.SelectedInput;
     SchemeView& view = session_.view;
     InclusionDialogData data;
-    data.inputNumber = view.at(Family::Panelvx, slot).caption;
-    data.name = view.at(Family::PText, slot).caption;
+    data.inputNumber = view.at(Family::InputNumber, slot).caption;
+    data.name = view.at(Family::InputName, slot).caption;
     // The toggle is enabled exactly while the input is included.
-    data.included = view.at(Family::NOTVh, slot).enabled;
+    data.included = view.at(Family::ContactToggle, slot).enabled;
     dialog_.exec(data);
-    view.at(Family::PText, slot).caption = data.name.isEmpty() ? kBlankName : data.name;
+    view.at(Family::InputName, slot).caption = data.name.isEmpty() ? kBlankName : data.name;
     SetInputIncluded(data.included);
 }
 
 // Only an input has an inclusion and a name: a selected block alone is "no input".
 bool InputProcessing::inputAvailable() {
-    const TProgVilClass& model = session_.model;
+    const ConfigurationModel& model = session_.model;
     const char* refusal = nullptr;
     if (model.SelectedInput < 0)
         refusal = editor_text::kTextNoInputSelected;
@@ -48,9 +48,9 @@ bool InputProcessing::inputAvailable() {
 }
 
 void InputProcessing::SetInputIncluded(bool included) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     const int slot = model.SelectedInput;
-    Element& toggle = session_.view.at(Family::NOTVh, slot);
+    Element& toggle = session_.view.at(Family::ContactToggle, slot);
     model.Included[model.ImageIndexOfSlot(slot)] = included ? 1 : 0;
     // Excluding keeps the contact bit and the toggle's pressed state.
     if (included)
@@ -59,8 +59,8 @@ void InputProcessing::SetInputIncluded(bool included) {
     model.PackInclusion();
 }
 
-void InputProcessing::NOTVh11Click(int slot) {
-    Element& toggle = session_.view.at(Family::NOTVh, slot);
+void InputProcessing::toggleContact(int slot) {
+    Element& toggle = session_.view.at(Family::ContactToggle, slot);
     if (!toggle.enabled || !toggle.visible)
         return;
     toggle.pressed = !toggle.pressed;

@@ -4,12 +4,12 @@
 
 class SchemeSession;
 
-// What TFormVkl shows and what the operator leaves in it. The dialog has no
+// What QtInclusionDialog shows and what the operator leaves in it. The dialog has no
 // cancel: however it is closed, what it shows then is applied.
 struct InclusionDialogData {
-    QString inputNumber;   // Label2
-    QString name;          // EditText: at most 10 characters Windows-1251 can hold
-    bool included = false; // SBVkl down
+    QString inputNumber;
+    QString name;          // at most 10 characters Windows-1251 can hold
+    bool included = false; // includedButton down
 };
 
 class InclusionDialog {
@@ -25,10 +25,10 @@ public:
         : session_(session), dialog_(dialog) {}
 
     // "Ввод текст. реквизитов": inclusion and name of the selected input.
-    void NTextClick();
+    void editInclusion();
     // A click on the contact toggle of a slot: normally open while pressed. A
     // disabled toggle (input not included) takes no clicks.
-    void NOTVh11Click(int slot);
+    void toggleContact(int slot);
     // Inclusion of the selected input; the toggle follows it.
     void SetInputIncluded(bool included);
 

@@ -17,7 +17,7 @@ constexpr std::uint8_t kUnitsBits = 0x3F;
 constexpr int kChannelDelayByte = 3;
 constexpr int kBlockDelayByte = 8;
 
-std::uint8_t& delayByte(TProgVilClass& model, int row) {
+std::uint8_t& delayByte(ConfigurationModel& model, int row) {
     if (row < kFirstBlockRow)
         return model.Channels[row][kChannelDelayByte];
     return model.FunctionBlocks[row - kFirstBlockRow][kBlockDelayByte];
@@ -38,9 +38,9 @@ private:
 
 } // namespace
 
-void OutputDelays::ZaderClick() {
+void OutputDelays::editDelay() {
     CommandPreamble preamble(session_);
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     if (!preamble.SchemeReady())
         return;
     preamble.MarkModified();
@@ -76,7 +76,7 @@ void OutputDelays::ZaderClick() {
 }
 
 bool OutputDelays::checkDelay(Delay& delay, const DelayDialogData& data) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     const char* refusal = nullptr;
     if (delay.unit == 0) {
         refusal = editor_text::kTextNoDelayUnit;
@@ -98,8 +98,8 @@ bool OutputDelays::checkDelay(Delay& delay, const DelayDialogData& data) {
 
 void OutputDelays::showDelay(int row, const Delay& delay, bool valid) {
     SchemeView& view = session_.view;
-    Element& panel = view.at(Family::PanelZ, row);
-    Element& shown = view.at(Family::StZ, row);
+    Element& panel = view.at(Family::DelayPanel, row);
+    Element& shown = view.at(Family::DelayValue, row);
     panel.visible = shown.visible = valid;
     shown.caption = valid ? QString::number(delay.value * delay.unit) : QString("00");
     if (row < kFirstBlockRow)
@@ -108,5 +108,5 @@ void OutputDelays::showDelay(int row, const Delay& delay, bool valid) {
     if (valid)
         view.showBlockTimer(block, delay.timerType);
     else
-        view.at(Family::ImaT_F, block).visible = false;
+        view.at(Family::BlockTimerPicture, block).visible = false;
 }

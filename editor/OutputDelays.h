@@ -4,13 +4,13 @@
 
 class SchemeSession;
 
-// What TFormZa shows and what the operator leaves in it; no cancel.
+// What QtDelayDialog shows and what the operator leaves in it; no cancel.
 struct DelayDialogData {
     bool block = false; // a block row: timer type shown, "Вход №" hidden
-    QString rowNumber;  // Label2
-    int timerType = 0;  // RadioGroup1 (blocks): 0 on-delay, 1 pulse
-    QString unit;       // EditDiskr: seconds per unit, 1 or 10
-    QString value;      // EditT: units, 0..60
+    QString rowNumber;
+    int timerType = 0; // blocks: 0 on-delay, 1 pulse
+    QString unit;      // unitEdit: seconds per unit, 1 or 10
+    QString value;     // valueEdit: units, 0..60
 };
 
 class DelayDialog {
@@ -26,7 +26,7 @@ public:
         : session_(session), dialog_(dialog) {}
 
     // "Задержка"
-    void ZaderClick();
+    void editDelay();
 
 private:
     struct Delay {

@@ -11,7 +11,7 @@ constexpr int kBlockRowBytes = 5; // bytes 5..8 of a block read like a channel r
 
 } // namespace
 
-void OutputsCommand::VyhClick() {
+void OutputsCommand::editOutputs() {
     CommandPreamble preamble(session_);
     if (!preamble.SchemeReady())
         return;
@@ -27,7 +27,7 @@ void OutputsCommand::VyhClick() {
 }
 
 std::uint8_t* OutputsCommand::rowRecord(int row) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     if (row < kFirstBlockRow)
         return model.Channels[row].data();
     return model.FunctionBlocks[row - kFirstBlockRow].data() + kBlockRowBytes;

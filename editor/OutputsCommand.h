@@ -31,7 +31,7 @@ public:
     OutputsCommand(SchemeSession& session, OutputsDialog& dialog)
         : session_(session), dialog_(dialog) {}
 
-    void VyhClick();
+    void editOutputs();
 
 private:
     // Bytes 0..3 of the row's channel record, or bytes 5..8 of a block record:

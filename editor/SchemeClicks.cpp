@@ -16,41 +16,41 @@ bool isAny(Family family, std::initializer_list<Family> families) {
 
 // Which command a row element belongs to (its panel or a mark inside it).
 ClickCommand rowCommand(Family family) {
-    if (isAny(family, {Family::PanelS, Family::StN}))
+    if (isAny(family, {Family::SignallingPanel, Family::CellNumber}))
         return ClickCommand::Signalling;
-    if (isAny(family, {Family::PanelZ, Family::StZ}))
+    if (isAny(family, {Family::DelayPanel, Family::DelayValue}))
         return ClickCommand::Delay;
-    if (isAny(family, {Family::PanelV, Family::StMRI, Family::StMRII, Family::StB, Family::StM,
-                       Family::StMM}))
+    if (isAny(family, {Family::OutputsPanel, Family::Mr1Mark, Family::Mr2Mark,
+                       Family::InterlockMark, Family::Mr1Outputs, Family::Mr2Outputs}))
         return ClickCommand::Outputs;
     return ClickCommand::None;
 }
 
 } // namespace
 
-ClickOutcome SchemeClicks::Panelvx1Click(ElementRef element) {
-    TProgVilClass& model = session_.model;
+ClickOutcome SchemeClicks::clickElement(ElementRef element) {
+    ConfigurationModel& model = session_.model;
     ClickOutcome outcome;
-    if (element.family == Family::Panelvyx) {
+    if (element.family == Family::OutputNumber) {
         if (model.EditedOutput == element.index) {
-            highlight(Family::Panelvyx, element.index, false);
+            highlight(Family::OutputNumber, element.index, false);
             model.EditedOutput = -1;
             outcome.closeEditor = true;
             return outcome;
         }
         if (model.EditedOutput != -1)
-            highlight(Family::Panelvyx, model.EditedOutput, false);
+            highlight(Family::OutputNumber, model.EditedOutput, false);
         model.EditedOutput = element.index;
-        highlight(Family::Panelvyx, element.index, true);
+        highlight(Family::OutputNumber, element.index, true);
         outcome.openEditor = element.index;
         return outcome;
     }
-    if (isAny(element.family, {Family::PanelBl, Family::ImaF})) {
+    if (isAny(element.family, {Family::BlockBody, Family::BlockTypePicture})) {
         openBlock(element.index);
         outcome.command = ClickCommand::FunctionBlock;
-    } else if (element.family == Family::PanelF) {
+    } else if (element.family == Family::BlockNumber) {
         toggleBlock(element.index);
-    } else if (element.family == Family::Panelvx) {
+    } else if (element.family == Family::InputNumber) {
         selectInput(element.index);
     } else if ((outcome.command = rowCommand(element.family)) != ClickCommand::None) {
         selectRow(element.index);
@@ -59,24 +59,24 @@ ClickOutcome SchemeClicks::Panelvx1Click(ElementRef element) {
 }
 
 void SchemeClicks::toggleBlock(int block) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     clearSelectionHighlights();
     model.SelectedInput = -1;
     model.SelectedFb = block == model.SelectedFb ? -1 : block;
     if (model.SelectedFb >= 0)
-        highlight(Family::PanelF, block, true);
+        highlight(Family::BlockNumber, block, true);
 }
 
 void SchemeClicks::openBlock(int block) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     clearSelectionHighlights();
     model.SelectedInput = -1;
     model.SelectedFb = block; // a block already selected stays selected
-    highlight(Family::PanelF, block, true);
+    highlight(Family::BlockNumber, block, true);
 }
 
 void SchemeClicks::selectInput(int slot) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     clearSelectionHighlights();
     if (slot == model.SelectedInput) {
         model.SelectedInput = -1;
@@ -84,47 +84,47 @@ void SchemeClicks::selectInput(int slot) {
     }
     model.SelectedInput = slot;
     model.SelectedFb = -1;
-    highlight(Family::Panelvx, slot, true);
+    highlight(Family::InputNumber, slot, true);
 }
 
 // A row element selects its row, never toggling it.
 void SchemeClicks::selectRow(int row) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     clearSelectionHighlights();
     if (row >= kFirstBlockRow) {
         model.SelectedFb = row - kFirstBlockRow;
         model.SelectedInput = -1;
-        highlight(Family::PanelF, model.SelectedFb, true);
+        highlight(Family::BlockNumber, model.SelectedFb, true);
     } else {
         model.SelectedInput = row;
         model.SelectedFb = -1;
-        highlight(Family::Panelvx, row, true);
+        highlight(Family::InputNumber, row, true);
     }
 }
 
 void SchemeClicks::clearSelectionHighlights() {
-    const TProgVilClass& model = session_.model;
+    const ConfigurationModel& model = session_.model;
     if (model.SelectedInput >= 0)
-        highlight(Family::Panelvx, model.SelectedInput, false);
+        highlight(Family::InputNumber, model.SelectedInput, false);
     if (model.SelectedFb >= 0)
-        highlight(Family::PanelF, model.SelectedFb, false);
+        highlight(Family::BlockNumber, model.SelectedFb, false);
 }
 
 void SchemeClicks::highlight(Family family, int index, bool on) {
     session_.view.at(family, index).back = on ? colours::aqua : colours::buttonFace;
 }
 
-void SchemeClicks::EditNPortExit(QString& text) {
+void SchemeClicks::commitOutputName(QString& text) {
     if (text.isEmpty())
         text = QString(kTextFieldSize, QChar(' '));
     const int line = session_.model.EditedOutput;
     if (line != -1)
-        session_.view.at(Family::PTextV, line).caption = text;
+        session_.view.at(Family::OutputName, line).caption = text;
 }
 
 Rect SchemeClicks::OutputEditorRect(int line) const {
     const SchemeView& view = session_.view;
-    const Rect name = view.at(Family::PTextV, line).rect;
+    const Rect name = view.at(Family::OutputName, line).rect;
     const int groupTop = view.group(SchemeView::groupOfLine(line)).top;
     return {name.x + kEditorInset, name.y + groupTop + kEditorInset, name.w - 2 * kEditorInset,
             name.h - 2 * kEditorInset};
@@ -137,10 +137,11 @@ int HelpTopic(ElementRef element) {
     };
     // A mark inside a panel answers for its panel.
     static const FamilyTopic kTopics[] = {
-        {Family::PText, 11},  {Family::PanelS, 12}, {Family::StN, 12},    {Family::PanelZ, 13},
-        {Family::StZ, 13},    {Family::PanelV, 14}, {Family::StMRI, 14},  {Family::StM, 14},
-        {Family::StMRII, 14}, {Family::StMM, 14},   {Family::StB, 14},    {Family::PanelBl, 15},
-        {Family::PanelF, 15}, {Family::ImaF, 15},   {Family::PTextV, 16},
+        {Family::InputName, 11},   {Family::SignallingPanel, 12},  {Family::CellNumber, 12},
+        {Family::DelayPanel, 13},  {Family::DelayValue, 13},       {Family::OutputsPanel, 14},
+        {Family::Mr1Mark, 14},     {Family::Mr1Outputs, 14},       {Family::Mr2Mark, 14},
+        {Family::Mr2Outputs, 14},  {Family::InterlockMark, 14},    {Family::BlockBody, 15},
+        {Family::BlockNumber, 15}, {Family::BlockTypePicture, 15}, {Family::OutputName, 16},
     };
     for (const FamilyTopic& t : kTopics)
         if (t.family == element.family)
@@ -162,5 +163,5 @@ int HelpTopic(ElementRef element) {
         }
     }
     // The one row line that asks for help: the general topic.
-    return element == ElementRef{Family::Sm, 1} ? 40 : 0;
+    return element == ElementRef{Family::RowLine, 1} ? 40 : 0;
 }

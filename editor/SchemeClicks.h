@@ -18,7 +18,7 @@ struct ClickOutcome {
 };
 
 // The one click handler of the scheme elements and the in-place output names.
-// A click first commits a name being edited (the window calls EditNPortExit
+// A click first commits a name being edited (the window calls commitOutputName
 // as the focus leaves the editor, and before every click, so that a click on a
 // block picture, which takes no focus, commits it too).
 class SchemeClicks {
@@ -26,11 +26,11 @@ public:
     explicit SchemeClicks(SchemeSession& session) : session_(session) {}
 
     // Selection rules of a click on element, and the command it starts.
-    ClickOutcome Panelvx1Click(ElementRef element);
+    ClickOutcome clickElement(ElementRef element);
     // The editor lost the focus: an empty text becomes ten spaces (written
     // back into text), and the text becomes the name of the edited output.
     // Names live only on the computer: neither Modified nor a record changes.
-    void EditNPortExit(QString& text);
+    void commitOutputName(QString& text);
     // Where the editor sits for an output line, in scheme coordinates.
     Rect OutputEditorRect(int line) const;
 

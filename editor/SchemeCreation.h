@@ -1,14 +1,14 @@
 #pragma once
 
 #include "editor/SchemeView.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "ui/Messages.h"
 
 // Emptying, creating and laying out a scheme for the current execution code, and the
 // change-configuration command that clears it and offers the device model list.
 class SchemeCreation {
 public:
-    SchemeCreation(TProgVilClass& model, SchemeView& view, Messages& messages)
+    SchemeCreation(ConfigurationModel& model, SchemeView& view, Messages& messages)
         : model_(model), view_(view), messages_(messages) {}
 
     void ClearScheme();
@@ -25,9 +25,9 @@ public:
     // After ReportRepair: one warning naming every value of the loaded image that
     // the editor never writes (ListOutOfRangeValues); nothing when there is none.
     void ReportOutOfRange();
-    // Button1 "Задать конфигурацию" and Button3 "Изменить  конфигурацию".
+    // "Задать конфигурацию" and "Изменить  конфигурацию".
     void ChangeConfiguration();
-    // A row of the model list was chosen: the list, its caption and Button1 go away.
+    // A row of the model list was chosen: the list, its caption and "Задать конфигурацию" go away.
     void ModelChosen();
     // Asked while no scheme exists; true means the operator declined and the program
     // should be left (the caller runs the exit command).
@@ -39,7 +39,7 @@ private:
     void hideSchemeAndHeader();
     void showTitles();
 
-    TProgVilClass& model_;
+    ConfigurationModel& model_;
     SchemeView& view_;
     Messages& messages_;
 };

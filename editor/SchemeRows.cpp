@@ -18,8 +18,8 @@ void SchemeView::ShowRowSignalling(int row, int typeBits, int cell) {
     static const char* const kCaptions[] = {"", "пред.", "авар.", "инд."};
     static const Rgb kColours[] = {colours::gray, colours::yellow, colours::red, colours::lime};
     const int type = (typeBits >> 6) & 3;
-    Element& panel = at(Family::PanelS, row);
-    Element& number = at(Family::StN, row);
+    Element& panel = at(Family::SignallingPanel, row);
+    Element& number = at(Family::CellNumber, row);
     if (type != 0) {
         panel.caption = kCaptions[type];
         number.back = kColours[type];
@@ -33,13 +33,13 @@ void SchemeView::ShowRowDelay(int row, int delayByte) {
     const int units = delayByte & 0x3F;
     if (units == 0)
         return;
-    at(Family::StZ, row).caption = QString::number(units * ((delayByte & 0x40) ? 10 : 1));
-    at(Family::StZ, row).visible = true;
-    at(Family::PanelZ, row).visible = true;
+    at(Family::DelayValue, row).caption = QString::number(units * ((delayByte & 0x40) ? 10 : 1));
+    at(Family::DelayValue, row).visible = true;
+    at(Family::DelayPanel, row).visible = true;
 }
 
 void SchemeView::ShowRowOutputs(int row, int mr1Mask, int mr2Mask, int interlock) {
-    at(Family::StB, row).visible = interlock != 0;
+    at(Family::InterlockMark, row).visible = interlock != 0;
     struct Module {
         Family marker, list;
         const char* digit;
@@ -47,8 +47,9 @@ void SchemeView::ShowRowOutputs(int row, int mr1Mask, int mr2Mask, int interlock
         int mask, outputs;
     };
     const Module modules[] = {
-        {Family::StMRI, Family::StM, "1", kMr1OutputsHint, mr1Mask, model_.Mr1OutputCount},
-        {Family::StMRII, Family::StMM, "2", kMr2OutputsHint, mr2Mask, model_.Mr2OutputCount}};
+        {Family::Mr1Mark, Family::Mr1Outputs, "1", kMr1OutputsHint, mr1Mask, model_.Mr1OutputCount},
+        {Family::Mr2Mark, Family::Mr2Outputs, "2", kMr2OutputsHint, mr2Mask,
+         model_.Mr2OutputCount}};
     for (const Module& m : modules) {
         Element& marker = at(m.marker, row);
         Element& list = at(m.list, row);
@@ -64,11 +65,11 @@ void SchemeView::ShowRowOutputs(int row, int mr1Mask, int mr2Mask, int interlock
             marker.visible = list.visible = true;
         }
     }
-    at(Family::PanelV, row).visible = mr1Mask != 0 || mr2Mask != 0;
+    at(Family::OutputsPanel, row).visible = mr1Mask != 0 || mr2Mask != 0;
 }
 
 void SchemeView::showContact(int row, bool down, bool enable) {
-    Element& toggle = at(Family::NOTVh, row);
+    Element& toggle = at(Family::ContactToggle, row);
     toggle.pressed = down;
     if (enable)
         toggle.enabled = true;
@@ -83,40 +84,42 @@ void SchemeView::showRow(int row, const ChannelRecord& record) {
 
 void SchemeView::showBlock(int block, const FbRecord& record) {
     const int type = record[0] & 0x0F;
-    const int source = type <= 2 ? ImaAnd : (type <= 4 ? ImaOr : ImaGist);
-    at(Family::ImaF, block).picture = at(Family::Source, source).picture;
-    at(Family::ImaF, block).visible = true;
-    at(Family::PanelF, block).visible = true;
-    at(Family::ShVyi, block).visible = type == 2 || type == 4;
+    const int source = type <= 2 ? AndPicture : (type <= 4 ? OrPicture : HysteresisPicture);
+    at(Family::BlockTypePicture, block).picture = at(Family::Source, source).picture;
+    at(Family::BlockTypePicture, block).visible = true;
+    at(Family::BlockNumber, block).visible = true;
+    at(Family::BlockOutputInversion, block).visible = type == 2 || type == 4;
     for (int k = 0; k < 4; ++k)
         ShowBlockInput(4 * block + k, record[1 + k]);
-    at(Family::PanelBl, block).visible = true;
+    at(Family::BlockBody, block).visible = true;
 }
 
 void SchemeView::ShowBlockInput(int input, std::uint8_t inputByte) {
     const int number = inputByte & 0x3F;
     if (number == 0) {
         HideBlockInput(input);
-        at(Family::StIV, input).caption = QString();
-        at(Family::StNV, input).caption = "0";
+        at(Family::BlockInputKind, input).caption = QString();
+        at(Family::BlockInputNumber, input).caption = "0";
         return;
     }
-    at(Family::ShVi, input).visible = (inputByte & 0x80) == 0;
-    at(Family::StIV, input).caption = (inputByte & 0x40) ? kBlockOutputSource : kDeviceInputSource;
-    at(Family::StNV, input).caption = QString::number(number);
-    at(Family::StNV, input).visible = true;
-    at(Family::StIV, input).visible = true;
-    at(Family::Sf, input).visible = true;
+    at(Family::BlockInputInversion, input).visible = (inputByte & 0x80) == 0;
+    at(Family::BlockInputKind, input).caption =
+        (inputByte & 0x40) ? kBlockOutputSource : kDeviceInputSource;
+    at(Family::BlockInputNumber, input).caption = QString::number(number);
+    at(Family::BlockInputNumber, input).visible = true;
+    at(Family::BlockInputKind, input).visible = true;
+    at(Family::BlockInputLine, input).visible = true;
 }
 
 void SchemeView::HideBlockInput(int input) {
-    for (Family f : {Family::Sf, Family::StIV, Family::StNV, Family::ShVi})
+    for (Family f : {Family::BlockInputLine, Family::BlockInputKind, Family::BlockInputNumber,
+                     Family::BlockInputInversion})
         at(f, input).visible = false;
 }
 
 void SchemeView::showBlockTimer(int block, int delayType) {
-    Element& timer = at(Family::ImaT_F, block);
-    timer.picture = at(Family::Source, delayType == 0 ? ImaT_Cut : ImaT_ShutDown).picture;
+    Element& timer = at(Family::BlockTimerPicture, block);
+    timer.picture = at(Family::Source, delayType == 0 ? OnDelayPicture : PulsePicture).picture;
     timer.visible = true;
 }
 

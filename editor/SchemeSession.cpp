@@ -48,9 +48,9 @@ SchemeSnapshot SchemeSession::Snapshot() {
     model.SetDeviceByte(deviceByte);
     for (int i = 0; i < model.ChannelCount; ++i)
         snapshot.names.channels.push_back(
-            view.at(Family::PText, model.SlotOfImageIndex(i)).caption);
+            view.at(Family::InputName, model.SlotOfImageIndex(i)).caption);
     for (int j = 0; j < kOutputLines; ++j)
-        snapshot.names.outputs[j] = view.at(Family::PTextV, j).caption;
+        snapshot.names.outputs[j] = view.at(Family::OutputName, j).caption;
     return snapshot;
 }
 
@@ -63,7 +63,7 @@ void SchemeSession::Restore(const SchemeSnapshot& snapshot) {
 void SchemeSession::showNames(const SchemeNames& names) {
     const int channels = std::min(model.ChannelCount, static_cast<int>(names.channels.size()));
     for (int i = 0; i < channels; ++i)
-        view.at(Family::PText, model.SlotOfImageIndex(i)).caption = names.channels[i];
+        view.at(Family::InputName, model.SlotOfImageIndex(i)).caption = names.channels[i];
     for (int j = 0; j < kOutputLines; ++j)
-        view.at(Family::PTextV, j).caption = names.outputs[j];
+        view.at(Family::OutputName, j).caption = names.outputs[j];
 }

@@ -3,7 +3,7 @@
 #include "editor/SchemeCreation.h"
 #include "editor/SchemeView.h"
 #include "editor/SchemeWindow.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "ui/Messages.h"
 
 #include <QString>
@@ -43,7 +43,7 @@ public:
 
     Messages& messages;
     SchemeWindow& window;
-    TProgVilClass model{messages};
+    ConfigurationModel model{messages};
     SchemeView view{model};
     SchemeCreation creation{model, view, messages};
 

@@ -23,7 +23,7 @@ int blockInputLineY(int input) {
 
 } // namespace
 
-SchemeView::SchemeView(const TProgVilClass& model) : model_(model) {
+SchemeView::SchemeView(const ConfigurationModel& model) : model_(model) {
     buildRows();
     buildOutputLines();
     buildBlocks();
@@ -32,10 +32,10 @@ SchemeView::SchemeView(const TProgVilClass& model) : model_(model) {
 
 int SchemeView::groupOfRow(int row) {
     if (row < 12)
-        return PanMvdi1;
+        return FirstInputGroup;
     if (row < 24)
-        return PanMvdi2;
-    return row < 32 ? PanDv : PanFB;
+        return SecondInputGroup;
+    return row < 32 ? ExtraInputGroup : BlockGroup;
 }
 
 int SchemeView::rowTop(int row) {
@@ -49,7 +49,7 @@ int SchemeView::rowTop(int row) {
 }
 
 int SchemeView::groupOfLine(int line) {
-    return line < 12 ? PanMvdi1 : PanMvdi2;
+    return line < 12 ? FirstInputGroup : SecondInputGroup;
 }
 
 int SchemeView::lineTop(int line) {
@@ -70,46 +70,46 @@ void SchemeView::buildRows() {
     for (int r = 0; r < kChannelSlots; ++r) {
         const int g = groupOfRow(r), y = rowTop(r);
         const Rgb own = r < 24 ? blue : olive;
-        add(Family::NOTVh, g, {8, y + 8, 25, 17}).hint = "Состояние входа - Нажато: НР";
-        Element& name = add(Family::PText, g, {32, y, 81, 33});
+        add(Family::ContactToggle, g, {8, y + 8, 25, 17}).hint = "Состояние входа - Нажато: НР";
+        Element& name = add(Family::InputName, g, {32, y, 81, 33});
         name.caption = kTenSpaces;
         name.text = own;
         name.hint = "панель текстового реквизита входа";
-        Element& number = add(Family::Panelvx, g, {112, y, 25, 33});
+        Element& number = add(Family::InputNumber, g, {112, y, 25, 33});
         number.caption = QString::number(r + 1);
         number.text = own;
         number.hint = "панель номера входа";
-        add(Family::S, g, {kRowLineX, y + 15, 20, 3}).back = olive;
-        add(Family::Sh, g, {150, y + 12, 9, 9}).back = olive;
+        add(Family::FeedStub, g, {kRowLineX, y + 15, 20, 3}).back = olive;
+        add(Family::FeedDot, g, {150, y + 12, 9, 9}).back = olive;
     }
     for (int r = 0; r < kSchemeRows; ++r) {
         const bool block = r >= 32;
         const int g = groupOfRow(r), y = rowTop(r);
         const int lineX = block ? kBlockRowLineX : kRowLineX;
-        add(Family::Sm, g, {lineX, y + 15, kOutputBusX - lineX + 1, 3}).back = olive;
+        add(Family::RowLine, g, {lineX, y + 15, kOutputBusX - lineX + 1, 3}).back = olive;
 
         const int sx = block ? kBlockSignallingX : kSignallingX;
-        Element& sig = add(Family::PanelS, g, {sx, y, 57, 33});
+        Element& sig = add(Family::SignallingPanel, g, {sx, y, 57, 33});
         sig.caption = "т сиг";
         sig.hint = "панель сигнализации";
-        Element& cell = add(Family::StN, g, {sx + 30, y + 8, 21, 17});
+        Element& cell = add(Family::CellNumber, g, {sx + 30, y + 8, 21, 17});
         cell.caption = "00";
         cell.text = white;
         cell.back = gray;
         cell.bold = true;
-        cell.parent = ElementRef{Family::PanelS, r};
+        cell.parent = ElementRef{Family::SignallingPanel, r};
 
         const int zx = block ? kBlockDelayX : kDelayX;
-        Element& delay = add(Family::PanelZ, g, {zx, y, 40, 33});
+        Element& delay = add(Family::DelayPanel, g, {zx, y, 40, 33});
         delay.caption = " t";
         delay.hint = "панель задержки";
-        Element& value = add(Family::StZ, g, {zx + 13, y + 8, 21, 17});
+        Element& value = add(Family::DelayValue, g, {zx + 13, y + 8, 21, 17});
         value.caption = "00";
         value.text = white;
         value.back = navy;
-        value.parent = ElementRef{Family::PanelZ, r};
+        value.parent = ElementRef{Family::DelayPanel, r};
 
-        Element& outs = add(Family::PanelV, g, {kOutputsX, y, 161, 33});
+        Element& outs = add(Family::OutputsPanel, g, {kOutputsX, y, 161, 33});
         outs.caption = " МР";
         outs.hint = "панель выходов";
         struct Mark {
@@ -119,18 +119,18 @@ void SchemeView::buildRows() {
             Rgb text;
             const char* hint;
         };
-        const Mark marks[] = {{Family::StMRI, 24, 13, "1", silver, kMr1OutputsHint},
-                              {Family::StM, 39, 40, "", white, kMr1OutputsHint},
-                              {Family::StMRII, 80, 13, "2", silver, kMr2OutputsHint},
-                              {Family::StMM, 94, 40, "", white, kMr2OutputsHint},
-                              {Family::StB, 137, 20, "бл", silver, ""}};
+        const Mark marks[] = {{Family::Mr1Mark, 24, 13, "1", silver, kMr1OutputsHint},
+                              {Family::Mr1Outputs, 39, 40, "", white, kMr1OutputsHint},
+                              {Family::Mr2Mark, 80, 13, "2", silver, kMr2OutputsHint},
+                              {Family::Mr2Outputs, 94, 40, "", white, kMr2OutputsHint},
+                              {Family::InterlockMark, 137, 20, "бл", silver, ""}};
         for (const Mark& m : marks) {
             Element& e = add(m.family, g, {kOutputsX + m.dx, y + 8, m.w, 17});
             e.caption = m.caption;
             e.text = m.text;
             e.back = maroon;
             e.hint = m.hint;
-            e.parent = ElementRef{Family::PanelV, r};
+            e.parent = ElementRef{Family::OutputsPanel, r};
         }
     }
 }
@@ -139,16 +139,16 @@ void SchemeView::buildOutputLines() {
     using namespace colours;
     for (int j = 0; j < kOutputLines; ++j) {
         const int g = groupOfLine(j), y = lineTop(j);
-        Element& number = add(Family::Panelvyx, g, {608, y, 25, 33});
+        Element& number = add(Family::OutputNumber, g, {608, y, 25, 33});
         number.caption = QString::number(j % 8 + 1);
         number.text = maroon;
         number.hint = "панель номера выхода";
-        Element& name = add(Family::PTextV, g, {632, y, 81, 33});
+        Element& name = add(Family::OutputName, g, {632, y, 81, 33});
         name.caption = kTenSpaces;
         name.text = maroon;
         name.hint = "панель текстового реквизита выхода";
-        add(Family::Sv, g, {kOutputBusX, y + 15, 134, 3}).back = maroon;
-        Element& relay = add(Family::Image, g, {726, y + 8, 16, 16});
+        add(Family::OutputConnector, g, {kOutputBusX, y + 15, 134, 3}).back = maroon;
+        Element& relay = add(Family::RelayPicture, g, {726, y + 8, 16, 16});
         relay.picture = Picture::Relay;
         relay.text = maroon;
     }
@@ -158,38 +158,38 @@ void SchemeView::buildBlocks() {
     using namespace colours;
     for (int b = 0; b < kFunctionBlocks; ++b) {
         const int y = bandTop(b);
-        add(Family::PanelBl, PanFB, {224, y, 25, 90}).hint = "панель функционального блока";
-        Element& number = add(Family::PanelF, PanFB, {224, y, 25, 17});
+        add(Family::BlockBody, BlockGroup, {224, y, 25, 90}).hint = "панель функционального блока";
+        Element& number = add(Family::BlockNumber, BlockGroup, {224, y, 25, 17});
         number.caption = QString::number(b + 1);
         number.hint = "панель номера ФБЛ";
-        number.parent = ElementRef{Family::PanelBl, b};
-        Element& type = add(Family::ImaF, PanFB, {226, y + 34, 21, 21});
+        number.parent = ElementRef{Family::BlockBody, b};
+        Element& type = add(Family::BlockTypePicture, BlockGroup, {226, y + 34, 21, 21});
         type.hint = "тип ФБЛ";
-        type.parent = ElementRef{Family::PanelBl, b};
-        add(Family::ShVyi, PanFB, {249, y + 36, 9, 9}).text = olive;
-        add(Family::SFvv, PanFB, {378, y + 39, 3, 59}).back = olive;
-        add(Family::SFv, PanFB, {154, y + 96, 225, 3}).back = olive;
-        add(Family::ImaT_F, PanFB, {kBlockDelayX, y + 60, 24, 16});
+        type.parent = ElementRef{Family::BlockBody, b};
+        add(Family::BlockOutputInversion, BlockGroup, {249, y + 36, 9, 9}).text = olive;
+        add(Family::CrossLinkDrop, BlockGroup, {378, y + 39, 3, 59}).back = olive;
+        add(Family::CrossLink, BlockGroup, {154, y + 96, 225, 3}).back = olive;
+        add(Family::BlockTimerPicture, BlockGroup, {kBlockDelayX, y + 60, 24, 16});
     }
     for (int i = 0; i < kBlockInputs; ++i) {
         const int ly = blockInputLineY(i);
-        add(Family::Sf, PanFB, {kInputBusX, ly, 72, 3}).back = olive;
-        Element& kind = add(Family::StIV, PanFB, {167, ly - 13, 21, 13});
+        add(Family::BlockInputLine, BlockGroup, {kInputBusX, ly, 72, 3}).back = olive;
+        Element& kind = add(Family::BlockInputKind, BlockGroup, {167, ly - 13, 21, 13});
         kind.hint = "источник входного сигнала";
         kind.caption = kDeviceInputSource;
-        Element& number = add(Family::StNV, PanFB, {188, ly - 13, 21, 13});
+        Element& number = add(Family::BlockInputNumber, BlockGroup, {188, ly - 13, 21, 13});
         number.hint = "Номер входа УСО или номер ФБЛ";
         number.caption = "00";
-        add(Family::ShVi, PanFB, {215, ly - 3, 9, 9}).text = olive;
+        add(Family::BlockInputInversion, BlockGroup, {215, ly - 3, 9, 9}).text = olive;
     }
 }
 
 void SchemeView::buildGroupsBusesTitles() {
     using namespace colours;
-    groups_[PanMvdi1] = {0, 416, false};
-    groups_[PanMvdi2] = {416, 383, false};
-    groups_[PanDv] = {kSavedDvTop, 277, false};
-    groups_[PanFB] = {kSavedFbTop, 1472, false};
+    groups_[FirstInputGroup] = {0, 416, false};
+    groups_[SecondInputGroup] = {416, 383, false};
+    groups_[ExtraInputGroup] = {kSavedDvTop, 277, false};
+    groups_[BlockGroup] = {kSavedFbTop, 1472, false};
     for (int bus = 0; bus < kBusCount; ++bus) {
         const int g = bus % 4;
         Element& e = add(Family::Bus, g, {bus < 4 ? kInputBusX : kOutputBusX, 0, kBusWidth, 0});
@@ -202,16 +202,16 @@ void SchemeView::buildGroupsBusesTitles() {
         Rgb colour;
     };
     const TitleDef titles[kTitleCount] = {
-        {PanMvdi1, {8, 8, 104, 17}, "Входы МВДИ", blue},
-        {PanMvdi1, {kSignallingX, 8, 104, 17}, "Сигнализация            ", black},
-        {PanMvdi1, {kDelayX, 8, 90, 17}, "Задержка,с", black},
-        {PanMvdi1, {kOutputsX, 8, 80, 17}, "Выходы", black},
-        {PanMvdi1, {608, 8, 110, 17}, "Выходы МР", maroon},
-        {PanMvdi1, {748, lineTop(0) + 8, 50, 17}, "МР №1", maroon},
-        {PanMvdi1, {748, lineTop(8) + 8, 50, 17}, "МР №2", maroon},
-        {PanDv, {608, 8, 190, 17}, "Дискретные входы МР", olive},
-        {PanFB, {608, 8, 190, 17}, "Функциональные блоки", olive},
-        {PanDv, {kSignallingX, 12, 140, 13}, "Вход внеш. квитир. ", maroon},
+        {FirstInputGroup, {8, 8, 104, 17}, "Входы МВДИ", blue},
+        {FirstInputGroup, {kSignallingX, 8, 104, 17}, "Сигнализация            ", black},
+        {FirstInputGroup, {kDelayX, 8, 90, 17}, "Задержка,с", black},
+        {FirstInputGroup, {kOutputsX, 8, 80, 17}, "Выходы", black},
+        {FirstInputGroup, {608, 8, 110, 17}, "Выходы МР", maroon},
+        {FirstInputGroup, {748, lineTop(0) + 8, 50, 17}, "МР №1", maroon},
+        {FirstInputGroup, {748, lineTop(8) + 8, 50, 17}, "МР №2", maroon},
+        {ExtraInputGroup, {608, 8, 190, 17}, "Дискретные входы МР", olive},
+        {BlockGroup, {608, 8, 190, 17}, "Функциональные блоки", olive},
+        {ExtraInputGroup, {kSignallingX, 12, 140, 13}, "Вход внеш. квитир. ", maroon},
     };
     for (const TitleDef& t : titles) {
         Element& e = add(Family::Title, t.group, t.rect);
@@ -224,7 +224,7 @@ void SchemeView::buildGroupsBusesTitles() {
         Picture::And,   Picture::Or,          Picture::Hysteresis,    Picture::OnDelay,
         Picture::Pulse, Picture::ContactOpen, Picture::ContactClosed, Picture::None};
     for (Picture p : sources)
-        add(Family::Source, PanMvdi1, {}).picture = p;
+        add(Family::Source, FirstInputGroup, {}).picture = p;
 }
 
 Element& SchemeView::at(Family family, int index) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 
 #include <QString>
 
@@ -12,46 +12,56 @@
 // Element families of the scheme, in the order the canvas paints them (lines first,
 // panels over them, the marks inside the panels last).
 enum class Family : int {
-    Bus,      // the eight vertical buses, BusIndex
-    Sm,       // row line, rows 0..44
-    S,        // feed stub of a slot, rows 0..31
-    Sh,       // feed dot of a slot, rows 0..31
-    Sv,       // output connector, lines 0..15
-    Image,    // relay picture, lines 0..15
-    Sf,       // block input line, inputs 0..51
-    SFv,      // cross-link, horizontal part, blocks 0..12
-    SFvv,     // cross-link, vertical part, blocks 0..12
-    NOTVh,    // contact toggle, rows 0..31
-    PText,    // input name, rows 0..31
-    Panelvx,  // input number, rows 0..31 (PanelDvx for 24..31)
-    PanelS,   // signalling element, rows 0..44 (PanelFS for 32..44)
-    StN,      // light-panel cell number, rows 0..44
-    PanelZ,   // delay element, rows 0..44
-    StZ,      // delay value, rows 0..44
-    PanelV,   // outputs element, rows 0..44
-    StMRI,    // "1", rows 0..44
-    StM,      // outputs of МР №1, rows 0..44
-    StMRII,   // "2", rows 0..44
-    StMM,     // outputs of МР №2, rows 0..44
-    StB,      // interlock mark, rows 0..44
-    Panelvyx, // output number, lines 0..15
-    PTextV,   // output name, lines 0..15
-    PanelBl,  // block body, blocks 0..12
-    PanelF,   // block number, blocks 0..12
-    ImaF,     // block type picture, blocks 0..12
-    ShVyi,    // block output inversion circle, blocks 0..12
-    StIV,     // source kind of a block input, inputs 0..51
-    StNV,     // source number of a block input, inputs 0..51
-    ShVi,     // inversion circle of a block input, inputs 0..51
-    ImaT_F,   // timer picture of a block, blocks 0..12
-    Title,    // title labels, TitleIndex
-    Source,   // hidden picture sources, SourceIndex
+    Bus,                  // the eight vertical buses, BusIndex
+    RowLine,              // row line, rows 0..44
+    FeedStub,             // feed stub of a slot, rows 0..31
+    FeedDot,              // feed dot of a slot, rows 0..31
+    OutputConnector,      // output connector, lines 0..15
+    RelayPicture,         // relay picture, lines 0..15
+    BlockInputLine,       // block input line, inputs 0..51
+    CrossLink,            // cross-link, horizontal part, blocks 0..12
+    CrossLinkDrop,        // cross-link, vertical part, blocks 0..12
+    ContactToggle,        // contact toggle, rows 0..31
+    InputName,            // input name, rows 0..31
+    InputNumber,          // input number, rows 0..31 (ExtraInputNumber for 24..31)
+    SignallingPanel,      // signalling element, rows 0..44 (BlockSignallingPanel for 32..44)
+    CellNumber,           // light-panel cell number, rows 0..44
+    DelayPanel,           // delay element, rows 0..44
+    DelayValue,           // delay value, rows 0..44
+    OutputsPanel,         // outputs element, rows 0..44
+    Mr1Mark,              // "1", rows 0..44
+    Mr1Outputs,           // outputs of МР №1, rows 0..44
+    Mr2Mark,              // "2", rows 0..44
+    Mr2Outputs,           // outputs of МР №2, rows 0..44
+    InterlockMark,        // interlock mark, rows 0..44
+    OutputNumber,         // output number, lines 0..15
+    OutputName,           // output name, lines 0..15
+    BlockBody,            // block body, blocks 0..12
+    BlockNumber,          // block number, blocks 0..12
+    BlockTypePicture,     // block type picture, blocks 0..12
+    BlockOutputInversion, // block output inversion circle, blocks 0..12
+    BlockInputKind,       // source kind of a block input, inputs 0..51
+    BlockInputNumber,     // source number of a block input, inputs 0..51
+    BlockInputInversion,  // inversion circle of a block input, inputs 0..51
+    BlockTimerPicture,    // timer picture of a block, blocks 0..12
+    Title,                // title labels, TitleIndex
+    Source,               // hidden picture sources, SourceIndex
     Count
 };
 inline constexpr int kFamilyCount = static_cast<int>(Family::Count);
 
-enum GroupIndex { PanMvdi1, PanMvdi2, PanDv, PanFB, kGroupCount };
-enum BusIndex { ShVh1, ShVh2, ShDv, ShFB, ShVyh1, ShVyh2, ShDVyh, ShFBVyh, kBusCount };
+enum GroupIndex { FirstInputGroup, SecondInputGroup, ExtraInputGroup, BlockGroup, kGroupCount };
+enum BusIndex {
+    FirstInputBus,
+    SecondInputBus,
+    ExtraInputBus,
+    BlockInputBus,
+    FirstOutputBus,
+    SecondOutputBus,
+    ExtraOutputBus,
+    BlockOutputBus,
+    kBusCount
+};
 enum TitleIndex {
     TitleInputs,      // "Входы МВДИ"
     TitleSignalling,  // "Сигнализация            "
@@ -62,18 +72,18 @@ enum TitleIndex {
     TitleMr2,         // "МР №2"
     TitleExtraInputs, // "Дискретные входы МР"
     TitleBlocks,      // "Функциональные блоки"
-    TitleExtAckInput, // "Вход внеш. квитир. " (Label13), moves to the acknowledge row
+    TitleExtAckInput, // "Вход внеш. квитир. " moves to the acknowledge row
     kTitleCount
 };
 enum SourceIndex {
-    ImaAnd,
-    ImaOr,
-    ImaGist,
-    ImaT_Cut,
-    ImaT_ShutDown,
-    ImaKontR,
-    ImaKontZ,
-    ImaClear,
+    AndPicture,
+    OrPicture,
+    HysteresisPicture,
+    OnDelayPicture,
+    PulsePicture,
+    OpenContactPicture,
+    ClosedContactPicture,
+    BlankPicture,
     kSourceCount
 };
 
@@ -128,7 +138,7 @@ struct ElementRef {
 
 // One element of the scheme: what a control of the window would hold.
 struct Element {
-    int group = PanMvdi1;
+    int group = FirstInputGroup;
     Rect rect; // inside its group
     bool visible = false;
     QString caption;
@@ -151,12 +161,12 @@ struct SchemeGroup {
 
 // Header controls whose state follows the scheme; the window copies it to its widgets.
 struct HeaderState {
-    bool deviceNumberVisible = false; // "Изм. № устр." and CBoxUstrZ
-    bool extAckVisible = false;       // PVnKvit and its caption "Вн. квит."
+    bool deviceNumberVisible = false; // "Изм. № устр." and schemeDeviceNumberBox
+    bool extAckVisible = false;       // externalAckButton and its caption "Вн. квит."
     bool extAckEnabled = false;
     bool extAckDown = false;
-    bool modelListVisible = false; // "Выбор конфигурации" and ComboBox1
-    bool setConfigVisible = false; // Button1 "Задать конфигурацию"
+    bool modelListVisible = false; // the model list "Выбор конфигурации"
+    bool setConfigVisible = false; // "Задать конфигурацию"
 };
 
 // The whole scheme as plain data. Commands and the refresh operations change only this;
@@ -167,7 +177,7 @@ public:
     static constexpr int kSavedDvTop = 799;
     static constexpr int kSavedFbTop = 1073;
 
-    explicit SchemeView(const TProgVilClass& model);
+    explicit SchemeView(const ConfigurationModel& model);
 
     Element& at(Family family, int index);
     const Element& at(Family family, int index) const;
@@ -182,7 +192,8 @@ public:
     bool shown(Family family, int index) const;
     // The topmost shown element under a point of the scheme; picture sources never.
     std::optional<ElementRef> elementAt(int x, int y) const;
-    // Bottom of the last visible group in the order PanMvdi1, PanMvdi2, PanDv, PanFB.
+    // Bottom of the last visible group in the order FirstInputGroup, SecondInputGroup,
+    // ExtraInputGroup, BlockGroup.
     int schemeHeight() const;
 
     // --- row display
@@ -213,7 +224,7 @@ public:
     static int groupOfRow(int row);
     static int groupOfLine(int line);
 
-    const TProgVilClass& model() const { return model_; }
+    const ConfigurationModel& model() const { return model_; }
 
 private:
     void buildRows();
@@ -228,7 +239,7 @@ private:
     std::array<bool, kOutputLines> usedOutputs() const;
     void refreshOutputBuses(const std::array<bool, kOutputLines>& used);
 
-    const TProgVilClass& model_;
+    const ConfigurationModel& model_;
     std::array<std::vector<Element>, kFamilyCount> families_;
     std::array<SchemeGroup, kGroupCount> groups_{};
 };

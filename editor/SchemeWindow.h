@@ -12,7 +12,7 @@ class SchemeWindow {
 public:
     virtual ~SchemeWindow() = default;
 
-    // Edit1 / Edit2, the two parts of the execution code as the operator sees them.
+    // The two parts of the execution code as the operator sees them.
     virtual EntryField& firstCodeField() = 0;
     virtual EntryField& secondCodeField() = 0;
     // Writes both parts as plain decimal numbers ("6", "0").

@@ -8,28 +8,28 @@ namespace {
 constexpr int kLineOffset = 15; // a row's line runs this far below the row's top
 constexpr int kLineHeight = 3;
 
-bool blockInUse(const TProgVilClass& m, int b) {
+bool blockInUse(const ConfigurationModel& m, int b) {
     return (m.FunctionBlocks[b][0] & 0x07) != 0;
 }
 
 } // namespace
 
 void SchemeView::setRowLineEnd(int row, int targetX) {
-    Element& line = at(Family::Sm, row);
+    Element& line = at(Family::RowLine, row);
     line.rect.w = targetX - line.rect.x + 1;
     line.visible = true;
 }
 
 // Where A5 lets a row line end; -1 when nothing on the row calls for one.
 int SchemeView::rowLineEnd(int row) const {
-    if (at(Family::PanelV, row).visible)
-        return at(Family::Bus, ShVyh1).rect.x;
-    if (row >= 32 && at(Family::SFvv, row - 32).visible)
-        return at(Family::SFvv, row - 32).rect.x;
-    if (at(Family::PanelZ, row).visible)
-        return at(Family::PanelZ, row).rect.x;
-    if (at(Family::PanelS, row).visible)
-        return at(Family::PanelS, row).rect.x;
+    if (at(Family::OutputsPanel, row).visible)
+        return at(Family::Bus, FirstOutputBus).rect.x;
+    if (row >= 32 && at(Family::CrossLinkDrop, row - 32).visible)
+        return at(Family::CrossLinkDrop, row - 32).rect.x;
+    if (at(Family::DelayPanel, row).visible)
+        return at(Family::DelayPanel, row).rect.x;
+    if (at(Family::SignallingPanel, row).visible)
+        return at(Family::SignallingPanel, row).rect.x;
     return -1;
 }
 
@@ -37,7 +37,7 @@ void SchemeView::RefreshRowLines() {
     for (int r = 0; r < kSchemeRows; ++r) {
         const int end = rowLineEnd(r);
         if (end < 0)
-            at(Family::Sm, r).visible = false;
+            at(Family::RowLine, r).visible = false;
         else
             setRowLineEnd(r, end);
     }
@@ -65,20 +65,21 @@ void SchemeView::RefreshBlockWiring() {
         }
     }
     for (int s = 0; s < kChannelSlots; ++s)
-        at(Family::S, s).visible = at(Family::Sh, s).visible = slotFeeds[s];
+        at(Family::FeedStub, s).visible = at(Family::FeedDot, s).visible = slotFeeds[s];
     refreshInputBuses(slotFeeds);
     refreshBlockLines(blockFeeds);
 
     if (model_.UsedFbCount == 0 || lastUsed < 0) {
-        groups_[PanFB].visible = false;
-        for (int bus : {ShVh1, ShVh2, ShDv, ShFB, ShFBVyh})
+        groups_[BlockGroup].visible = false;
+        for (int bus :
+             {FirstInputBus, SecondInputBus, ExtraInputBus, BlockInputBus, BlockOutputBus})
             at(Family::Bus, bus).visible = false;
         return;
     }
-    const int crossTop = at(Family::SFv, lastUsed).rect.y;
-    groups_[PanFB].height = crossTop + 6;
-    groups_[PanFB].visible = true;
-    Element& fbBus = at(Family::Bus, ShFB);
+    const int crossTop = at(Family::CrossLink, lastUsed).rect.y;
+    groups_[BlockGroup].height = crossTop + 6;
+    groups_[BlockGroup].visible = true;
+    Element& fbBus = at(Family::Bus, BlockInputBus);
     fbBus.rect.h = crossTop + 2;
     fbBus.visible = true;
 }
@@ -97,42 +98,42 @@ void SchemeView::refreshInputBuses(const std::array<bool, kChannelSlots>& slotFe
         e.rect.h = std::max(0, groups_[e.group].height - top);
         e.visible = true;
     };
-    for (int bus : {ShVh1, ShVh2, ShDv, ShFB})
+    for (int bus : {FirstInputBus, SecondInputBus, ExtraInputBus, BlockInputBus})
         at(Family::Bus, bus).visible = false;
     if (int r = topmost(0, 11); r >= 0) {
-        show(ShVh1, rowTop(r) + kLineOffset);
-        show(ShVh2, 0);
-        show(ShDv, 0);
-        at(Family::Bus, ShFB).visible = true;
+        show(FirstInputBus, rowTop(r) + kLineOffset);
+        show(SecondInputBus, 0);
+        show(ExtraInputBus, 0);
+        at(Family::Bus, BlockInputBus).visible = true;
     }
     if (int r = topmost(12, 23); r >= 0) {
-        show(ShVh2, at(Family::Bus, ShVh1).visible ? 0 : rowTop(r) + kLineOffset);
-        show(ShDv, 0);
-        at(Family::Bus, ShFB).visible = true;
+        show(SecondInputBus, at(Family::Bus, FirstInputBus).visible ? 0 : rowTop(r) + kLineOffset);
+        show(ExtraInputBus, 0);
+        at(Family::Bus, BlockInputBus).visible = true;
     }
     if (int r = topmost(24, 31); r >= 0) {
-        show(ShDv, at(Family::Bus, ShVh2).visible ? 0 : rowTop(r) + kLineOffset);
-        at(Family::Bus, ShFB).visible = true;
+        show(ExtraInputBus, at(Family::Bus, SecondInputBus).visible ? 0 : rowTop(r) + kLineOffset);
+        at(Family::Bus, BlockInputBus).visible = true;
     }
 }
 
 void SchemeView::refreshBlockLines(const std::array<bool, kFunctionBlocks>& blockFeeds) {
     for (int b = 0; b < kFunctionBlocks; ++b) {
         const int row = 32 + b;
-        const bool outputs = at(Family::PanelV, row).visible;
-        at(Family::SFv, b).visible = at(Family::SFvv, b).visible = blockFeeds[b];
+        const bool outputs = at(Family::OutputsPanel, row).visible;
+        at(Family::CrossLink, b).visible = at(Family::CrossLinkDrop, b).visible = blockFeeds[b];
         if (blockFeeds[b]) {
-            setRowLineEnd(row,
-                          outputs ? at(Family::Bus, ShFBVyh).rect.x : at(Family::SFvv, b).rect.x);
+            setRowLineEnd(row, outputs ? at(Family::Bus, BlockOutputBus).rect.x
+                                       : at(Family::CrossLinkDrop, b).rect.x);
         } else if (outputs) {
-            setRowLineEnd(row, at(Family::Bus, ShFBVyh).rect.x);
-        } else if (at(Family::PanelS, row).visible) {
+            setRowLineEnd(row, at(Family::Bus, BlockOutputBus).rect.x);
+        } else if (at(Family::SignallingPanel, row).visible) {
             // The signalling element wins over the delay element here.
-            setRowLineEnd(row, at(Family::PanelS, row).rect.x);
-        } else if (at(Family::PanelZ, row).visible) {
-            setRowLineEnd(row, at(Family::PanelZ, row).rect.x);
+            setRowLineEnd(row, at(Family::SignallingPanel, row).rect.x);
+        } else if (at(Family::DelayPanel, row).visible) {
+            setRowLineEnd(row, at(Family::DelayPanel, row).rect.x);
         } else {
-            at(Family::Sm, row).visible = false;
+            at(Family::RowLine, row).visible = false;
         }
     }
 }
@@ -162,7 +163,8 @@ void SchemeView::RefreshOutputWiring() {
         for (int line : {j, 8 + j}) {
             const int outputs = line < 8 ? model_.Mr1OutputCount : model_.Mr2OutputCount;
             if (line % 8 < outputs)
-                at(Family::Sv, line).visible = at(Family::Image, line).visible = used[line];
+                at(Family::OutputConnector, line).visible = at(Family::RelayPicture, line).visible =
+                    used[line];
         }
     }
     refreshOutputBuses(used);
@@ -178,20 +180,20 @@ void SchemeView::refreshOutputBuses(const std::array<bool, kOutputLines>& used) 
     };
     std::array<Span, kGroupCount> spans{};
     for (int r = 0; r < kSchemeRows; ++r)
-        if (at(Family::PanelV, r).visible)
+        if (at(Family::OutputsPanel, r).visible)
             spans[groupOfRow(r)].add(rowTop(r) + kLineOffset);
     for (int j = 0; j < kOutputLines; ++j)
-        if (used[j] && at(Family::Sv, j).visible)
+        if (used[j] && at(Family::OutputConnector, j).visible)
             spans[groupOfLine(j)].add(lineTop(j) + kLineOffset);
-    if (spans[PanFB].top >= 0)
-        spans[PanFB].top = 0;
+    if (spans[BlockGroup].top >= 0)
+        spans[BlockGroup].top = 0;
 
     // Groups that exist for the current dimensions, top to bottom.
-    const bool exists[kGroupCount] = {true, model_.InputCount == 24,
-                                      model_.ExtraInputCount > 0, model_.UsedFbCount > 0};
+    const bool exists[kGroupCount] = {true, model_.InputCount == 24, model_.ExtraInputCount > 0,
+                                      model_.UsedFbCount > 0};
     int first = -1, last = -1;
     for (int g = 0; g < kGroupCount; ++g) {
-        at(Family::Bus, ShVyh1 + g).visible = false;
+        at(Family::Bus, FirstOutputBus + g).visible = false;
         if (exists[g] && spans[g].top >= 0) {
             first = first < 0 ? g : first;
             last = g;
@@ -202,7 +204,7 @@ void SchemeView::refreshOutputBuses(const std::array<bool, kOutputLines>& used) 
             continue;
         const int top = g == first ? spans[g].top : 0;
         const int bottom = g == last ? spans[g].bottom : groups_[g].height;
-        Element& bus = at(Family::Bus, ShVyh1 + g);
+        Element& bus = at(Family::Bus, FirstOutputBus + g);
         bus.rect.y = top;
         bus.rect.h = std::max(0, bottom - top);
         bus.visible = true;

@@ -14,7 +14,7 @@ constexpr int kBlockSignallingByte = 5;
 
 } // namespace
 
-std::uint8_t& SignallingByte(TProgVilClass& model, int row) {
+std::uint8_t& SignallingByte(ConfigurationModel& model, int row) {
     if (row < kFirstBlockRow)
         return model.Channels[row][0];
     return model.FunctionBlocks[row - kFirstBlockRow][kBlockSignallingByte];
@@ -22,12 +22,12 @@ std::uint8_t& SignallingByte(TProgVilClass& model, int row) {
 
 QString RowNumberText(const SchemeView& view, int row) {
     if (row < kFirstBlockRow)
-        return view.at(Family::Panelvx, row).caption;
+        return view.at(Family::InputNumber, row).caption;
     return QString::fromUtf8(editor_text::kBlockRowPrefix) +
-           view.at(Family::PanelF, row - kFirstBlockRow).caption;
+           view.at(Family::BlockNumber, row - kFirstBlockRow).caption;
 }
 
-void Signalling::SignClick() {
+void Signalling::editSignalling() {
     const int row = CommandPreamble(session_).Run();
     if (row < 0)
         return;
@@ -78,10 +78,10 @@ void Signalling::takeCellFromOthers(int row, int cell) {
             continue;
         byte &= kKeptBit;
         hideSignalling(other);
-        session_.view.at(Family::StN, other).caption = "0";
+        session_.view.at(Family::CellNumber, other).caption = "0";
     }
 }
 
 void Signalling::hideSignalling(int row) {
-    session_.view.at(Family::PanelS, row).visible = false;
+    session_.view.at(Family::SignallingPanel, row).visible = false;
 }

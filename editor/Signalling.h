@@ -6,14 +6,14 @@
 
 class SchemeSession;
 class SchemeView;
-class TProgVilClass;
+class ConfigurationModel;
 
-// What TFormSig shows and what the operator leaves in it; no cancel.
+// What QtSignallingDialog shows and what the operator leaves in it; no cancel.
 struct SignallingDialogData {
     bool block = false; // a block row: "Вход №" hidden
-    QString rowNumber;  // Label2
-    int type = 0;       // RadioGroup1: 0 none, 1 warning, 2 alarm, 3 indication
-    QString cell;       // Edit1
+    QString rowNumber;
+    int type = 0; // 0 none, 1 warning, 2 alarm, 3 indication
+    QString cell;
 };
 
 class SignallingDialog {
@@ -30,7 +30,7 @@ public:
         : session_(session), dialog_(dialog) {}
 
     // "Сигнализация"
-    void SignClick();
+    void editSignalling();
 
 private:
     // The row's new signalling byte without its contact or timer bit.
@@ -44,6 +44,6 @@ private:
 
 // The record byte that holds a row's signalling: byte 0 of a channel, byte 5
 // of a block; bit 5 in it is the contact of an input or the timer of a block.
-std::uint8_t& SignallingByte(TProgVilClass& model, int row);
+std::uint8_t& SignallingByte(ConfigurationModel& model, int row);
 // The number of a row as its dialogs show it: the input number, or "ФБЛ n".
 QString RowNumberText(const SchemeView& view, int row);

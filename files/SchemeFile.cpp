@@ -1,8 +1,8 @@
 #include "files/SchemeFile.h"
 
-#include "files/FileTexts.h"
 #include "editor/TextField.h"
-#include "model/TProgVilClass.h"
+#include "files/FileTexts.h"
+#include "model/ConfigurationModel.h"
 #include "ui/Messages.h"
 
 using namespace file_text;
@@ -23,10 +23,10 @@ QString codeText(int first, int second) {
 } // namespace
 
 std::optional<int> ChannelCountOfCode(int first, int second) {
-    if (!TProgVilClass::IsValidExecCode(first, second))
+    if (!ConfigurationModel::IsValidExecCode(first, second))
         return std::nullopt;
     NoMessages silent;
-    TProgVilClass layout(silent);
+    ConfigurationModel layout(silent);
     layout.ExecFirst = first;
     layout.ExecSecond = second;
     layout.ComputeLayout();

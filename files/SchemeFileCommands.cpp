@@ -148,13 +148,13 @@ SchemeFileData SchemeFileCommands::collectScheme() {
     data.execSecond = model_.ExecSecond & 0xFF;
     const QString tenSpaces(kNameMaxLength, QChar(' '));
     for (int i = 0; i < model_.ChannelCount; ++i) {
-        QString& caption = view_.at(Family::PText, model_.SlotOfImageIndex(i)).caption;
+        QString& caption = view_.at(Family::InputName, model_.SlotOfImageIndex(i)).caption;
         if (caption == "(null)")
             caption = tenSpaces;
         data.channelNames.push_back(caption);
     }
     for (int j = 0; j < kOutputLines; ++j)
-        data.outputNames[j] = view_.at(Family::PTextV, j).caption;
+        data.outputNames[j] = view_.at(Family::OutputName, j).caption;
     return data;
 }
 

@@ -38,7 +38,7 @@ private:
     std::string fileCaption() const;
 
     SchemeSession& session_;
-    TProgVilClass& model_;
+    ConfigurationModel& model_;
     SchemeView& view_;
     SchemeWindow& window_;
     Messages& messages_;

@@ -1,9 +1,9 @@
 #include "files/SchemeFile.h"
 
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 
-#include "access/WholeFile.h"
 #include "files/FileTexts.h"
+#include "ui/WholeFile.h"
 #include <QFile>
 
 using namespace file_text;

@@ -18,11 +18,11 @@ public:
     void showBlockTimer(int, int) override {}
 };
 
-void load(TProgVilClass& model) {
+void load(ConfigurationModel& model) {
     NoDisplay display;
     model.UnpackImage();
-    model.ShowRecords(TProgVilClass::RecordKind::Channels, display);
-    model.ShowRecords(TProgVilClass::RecordKind::FunctionBlocks, display);
+    model.ShowRecords(ConfigurationModel::RecordKind::Channels, display);
+    model.ShowRecords(ConfigurationModel::RecordKind::FunctionBlocks, display);
 }
 
 } // namespace
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3)
         return 0;
     FakeMessages messages;
-    TProgVilClass model(messages);
+    ConfigurationModel model(messages);
     model.ExecFirst = data[1];
     model.ExecSecond = data[2];
     model.ComputeLayout();
@@ -39,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     load(model);
     ListOutOfRangeValues(model);
     model.PackImage();
-    if (!TProgVilClass::IsValidExecCode(model.ExecFirst, model.ExecSecond))
+    if (!ConfigurationModel::IsValidExecCode(model.ExecFirst, model.ExecSecond))
         return 0;
-    TProgVilClass again(messages);
+    ConfigurationModel again(messages);
     again.ExecFirst = model.ExecFirst;
     again.ExecSecond = model.ExecSecond;
     again.ComputeLayout();

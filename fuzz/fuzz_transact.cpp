@@ -3,7 +3,7 @@
 // byte 2 the gap. The exchange ends with one of the defined results, and a
 // success holds a whole answer with a good CRC inside the buffer.
 #include "FuzzCheck.h"
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "support/FakeMessages.h"
 #include "tests/support/FakeSerialLine.h"
 
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakeClock clock;
     FakeSerialLine line(clock);
     FakeMessages messages;
-    TComPortClass link(line, clock, messages);
+    DeviceLink link(line, clock, messages);
     if (link.SetupPort() != 0)
         return 0;
     const FakeSerialLine::Bytes rest(data + 3, data + size);

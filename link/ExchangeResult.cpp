@@ -1,7 +1,7 @@
 #include "link/ExchangeResult.h"
 
+#include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
-#include "link/TComPortClass.h"
 #include "ui/Messages.h"
 
 #include "ui/UiTexts.h"
@@ -71,7 +71,7 @@ std::string ExchangeResultText(const std::string& portName, int addressIndex,
     return text + kTextExchangeError + Hex(result);
 }
 
-void ShowExchangeResult(TComPortClass& link, int addressIndex, ExchangeResult result) {
+void ShowExchangeResult(DeviceLink& link, int addressIndex, ExchangeResult result) {
     const std::string text = ExchangeResultText(link.PortName, addressIndex, result);
     if (text.empty())
         return;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-class TComPortClass;
+class DeviceLink;
 
 // The int result of one exchange: 0 for success, otherwise what went wrong.
 using ExchangeResult = int;
@@ -30,7 +30,7 @@ inline constexpr ExchangeResult kResultLineFailed = 512;
 // The box for a non-zero result (nothing for 0, kResultAbandoned and
 // kResultLineFailed).
 // Result 256 closes the port first.
-void ShowExchangeResult(TComPortClass& link, int addressIndex, ExchangeResult result);
+void ShowExchangeResult(DeviceLink& link, int addressIndex, ExchangeResult result);
 
 // The text ShowExchangeResult shows; empty when it shows nothing.
 std::string ExchangeResultText(const std::string& portName, int addressIndex,

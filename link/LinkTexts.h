@@ -58,4 +58,22 @@ inline constexpr const char* kLogAbandoned = "прервано";
 inline constexpr const char* kLogDropped = "отброшено перед повтором";
 inline constexpr const char* kLogMore = " …";
 
+// The exchange log window.
+inline constexpr const char* kTitleExchangeLog = "Журнал обмена";
+inline constexpr const char* kButtonPause = "Пауза";
+inline constexpr const char* kButtonClear = "Очистить";
+inline constexpr const char* kButtonCopy = "Копировать";
+inline constexpr const char* kButtonSaveLog = "Сохранить...";
+inline constexpr const char* kLabelAddressFilter = "Адрес:";
+inline constexpr const char* kFilterEveryAddress = "все";
+inline constexpr const char* kFilterBroadcast = "0 (всем)";
+inline constexpr const char* kLogColumns[] = {"Время", "",        "Адр.",      "Ф-я",  "Назначение",
+                                              "Длина", "Попытка", "Результат", "Байты"};
+inline constexpr const char* kTextFolded = " …";
+inline constexpr const char* kTextFramesListed = "Кадров: ";
+inline constexpr const char* kTextLogPaused = "Пауза: новые кадры не записываются";
+inline constexpr const char* kCaptionSaveLog = "Сохранение журнала обмена";
+inline constexpr const char* kFilterLogFiles = "Текст (*.txt)";
+inline constexpr const char* kTextLogNotSaved = "Журнал не сохранен: ";
+
 } // namespace link_text

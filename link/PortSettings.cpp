@@ -1,8 +1,8 @@
 #include "link/PortSettings.h"
 
+#include "link/DeviceLink.h"
 #include "link/ExchangeResult.h"
 #include "link/LinkTexts.h"
-#include "link/TComPortClass.h"
 #include "ui/Messages.h"
 #include "ui/UiTexts.h"
 
@@ -15,7 +15,7 @@ PortDialogResult JudgePortChoice(const PortChoice& choice) {
                : PortDialogResult::Ok;
 }
 
-PortSettingsCommand::PortSettingsCommand(TComPortClass& link, PortDialog& portDialog,
+PortSettingsCommand::PortSettingsCommand(DeviceLink& link, PortDialog& portDialog,
                                          ExchangeDialog& exchangeDialog, PortLister listPorts)
     : link_(link), portDialog_(portDialog), exchangeDialog_(exchangeDialog),
       listPorts_(std::move(listPorts)) {
@@ -23,7 +23,7 @@ PortSettingsCommand::PortSettingsCommand(TComPortClass& link, PortDialog& portDi
     exchange_.receiveDelay = link.GetReceiveDelay();
 }
 
-bool PortSettingsCommand::PortClick(int linkAddressIndex) {
+bool PortSettingsCommand::showPortSettings(int linkAddressIndex) {
     for (;;) {
         const PortDialogResult result = ShowPortDialog();
         if (result == PortDialogResult::Cancel) {

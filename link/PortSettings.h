@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class TComPortClass;
+class DeviceLink;
 
 // Entries of the port settings dialog, in list order.
 inline constexpr std::array<const char*, 4> kSpeedEntries{"9600", "19200", "57600", "115200"};
@@ -82,12 +82,12 @@ struct SavedPortSettings {
 class PortSettingsCommand {
 public:
     using PortLister = std::function<std::vector<PortEntry>()>;
-    PortSettingsCommand(TComPortClass& link, PortDialog& portDialog, ExchangeDialog& exchangeDialog,
+    PortSettingsCommand(DeviceLink& link, PortDialog& portDialog, ExchangeDialog& exchangeDialog,
                         PortLister listPorts);
 
     // "Настройка СОМ порта": the dialog loop, then the new settings and set-up.
     // true when the port was opened with the operator's choice.
-    bool PortClick(int linkAddressIndex);
+    bool showPortSettings(int linkAddressIndex);
     // "Настройка обмена": on OK the four values go to the link.
     void ExchangeSettingsClick();
 
@@ -113,7 +113,7 @@ private:
     void RestoreLine(const SavedPortSettings& saved);
     void RestoreExchange(const SavedPortSettings& saved);
 
-    TComPortClass& link_;
+    DeviceLink& link_;
     PortDialog& portDialog_;
     ExchangeDialog& exchangeDialog_;
     PortLister listPorts_;

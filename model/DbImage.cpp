@@ -1,4 +1,4 @@
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 
 #include <algorithm>
 
@@ -13,18 +13,18 @@ constexpr std::uint8_t kDelayTypeBit = 0x20;
 
 } // namespace
 
-int TProgVilClass::usedChannelCount() const {
+int ConfigurationModel::usedChannelCount() const {
     return std::clamp(ChannelCount, 0, kChannelSlots);
 }
 
-ChannelRecord* TProgVilClass::channelOfImageIndex(int imageIndex) {
+ChannelRecord* ConfigurationModel::channelOfImageIndex(int imageIndex) {
     const int slot = SlotOfImageIndex(imageIndex);
     if (imageIndex < 0 || slot < 0 || slot >= kChannelSlots)
         return nullptr;
     return &Channels[slot];
 }
 
-void TProgVilClass::PackImage() {
+void ConfigurationModel::PackImage() {
     ImageBuffer.fill(0);
     const int channels = usedChannelCount();
     for (int i = 0; i < channels; ++i) {
@@ -40,7 +40,7 @@ void TProgVilClass::PackImage() {
     ImageBuffer[kDeviceByteOffset] = DeviceByte;
 }
 
-void TProgVilClass::UnpackImage() {
+void ConfigurationModel::UnpackImage() {
     const int channels = std::clamp(InputCount + ExtraInputCount, 0, kChannelSlots);
     for (int i = 0; i < channels; ++i) {
         if (ChannelRecord* record = channelOfImageIndex(i))
@@ -56,7 +56,7 @@ void TProgVilClass::UnpackImage() {
         Included[i] = (InclusionBits[i / 8] >> (i % 8)) & 1;
 }
 
-void TProgVilClass::TakeImage(const std::uint8_t* frame, int length) {
+void ConfigurationModel::TakeImage(const std::uint8_t* frame, int length) {
     ImageBuffer.fill(0);
     if (frame == nullptr || length <= kFrameHeader)
         return;
@@ -64,16 +64,16 @@ void TProgVilClass::TakeImage(const std::uint8_t* frame, int length) {
                 ImageBuffer.begin());
 }
 
-std::uint8_t TProgVilClass::GetDeviceByte() const {
+std::uint8_t ConfigurationModel::GetDeviceByte() const {
     return ImageBuffer[kDeviceByteOffset];
 }
 
-void TProgVilClass::SetDeviceByte(std::uint8_t value) {
+void ConfigurationModel::SetDeviceByte(std::uint8_t value) {
     ImageBuffer[kDeviceByteOffset] = value;
     DeviceByte = value;
 }
 
-void TProgVilClass::PackInclusion() {
+void ConfigurationModel::PackInclusion() {
     InclusionBits.fill(0);
     for (int i = 0; i < kChannelSlots; ++i) {
         if (Included[i] == 1)
@@ -81,26 +81,26 @@ void TProgVilClass::PackInclusion() {
     }
 }
 
-void TProgVilClass::SetContactBit(int slot, std::uint8_t value) {
+void ConfigurationModel::SetContactBit(int slot, std::uint8_t value) {
     if (slot < 0 || slot >= kChannelSlots)
         return;
     std::uint8_t& head = Channels[slot][0];
     head = static_cast<std::uint8_t>((head & ~kContactBit) | (value & kContactBit));
 }
 
-std::uint8_t TProgVilClass::GetSignalBits(int slot) const {
+std::uint8_t ConfigurationModel::GetSignalBits(int slot) const {
     if (slot < 0 || slot >= kChannelSlots)
         return 0;
     return Channels[slot][0] & kSignalMask;
 }
 
-int TProgVilClass::GetFbDelayType(int block) const {
+int ConfigurationModel::GetFbDelayType(int block) const {
     if (block < 0 || block >= kFunctionBlocks)
         return 0;
     return (FunctionBlocks[block][kDelayTypeByte] & kDelayTypeBit) != 0 ? 1 : 0;
 }
 
-void TProgVilClass::SetFbDelayType(int block, int value) {
+void ConfigurationModel::SetFbDelayType(int block, int value) {
     if (block < 0 || block >= kFunctionBlocks)
         return;
     std::uint8_t& byte = FunctionBlocks[block][kDelayTypeByte];

@@ -1,4 +1,4 @@
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 
 namespace {
 
@@ -56,9 +56,9 @@ int extraInputsOf(int first, int second, int a) {
 
 } // namespace
 
-TProgVilClass::TProgVilClass(Messages& messages) : messages_(messages) {}
+ConfigurationModel::ConfigurationModel(Messages& messages) : messages_(messages) {}
 
-bool TProgVilClass::IsValidExecCode(int first, int second) {
+bool ConfigurationModel::IsValidExecCode(int first, int second) {
     switch (first) {
     case 6:
         return second == 4 || second == 6;
@@ -72,7 +72,7 @@ bool TProgVilClass::IsValidExecCode(int first, int second) {
     }
 }
 
-void TProgVilClass::ComputeLayout() {
+void ConfigurationModel::ComputeLayout() {
     const int first = ExecFirst;
     const int second = ExecSecond;
     if (isNoCode(first, second)) {
@@ -99,7 +99,8 @@ void TProgVilClass::ComputeLayout() {
     ChannelCount = InputCount + ExtraInputCount;
 }
 
-void TProgVilClass::ApplyIdentification(int functionCode, const std::uint8_t* reply, int length) {
+void ConfigurationModel::ApplyIdentification(int functionCode, const std::uint8_t* reply,
+                                             int length) {
     if (functionCode != kIdentificationFunction)
         return;
     if (reply == nullptr || length <= kIdentStatusByte) {
@@ -124,7 +125,7 @@ void TProgVilClass::ApplyIdentification(int functionCode, const std::uint8_t* re
     ComputeLayout();
 }
 
-int TProgVilClass::SlotOfImageIndex(int imageIndex) const {
+int ConfigurationModel::SlotOfImageIndex(int imageIndex) const {
     if (InputCount == 12 && imageIndex >= 12)
         return imageIndex + 12;
     if (InputCount == 6 && imageIndex >= 6)
@@ -132,7 +133,7 @@ int TProgVilClass::SlotOfImageIndex(int imageIndex) const {
     return imageIndex;
 }
 
-int TProgVilClass::ImageIndexOfSlot(int slot) const {
+int ConfigurationModel::ImageIndexOfSlot(int slot) const {
     constexpr int kFirstExtraSlot = 24;
     if (InputCount == 12 && slot >= kFirstExtraSlot)
         return slot - 12;

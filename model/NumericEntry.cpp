@@ -1,4 +1,4 @@
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "ui/Messages.h"
 
 #include "model/DecimalText.h"
@@ -48,7 +48,7 @@ bool valueFits(int kind, int value, int execFirst) {
     case kEntryFirstPart:
         return value == 6 || value == 12 || value == 24;
     case kEntrySecondPart:
-        return TProgVilClass::IsValidExecCode(execFirst, value);
+        return ConfigurationModel::IsValidExecCode(execFirst, value);
     case kEntryDelayValue:
         return value >= 0 && value <= 60;
     default:
@@ -62,7 +62,7 @@ bool isCheckedKind(int kind) {
 
 } // namespace
 
-bool TProgVilClass::CheckExecCode(EntryField* first, EntryField* second) {
+bool ConfigurationModel::CheckExecCode(EntryField* first, EntryField* second) {
     bool failed = false;
     if (first != nullptr) {
         if (CheckEntry(*first, kEntryFirstPart) != 0)
@@ -79,7 +79,7 @@ bool TProgVilClass::CheckExecCode(EntryField* first, EntryField* second) {
     return failed;
 }
 
-int TProgVilClass::CheckEntry(EntryField& field, int kind) {
+int ConfigurationModel::CheckEntry(EntryField& field, int kind) {
     const std::string text = field.text();
     if (text.empty()) {
         ShowEntryError(field);
@@ -97,7 +97,7 @@ int TProgVilClass::CheckEntry(EntryField& field, int kind) {
     return 1;
 }
 
-void TProgVilClass::ShowEntryError(EntryField& field) {
+void ConfigurationModel::ShowEntryError(EntryField& field) {
     field.setErrorColour(true);
     messages_.beep();
     MessageBox box;
@@ -109,7 +109,7 @@ void TProgVilClass::ShowEntryError(EntryField& field) {
     field.setText(kResetText);
 }
 
-int TProgVilClass::FilterDigitKey(EntryField& field, int key) {
+int ConfigurationModel::FilterDigitKey(EntryField& field, int key) {
     if (isDigitKey(key) || isEditingKey(key))
         return kKeyAccepted;
     if (key == kKeyEnter && !field.text().empty())

@@ -37,7 +37,7 @@ std::string joined(const std::vector<int>& numbers) {
 // One row's signalling, delay and outputs: a channel record or bytes 5..8 of a block.
 class RowCheck {
 public:
-    RowCheck(const TProgVilClass& model, std::vector<std::string>& out,
+    RowCheck(const ConfigurationModel& model, std::vector<std::string>& out,
              std::map<int, std::vector<std::string>>& cells)
         : model_(model), out_(out), cells_(cells) {}
 
@@ -82,7 +82,7 @@ private:
         out_.push_back(row + ": " + value + kTextDash + limit);
     }
 
-    const TProgVilClass& model_;
+    const ConfigurationModel& model_;
     std::vector<std::string>& out_;
     std::map<int, std::vector<std::string>>& cells_;
 };
@@ -97,7 +97,8 @@ std::string sourceText(std::uint8_t in) {
 }
 
 // What is wrong with one block input, or nothing.
-std::string blockInputProblem(const TProgVilClass& model, int type, int input, std::uint8_t in) {
+std::string blockInputProblem(const ConfigurationModel& model, int type, int input,
+                              std::uint8_t in) {
     const int n = in & kSourceNumberMask;
     if (n == 0)
         return {};
@@ -113,7 +114,7 @@ std::string blockInputProblem(const TProgVilClass& model, int type, int input, s
     return {};
 }
 
-void checkInclusion(const TProgVilClass& model, std::vector<std::string>& out) {
+void checkInclusion(const ConfigurationModel& model, std::vector<std::string>& out) {
     std::vector<int> extra;
     for (int i = std::max(model.ChannelCount, 0); i < kChannelSlots; ++i)
         if ((model.InclusionBits[i / 8] >> (i % 8)) & 1)
@@ -125,7 +126,7 @@ void checkInclusion(const TProgVilClass& model, std::vector<std::string>& out) {
 
 } // namespace
 
-std::vector<std::string> ListOutOfRangeValues(const TProgVilClass& model) {
+std::vector<std::string> ListOutOfRangeValues(const ConfigurationModel& model) {
     std::vector<std::string> out;
     std::map<int, std::vector<std::string>> cells;
     RowCheck rows(model, out, cells);

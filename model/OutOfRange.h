@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 
 #include <string>
 #include <vector>
@@ -13,4 +13,4 @@
 // kept as they are; this lists them in words (UTF-8), one line each, in row
 // order, so the engineer sees them before writing the configuration to a
 // device. Runs on the model as a load leaves it (after ShowRecords).
-std::vector<std::string> ListOutOfRangeValues(const TProgVilClass& model);
+std::vector<std::string> ListOutOfRangeValues(const ConfigurationModel& model);

@@ -1,4 +1,4 @@
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 
 #include <algorithm>
 
@@ -13,14 +13,14 @@ constexpr int kRowBytesStart = 5; // bytes 5..8 of a block read like a channel r
 
 } // namespace
 
-void TProgVilClass::ShowRecords(RecordKind kind, RecordDisplay& display) {
+void ConfigurationModel::ShowRecords(RecordKind kind, RecordDisplay& display) {
     if (kind == RecordKind::Channels)
         showChannelRecords(display);
     else
         showBlockRecords(display);
 }
 
-void TProgVilClass::showChannelRecords(RecordDisplay& display) {
+void ConfigurationModel::showChannelRecords(RecordDisplay& display) {
     const int channels = usedChannelCount();
     for (int i = 0; i < channels; ++i) {
         const ChannelRecord* record = channelOfImageIndex(i);
@@ -32,7 +32,7 @@ void TProgVilClass::showChannelRecords(RecordDisplay& display) {
     }
 }
 
-void TProgVilClass::showBlockRecords(RecordDisplay& display) {
+void ConfigurationModel::showBlockRecords(RecordDisplay& display) {
     for (int j = 0; j < kFunctionBlocks; ++j)
         checkBlock(j, display);
     SelectedFb = -1;
@@ -48,7 +48,7 @@ void TProgVilClass::showBlockRecords(RecordDisplay& display) {
 
 // A free record is cleared of any junk; a used one of unknown type is
 // repaired (cleared) and reported through Repaired.
-void TProgVilClass::checkBlock(int block, RecordDisplay& display) {
+void ConfigurationModel::checkBlock(int block, RecordDisplay& display) {
     FbRecord& record = FunctionBlocks[block];
     if (record[0] == 0) {
         record.fill(0);

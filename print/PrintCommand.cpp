@@ -8,8 +8,8 @@
 PrintCommand::PrintCommand(const SchemeSession& session)
     : model_(session.model), view_(session.view), messages_(session.messages) {}
 
-void PrintCommand::PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job,
-                              const QString& proposedFile) {
+void PrintCommand::printScheme(const QString& caption, PrintDialog& dialog, PrintJob& job,
+                               const QString& proposedFile) {
     job.setPortrait();
     if (model_.SchemeCreated == 0) {
         messages_.show(

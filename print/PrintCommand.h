@@ -51,14 +51,14 @@ public:
 
     // `caption` is the main window's caption, which heads every page;
     // `proposedFile` the PDF name offered for printing to a file.
-    void PrintClick(const QString& caption, PrintDialog& dialog, PrintJob& job,
-                    const QString& proposedFile = {});
+    void printScheme(const QString& caption, PrintDialog& dialog, PrintJob& job,
+                     const QString& proposedFile = {});
 
 private:
     // `page` is the sheet's number, `part` what it shows (PrintedParts).
     void printPage(int page, int part, const QString& caption, PrintJob& job, int sx, int sy);
 
-    const TProgVilClass& model_;
+    const ConfigurationModel& model_;
     const SchemeView& view_;
     Messages& messages_;
 };

@@ -19,11 +19,11 @@ void printOutputMarks(SchemeView& v, int row) {
         int width;
         Rgb back;
     };
-    const Mark marks[] = {{Family::StMRI, 12, colours::silver},
-                          {Family::StM, 38, colours::white},
-                          {Family::StMRII, 12, colours::silver},
-                          {Family::StMM, 38, colours::white},
-                          {Family::StB, 15, colours::silver}};
+    const Mark marks[] = {{Family::Mr1Mark, 12, colours::silver},
+                          {Family::Mr1Outputs, 38, colours::white},
+                          {Family::Mr2Mark, 12, colours::silver},
+                          {Family::Mr2Outputs, 38, colours::white},
+                          {Family::InterlockMark, 15, colours::silver}};
     for (const Mark& m : marks) {
         Element& e = v.at(m.family, row);
         e.rect.y -= 4;
@@ -31,22 +31,22 @@ void printOutputMarks(SchemeView& v, int row) {
         e.back = m.back;
         e.text = colours::black;
         e.bold = false;
-        if (m.family == Family::StM || m.family == Family::StMM)
+        if (m.family == Family::Mr1Outputs || m.family == Family::Mr2Outputs)
             e.caption = SplitOutputList(e.caption);
     }
 }
 
 // A disabled contact prints as an empty picture.
 void hideDisabledContacts(SchemeView& v) {
-    for (int r = 0; r < v.count(Family::NOTVh); ++r) {
-        Element& toggle = v.at(Family::NOTVh, r);
+    for (int r = 0; r < v.count(Family::ContactToggle); ++r) {
+        Element& toggle = v.at(Family::ContactToggle, r);
         toggle.visible = toggle.visible && toggle.enabled;
     }
 }
 
 int inputGroupsHeight(const SchemeView& v) {
-    int height = v.group(PanMvdi1).height;
-    for (int g : {PanMvdi2, PanDv})
+    int height = v.group(FirstInputGroup).height;
+    for (int g : {SecondInputGroup, ExtraInputGroup})
         if (v.group(g).visible)
             height += v.group(g).height;
     return height + 10;
@@ -54,7 +54,7 @@ int inputGroupsHeight(const SchemeView& v) {
 
 PrintedPage inputPage(const SchemeView& screen) {
     PrintedPage p{screen, {0, 0, kSchemeWidth, inputGroupsHeight(screen)}};
-    p.view.group(PanFB).visible = false;
+    p.view.group(BlockGroup).visible = false;
     hideDisabledContacts(p.view);
     for (int row = 0; row < kChannelSlots; ++row)
         printOutputMarks(p.view, row);
@@ -65,7 +65,7 @@ PrintedPage inputPage(const SchemeView& screen) {
 int lastBlockWithOutputs(const SchemeView& v) {
     int last = 0;
     for (int b = 0; b < kFunctionBlocks; ++b)
-        if (v.at(Family::PanelV, kBlockRow0 + b).visible)
+        if (v.at(Family::OutputsPanel, kBlockRow0 + b).visible)
             last = b;
     return last;
 }
@@ -77,11 +77,11 @@ void layOutBlockBuses(SchemeView& v, const SchemeView& screen, int part, int off
                       int background) {
     const int highest = HighestBlockInUse(BlocksInUseOf(v.model()));
     const bool highBlocksFollow = highest > kBandsOnPage2;
-    Element& in = v.at(Family::Bus, ShFB);
+    Element& in = v.at(Family::Bus, BlockInputBus);
     in.rect.y = offset;
     in.rect.h =
         part == 2 ? (highBlocksFollow ? background : highest * kBand) : highest * kBand - offset;
-    Element& out = v.at(Family::Bus, ShFBVyh);
+    Element& out = v.at(Family::Bus, BlockOutputBus);
     const int k = lastBlockWithOutputs(screen);
     out.rect.y = offset;
     if (part == 2)
@@ -92,7 +92,7 @@ void layOutBlockBuses(SchemeView& v, const SchemeView& screen, int part, int off
 }
 
 bool isBus(const SchemeView& v, Family f, int i) {
-    return f == Family::Bus && v.at(f, i).group == PanFB;
+    return f == Family::Bus && v.at(f, i).group == BlockGroup;
 }
 
 PrintedPage blockPage(const SchemeView& screen, int part) {
@@ -102,18 +102,18 @@ PrintedPage blockPage(const SchemeView& screen, int part) {
     const int background = bands * kBand + 40;
     PrintedPage p{screen, {0, 0, kSchemeWidth, background}};
     SchemeView& v = p.view;
-    for (int g : {PanMvdi1, PanMvdi2, PanDv})
+    for (int g : {FirstInputGroup, SecondInputGroup, ExtraInputGroup})
         v.group(g).visible = false;
     // The group is moved up by the bands of earlier pages and ends with the background.
-    v.group(PanFB).top = -offset;
-    v.group(PanFB).height = offset + background;
+    v.group(BlockGroup).top = -offset;
+    v.group(BlockGroup).height = offset + background;
     // Everything of the block group belongs to the band its middle lies in (the label of
     // a band's first input reaches a pixel above the band).
     for (int f = 0; f < kFamilyCount; ++f) {
         const auto family = static_cast<Family>(f);
         for (int i = 0; i < v.count(family); ++i) {
             Element& e = v.at(family, i);
-            if (e.group != PanFB || isBus(v, family, i))
+            if (e.group != BlockGroup || isBus(v, family, i))
                 continue;
             const int band = std::max(0, e.rect.y + e.rect.h / 2 - kFirstBandTop) / kBand;
             if (band < firstBand || band >= firstBand + bands)

@@ -11,7 +11,7 @@ int PrintScale(int printerDpi, int screenDpi) {
     return std::max(1, printerDpi / screenDpi);
 }
 
-BlocksInUse BlocksInUseOf(const TProgVilClass& model) {
+BlocksInUse BlocksInUseOf(const ConfigurationModel& model) {
     BlocksInUse blocks;
     for (int b = 0; b < kFunctionBlocks; ++b)
         blocks[static_cast<std::size_t>(b)] = (model.FunctionBlocks[b][0] & 0x07) != 0;

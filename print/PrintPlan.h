@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 
 #include <QString>
 
@@ -21,7 +21,7 @@ int PrintScale(int printerDpi, int screenDpi);
 // The function blocks in use, block 1 at bit 0: those whose record holds a block type, as
 // the window draws them.
 using BlocksInUse = std::bitset<kFunctionBlocks>;
-BlocksInUse BlocksInUseOf(const TProgVilClass& model);
+BlocksInUse BlocksInUseOf(const ConfigurationModel& model);
 // Number (1..13) of the highest block in use, 0 when none is.
 int HighestBlockInUse(const BlocksInUse& blocks);
 

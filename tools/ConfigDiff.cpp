@@ -1,6 +1,6 @@
 #include "tools/ConfigDiff.h"
 
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "tools/ConfigFields.h"
 #include "tools/ToolTexts.h"
 

@@ -1,6 +1,6 @@
 #include "tools/ConfigFields.h"
 
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "tools/ToolTexts.h"
 
 #include <cstdio>

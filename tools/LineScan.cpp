@@ -1,8 +1,8 @@
 #include "tools/LineScan.h"
 
+#include "link/DeviceLink.h"
 #include "link/Frames.h"
-#include "link/TComPortClass.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "tools/ConfigFields.h"
 
 #include <QJsonArray>
@@ -20,7 +20,7 @@ bool FromDevice(ExchangeResult result) {
     return result == kResultOk || (result > kResultOk && result < kResultForeignAnswer);
 }
 
-ExchangeResult Ask(TComPortClass& link, int address, int retries,
+ExchangeResult Ask(DeviceLink& link, int address, int retries,
                    std::array<std::uint8_t, kMaxResponseSize>& reply) {
     ExchangeResult result = kResultSilent;
     for (int attempt = 0; attempt <= retries; ++attempt) {
@@ -36,7 +36,7 @@ ExchangeResult Ask(TComPortClass& link, int address, int retries,
     return result;
 }
 
-ScanRow Identify(TComPortClass& link, int address, int retries) {
+ScanRow Identify(DeviceLink& link, int address, int retries) {
     std::array<std::uint8_t, kMaxResponseSize> reply{};
     ScanRow row;
     row.address = address;
@@ -76,7 +76,7 @@ bool ScanRow::answered() const {
     return FromDevice(result);
 }
 
-std::vector<ScanRow> ScanLine(TComPortClass& link, int first, int last, int retries,
+std::vector<ScanRow> ScanLine(DeviceLink& link, int first, int last, int retries,
                               const std::function<void(int, int)>& progress) {
     std::vector<ScanRow> rows;
     const int total = last - first + 1;

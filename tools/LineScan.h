@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class TComPortClass;
+class DeviceLink;
 
 // One address of a line survey: what its identification answer said.
 struct ScanRow {
@@ -28,7 +28,7 @@ struct ScanRow {
 // only for the address it names, and what is left of a late answer is
 // drained before the next question, so a slow device is never taken for the
 // next one. `progress` hears after each address how many are done.
-std::vector<ScanRow> ScanLine(TComPortClass& link, int first, int last, int retries,
+std::vector<ScanRow> ScanLine(DeviceLink& link, int first, int last, int retries,
                               const std::function<void(int done, int total)>& progress);
 
 // The table: address, execution code, status; absent devices named as such.

@@ -1,7 +1,7 @@
 #include "tools/ToolCommands.h"
 
 #include "files/FileTexts.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "tools/ConfigDiff.h"
 #include "tools/ConfigFields.h"
 #include "tools/ConfigListing.h"

@@ -25,14 +25,14 @@ namespace {
 // The password dialog with one answer typed in advance.
 class GivenPassword : public PasswordDialog {
 public:
-    GivenPassword(TProgVilClass& model, Messages& messages, std::string typed)
+    GivenPassword(ConfigurationModel& model, Messages& messages, std::string typed)
         : model_(model), messages_(messages), typed_(std::move(typed)) {}
     void prepareChange() override {}
     int exec() override { return PasswordCloseHandler(model_, messages_, typed_).result; }
     std::string typedText() const override { return typed_; }
 
 private:
-    TProgVilClass& model_;
+    ConfigurationModel& model_;
     Messages& messages_;
     std::string typed_;
 };
@@ -105,12 +105,12 @@ void ToolDevice::prepareSurvey(int timeoutMs) {
 }
 
 std::optional<SchemeFileData> ToolDevice::read(int address) {
-    TProgVilClass& model = session.model;
+    ConfigurationModel& model = session.model;
     model.LinkAddressIndex = address - 1;
     window.loaded = false;
     if (!drainLine())
         return std::nullopt;
-    DeviceConfiguration(session, link).InPortClick();
+    DeviceConfiguration(session, link).readDevice();
     if (!window.loaded)
         return std::nullopt;
     SchemeFileData data;
@@ -122,7 +122,7 @@ std::optional<SchemeFileData> ToolDevice::read(int address) {
 }
 
 SchemeFileData ToolDevice::loadedScheme() {
-    TProgVilClass& model = session.model;
+    ConfigurationModel& model = session.model;
     model.PackInclusion();
     model.SetDeviceByte(MakeDeviceByte(model.DeviceNumberIndex, session.view.header.extAckDown));
     model.PackImage();
@@ -160,7 +160,7 @@ Outcome ToolDevice::write(const SchemeFileData& scheme, int address, bool confir
     window.externalAck = (scheme.deviceByte & kExternalAckBit) != 0;
     session.model.LinkAddressIndex = address - 1;
     messages.answer(device_text::kTextSentAskConfirm, confirm ? Answer::Yes : Answer::No);
-    if (!drainLine() || !DeviceConfiguration(session, link).OutPortClick())
+    if (!drainLine() || !DeviceConfiguration(session, link).writeDevice())
         return failureStatus() == kExitNoAnswer ? Outcome::NoAnswer : Outcome::Refused;
     if (messages.failures() == failuresBefore)
         return confirm ? Outcome::Confirmed : Outcome::Written;

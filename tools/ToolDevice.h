@@ -2,7 +2,7 @@
 
 #include "editor/SchemeSession.h"
 #include "files/SchemeFile.h"
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "link/serial/QtSerialLine.h"
 #include "tools/ConsoleSeams.h"
 #include "tools/LineReports.h"
@@ -57,7 +57,7 @@ public:
     SchemeSession session{messages, window};
     QtSerialLine line;
     SystemClock clock;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
 
 private:
     // Drops the rest of an earlier answer; false when the line failed.

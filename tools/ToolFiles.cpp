@@ -1,7 +1,7 @@
 #include "tools/ToolFiles.h"
 
 #include "files/FileTexts.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "tools/ToolPaths.h"
 
 #include <QFile>
@@ -47,7 +47,7 @@ std::optional<SchemeFileData> LoadConfiguration(const std::string& path, int cod
             error = refused + reason.toStdString();
         return data;
     }
-    if (!TProgVilClass::IsValidExecCode(codeFirst, codeSecond)) {
+    if (!ConfigurationModel::IsValidExecCode(codeFirst, codeSecond)) {
         error = refused + "образ устройства без кода исполнения: укажите --code";
         return std::nullopt;
     }

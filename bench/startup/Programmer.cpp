@@ -1,9 +1,9 @@
 // The programmer started as its main() starts it, linked as vil3k-programmer is, reporting
 // to StartupBench once its window is painted: the settings kept between runs are read
 // and the recent files listed.
+#include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
 #include "app/Startup.h"
-#include "app/TForm1.h"
 #include "bench/startup/StartupProbe.h"
 
 #include <QSettings>
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     installProgramStyle();
     QSettings store;
     ProgramSettings settings(store);
-    TForm1 form;
+    MainWindow form;
     form.useSettings(settings);
     const StartupProbe probe(form, argc > 1 ? std::atoll(argv[1]) : MonotonicNs());
     form.show();

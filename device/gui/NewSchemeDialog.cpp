@@ -1,7 +1,7 @@
 #include "device/gui/NewSchemeDialog.h"
 
 #include "device/DeviceTexts.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

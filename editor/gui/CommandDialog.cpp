@@ -1,7 +1,7 @@
 #include "editor/gui/CommandDialog.h"
 
 #include "editor/InputCommandTexts.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "ui/gui/DialogFrame.h"
 #include "ui/gui/LineEditField.h"
 
@@ -63,15 +63,15 @@ QLabel* CommandDialog::addLabel(const char* name, const char* text, const QColor
 }
 
 void CommandDialog::addRowNumber(QLabel*& caption, QLabel*& number) {
-    caption = addLabel("LabNVh", editor_text::kLabelInputNumber, Qt::blue, {16, 12});
-    number = addLabel("Label2", "", Qt::blue, {caption->geometry().right() + 8, 12});
+    caption = addLabel("inputLabel", editor_text::kLabelInputNumber, Qt::blue, {16, 12});
+    number = addLabel("rowLabel", "", Qt::blue, {caption->geometry().right() + 8, 12});
     QFont font = number->font();
     font.setUnderline(true);
     number->setFont(font);
     number->resize(120, caption->height());
 }
 
-DigitFieldFilter::DigitFieldFilter(TProgVilClass& model, QLineEdit& field, QObject* parent)
+DigitFieldFilter::DigitFieldFilter(ConfigurationModel& model, QLineEdit& field, QObject* parent)
     : QObject(parent), model_(model), field_(field) {
     field.setMaxLength(2);
     field.installEventFilter(this);

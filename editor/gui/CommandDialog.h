@@ -5,7 +5,7 @@
 class EntryField;
 class QLabel;
 class QLineEdit;
-class TProgVilClass;
+class ConfigurationModel;
 
 // What the dialogs of the programming commands share: a fixed frame with only
 // the close box, centred on the screen at every show, and no cancel. However
@@ -39,11 +39,11 @@ private:
 class DigitFieldFilter : public QObject {
     Q_OBJECT
 public:
-    DigitFieldFilter(TProgVilClass& model, QLineEdit& field, QObject* parent);
+    DigitFieldFilter(ConfigurationModel& model, QLineEdit& field, QObject* parent);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    TProgVilClass& model_;
+    ConfigurationModel& model_;
     QLineEdit& field_;
 };
 

@@ -20,35 +20,35 @@ enum class Look { Line, Dot, Circle, Panel, Label, Caption, Toggle, Picture };
 Look lookOf(Family f) {
     switch (f) {
     case Family::Bus:
-    case Family::Sm:
-    case Family::S:
-    case Family::Sv:
-    case Family::Sf:
-    case Family::SFv:
-    case Family::SFvv:
+    case Family::RowLine:
+    case Family::FeedStub:
+    case Family::OutputConnector:
+    case Family::BlockInputLine:
+    case Family::CrossLink:
+    case Family::CrossLinkDrop:
         return Look::Line;
-    case Family::Sh:
+    case Family::FeedDot:
         return Look::Dot;
-    case Family::ShVyi:
-    case Family::ShVi:
+    case Family::BlockOutputInversion:
+    case Family::BlockInputInversion:
         return Look::Circle;
-    case Family::NOTVh:
+    case Family::ContactToggle:
         return Look::Toggle;
-    case Family::Image:
-    case Family::ImaF:
-    case Family::ImaT_F:
+    case Family::RelayPicture:
+    case Family::BlockTypePicture:
+    case Family::BlockTimerPicture:
     case Family::Source:
         return Look::Picture;
-    case Family::StN:
-    case Family::StZ:
-    case Family::StMRI:
-    case Family::StM:
-    case Family::StMRII:
-    case Family::StMM:
-    case Family::StB:
+    case Family::CellNumber:
+    case Family::DelayValue:
+    case Family::Mr1Mark:
+    case Family::Mr1Outputs:
+    case Family::Mr2Mark:
+    case Family::Mr2Outputs:
+    case Family::InterlockMark:
         return Look::Label;
-    case Family::StIV:
-    case Family::StNV:
+    case Family::BlockInputKind:
+    case Family::BlockInputNumber:
     case Family::Title:
         return Look::Caption;
     default:
@@ -60,17 +60,17 @@ Look lookOf(Family f) {
 // outputs panels keep their caption left of their inner labels.
 Qt::Alignment alignmentOf(Family f) {
     switch (f) {
-    case Family::PText:
-    case Family::PTextV:
-    case Family::PanelS:
-    case Family::PanelZ:
-    case Family::PanelV:
-    case Family::StM:
-    case Family::StMM:
+    case Family::InputName:
+    case Family::OutputName:
+    case Family::SignallingPanel:
+    case Family::DelayPanel:
+    case Family::OutputsPanel:
+    case Family::Mr1Outputs:
+    case Family::Mr2Outputs:
     case Family::Title:
         return Qt::AlignLeft | Qt::AlignVCenter;
-    case Family::PanelF:
-    case Family::PanelBl:
+    case Family::BlockNumber:
+    case Family::BlockBody:
         return Qt::AlignHCenter | Qt::AlignTop;
     default:
         return Qt::AlignCenter;
@@ -111,7 +111,8 @@ public:
             toggle(e, r);
             break;
         case Look::Picture:
-            drawPicture(p_, e.picture, r, toColor(f == Family::Image ? e.text : colours::black));
+            drawPicture(p_, e.picture, r,
+                        toColor(f == Family::RelayPicture ? e.text : colours::black));
             break;
         case Look::Panel:
             bevel(r, e.back, false);
@@ -157,9 +158,10 @@ private:
     void text(Family f, const Element& e, const QRect& r) {
         if (e.caption.isEmpty())
             return;
-        if (f == Family::StIV || f == Family::StNV)
+        if (f == Family::BlockInputKind || f == Family::BlockInputNumber)
             p_.setFont(small_);
-        else if (f == Family::PanelS || f == Family::PanelZ || f == Family::PanelV)
+        else if (f == Family::SignallingPanel || f == Family::DelayPanel ||
+                 f == Family::OutputsPanel)
             p_.setFont(narrow_);
         else
             p_.setFont(e.bold ? bold_ : normal_);

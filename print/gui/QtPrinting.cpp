@@ -127,5 +127,5 @@ QPrinter& SchemePrinter::printer() {
 void SchemePrinter::print(PrintCommand& command, const QString& caption, PrintDialog& dialog,
                           const QString& proposedFile) {
     QtPrintJob job(printer());
-    command.PrintClick(caption, dialog, job, proposedFile);
+    command.printScheme(caption, dialog, job, proposedFile);
 }

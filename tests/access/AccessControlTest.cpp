@@ -42,7 +42,7 @@ TEST_P(StartupCheck, DecidesTheAccessLevel) {
         writeRawFile(kFile, *c.file);
     FakeMessages messages;
     messages.answers.assign(c.answers.begin(), c.answers.end());
-    TProgVilClass model(messages);
+    ConfigurationModel model(messages);
     model.AccessLevel = 1; // the check starts from level 0 whatever came before
     FakeOperator op(model, messages);
     op.entries.assign(c.typed.begin(), c.typed.end());
@@ -91,7 +91,7 @@ protected:
 
     ScratchDirectory cwd;
     FakeMessages messages;
-    TProgVilClass model;
+    ConfigurationModel model;
     FakeOperator op;
 };
 

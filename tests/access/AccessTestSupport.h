@@ -1,7 +1,7 @@
 #pragma once
 
 #include "access/AccessControl.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "support/FakeMessages.h"
 #include "support/ScratchDirectory.h"
 
@@ -14,7 +14,7 @@
 // typed entry and closes with Enter; the real close handler decides.
 class FakeOperator : public PasswordDialog {
 public:
-    FakeOperator(TProgVilClass& model, FakeMessages& messages)
+    FakeOperator(ConfigurationModel& model, FakeMessages& messages)
         : model_(model), messages_(messages) {}
 
     void prepareChange() override {
@@ -44,6 +44,6 @@ public:
     bool warningShown = false;
 
 private:
-    TProgVilClass& model_;
+    ConfigurationModel& model_;
     FakeMessages& messages_;
 };

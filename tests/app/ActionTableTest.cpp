@@ -1,6 +1,6 @@
 // The main window's actions, main menu and tool bar as the operator meets them.
 #include "app/MainActions.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "app/ToolImages.h"
 #include "support/QtPrinting.h"
 
@@ -41,7 +41,7 @@ class Actions : public ::testing::TestWithParam<ActionCase> {};
 
 TEST_P(Actions, ShowTheirTextsKeysAndImage) {
     const ActionCase& c = GetParam();
-    TForm1 form;
+    MainWindow form;
     QAction* action = form.action(c.id);
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->objectName(), c.name);
@@ -61,32 +61,35 @@ TEST_P(Actions, ShowTheirTextsKeysAndImage) {
 using A = ActionId;
 INSTANTIATE_TEST_SUITE_P(
     Table, Actions,
-    ::testing::Values(
-        ActionCase{A::ANewScheme, "ANewScheme", "Файл", "Новая схема…", "Новая схема без прибора",
-                   "Ctrl+N", 17, true},
-        ActionCase{A::AOpenFile, "AOpenFile", "Файл", "Открыть схему", "Открыть схему", "F3", 0,
-                   true},
-        ActionCase{A::ASaveFile, "ASaveFile", "Файл", "Сохранить как ...", "Сохранить схему", "F2",
-                   1, true},
-        ActionCase{A::APrint, "APrint", "Файл", "Печать", "Печать ", "F4", 5, true},
-        ActionCase{A::AClose, "AClose", "Файл", "Выход", "", "Alt+X", -1, true},
-        ActionCase{A::AInPort, "AInPort", "Порт", "Ввод с СОМ-порта", "Ввод с СОМ-порта", "F9", 2,
-                   true},
-        ActionCase{A::AOutPort, "AOutPort", "Порт", "Вывод на СОМ-порт", "Вывод на СОМ-порт", "F10",
-                   3, true},
-        ActionCase{A::APort, "APort", "Порт", "Настройка СОМ порта", "Настройка СОМ порта", "", 16,
-                   true},
-        ActionCase{A::AText, "AText", "Программирование", "Ввод текст. реквизитов",
-                   "Вкл. в обр. и ввод текст. рекв.", "Ctrl+I", 14, true},
-        ActionCase{A::ASign, "ASign", "Программирование", "Сигнализация", "Сигнализация", "Ctrl+S",
-                   7, true},
-        ActionCase{A::AZader, "AZader", "Программирование", "Задержка", "Задержка", "Ctrl+T", 10,
-                   true},
-        ActionCase{A::ABlVyh, "ABlVyh", "Программирование", "Выходы", "Выходы", "Ctrl+O", 8, true},
-        ActionCase{A::AFB, "AFB", "Программирование", "Функц. блоки", "Функц. блок AND", "Ctrl+B",
-                   12, true},
-        ActionCase{A::AParol, "AParol", "Пароль", "Замена пароля", "Замена пароля", "F8", 6, true},
-        ActionCase{A::AHelp, "AHelp", "Справка", "Вызов справки", "Вызов справки", "F1", 15, true}),
+    ::testing::Values(ActionCase{A::NewScheme, "NewScheme", "Файл", "Новая схема…",
+                                 "Новая схема без прибора", "Ctrl+N", 17, true},
+                      ActionCase{A::OpenFile, "OpenFile", "Файл", "Открыть схему", "Открыть схему",
+                                 "F3", 0, true},
+                      ActionCase{A::SaveFile, "SaveFile", "Файл", "Сохранить как ...",
+                                 "Сохранить схему", "F2", 1, true},
+                      ActionCase{A::Print, "Print", "Файл", "Печать", "Печать ", "F4", 5, true},
+                      ActionCase{A::Exit, "Exit", "Файл", "Выход", "", "Alt+X", -1, true},
+                      ActionCase{A::ReadDevice, "ReadDevice", "Порт", "Ввод с СОМ-порта",
+                                 "Ввод с СОМ-порта", "F9", 2, true},
+                      ActionCase{A::WriteDevice, "WriteDevice", "Порт", "Вывод на СОМ-порт",
+                                 "Вывод на СОМ-порт", "F10", 3, true},
+                      ActionCase{A::SetUpPort, "SetUpPort", "Порт", "Настройка СОМ порта",
+                                 "Настройка СОМ порта", "", 16, true},
+                      ActionCase{A::EditInclusion, "EditInclusion", "Программирование",
+                                 "Ввод текст. реквизитов", "Вкл. в обр. и ввод текст. рекв.",
+                                 "Ctrl+I", 14, true},
+                      ActionCase{A::EditSignalling, "EditSignalling", "Программирование",
+                                 "Сигнализация", "Сигнализация", "Ctrl+S", 7, true},
+                      ActionCase{A::EditDelay, "EditDelay", "Программирование", "Задержка",
+                                 "Задержка", "Ctrl+T", 10, true},
+                      ActionCase{A::EditOutputs, "EditOutputs", "Программирование", "Выходы",
+                                 "Выходы", "Ctrl+O", 8, true},
+                      ActionCase{A::EditFunctionBlock, "EditFunctionBlock", "Программирование",
+                                 "Функц. блоки", "Функц. блок AND", "Ctrl+B", 12, true},
+                      ActionCase{A::ChangePassword, "ChangePassword", "Пароль", "Замена пароля",
+                                 "Замена пароля", "F8", 6, true},
+                      ActionCase{A::ShowHelp, "ShowHelp", "Справка", "Вызов справки",
+                                 "Вызов справки", "F1", 15, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // "caption|hint" of every entry: top items, then their items with the action
@@ -105,33 +108,33 @@ QStringList menuListing(QMenuBar* bar) {
 }
 
 TEST(MainMenu, TopItemsAndTheirEntries) {
-    TForm1 form;
+    MainWindow form;
     const QStringList expected{
         "Файл |Файл",
-        "  ANewScheme Новая схема…\tCtrl+N|Новая схема без прибора",
-        "  AOpenFile Открыть схему\tF3|Открыть схему",
-        "  ASaveFile Сохранить как ...\tF2|Сохранить схему",
-        "  APrint Печать\tF4|Печать ",
+        "  NewScheme Новая схема…\tCtrl+N|Новая схема без прибора",
+        "  OpenFile Открыть схему\tF3|Открыть схему",
+        "  SaveFile Сохранить как ...\tF2|Сохранить схему",
+        "  Print Печать\tF4|Печать ",
         "   Последние схемы|",
-        "  AClose Выход\tAlt+X|",
+        "  Exit Выход\tAlt+X|",
         "Правка|",
-        "  AUndo Отменить\tCtrl+Z|Отменить последнее изменение схемы",
-        "  ARedo Повторить\tCtrl+Y|Повторить отменённое изменение схемы",
+        "  Undo Отменить\tCtrl+Z|Отменить последнее изменение схемы",
+        "  Redo Повторить\tCtrl+Y|Повторить отменённое изменение схемы",
         "          Порт|",
-        "  AInPort Ввод с СОМ-порта\tF9|Ввод с СОМ-порта",
-        "  AOutPort Вывод на СОМ-порт\tF10|Вывод на СОМ-порт",
-        "  APort Настройка СОМ порта|Настройка СОМ порта",
-        "  ALog Журнал обмена\tCtrl+L|Журнал обмена",
+        "  ReadDevice Ввод с СОМ-порта\tF9|Ввод с СОМ-порта",
+        "  WriteDevice Вывод на СОМ-порт\tF10|Вывод на СОМ-порт",
+        "  SetUpPort Настройка СОМ порта|Настройка СОМ порта",
+        "  ShowLog Журнал обмена\tCtrl+L|Журнал обмена",
         "              Программирование|",
-        "  AText Вкл. в обработку\tCtrl+I|Вкл. в обр. и ввод текст. рекв.",
-        "  ASign Сигнализация\tCtrl+S|Сигнализация",
-        "  AZader Задержка\tCtrl+T|Задержка",
-        "  ABlVyh Выходы\tCtrl+O|Выходы",
-        "  AFB Функц. блоки\tCtrl+B|Функц. блоки",
+        "  EditInclusion Вкл. в обработку\tCtrl+I|Вкл. в обр. и ввод текст. рекв.",
+        "  EditSignalling Сигнализация\tCtrl+S|Сигнализация",
+        "  EditDelay Задержка\tCtrl+T|Задержка",
+        "  EditOutputs Выходы\tCtrl+O|Выходы",
+        "  EditFunctionBlock Функц. блоки\tCtrl+B|Функц. блоки",
         "   Пароль|Замена пароля",
-        "  AParol Замена пароля\tF8|Заменить пароль",
+        "  ChangePassword Замена пароля\tF8|Заменить пароль",
         "   Справка|",
-        "  AHelp Вызов справки\tF1|Вызов справки",
+        "  ShowHelp Вызов справки\tF1|Вызов справки",
         "?|Контекстная справка",
     };
     EXPECT_EQ(menuListing(form.menuBar()), expected);
@@ -159,26 +162,26 @@ QString menuToolTip(QMenu* menu, const QString& caption) {
 }
 
 TEST(MainMenu, OnlyItemsWithAHintShowATip) {
-    TForm1 form;
-    auto* file = form.findChild<QMenu*>("N1File");
+    MainWindow form;
+    auto* file = form.findChild<QMenu*>("FileMenu");
     EXPECT_EQ(menuToolTip(file, "Выход"), "");
     EXPECT_EQ(menuToolTip(file, "Сохранить как"), "Сохранить схему");
 }
 
 TEST(MainMenu, ItemsFollowTheirActions) {
-    TForm1 form;
-    QAction* item = form.findChild<QMenu*>("N1FuncBl")->actions().at(4);
+    MainWindow form;
+    QAction* item = form.findChild<QMenu*>("ProgrammingMenu")->actions().at(4);
     EXPECT_TRUE(item->isEnabled());
-    form.action(ActionId::AFB)->setEnabled(false);
+    form.action(ActionId::EditFunctionBlock)->setEnabled(false);
     EXPECT_FALSE(item->isEnabled());
     int helpOpened = 0;
-    QObject::connect(form.action(ActionId::AHelp), &QAction::triggered, [&] { ++helpOpened; });
-    form.findChild<QMenu*>("N3Help")->actions().at(0)->trigger();
+    QObject::connect(form.action(ActionId::ShowHelp), &QAction::triggered, [&] { ++helpOpened; });
+    form.findChild<QMenu*>("HelpMenu")->actions().at(0)->trigger();
     EXPECT_EQ(helpOpened, 1);
 }
 
 TEST(MainMenu, EveryKeyHasOneOwner) {
-    TForm1 form;
+    MainWindow form;
     QStringList keys;
     for (QAction* action : form.findChildren<QAction*>())
         if (!action->shortcut().isEmpty())
@@ -189,8 +192,8 @@ TEST(MainMenu, EveryKeyHasOneOwner) {
 }
 
 TEST(ToolBar, ButtonsLeftToRight) {
-    TForm1 form;
-    auto* tools = form.findChild<QToolBar*>("ToolBar1");
+    MainWindow form;
+    auto* tools = form.findChild<QToolBar*>("MainToolBar");
     ASSERT_NE(tools, nullptr);
     QStringList listing;
     for (QAction* a : tools->actions()) {
@@ -201,32 +204,32 @@ TEST(ToolBar, ButtonsLeftToRight) {
         else
             listing << SourceAction(a)->objectName() + " " + a->toolTip();
     }
-    const QStringList expected{"ANewScheme Новая схема без прибора",
-                               "AOpenFile Открыть схему",
-                               "ASaveFile Сохранить схему",
-                               "APrint Печать",
+    const QStringList expected{"NewScheme Новая схема без прибора",
+                               "OpenFile Открыть схему",
+                               "SaveFile Сохранить схему",
+                               "Print Печать",
                                "|",
-                               "AUndo Отменить последнее изменение схемы",
-                               "ARedo Повторить отменённое изменение схемы",
+                               "Undo Отменить последнее изменение схемы",
+                               "Redo Повторить отменённое изменение схемы",
                                "|",
-                               "AInPort Ввод с СОМ-порта",
-                               "AOutPort Вывод на СОМ-порт",
+                               "ReadDevice Ввод с СОМ-порта",
+                               "WriteDevice Вывод на СОМ-порт",
                                "PortButton Настройка СОМ порта",
                                "|",
-                               "AText Вкл. в обр. и ввод текст. рекв.",
-                               "ASign Сигнализация",
-                               "AZader Задержка",
-                               "ABlVyh Выходы",
-                               "AFB Функц. блоки",
+                               "EditInclusion Вкл. в обр. и ввод текст. рекв.",
+                               "EditSignalling Сигнализация",
+                               "EditDelay Задержка",
+                               "EditOutputs Выходы",
+                               "EditFunctionBlock Функц. блоки",
                                "|",
-                               "AParol Замена пароля",
+                               "ChangePassword Замена пароля",
                                "||",
-                               "AHelp Вызов справки"};
+                               "ShowHelp Вызов справки"};
     EXPECT_EQ(listing, expected);
 }
 
 TEST(ToolBar, PortButtonOpensThePortSettings) {
-    TForm1 form;
+    MainWindow form;
     QString seen;
     QTimer poll; // the dialog comes up once the port list is read
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -237,7 +240,7 @@ TEST(ToolBar, PortButtonOpensThePortSettings) {
     });
     poll.start(10);
     form.findChild<QAction*>("PortButton")->trigger();
-    EXPECT_EQ(seen, "TFormPort");
+    EXPECT_EQ(seen, "QtPortDialog");
 }
 
 TEST(ToolImages, EveryImageDistinctAndSharp) {
@@ -259,7 +262,7 @@ TEST(ToolImages, EveryImageDistinctAndSharp) {
 }
 
 TEST(Startup, DialogsAreMadeOnceInTheirOrderAndFreedInReverse) {
-    auto* form = new TForm1;
+    auto* form = new MainWindow;
     QStringList made, freed;
     for (QDialog* d : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
         const QString name = d->metaObject()->className();
@@ -268,8 +271,9 @@ TEST(Startup, DialogsAreMadeOnceInTheirOrderAndFreedInReverse) {
         EXPECT_TRUE(d->findChildren<QWidget*>().isEmpty()) << name.toStdString();
         QObject::connect(d, &QObject::destroyed, [&freed, name] { freed << name; });
     }
-    EXPECT_EQ(made, (QStringList{"TFPSW", "TFormVkl", "TFormPort", "TFormSig", "TFormZa",
-                                 "TFormVyh", "TFormFB", "TFormNastr", "TFormTimeDate"}));
+    EXPECT_EQ(made, (QStringList{"QtPasswordDialog", "QtInclusionDialog", "QtPortDialog",
+                                 "QtSignallingDialog", "QtDelayDialog", "QtOutputsDialog",
+                                 "QtFunctionBlockDialog", "QtExchangeDialog", "QtClockDialog"}));
     delete form;
     std::reverse(made.begin(), made.end());
     EXPECT_EQ(freed, made);
@@ -278,7 +282,7 @@ TEST(Startup, DialogsAreMadeOnceInTheirOrderAndFreedInReverse) {
 // Each dialog builds its contents at its first show only; they lie inside it, and a
 // second show finds them as they were.
 TEST(Startup, EachDialogIsBuiltAtItsFirstShowOnly) {
-    TForm1 form;
+    MainWindow form;
     for (QDialog* d : form.findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
         SCOPED_TRACE(d->metaObject()->className());
         d->show();

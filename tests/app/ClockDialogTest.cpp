@@ -1,8 +1,8 @@
 // The device clock dialog of the real main window against vil3k-sim on a
 // pseudo-terminal.
 
-#include "app/TForm1.h"
-#include "device/gui/TFormTimeDate.h"
+#include "app/MainWindow.h"
+#include "device/gui/QtClockDialog.h"
 #include "support/BoxAnswerer.h"
 #include "support/SimProcess.h"
 
@@ -68,25 +68,25 @@ protected:
     QTemporaryDir dir;
     QString logPath = dir.filePath("log");
     std::unique_ptr<SimProcess> sim;
-    TForm1 form;
-    TFormTimeDate* dialog = form.timeDateDialog;
+    MainWindow form;
+    QtClockDialog* dialog = form.timeDateDialog;
 };
 
 TEST_F(ClockDialog, SetsTheDeviceClockAndReadsItBack) {
     WhileOpen([&] {
-        EXPECT_TRUE(WaitFor([&] { return !dialog->StTime->text().isEmpty(); }));
+        EXPECT_TRUE(WaitFor([&] { return !dialog->deviceTimeLabel->text().isEmpty(); }));
         Enter({"30", "15", "12", "1", "6"});
-        dialog->ChangeTime->click();
+        dialog->sendTimeButton->click();
     });
     const QByteArray frame("\x00\x46\x1E\x0F\x0C\x01\x06\xFF\x21", 9);
     EXPECT_TRUE(WaitFor([&] { return Received().contains(frame); }));
     WhileOpen([&] {
-        EXPECT_TRUE(WaitFor([&] { return dialog->StDate->text() == "01.06."; }));
-        EXPECT_TRUE(dialog->StTime->text().startsWith("12:15:3"))
-            << dialog->StTime->text().toStdString();
+        EXPECT_TRUE(WaitFor([&] { return dialog->deviceDateLabel->text() == "01.06."; }));
+        EXPECT_TRUE(dialog->deviceTimeLabel->text().startsWith("12:15:3"))
+            << dialog->deviceTimeLabel->text().toStdString();
         dialog->deviceTimeButton->click();
-        EXPECT_EQ(dialog->timeEdits[Edit5Month]->text(), "6");
-        EXPECT_EQ(dialog->timeEdits[Edit3Hours]->text(), "12");
+        EXPECT_EQ(dialog->timeEdits[MonthField]->text(), "6");
+        EXPECT_EQ(dialog->timeEdits[HoursField]->text(), "12");
         dialog->pollButton->click();
         EXPECT_FALSE(dialog->pollingLabel->isVisible());
         BoxAnswerer operatorAnswers({QMessageBox::Ok});
@@ -99,12 +99,12 @@ TEST_F(ClockDialog, SetsTheDeviceClockAndReadsItBack) {
 TEST_F(ClockDialog, ShowsTheLowBytesOfTheRegisters) {
     WhileOpen([&] {
         Enter({"9", "5", "7", "3", "11"});
-        dialog->ChangeTime->click();
+        dialog->sendTimeButton->click();
     });
     WhileOpen([&] {
-        EXPECT_TRUE(WaitFor([&] { return !dialog->StTime->text().isEmpty(); }));
-        EXPECT_EQ(dialog->StTime->text(), "07:05:09");
-        EXPECT_EQ(dialog->StDate->text(), "03.11.");
+        EXPECT_TRUE(WaitFor([&] { return !dialog->deviceTimeLabel->text().isEmpty(); }));
+        EXPECT_EQ(dialog->deviceTimeLabel->text(), "07:05:09");
+        EXPECT_EQ(dialog->deviceDateLabel->text(), "03.11.");
         dialog->cancelButton->click();
     });
     // Set past the dialog's checks: the device keeps what it was sent.
@@ -112,7 +112,7 @@ TEST_F(ClockDialog, ShowsTheLowBytesOfTheRegisters) {
     std::array<std::uint8_t, 8> reply{};
     ASSERT_EQ(form.comPort().Transact(0, 0x46, 5, nonsense, reply), 0);
     WhileOpen([&] {
-        EXPECT_TRUE(WaitFor([&] { return dialog->StTime->text() == "07:05:123"; }));
+        EXPECT_TRUE(WaitFor([&] { return dialog->deviceTimeLabel->text() == "07:05:123"; }));
         dialog->cancelButton->click();
     });
 }
@@ -127,7 +127,7 @@ TEST_F(ClockDialog, StaysResponsiveWhilePollingASilentDevice) {
         ASSERT_TRUE(dialog->logic().exchangeUnderWay());
         QTest::mouseClick(dialog->pollButton, Qt::LeftButton);
         stopped = !dialog->pollingLabel->isVisible();
-        QLineEdit* minutes = dialog->timeEdits[Edit2Minutes];
+        QLineEdit* minutes = dialog->timeEdits[MinutesField];
         QTest::mouseClick(minutes, Qt::LeftButton);
         QTest::keyClick(minutes, Qt::Key_End);
         QTest::keyClicks(minutes, "7");
@@ -166,7 +166,7 @@ TEST_F(ClockDialog, ACommandRightAfterCancelRunsOrSaysWhyNot) {
     EXPECT_EQ(Received(), QByteArray("\x01\x04\x00\x00\x00\x05\x30\x09", 8));
 
     BoxAnswerer boxes({QMessageBox::Ok});
-    form.findChild<QAction*>("AInPort", Qt::FindDirectChildrenOnly)->trigger();
+    form.findChild<QAction*>("ReadDevice", Qt::FindDirectChildrenOnly)->trigger();
     EXPECT_TRUE(Received().endsWith(QByteArray("\x01\x11\xC0\x2C", 4)));
     EXPECT_EQ(boxes.texts, QStringList{"устройство 1 COM7 не отвечает на запрос"});
 }

@@ -1,8 +1,8 @@
 // The main window as a desktop program: settings kept between runs in a store
 // of the test's own, recent files, a drop.
 
+#include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
-#include "app/TForm1.h"
 #include "support/BoxAnswerer.h"
 
 #include <QAction>
@@ -65,7 +65,7 @@ TEST_F(Desktop, RecentFilesAndTheWindowSizeComeBack) {
     settings.addRecentFile(missing);
     qputenv("VIL3K_PORTS", "COM8=/nonexistent/tty");
     {
-        TForm1 form;
+        MainWindow form;
         // A port named at start that is not there leaves the port closed.
         EXPECT_FALSE(form.useSettings(settings, "COM8"));
         EXPECT_EQ(form.statusBar()->findChild<QLabel*>("portStatus")->text(), "Порт закрыт");
@@ -76,7 +76,7 @@ TEST_F(Desktop, RecentFilesAndTheWindowSizeComeBack) {
         BoxAnswerer operatorAnswers({QMessageBox::Ok}); // "Работа закончена"
         form.close();
     }
-    TForm1 form;
+    MainWindow form;
     form.useSettings(settings);
     EXPECT_EQ(form.geometry().size(), QSize(900, 700));
     QStringList texts;
@@ -97,7 +97,7 @@ TEST_F(Desktop, RecentFilesAndTheWindowSizeComeBack) {
 }
 
 TEST_F(Desktop, ADroppedSchemeOpensAndOtherFilesAreRefused) {
-    TForm1 form;
+    MainWindow form;
     for (const QString& path : {dir.filePath("notes.txt"), Example("06-06.vil")}) {
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(path)});

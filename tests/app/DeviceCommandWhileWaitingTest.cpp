@@ -2,7 +2,7 @@
 // event loop, tells the command's progress in the status bar, refuses a second
 // command and takes no input; the command's boxes come as before.
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "support/SampleSchemes.h"
 #include "support/SimProcess.h"
 
@@ -23,7 +23,7 @@
 
 namespace {
 
-QString StatusField(const TForm1& form, const char* name) {
+QString StatusField(const MainWindow& form, const char* name) {
     const auto* field = form.statusBar()->findChild<QLabel*>(name);
     return field ? field->text() : QString("(none)");
 }
@@ -65,7 +65,7 @@ protected:
     }
 
     std::unique_ptr<SimProcess> sim;
-    TForm1 form;
+    MainWindow form;
     QTimer watch;
     int ticks = 0;
     int secondCommands = 0;
@@ -93,7 +93,7 @@ TEST_F(WhileWaiting, ASilentDeviceKeepsTheWindowAliveAndDeaf) {
                 new QMouseEvent(type, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     });
     WatchEvery10Ms();
-    action("AInPort")->trigger();
+    action("ReadDevice")->trigger();
     QCoreApplication::processEvents();
     EXPECT_GT(ticks, 100) << "the event loop stood still";
     EXPECT_EQ(secondCommands, 0);
@@ -112,7 +112,7 @@ TEST_F(WhileWaiting, ASilentDeviceKeepsTheWindowAliveAndDeaf) {
 TEST_F(WhileWaiting, ReadAndWriteAskAndTellAsBefore) {
     ASSERT_NO_FATAL_FAILURE(Open({"--code", "24-08", "--baud", "9600"}));
     WatchEvery10Ms();
-    action("AInPort")->trigger();
+    action("ReadDevice")->trigger();
     EXPECT_EQ(form.statusBar()->currentMessage(), "Конфигурация прочитана");
     EXPECT_EQ(form.model().SchemeCreated, 1);
     // Unchanged data: the write asks first, then offers the confirmation
@@ -130,7 +130,7 @@ TEST_F(WhileWaiting, ReadAndWriteAskAndTellAsBefore) {
         box->button(QMessageBox::Yes)->click();
     });
     answer.start(5);
-    action("AOutPort")->trigger();
+    action("WriteDevice")->trigger();
     EXPECT_EQ(Joined(answered),
               "Данные не были изменены.Передавать? | Данные переданы. Запросить подтверждение?");
     EXPECT_EQ(form.statusBar()->currentMessage(), "Конфигурация записана");

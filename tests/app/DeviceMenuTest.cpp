@@ -1,6 +1,6 @@
 // The port commands of the real main window against vil3k-sim on a pseudo-terminal.
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "support/BoxAnswerer.h"
 #include "support/SampleSchemes.h"
 #include "support/SessionFixture.h"
@@ -30,7 +30,7 @@ class DeviceMenu : public ::testing::Test {
 protected:
     void SetUp() override {
         SessionFixture<> sample;
-        TProgVilClass& source = sample.model;
+        ConfigurationModel& source = sample.model;
         BuildSampleScheme(sample.session, 24, 8);
         source.SetDeviceByte(0x20); // device 1, external acknowledge on
         source.PackImage();
@@ -56,11 +56,11 @@ protected:
     QTemporaryDir dir;
     QString dumpPath = dir.filePath("dump");
     std::unique_ptr<SimProcess> sim;
-    TForm1 form;
+    MainWindow form;
 };
 
 TEST_F(DeviceMenu, ReadShowsTheDeviceScheme) {
-    action(ActionId::AInPort)->trigger();
+    action(ActionId::ReadDevice)->trigger();
     EXPECT_EQ(form.caption(), "Программатор ВИЛ-3K устройство 1");
     EXPECT_EQ(form.firstCodeEdit->text(), "24");
     EXPECT_EQ(form.secondCodeEdit->text(), "8");
@@ -89,14 +89,14 @@ TEST_F(DeviceMenu, OneDeviceCommandAtATimeUnderTheWaitCursor) {
 }
 
 TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
-    action(ActionId::AInPort)->trigger();
+    action(ActionId::ReadDevice)->trigger();
     form.model().AccessLevel = 1;
     form.model().Channels[0][3] = 9;
     form.model().Modified = 1;
     form.schemeDeviceNumberBox->setCurrentIndex(3);
     emit form.schemeDeviceNumberBox->activated(3);
     BoxAnswerer operatorAnswers({QMessageBox::No});
-    action(ActionId::AOutPort)->trigger();
+    action(ActionId::WriteDevice)->trigger();
     EXPECT_EQ(operatorAnswers.texts,
               QStringList{QString::fromUtf8("Данные переданы. Запросить подтверждение?")});
     EXPECT_EQ(operatorAnswers.cursors, QList<Qt::CursorShape>{Qt::ArrowCursor});
@@ -116,7 +116,7 @@ TEST_F(DeviceMenu, WriteSendsTheEditedSchemeAndAsksWithAnOrdinaryCursor) {
 }
 
 TEST_F(DeviceMenu, ClosingWithChangesOffersTheTransfer) {
-    action(ActionId::AInPort)->trigger();
+    action(ActionId::ReadDevice)->trigger();
     form.model().AccessLevel = 1;
     form.model().Modified = 1;
     BoxAnswerer operatorAnswers(

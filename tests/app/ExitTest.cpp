@@ -1,6 +1,6 @@
 // The way out of the program on the real main window, with the real save and
 // write commands behind the questions; at access level 0 both refuse.
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "support/BoxAnswerer.h"
 #include "support/QtPrinting.h"
 
@@ -28,12 +28,12 @@ class Leaving : public ::testing::TestWithParam<ExitCase> {};
 
 TEST_P(Leaving, AsksSavesAndTransfersAsAnswered) {
     const ExitCase& c = GetParam();
-    TForm1 form;
+    MainWindow form;
     form.model().AccessLevel = 0;
     form.model().Modified = 1;
     BoxAnswerer operatorAnswers(c.answers);
     if (c.exitCommand)
-        form.action(ActionId::AClose)->trigger();
+        form.action(ActionId::Exit)->trigger();
     else
         form.close();
     EXPECT_EQ(operatorAnswers.texts, c.boxes);

@@ -1,7 +1,7 @@
 // The model list and the external-acknowledge button of the real main window
 // against vil3k-sim on a pseudo-terminal.
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "support/BoxAnswerer.h"
 #include "support/SimProcess.h"
 
@@ -45,12 +45,12 @@ protected:
         form.modelList->setCurrentIndex(row);
         emit form.modelList->activated(row);
     }
-    QAction* ReadAction() { return form.findChild<QAction*>("AInPort"); }
+    QAction* ReadAction() { return form.findChild<QAction*>("ReadDevice"); }
 
     QTemporaryDir dir;
     QString logPath = dir.filePath("log");
     std::unique_ptr<SimProcess> sim;
-    TForm1 form;
+    MainWindow form;
 };
 
 TEST_F(HeaderDevice, DeviceWithoutCodeGetsOneFromTheListAndShowsItAtTheNextRead) {

@@ -1,5 +1,5 @@
-#include "access/gui/TFPSW.h"
-#include "app/TForm1.h"
+#include "access/gui/QtPasswordDialog.h"
+#include "app/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,11 +17,11 @@ TEST(PasswordOnShow, WrongPasswordAndCancelCloseTheMainWindow) {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    TForm1 form;
+    MainWindow form;
     QStringList seen;
     std::function<void()> answer = [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<TFPSW*>(modal)) {
+        if (auto* dialog = qobject_cast<QtPasswordDialog*>(modal)) {
             seen << "password";
             QTimer::singleShot(0, answer);
             QTest::keyClicks(dialog->passwordEdit, "1");

@@ -1,4 +1,4 @@
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "support/SampleSchemes.h"
 
 #include <QProcess>
@@ -41,7 +41,7 @@ QString pdfText(const QString& pdf, int page) {
 
 struct Printout {
     QTemporaryDir dir;
-    TForm1 form;
+    MainWindow form;
     PdfDialog dialog;
     QString pdf = dir.filePath("scheme.pdf");
 

@@ -2,11 +2,11 @@
 // output names, context help and the help window. The window is never shown
 // (showing it asks for the password); events go straight to the canvas.
 #include "app/HelpViewer.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
+#include "editor/gui/QtDelayDialog.h"
+#include "editor/gui/QtFunctionBlockDialog.h"
+#include "editor/gui/QtSignallingDialog.h"
 #include "editor/gui/SchemeCanvas.h"
-#include "editor/gui/TFormFB.h"
-#include "editor/gui/TFormSig.h"
-#include "editor/gui/TFormZa.h"
 #include "support/ModalDialog.h"
 #include "support/QtPrinting.h"
 #include "support/SampleSchemes.h"
@@ -56,63 +56,65 @@ protected:
             QTest::sendKeyEvent(QTest::Click, form.outputNameEdit, Qt::Key_unknown, QString(ch),
                                 Qt::NoModifier);
     }
-    const QString& outputName(int line) { return form.schemeView().at(F::PTextV, line).caption; }
+    const QString& outputName(int line) {
+        return form.schemeView().at(F::OutputName, line).caption;
+    }
 
-    TForm1 form;
-    TProgVilClass& model = form.model();
+    MainWindow form;
+    ConfigurationModel& model = form.model();
     const QColor aqua{0, 255, 255};
 };
 
 TEST_F(SchemeMouse, ClicksSelectAndHighlight) {
-    click(F::Panelvx, 3);
+    click(F::InputNumber, 3);
     EXPECT_EQ(model.SelectedInput, 3);
-    EXPECT_EQ(painted(F::Panelvx, 3), aqua);
-    click(F::Panelvx, 3);
+    EXPECT_EQ(painted(F::InputNumber, 3), aqua);
+    click(F::InputNumber, 3);
     EXPECT_EQ(model.SelectedInput, -1);
-    EXPECT_NE(painted(F::Panelvx, 3), aqua);
+    EXPECT_NE(painted(F::InputNumber, 3), aqua);
 
     EXPECT_EQ(model.Modified, 0) << "selecting changes nothing";
-    click(F::Panelvx, 1);
+    click(F::InputNumber, 1);
     QWidget* opened = nullptr;
     WhenShown([&](QWidget* dialog) {
         opened = dialog;
-        QTest::mouseClick(form.FormZa->OK, Qt::LeftButton);
+        QTest::mouseClick(form.delayDialog->okButton, Qt::LeftButton);
     });
-    click(F::PanelZ, 1); // the selected input stays selected, its delay dialog opens
-    EXPECT_EQ(opened, form.FormZa);
+    click(F::DelayPanel, 1); // the selected input stays selected, its delay dialog opens
+    EXPECT_EQ(opened, form.delayDialog);
     EXPECT_EQ(model.SelectedInput, 1);
-    click(F::PanelF, 0);
+    click(F::BlockNumber, 0);
     EXPECT_EQ(model.SelectedFb, 0);
     EXPECT_EQ(model.SelectedInput, -1);
-    EXPECT_EQ(painted(F::PanelF, 0), aqua);
-    EXPECT_NE(painted(F::Panelvx, 1), aqua);
-    click(F::PanelF, 0);
+    EXPECT_EQ(painted(F::BlockNumber, 0), aqua);
+    EXPECT_NE(painted(F::InputNumber, 1), aqua);
+    click(F::BlockNumber, 0);
     EXPECT_EQ(model.SelectedFb, -1);
     for (int twice = 0; twice < 2; ++twice) {
         opened = nullptr;
         WhenShown([&](QWidget* dialog) {
             opened = dialog;
-            form.FormFB->close();
+            form.blockDialog->close();
         });
-        click(F::ImaF, 1); // the block picture opens the block dialog
-        EXPECT_EQ(opened, form.FormFB);
+        click(F::BlockTypePicture, 1); // the block picture opens the block dialog
+        EXPECT_EQ(opened, form.blockDialog);
     }
     EXPECT_EQ(model.SelectedFb, 1) << "the block body never deselects";
     WhenShown([&](QWidget* dialog) {
         opened = dialog;
-        QTest::mouseClick(form.FormSig->OK, Qt::LeftButton);
+        QTest::mouseClick(form.signallingDialog->okButton, Qt::LeftButton);
     });
-    click(F::StN, 0);
-    EXPECT_EQ(opened, form.FormSig);
+    click(F::CellNumber, 0);
+    EXPECT_EQ(opened, form.signallingDialog);
     EXPECT_EQ(model.SelectedInput, 0);
     EXPECT_EQ(model.SelectedFb, -1);
 }
 
 TEST_F(SchemeMouse, OutputNamesAreEditedInPlace) {
-    click(F::Panelvyx, 2);
+    click(F::OutputNumber, 2);
     ASSERT_TRUE(form.outputNameEdit->isVisibleTo(&form));
     EXPECT_EQ(form.outputNameEdit->geometry(), QRect(640, 32 + 64 + 8, 65, 17));
-    EXPECT_EQ(painted(F::Panelvyx, 2), aqua);
+    EXPECT_EQ(painted(F::OutputNumber, 2), aqua);
     form.outputNameEdit->clear();
     type("Насос Ω2");  // Ω is not in Windows-1251: refused
     type("345678901"); // at most 10 characters
@@ -121,27 +123,27 @@ TEST_F(SchemeMouse, OutputNamesAreEditedInPlace) {
     QApplication::sendEvent(form.outputNameEdit, &left);
     EXPECT_EQ(form.outputNameEdit->cursorPosition(), 10) << "Left does nothing in the window";
 
-    click(F::Panelvyx, 0); // commits line 2, moves the editor up
+    click(F::OutputNumber, 0); // commits line 2, moves the editor up
     EXPECT_EQ(outputName(2), "Насос 2345");
-    EXPECT_NE(painted(F::Panelvyx, 2), aqua);
-    EXPECT_EQ(painted(F::Panelvyx, 0), aqua);
+    EXPECT_NE(painted(F::OutputNumber, 2), aqua);
+    EXPECT_EQ(painted(F::OutputNumber, 0), aqua);
     EXPECT_EQ(form.outputNameEdit->text(), outputName(0));
     form.outputNameEdit->clear();
-    click(F::Panelvx, 4); // a row click commits, the editor stays
+    click(F::InputNumber, 4); // a row click commits, the editor stays
     EXPECT_EQ(outputName(0), "          ");
     EXPECT_TRUE(form.outputNameEdit->isVisibleTo(&form));
     form.outputNameEdit->clear();
     type("Реле");
-    click(F::ImaT_F, 0); // a block picture takes no focus, but commits as well
+    click(F::BlockTimerPicture, 0); // a block picture takes no focus, but commits as well
     EXPECT_EQ(outputName(0), "Реле");
-    click(F::Panelvyx, 0);
+    click(F::OutputNumber, 0);
     EXPECT_FALSE(form.outputNameEdit->isVisibleTo(&form));
     EXPECT_EQ(model.EditedOutput, -1);
     EXPECT_EQ(model.Modified, 0) << "names are not configuration";
 }
 
 TEST_F(SchemeMouse, ContextHelpShowsTheTopicThenTheClickGoesOn) {
-    QAction* contextHelp = form.findChild<QAction*>("HelpConT");
+    QAction* contextHelp = form.findChild<QAction*>("ContextHelp");
     ASSERT_NE(contextHelp, nullptr);
     contextHelp->trigger();
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
@@ -149,26 +151,27 @@ TEST_F(SchemeMouse, ContextHelpShowsTheTopicThenTheClickGoesOn) {
     // The topic first, with the cursor back, then the delay dialog of the click.
     bool popupBeforeDialog = false;
     WhenShown([&](QWidget* dialog) {
-        popupBeforeDialog = dialog == form.FormZa && form.help().popupWindow() &&
+        popupBeforeDialog = dialog == form.delayDialog && form.help().popupWindow() &&
                             form.help().popupWindow()->isVisible() &&
                             QApplication::overrideCursor() == nullptr;
-        QTest::mouseClick(form.FormZa->OK, Qt::LeftButton);
+        QTest::mouseClick(form.delayDialog->okButton, Qt::LeftButton);
     });
-    click(F::PanelZ, 1);
+    click(F::DelayPanel, 1);
     EXPECT_TRUE(popupBeforeDialog);
     QLabel* popup = form.help().popupWindow();
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(popup->text().contains("<h3>Задержка</h3>"));
     EXPECT_EQ(model.SelectedInput, 1);
     // Without the help cursor a mouse-down shows no topic; the pop-up goes.
-    WhenShown([&](QWidget*) { QTest::mouseClick(form.FormSig->OK, Qt::LeftButton); });
-    click(F::PanelS, 0);
+    WhenShown(
+        [&](QWidget*) { QTest::mouseClick(form.signallingDialog->okButton, Qt::LeftButton); });
+    click(F::SignallingPanel, 0);
     EXPECT_FALSE(popup->isVisible());
     EXPECT_EQ(model.SelectedInput, 0);
 }
 
 TEST_F(SchemeMouse, HelpWindowOpensAtTheContentsFollowsLinksAndClosesWithEscape) {
-    form.action(ActionId::AHelp)->trigger();
+    form.action(ActionId::ShowHelp)->trigger();
     QTextBrowser* help = form.help().helpBrowser();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
@@ -201,7 +204,7 @@ TEST_F(SchemeMouse, HelpWindowOpensAtTheContentsFollowsLinksAndClosesWithEscape)
 // The keys the help pages name are keys the windows answer; the contents page
 // names every key of a command.
 TEST_F(SchemeMouse, HelpNamesTheKeysTheProgramAnswers) {
-    form.NHelp1Click();
+    form.showHelpContents();
     QStringList commandKeys, keys;
     for (QWidget* window : {static_cast<QWidget*>(&form), form.help().helpWindow()})
         for (const QAction* action : window->findChildren<QAction*>())

@@ -1,5 +1,5 @@
 #include "app/Startup.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -35,7 +35,7 @@ TEST(Startup, TheMenuBarsArrowIsDrawnAndOtherIconsAreTheStyles) {
 }
 
 TEST(Startup, MainWindowHasItsCaptionSizeAndAFont) {
-    TForm1 form;
+    MainWindow form;
     // "[*]": where Qt shows the mark of changed data.
     EXPECT_EQ(form.windowTitle(),
               QString("Программатор приборов аварийной сигнализации и блокировки ВИЛ-3K[*]"));
@@ -43,7 +43,7 @@ TEST(Startup, MainWindowHasItsCaptionSizeAndAFont) {
     form.placeOnScreen(QRect(0, 0, 1920, 1080));
     form.grab(); // lays the hidden window out
     EXPECT_EQ(form.width(), 843);
-    const auto* tools = form.findChild<QToolBar*>("ToolBar1");
+    const auto* tools = form.findChild<QToolBar*>("MainToolBar");
     ASSERT_NE(tools, nullptr);
     EXPECT_EQ(form.height(), 677 + form.statusBar()->height() + tools->height());
     EXPECT_FALSE(QFontInfo(form.font()).family().isEmpty());

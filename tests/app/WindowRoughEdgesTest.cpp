@@ -2,7 +2,7 @@
 // data before "Изменить  конфигурацию", a port that cannot be opened, the
 // window's place and size on small and scaled screens.
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "link/ExchangeResult.h"
 #include "support/SampleSchemes.h"
 
@@ -69,7 +69,7 @@ class ChangeConfiguration : public ::testing::TestWithParam<ChangeCase> {};
 
 TEST_P(ChangeConfiguration, OffersToSaveChangedDataFirst) {
     const ChangeCase& c = GetParam();
-    TForm1 form;
+    MainWindow form;
     BuildSampleScheme(form.session(), 24, 8);
     form.showExecCode(24, 8);
     form.model().AccessLevel = 1;
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ChangeCase>& info) { return info.param.name; });
 
 TEST(PortThatCannotBeOpened, EndsTheProgramAfterBothMessages) {
-    TForm1 form;
+    MainWindow form;
     form.comPort().PortName = "COM250"; // listed nowhere
     Operator op({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok});
     // What the port settings command does after OK.
@@ -126,7 +126,7 @@ void PrintTo(const ScreenCase& c, std::ostream* os) {
 // every side and 24 more for the title.
 TEST_P(Placement, WindowAndFrameLieInsideTheArea) {
     const QRect area = GetParam().area;
-    TForm1 form;
+    MainWindow form;
     form.placeOnScreen(area);
     const QRect outer(form.pos(), form.size().grownBy({4, 28, 4, 4}));
     EXPECT_TRUE(area.contains(outer))
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, Placement,
                          });
 
 TEST(Placement, ALargerWindowShowsMoreOfTheScheme) {
-    TForm1 form;
+    MainWindow form;
     form.placeOnScreen(QRect(0, 0, 1920, 1080));
     form.grab();
     EXPECT_EQ(form.schemeScrollBox->size(), QSize(825, 553));
@@ -159,8 +159,8 @@ TEST(Placement, ALargerWindowShowsMoreOfTheScheme) {
 }
 
 TEST(FixedBorderDialogs, OfferOnlyTheCloseBox) {
-    TForm1 form;
-    for (const char* name : {"FPSW", "FormPort", "FormNastr", "FormTimeDate"}) {
+    MainWindow form;
+    for (const char* name : {"PasswordDialog", "PortDialog", "ExchangeDialog", "ClockDialog"}) {
         SCOPED_TRACE(name);
         auto* dialog = form.findChild<QDialog*>(name);
         ASSERT_NE(dialog, nullptr);
@@ -181,7 +181,7 @@ TEST(FixedBorderDialogs, OfferOnlyTheCloseBox) {
 }
 
 TEST(MessageBoxes, AreWideEnoughForTheirTitles) {
-    TForm1 form;
+    MainWindow form;
     int shownWidth = 0;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -82,7 +82,7 @@ TEST(ChaosSoak, RealSerialLayerOnAChaoticLine) {
     SystemClock clock;
     QtSerialLine line;
     SessionFixture<> s;
-    TComPortClass link{line, clock, s.messages};
+    DeviceLink link{line, clock, s.messages};
     link.PortName = "COM7";
     ASSERT_EQ(link.SetupPort(), 0);
     DeviceConfiguration device{s.session, link};

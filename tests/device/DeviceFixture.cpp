@@ -1,6 +1,6 @@
 #include "tests/device/DeviceFixture.h"
 
-void ExpectSameModel(const TProgVilClass& a, const TProgVilClass& b) {
+void ExpectSameModel(const ConfigurationModel& a, const ConfigurationModel& b) {
     EXPECT_EQ(a.ExecFirst, b.ExecFirst);
     EXPECT_EQ(a.ExecSecond, b.ExecSecond);
     EXPECT_EQ(a.ChannelCount, b.ChannelCount);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "device/DeviceConfiguration.h"
+#include "link/DeviceLink.h"
 #include "sim/SimulatedDevice.h"
-#include "link/TComPortClass.h"
 #include "support/FakeSerialLine.h"
 #include "support/SampleSchemes.h"
 #include "support/SessionFixture.h"
@@ -30,7 +30,7 @@ inline Image SampleImage(int first, int second, std::uint8_t deviceByte) {
 struct DeviceFixture : SessionFixture<> {
     FakeClock clock;
     FakeSerialLine line{clock};
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
     DeviceConfiguration device{session, link};
     std::optional<SimulatedDevice> sim;
 
@@ -85,5 +85,5 @@ struct DirectLoad : SessionFixture<> {
 };
 
 // Two models and scheme views hold the same configuration, element for shown element.
-void ExpectSameModel(const TProgVilClass& a, const TProgVilClass& b);
+void ExpectSameModel(const ConfigurationModel& a, const ConfigurationModel& b);
 void ExpectSameView(const SchemeView& a, const SchemeView& b);

@@ -9,7 +9,7 @@ TEST(DeviceStatus, PortAccessAndDevice) {
     FakeClock clock;
     FakeSerialLine line(clock);
     FakeMessages messages;
-    TComPortClass link(line, clock, messages);
+    DeviceLink link(line, clock, messages);
     EXPECT_EQ(PortStatusText(link), "Порт закрыт");
     link.PortName = "COM3";
     link.BaudRate = "19200";
@@ -21,7 +21,7 @@ TEST(DeviceStatus, PortAccessAndDevice) {
     EXPECT_EQ(PortStatusText(link), "Порт закрыт");
 
     SessionFixture<> s;
-    TProgVilClass& model = s.model;
+    ConfigurationModel& model = s.model;
     model.AccessLevel = 1;
     EXPECT_EQ(AccessStatusText(model), "Полный доступ");
     model.AccessLevel = 0;
@@ -71,7 +71,7 @@ TEST_F(ObservedRead, RetriesOfASilentDeviceAndTheResult) {
     std::vector<ExchangeResult> results;
     link.SetObserver({[&](int attempt) { attempts.push_back(attempt); },
                       [&](ExchangeResult result) { results.push_back(result); }});
-    EXPECT_FALSE(device.InPortClick());
+    EXPECT_FALSE(device.readDevice());
     EXPECT_EQ(attempts, (std::vector<int>{2, 3}));
     EXPECT_EQ(results, (std::vector<ExchangeResult>{130}));
 }
@@ -82,7 +82,7 @@ TEST_F(ObservedRead, AGoodReadReportsTwoExchangesAndNoRetry) {
     std::vector<ExchangeResult> results;
     link.SetObserver(
         {[&](int) { ++retries; }, [&](ExchangeResult result) { results.push_back(result); }});
-    EXPECT_TRUE(device.InPortClick());
+    EXPECT_TRUE(device.readDevice());
     EXPECT_EQ(retries, 0);
     EXPECT_EQ(results, (std::vector<ExchangeResult>{0, 0}));
 }

@@ -1,5 +1,5 @@
 #include "device/ExitQuestions.h"
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "support/FakeMessages.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ class ExitCommand : public ::testing::TestWithParam<ExitCase> {};
 TEST_P(ExitCommand, AsksAndRuns) {
     const ExitCase& c = GetParam();
     FakeMessages messages;
-    TProgVilClass model(messages);
+    ConfigurationModel model(messages);
     model.Modified = c.modified;
     ExitQuestions exit(model, messages);
     std::vector<std::string> commands;
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ExitCommand, TransferSeesTheChangesAfterNoToSaving) {
     FakeMessages messages;
-    TProgVilClass model(messages);
+    ConfigurationModel model(messages);
     model.Modified = 1;
     ExitQuestions exit(model, messages);
     int seen = -1;
@@ -101,7 +101,7 @@ TEST(ExitCommand, TransferSeesTheChangesAfterNoToSaving) {
 
 TEST(ExitCommand, SaveWithoutACommandIsHarmless) {
     FakeMessages messages;
-    TProgVilClass model(messages);
+    ConfigurationModel model(messages);
     model.Modified = 1;
     ExitQuestions exit(model, messages);
     messages.answers = {Y, Y, Y, Y, Y};
@@ -129,7 +129,7 @@ class Closing : public ::testing::TestWithParam<ClosingCase> {};
 TEST_P(Closing, OffersWhileChangedThenSaysGoodbye) {
     const ClosingCase& c = GetParam();
     FakeMessages messages;
-    TProgVilClass model(messages);
+    ConfigurationModel model(messages);
     model.Modified = c.modified;
     ExitQuestions exit(model, messages);
     std::vector<std::string> commands;

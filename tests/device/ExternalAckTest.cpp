@@ -14,7 +14,7 @@ struct AckFixture : SessionFixture<> {
     void Show(int first, int second, std::uint8_t deviceByte = 0) {
         SessionFixture<> sample;
         BuildSampleScheme(sample.session, first, second);
-        TProgVilClass& m = sample.model;
+        ConfigurationModel& m = sample.model;
         const int last = m.ChannelCount - 1;
         m.Channels[m.SlotOfImageIndex(last)] = {0xA3, 0x01, 0, 0x45};
         m.Included[last] = 1;
@@ -41,10 +41,10 @@ class ExternalAckOn : public ::testing::Test, public AckFixture {};
 
 TEST_F(ExternalAckOn, Code1204ClearsInput16InSlot27) {
     Show(12, 4, 0x02);
-    EXPECT_TRUE(view.at(Family::NOTVh, 27).enabled);
-    EXPECT_TRUE(view.at(Family::PanelS, 27).visible);
-    EXPECT_TRUE(view.at(Family::Sf, 4 * 5).visible);
-    ack.PVnKvitClick(true);
+    EXPECT_TRUE(view.at(Family::ContactToggle, 27).enabled);
+    EXPECT_TRUE(view.at(Family::SignallingPanel, 27).visible);
+    EXPECT_TRUE(view.at(Family::BlockInputLine, 4 * 5).visible);
+    ack.toggleExternalAck(true);
     EXPECT_EQ(view.ExternalAckRow(), 27);
     EXPECT_EQ(model.DeviceByte, 0x22);
     EXPECT_EQ(model.ImageBuffer[kDeviceByteOffset], 0x22);
@@ -52,16 +52,17 @@ TEST_F(ExternalAckOn, Code1204ClearsInput16InSlot27) {
     EXPECT_TRUE(view.header.extAckDown);
     const Element& label = view.at(Family::Title, TitleExtAckInput);
     EXPECT_TRUE(label.visible);
-    EXPECT_EQ(label.group, PanDv);
+    EXPECT_EQ(label.group, ExtraInputGroup);
     EXPECT_EQ(label.rect.y, SchemeView::rowTop(27) + 12);
 
     EXPECT_EQ(model.Channels[27], (ChannelRecord{0, 0, 0, 0}));
-    for (Family f : {Family::PanelS, Family::PanelZ, Family::PanelV, Family::Sm})
+    for (Family f :
+         {Family::SignallingPanel, Family::DelayPanel, Family::OutputsPanel, Family::RowLine})
         EXPECT_FALSE(view.at(f, 27).visible) << static_cast<int>(f);
-    EXPECT_EQ(view.at(Family::StN, 27).caption, "0");
-    EXPECT_EQ(view.at(Family::StZ, 27).caption, "0");
-    EXPECT_FALSE(view.at(Family::NOTVh, 27).pressed);
-    EXPECT_FALSE(view.at(Family::NOTVh, 27).enabled);
+    EXPECT_EQ(view.at(Family::CellNumber, 27).caption, "0");
+    EXPECT_EQ(view.at(Family::DelayValue, 27).caption, "0");
+    EXPECT_FALSE(view.at(Family::ContactToggle, 27).pressed);
+    EXPECT_FALSE(view.at(Family::ContactToggle, 27).enabled);
     EXPECT_EQ(model.Included[15], 0);
     EXPECT_EQ(model.InclusionBits[1] & 0x80, 0);
 
@@ -73,20 +74,21 @@ TEST_F(ExternalAckOn, Code1204ClearsInput16InSlot27) {
     EXPECT_EQ(block[4], 15);
     for (int k : {0, 1}) {
         const int input = 4 * 5 + k;
-        EXPECT_EQ(view.at(Family::StIV, input).caption, "");
-        EXPECT_EQ(view.at(Family::StNV, input).caption, "16");
-        for (Family f : {Family::Sf, Family::ShVi, Family::StNV, Family::StIV})
+        EXPECT_EQ(view.at(Family::BlockInputKind, input).caption, "");
+        EXPECT_EQ(view.at(Family::BlockInputNumber, input).caption, "16");
+        for (Family f : {Family::BlockInputLine, Family::BlockInputInversion,
+                         Family::BlockInputNumber, Family::BlockInputKind})
             EXPECT_FALSE(view.at(f, input).visible);
     }
-    EXPECT_TRUE(view.at(Family::StIV, 4 * 5 + 2).visible);
-    EXPECT_EQ(view.at(Family::StIV, 4 * 5 + 2).caption, "фб");
-    EXPECT_EQ(view.at(Family::StNV, 4 * 5 + 3).caption, "15");
+    EXPECT_TRUE(view.at(Family::BlockInputKind, 4 * 5 + 2).visible);
+    EXPECT_EQ(view.at(Family::BlockInputKind, 4 * 5 + 2).caption, "фб");
+    EXPECT_EQ(view.at(Family::BlockInputNumber, 4 * 5 + 3).caption, "15");
     EXPECT_EQ(window.log.back(), "sync");
 }
 
 TEST_F(ExternalAckOn, BlockFedInputKeepsItsSourceUnder0604) {
     Show(6, 4);
-    ack.PVnKvitClick(true);
+    ack.toggleExternalAck(true);
     EXPECT_EQ(view.ExternalAckRow(), 27);
     EXPECT_EQ(model.FunctionBlocks[5][1], 0);
     EXPECT_EQ(model.FunctionBlocks[5][3], kDirect | kFromBlock | 10);
@@ -94,21 +96,21 @@ TEST_F(ExternalAckOn, BlockFedInputKeepsItsSourceUnder0604) {
 
 TEST_F(ExternalAckOn, OffAgainKeepsTheChannelExcluded) {
     Show(24, 8, 0x02);
-    ack.PVnKvitClick(true);
-    ack.PVnKvitClick(false);
+    ack.toggleExternalAck(true);
+    ack.toggleExternalAck(false);
     EXPECT_EQ(model.DeviceByte, 0x02);
     EXPECT_EQ(model.GetDeviceByte(), 0x02);
     EXPECT_FALSE(view.header.extAckDown);
     EXPECT_FALSE(view.at(Family::Title, TitleExtAckInput).visible);
-    EXPECT_FALSE(view.at(Family::NOTVh, 31).enabled);
-    EXPECT_FALSE(view.at(Family::NOTVh, 31).pressed);
+    EXPECT_FALSE(view.at(Family::ContactToggle, 31).enabled);
+    EXPECT_FALSE(view.at(Family::ContactToggle, 31).pressed);
     EXPECT_EQ(model.Included[31], 0);
     EXPECT_EQ(model.InclusionBits[3] & 0x80, 0);
 }
 
 TEST_F(ExternalAckOn, OffExcludesWithoutTouchingTheRecord) {
     Show(24, 4);
-    ack.PVnKvitClick(false);
+    ack.toggleExternalAck(false);
     EXPECT_EQ(model.Channels[27], (ChannelRecord{0xA3, 0x01, 0, 0x45}));
     EXPECT_EQ(model.Included[27], 0);
 }
@@ -122,7 +124,7 @@ TEST_F(ExternalAckOn, FailedCodeCheckPutsTheButtonBackToTheDeviceByte) {
         const auto records = model.Channels;
         model.Modified = 0;
         window.first.value = "";
-        ack.PVnKvitClick(!ackInByte);
+        ack.toggleExternalAck(!ackInByte);
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].text, " Ошибка ввода ");
         EXPECT_EQ(view.header.extAckDown, ackInByte);
@@ -140,7 +142,7 @@ class ExternalAckCodes : public ::testing::TestWithParam<std::pair<int, int>>, p
 TEST_P(ExternalAckCodes, LeaveWhatLoadingThePackedImageShows) {
     const auto [first, second] = GetParam();
     Show(first, second);
-    ack.PVnKvitClick(true);
+    ack.toggleExternalAck(true);
     const int row = view.ExternalAckRow();
     EXPECT_GE(row, 24);
     EXPECT_EQ(model.ImageIndexOfSlot(row), model.ChannelCount - 1);

@@ -30,7 +30,7 @@ TEST_P(ModelRows, SendTheirCodeToTheLinkAddressAndHideTheList) {
     const ModelRowCase c = GetParam();
     model.LinkAddressIndex = 4;
     sim->address = 5;
-    setting.ComboBox1Click(c.row);
+    setting.chooseModel(c.row);
     ASSERT_EQ(line.writes.size(), 1u);
     const Bytes& frame = line.writes[0];
     ASSERT_EQ(frame.size(), 7u);
@@ -61,7 +61,7 @@ class ModelSettingCases : public ::testing::Test, public ModelSettingTest {};
 
 TEST_F(ModelSettingCases, RefusalIsReportedAndTheListHiddenAllTheSame) {
     sim.emplace(SimFaults{.exceptionFunction = 0x12, .exceptionCode = 1});
-    setting.ComboBox1Click(0);
+    setting.chooseModel(0);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, "устройство 1 COM1 ошибка обмена 01");
     EXPECT_EQ(messages.shown[1].caption, "Предупреждение");
@@ -73,7 +73,7 @@ TEST_F(ModelSettingCases, TheQuestionNamesDeviceAndPortAndNoLeavesTheDeviceAlone
     model.LinkAddressIndex = 4;
     link.PortName = "COM3";
     messages.answers.clear(); // the default answer
-    setting.ComboBox1Click(4);
+    setting.chooseModel(4);
     ASSERT_EQ(messages.shown.size(), 1u);
     const MessageBox& question = messages.shown[0];
     EXPECT_EQ(question.text, "Задать устройству 5 на порту COM3 исполнение ВИЛ-3-1206 К?");
@@ -86,7 +86,7 @@ TEST_F(ModelSettingCases, TheQuestionNamesDeviceAndPortAndNoLeavesTheDeviceAlone
 }
 
 TEST_F(ModelSettingCases, NoRowChosenDoesNothing) {
-    setting.ComboBox1Click(-1);
+    setting.chooseModel(-1);
     EXPECT_TRUE(line.writes.empty());
     EXPECT_TRUE(view.header.modelListVisible);
     EXPECT_TRUE(view.header.setConfigVisible);

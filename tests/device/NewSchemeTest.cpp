@@ -43,14 +43,14 @@ TEST(NewScheme, IsWhatAReadOfAnEmptyDeviceShows) {
         const int deviceIndex = static_cast<int>(i * 2);
         NewSchemeFixture made;
         made.dialog.choice = NewSchemeData{static_cast<int>(i), deviceIndex};
-        ASSERT_TRUE(made.command.NewSchemeClick(made.dialog));
+        ASSERT_TRUE(made.command.newScheme(made.dialog));
 
         DeviceFixture read;
         Image empty{};
         empty[kDeviceByteOffset] = static_cast<std::uint8_t>(deviceIndex);
         read.Attach(codes[i].first, codes[i].second, empty, deviceIndex + 1);
         read.model.LinkAddressIndex = deviceIndex;
-        ASSERT_TRUE(read.device.InPortClick()) << codes[i].name;
+        ASSERT_TRUE(read.device.readDevice()) << codes[i].name;
         ExpectSameModel(made.model, read.model);
         ExpectSameView(made.view, read.view);
         EXPECT_EQ(made.window.caption,
@@ -64,11 +64,11 @@ TEST(NewScheme, ReadOnlyIsRefusedAndChangesAreOfferedForSavingFirst) {
     NewSchemeFixture f;
     f.model.AccessLevel = 0;
     f.model.Modified = 1;
-    EXPECT_FALSE(f.command.NewSchemeClick(f.dialog));
+    EXPECT_FALSE(f.command.newScheme(f.dialog));
     f.model.AccessLevel = 1;
     // Yes to saving, but nothing is saved: the scheme stays, no dialog.
     f.messages.answers = {Answer::Yes};
-    EXPECT_FALSE(f.command.NewSchemeClick(f.dialog));
+    EXPECT_FALSE(f.command.newScheme(f.dialog));
     std::vector<std::string> texts;
     for (const MessageBox& box : f.messages.shown)
         texts.push_back(box.text);

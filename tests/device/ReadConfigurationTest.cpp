@@ -21,7 +21,7 @@ TEST_P(ReadEveryCode, LeavesWhatLoadingTheImageDirectlyLeaves) {
     const CodeCase c = GetParam();
     const Image image = SampleImage(c.first, c.second, 0x02);
     ASSERT_NO_FATAL_FAILURE(Attach(c.first, c.second, image));
-    device.InPortClick();
+    device.readDevice();
     EXPECT_TRUE(messages.shown.empty()) << messages.shown.at(0).text;
     const DirectLoad direct(c.first, c.second, image);
     ExpectSameModel(model, direct.model);
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(FourteenCodes, ReadEveryCode,
 TEST_F(ReadConfiguration, AskesIdentificationThenImageWithTheMandatedPauses) {
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, SampleImage(24, 8, 0)));
     const std::int64_t start = clock.now;
-    device.InPortClick();
+    device.readDevice();
     ASSERT_EQ(Functions(), (Bytes{kIdentify, kReadImage}));
     EXPECT_EQ(line.writes[0], (Bytes{0x01, 0x11, 0xC0, 0x2C}));
     EXPECT_EQ(line.writeTimes[0] - start, link.GetSendDelay());
@@ -58,7 +58,7 @@ TEST_F(ReadConfiguration, AskesIdentificationThenImageWithTheMandatedPauses) {
 
 TEST_F(ReadConfiguration, DeviceByteGivesAddressNumberAndExternalAcknowledge) {
     ASSERT_NO_FATAL_FAILURE(Attach(12, 4, SampleImage(12, 4, 0x25)));
-    device.InPortClick();
+    device.readDevice();
     EXPECT_EQ(model.LinkAddressIndex, 5);
     EXPECT_EQ(model.DeviceNumberIndex, 5);
     EXPECT_EQ(window.linkAddress, 5);
@@ -69,7 +69,7 @@ TEST_F(ReadConfiguration, DeviceByteGivesAddressNumberAndExternalAcknowledge) {
     // The next exchange goes to the device's own number.
     line.writes.clear();
     sim->address = 6;
-    device.InPortClick();
+    device.readDevice();
     EXPECT_EQ(line.writes.at(0).at(0), 6);
 }
 
@@ -77,7 +77,7 @@ TEST_F(ReadConfiguration, ReplacesUnsavedEditsAndKeepsThemMarkedChanged) {
     ShowScheme(6, 6);
     model.Modified = 1;
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, SampleImage(24, 8, 0)));
-    device.InPortClick();
+    device.readDevice();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(model.ExecFirst, 24);
     EXPECT_EQ(model.Modified, 1);
@@ -125,7 +125,7 @@ TEST_P(ReadFailure, ReportsAndLoadsNothing) {
     const auto before = model.Channels;
     Image image = SampleImage(24, 8, c.deviceByte);
     ASSERT_NO_FATAL_FAILURE(Attach(c.first, c.second, image, 3, c.faults));
-    device.InPortClick();
+    device.readDevice();
     std::string text = c.text;
     if (const auto at = text.find('N'); at != std::string::npos && text[0] == 'N')
         text.replace(at, 1, "устройство 3");
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ReadConfiguration, DeviceWithoutCodeOffersToSetOne) {
     ShowScheme(24, 8);
     ASSERT_NO_FATAL_FAILURE(Attach(0, 0, {}));
-    device.InPortClick();
+    device.readDevice();
     EXPECT_TRUE(view.header.setConfigVisible);
     EXPECT_EQ(window.first.value, "0");
     EXPECT_EQ(window.second.value, "0");
@@ -203,7 +203,7 @@ TEST_F(ReadConfiguration, CodeOutsideTheFamilyChangesNothing) {
     ShowScheme(12, 6);
     const int channels = model.ChannelCount;
     ASSERT_NO_FATAL_FAILURE(Attach(24, 5, {}));
-    device.InPortClick();
+    device.readDevice();
     EXPECT_EQ(model.ExecFirst, 12);
     EXPECT_EQ(model.ExecSecond, 6);
     EXPECT_EQ(model.ChannelCount, channels);
@@ -216,7 +216,7 @@ TEST_F(ReadConfiguration, RepairedImageIsLoadedAndReportedWithItsAcknowledge) {
     // Block 1 of a 24-08 image (32 channels) with an unknown type.
     image[4 * 32] = 9;
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, image));
-    device.InPortClick();
+    device.readDevice();
     // Block 2 of the sample takes the output of block 1, which is gone now.
     ASSERT_EQ(Texts().size(), 2u);
     EXPECT_EQ(Texts()[0], "при чтении БД обнаружены и исправлены ошибки");
@@ -235,7 +235,7 @@ TEST_F(ReadConfiguration, OutOfRangeValuesAreKeptAndNamedInOneWarning) {
     image[4 * 4 + 3] = 63;        // input 5: 63 delay units of 1 s
     image[4 * 32 + 9 + 5] = 0x9E; // block 2: alarm on cell 30 of a 24-cell panel
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, image));
-    device.InPortClick();
+    device.readDevice();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "Конфигурация содержит значения, которых редактор не задаёт. Проверьте их перед "
@@ -247,7 +247,7 @@ TEST_F(ReadConfiguration, OutOfRangeValuesAreKeptAndNamedInOneWarning) {
 }
 
 TEST_F(ReadConfiguration, ClosedPortSendsNothing) {
-    device.InPortClick();
+    device.readDevice();
     EXPECT_TRUE(line.writes.empty());
     EXPECT_EQ(Texts(), std::vector<std::string>{"Не выбран COM-порт."});
 }

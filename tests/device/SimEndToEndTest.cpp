@@ -70,10 +70,10 @@ protected:
     QtSerialLine line;
     SessionFixture<> s;
     FakeMessages& messages = s.messages;
-    TProgVilClass& model = s.model;
+    ConfigurationModel& model = s.model;
     SchemeView& view = s.view;
     RecordingWindow& window = s.window;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
     DeviceConfiguration device{s.session, link};
 };
 
@@ -83,7 +83,7 @@ TEST_F(SimEndToEnd, ReadGivesWhatLoadingTheImageDirectlyGives) {
         const Image image = SampleImage(first, second, 0x23);
         ASSERT_NO_FATAL_FAILURE(Start({"--file", SchemeFile(first, second, image)}));
         model.LinkAddressIndex = 3;
-        device.InPortClick();
+        device.readDevice();
         EXPECT_TRUE(Texts().empty());
         const DirectLoad direct(first, second, image);
         ExpectSameModel(model, direct.model);
@@ -97,10 +97,10 @@ TEST_F(SimEndToEnd, WriteStoresThePackedImageAndMovesTheAddress) {
     ShowChangedScheme();
     model.DeviceNumberIndex = 9;
     messages.answers = {Answer::No};
-    device.OutPortClick();
+    device.writeDevice();
     const Bytes dump = Dump();
     ASSERT_EQ(dump.size(), 251u);
-    TProgVilClass expected = model;
+    ConfigurationModel expected = model;
     expected.SetDeviceByte(9);
     expected.PackImage();
     EXPECT_EQ(Bytes(dump.begin(), dump.begin() + kImageSize),
@@ -110,8 +110,8 @@ TEST_F(SimEndToEnd, WriteStoresThePackedImageAndMovesTheAddress) {
     EXPECT_EQ(model.LinkAddressIndex, 9);
 
     // Reading back from the new address gives the scheme that was written.
-    TProgVilClass written = model;
-    device.InPortClick();
+    ConfigurationModel written = model;
+    device.readDevice();
     EXPECT_TRUE(Texts() == std::vector<std::string>{"Данные переданы. Запросить подтверждение?"});
     EXPECT_EQ(model.Channels, written.Channels);
     EXPECT_EQ(model.FunctionBlocks, written.FunctionBlocks);
@@ -122,7 +122,7 @@ TEST_F(SimEndToEnd, BusyConfirmationIsReportedAndTheWriteStands) {
     ASSERT_NO_FATAL_FAILURE(Start({"--code", "24-08", "--dump", dumpPath, "--busy", "1"}));
     ShowChangedScheme();
     messages.answers = {Answer::Yes};
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(Texts(),
               (std::vector<std::string>{"Данные переданы. Запросить подтверждение?",
                                         "устройство 1 COM7 Идет запись базы данных. Ждите."}));
@@ -133,7 +133,7 @@ TEST_F(SimEndToEnd, BusyConfirmationIsReportedAndTheWriteStands) {
 TEST_F(SimEndToEnd, OtherExecutionCodeIsNotWritten) {
     ASSERT_NO_FATAL_FAILURE(Start({"--code", "12-04", "--dump", dumpPath}));
     ShowChangedScheme();
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(Texts(), std::vector<std::string>{std::string("Передаваемая конфигурация") + "\n" +
                                                 "не соответствует существующей"});
     EXPECT_TRUE(SimProcess::readDump(dumpPath).empty());
@@ -144,7 +144,7 @@ TEST_F(SimEndToEnd, ReadingOverUnsavedEditsKeepsThemMarkedChanged) {
     const Image image = SampleImage(12, 8, 0x00);
     ASSERT_NO_FATAL_FAILURE(Start({"--file", SchemeFile(12, 8, image)}));
     ShowChangedScheme();
-    device.InPortClick();
+    device.readDevice();
     EXPECT_TRUE(Texts().empty());
     EXPECT_EQ(model.ExecFirst, 12);
     EXPECT_EQ(model.Modified, 1);
@@ -168,7 +168,7 @@ TEST_F(SimEndToEnd, EveryExampleReadFromADeviceAsOpenedFromItsFile) {
         ASSERT_NO_FATAL_FAILURE(Start({"--file", example.filePath()}));
         model.LinkAddressIndex = file->deviceByte & 0x1F;
         messages.shown.clear();
-        device.InPortClick();
+        device.readDevice();
         EXPECT_TRUE(Texts().empty()) << Texts().front();
         const DirectLoad opened(file->execFirst, file->execSecond, file->image);
         ExpectSameModel(model, opened.model);
@@ -191,7 +191,7 @@ class SimReadFailure : public SimEndToEnd, public ::testing::WithParamInterface<
 
 TEST_P(SimReadFailure, IsReportedAndLoadsNothing) {
     ASSERT_NO_FATAL_FAILURE(Start(GetParam().arguments));
-    device.InPortClick();
+    device.readDevice();
     EXPECT_EQ(Texts(), std::vector<std::string>{GetParam().text});
     EXPECT_EQ(model.SchemeCreated, 0);
 }

@@ -57,27 +57,27 @@ protected:
 
 TEST_F(TimeDateTest, OpeningSetsEveryFieldToOneAndShowingStartsPolling) {
     Fields({"00", "00", "00", "00", "00", "00", "00"});
-    logic.ButTimeDateClick();
+    logic.openClockDialog();
     EXPECT_EQ(dialog.showings, 1);
     EXPECT_EQ(FieldTexts(), std::vector<std::string>(7, "1"));
-    logic.FormShow();
+    logic.onShow();
     EXPECT_TRUE(logic.polling());
     EXPECT_TRUE(dialog.pollingShown);
-    logic.Button1Click();
+    logic.togglePolling();
     EXPECT_FALSE(dialog.pollingShown);
-    logic.Button1Click();
+    logic.togglePolling();
     EXPECT_TRUE(dialog.pollingShown);
 }
 
 TEST_F(TimeDateTest, PollShowsTheRegistersLowBytes) {
     AnswerRegisters({0x0009, 0x0005, 0x0007, 0x0003, 0x000B});
-    logic.Timer1Timer();
+    logic.pollTick();
     ASSERT_EQ(line.writes.size(), 1u);
     EXPECT_EQ(line.writes[0], (Bytes{0x01, 0x04, 0x00, 0x00, 0x00, 0x05, 0x30, 0x09}));
     EXPECT_EQ(dialog.time, "07:05:09");
     EXPECT_EQ(dialog.date, "03.11.");
     AnswerRegisters({0x017B, 0xFF05, 0x0007, 0x0003, 0x000B});
-    logic.Timer1Timer();
+    logic.pollTick();
     EXPECT_EQ(dialog.time, "07:05:123");
     const DeviceTime& snapshot = logic.DeviceTimeSnapshot();
     EXPECT_EQ(std::vector<int>(
@@ -87,10 +87,10 @@ TEST_F(TimeDateTest, PollShowsTheRegistersLowBytes) {
 
 TEST_F(TimeDateTest, FailedPollIsSilentAndKeepsTheDisplay) {
     sim->setClock({9, 5, 7, 3, 11}, clock.now);
-    logic.InClick();
+    logic.pollDeviceClock();
     EXPECT_EQ(dialog.time, "07:05:09");
     line.answerAlways({});
-    logic.InClick();
+    logic.pollDeviceClock();
     EXPECT_EQ(dialog.time, "07:05:09");
     EXPECT_EQ(dialog.date, "03.11.");
     EXPECT_TRUE(messages.shown.empty());
@@ -98,26 +98,26 @@ TEST_F(TimeDateTest, FailedPollIsSilentAndKeepsTheDisplay) {
 
 TEST_F(TimeDateTest, DeviceTimeNeedsPollingAndCopiesTheLastReading) {
     sim->setClock({9, 5, 7, 3, 11}, clock.now);
-    logic.InClick();
+    logic.pollDeviceClock();
     Fields({"1", "1", "1", "1", "1", "1", "1"});
-    logic.Button2Click();
+    logic.takeDeviceTime();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Включите запрос времени с прибора");
     EXPECT_EQ(messages.shown[0].caption, "Предупреждение");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(FieldTexts(), std::vector<std::string>(7, "1"));
-    logic.Button1Click();
-    logic.Button2Click();
+    logic.togglePolling();
+    logic.takeDeviceTime();
     EXPECT_EQ(FieldTexts(), (std::vector<std::string>{"9", "5", "7", "3", "11", "1", "1"}));
 }
 
 TEST_F(TimeDateTest, ComputerTimeFillsAllSevenFields) {
     clock.wall = WallTime{2026, 12, 7, 1, 14, 3, 58};
-    logic.Button3Click();
+    logic.takeComputerTime();
     EXPECT_EQ(FieldTexts(), (std::vector<std::string>{"58", "3", "14", "7", "12", "26", "1"}));
     clock.wall.dayOfWeek = 7;
-    logic.Button3Click();
-    EXPECT_EQ(dialog.fields[Edit7Weekday].value, "7");
+    logic.takeComputerTime();
+    EXPECT_EQ(dialog.fields[WeekdayField].value, "7");
 }
 
 struct CheckCase {
@@ -166,33 +166,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TimeDateTest, EmptyDayOnOkKeepsTheDialogOpenWithPollingOff) {
-    logic.FormShow();
+    logic.onShow();
     Fields({"1", "1", "1", "", "1"});
-    logic.OKClick();
+    logic.okPressed();
     EXPECT_EQ(dialog.closeRequests, 1);
-    EXPECT_FALSE(logic.FormCloseQuery());
+    EXPECT_FALSE(logic.mayClose());
     EXPECT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(dialog.fields[Edit4Day].value, "00");
+    EXPECT_EQ(dialog.fields[DayField].value, "00");
     EXPECT_FALSE(dialog.pollingShown);
 }
 
 TEST_F(TimeDateTest, CancelClosesWithoutChecksAndStopsPolling) {
-    logic.FormShow();
+    logic.onShow();
     Fields({"", "", "", "", ""});
-    logic.CancelClick();
+    logic.cancelPressed();
     EXPECT_EQ(dialog.closeRequests, 1);
-    EXPECT_TRUE(logic.FormCloseQuery());
+    EXPECT_TRUE(logic.mayClose());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(dialog.pollingShown);
 }
 
 TEST_F(TimeDateTest, SendsTheBroadcastAndCloses) {
     Fields({"30", "15", "12", "1", "6"});
-    logic.ChangeTimeClick();
+    logic.transferTime();
     ASSERT_EQ(line.writes.size(), 1u);
     EXPECT_EQ(line.writes[0], (Bytes{0x00, 0x46, 0x1E, 0x0F, 0x0C, 0x01, 0x06, 0xFF, 0x21}));
     EXPECT_EQ(dialog.closeRequests, 1);
-    EXPECT_TRUE(logic.FormCloseQuery());
+    EXPECT_TRUE(logic.mayClose());
     EXPECT_TRUE(messages.shown.empty());
     const SimClock set = sim->clockAt(clock.now);
     EXPECT_EQ(std::vector<int>({set.second, set.minute, set.hour, set.day, set.month}),
@@ -201,7 +201,7 @@ TEST_F(TimeDateTest, SendsTheBroadcastAndCloses) {
 
 TEST_F(TimeDateTest, HoursOutOfRangeSendsNothingAndStaysOpen) {
     Fields({"30", "15", "24", "1", "6"});
-    logic.ChangeTimeClick();
+    logic.transferTime();
     EXPECT_TRUE(line.writes.empty());
     EXPECT_EQ(Texts(), std::vector<std::string>{" Ошибка ввода "});
     EXPECT_EQ(dialog.closeRequests, 0);
@@ -210,7 +210,7 @@ TEST_F(TimeDateTest, HoursOutOfRangeSendsNothingAndStaysOpen) {
 TEST_F(TimeDateTest, WithoutAccessNothingIsSent) {
     model.AccessLevel = 0;
     Fields({"30", "15", "12", "1", "6"});
-    logic.ChangeTimeClick();
+    logic.transferTime();
     EXPECT_TRUE(line.writes.empty());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, std::string("Ваш уровень доступа не позволяет") + "\n" +
@@ -224,14 +224,14 @@ TEST_F(TimeDateTest, WithoutAccessNothingIsSent) {
 TEST_F(TimeDateTest, UnsentTimeIsReportedAndTheDialogStaysOpen) {
     Fields({"30", "15", "12", "1", "6"});
     link.ClosePort();
-    logic.ChangeTimeClick();
+    logic.transferTime();
     EXPECT_EQ(Texts(), std::vector<std::string>{"Не выбран COM-порт."});
     EXPECT_EQ(dialog.closeRequests, 0);
 
     ASSERT_EQ(link.SetupPort(), 0);
     messages.shown.clear();
     line.failWrite = true;
-    logic.ChangeTimeClick();
+    logic.transferTime();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, "Ошибка");
     EXPECT_EQ(dialog.closeRequests, 0);
@@ -240,18 +240,18 @@ TEST_F(TimeDateTest, UnsentTimeIsReportedAndTheDialogStaysOpen) {
 // Clicks and ticks that arrive while a poll waits for its answer.
 TEST_F(TimeDateTest, NoExchangeStartsWhileAPollIsUnderWay) {
     Fields({"30", "15", "12", "1", "6"});
-    logic.FormShow();
+    logic.onShow();
     int nested = 0;
     line.respond = [&](const Bytes& request) {
         if (request[1] == 0x04 && nested++ == 0) {
             EXPECT_TRUE(logic.exchangeUnderWay());
-            logic.Timer1Timer();
-            logic.InClick();
-            logic.ChangeTimeClick();
+            logic.pollTick();
+            logic.pollDeviceClock();
+            logic.transferTime();
         }
         return FakeSerialLine::Answer{};
     };
-    logic.Timer1Timer();
+    logic.pollTick();
     ASSERT_EQ(Functions(), (Bytes{0x04, 0x04, 0x04, 0x04, 0x04, 0x46}))
         << "five attempts of the one poll, then the time";
     EXPECT_FALSE(logic.exchangeUnderWay());
@@ -266,14 +266,14 @@ TEST_F(TimeDateTest, ClosingAbandonsThePollAndTheSendAskedForDuringIt) {
     std::int64_t cancelledAt = 0;
     line.respond = [&](const Bytes& request) {
         if (request[1] == 0x04 && line.writes.size() == 1) {
-            logic.ChangeTimeClick();
+            logic.transferTime();
             cancelledAt = clock.now;
-            logic.CancelClick();
-            EXPECT_TRUE(logic.FormCloseQuery());
+            logic.cancelPressed();
+            EXPECT_TRUE(logic.mayClose());
         }
         return FakeSerialLine::Answer{};
     };
-    logic.InClick();
+    logic.pollDeviceClock();
     EXPECT_EQ(Functions(), (Bytes{0x04}));
     EXPECT_LE(clock.now - cancelledAt, 100);
     EXPECT_FALSE(logic.exchangeUnderWay());
@@ -281,7 +281,7 @@ TEST_F(TimeDateTest, ClosingAbandonsThePollAndTheSendAskedForDuringIt) {
     // The next exchange starts afresh on a purged line.
     const int purges = line.purges;
     line.answerAlways({});
-    logic.InClick();
+    logic.pollDeviceClock();
     EXPECT_EQ(Functions(), (Bytes{0x04, 0x04, 0x04, 0x04, 0x04, 0x04}));
     EXPECT_EQ(line.purges, purges + 1);
 }

@@ -18,7 +18,7 @@ protected:
     }
     // The image the scheme packs into with this device byte.
     Image Packed(std::uint8_t deviceByte) const {
-        TProgVilClass copy = model;
+        ConfigurationModel copy = model;
         copy.SetDeviceByte(deviceByte);
         copy.PackImage();
         return copy.ImageBuffer;
@@ -41,7 +41,7 @@ TEST_F(WriteConfiguration, SendsThePackedImageAndMovesToTheNewNumber) {
     window.ackDown = true;
     const Image expected = Packed(0x24);
     messages.answers = {Answer::No}; // no confirmation
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(Functions(), (Bytes{kIdentify, kWriteImage}));
     EXPECT_EQ(line.writes[1].size(), 254u);
     EXPECT_EQ(SentImage(), expected);
@@ -64,7 +64,7 @@ TEST_F(WriteConfiguration, ConfirmationAsksTheNewAddressASecondLater) {
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, {}, 1));
     model.DeviceNumberIndex = 6;
     messages.answers = {Answer::Yes};
-    device.OutPortClick();
+    device.writeDevice();
     ASSERT_EQ(Functions(), (Bytes{kIdentify, kWriteImage, kConfirm}));
     EXPECT_EQ(line.writes[2][0], 7);
     EXPECT_EQ(line.writeTimes[2] - line.writeTimes[1],
@@ -78,7 +78,7 @@ TEST_F(WriteConfiguration, BusyConfirmationIsReportedAndTheWriteStands) {
     busy.busyConfirmations = 1;
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, {}, 1, busy));
     messages.answers = {Answer::Yes};
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(Texts(),
               (std::vector<std::string>{"Данные переданы. Запросить подтверждение?",
                                         "устройство 1 COM1 Идет запись базы данных. Ждите."}));
@@ -90,13 +90,13 @@ TEST_F(WriteConfiguration, BusyConfirmationIsReportedAndTheWriteStands) {
 TEST_F(WriteConfiguration, UnchangedDataIsSentOnlyWhenAskedFor) {
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, {}, 1));
     model.Modified = 0;
-    device.OutPortClick(); // the default answer is No
+    device.writeDevice(); // the default answer is No
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Данные не были изменены.Передавать?");
     EXPECT_EQ(messages.shown[0].defaultButton, Answer::No);
     EXPECT_TRUE(line.writes.empty());
     messages.answers = {Answer::Yes, Answer::No};
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(Functions(), (Bytes{kIdentify, kWriteImage}));
 }
 
@@ -110,7 +110,7 @@ TEST_F(WriteConfiguration, AnswerOfAnotherFormKeepsTheSchemeCode) {
         return {{0, answer}};
     };
     messages.answers = {Answer::No};
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(Functions(), (Bytes{kIdentify, kWriteImage}));
     EXPECT_EQ(model.ExecFirst, 24);
 }
@@ -140,7 +140,7 @@ TEST_P(WriteRefusal, SendsNoImage) {
     SimFaults faults;
     faults.status = static_cast<std::uint8_t>(c.status);
     ASSERT_NO_FATAL_FAILURE(Attach(c.deviceFirst, c.deviceSecond, {}, 1, faults));
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(Texts(), c.texts);
     EXPECT_EQ(Functions(), c.functions);
     EXPECT_EQ(sim->imageWrites, 0);
@@ -175,11 +175,11 @@ TEST_F(WriteConfiguration, WithoutASchemeDecliningToCreateOneLeaves) {
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, {}, 1));
     model.SchemeCreated = 0;
     messages.answers = {Answer::No};
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(window.log, (std::vector<std::string>{"focus first", "exit"}));
     messages.answers = {Answer::Yes};
     window.log.clear();
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(window.log, std::vector<std::string>{"focus first"});
     EXPECT_TRUE(line.writes.empty());
 }
@@ -187,7 +187,7 @@ TEST_F(WriteConfiguration, WithoutASchemeDecliningToCreateOneLeaves) {
 TEST_F(WriteConfiguration, BadCodeFieldStopsBeforeTheLine) {
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, {}, 1));
     window.second.value = "9";
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_TRUE(line.writes.empty());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, " Ошибка ввода ");
@@ -202,7 +202,7 @@ TEST_F(WriteConfiguration, FailedSendKeepsTheChangesAndTheExitQuestions) {
         line.failWrite = true; // the adapter is pulled after the identification
         return answer(request);
     };
-    device.OutPortClick();
+    device.writeDevice();
     EXPECT_EQ(Functions(), Bytes{kIdentify});
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text.rfind(
@@ -213,7 +213,7 @@ TEST_F(WriteConfiguration, FailedSendKeepsTheChangesAndTheExitQuestions) {
     EXPECT_TRUE(window.caption.empty());
 
     ExitQuestions exit(model, messages);
-    exit.transfer = [this] { device.OutPortClick(); };
+    exit.transfer = [this] { device.writeDevice(); };
     messages.shown.clear();
     messages.answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::Ok, Answer::No, Answer::No};
     EXPECT_TRUE(exit.ExitCommand());

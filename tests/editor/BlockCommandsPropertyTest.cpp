@@ -54,10 +54,10 @@ struct RandomEditor : SchemeFixture {
                 model.SelectedFb = block;
             else
                 model.SelectedInput = slot < model.InputCount ? slot : 24 + slot - model.InputCount;
-            OutputsCommand(session, outputs).VyhClick();
+            OutputsCommand(session, outputs).editOutputs();
         } else {
             model.SelectedFb = pick(0, 1) ? usedBlock() : -1;
-            FunctionBlockCommand(session, blocks).ANDClick();
+            FunctionBlockCommand(session, blocks).editFunctionBlock();
         }
     }
 

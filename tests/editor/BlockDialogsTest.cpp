@@ -1,6 +1,6 @@
-#include "editor/gui/TFormFB.h"
-#include "editor/gui/TFormVyh.h"
-#include "model/TProgVilClass.h"
+#include "editor/gui/QtFunctionBlockDialog.h"
+#include "editor/gui/QtOutputsDialog.h"
+#include "model/ConfigurationModel.h"
 #include "support/FakeMessages.h"
 
 #include <QButtonGroup>
@@ -29,8 +29,8 @@ QString background(const QPushButton* button) {
     return button->styleSheet();
 }
 
-TEST(TFormVyhDialog, ButtonsFollowMasksAndEveryCloseApplies) {
-    TFormVyh dialog;
+TEST(QtOutputsDialog, ButtonsFollowMasksAndEveryCloseApplies) {
+    QtOutputsDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Программирование выходов ВИЛ-3");
     OutputsDialogData data{false, "ФБЛ 4", 4, 0, 0x81, 0x80, true};
     whileShown(dialog, [&] {
@@ -48,7 +48,7 @@ TEST(TFormVyhDialog, ButtonsFollowMasksAndEveryCloseApplies) {
         EXPECT_EQ(background(dialog.outputButtons[0]), "background-color: rgb(192,192,192)");
         QTest::keyClick(dialog.interlockBox, Qt::Key_Return); // moves on, does not close
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(dialog.focusWidget(), dialog.OK);
+        EXPECT_EQ(dialog.focusWidget(), dialog.okButton);
         dialog.interlockBox->setChecked(false);
         dialog.close(); // the close box
     });
@@ -74,13 +74,13 @@ TEST(TFormVyhDialog, ButtonsFollowMasksAndEveryCloseApplies) {
 
 struct FbDialogFixture {
     FakeMessages messages;
-    TProgVilClass model{messages};
-    TFormFB dialog{model};
+    ConfigurationModel model{messages};
+    QtFunctionBlockDialog dialog{model};
 };
 
-TEST(TFormFBDialog, TypeFieldsAndKeyFilter) {
+TEST(QtFunctionBlockDialog, TypeFieldsAndKeyFilter) {
     FbDialogFixture f;
-    TFormFB& dialog = f.dialog;
+    QtFunctionBlockDialog& dialog = f.dialog;
     EXPECT_EQ(dialog.windowTitle(), "Программирование функц.блоков");
     FbDialogData data;
     data.blockNumber = "3";
@@ -124,7 +124,7 @@ TEST(TFormFBDialog, TypeFieldsAndKeyFilter) {
         EXPECT_EQ(dialog.modeLabel->text(), "создание");
         dialog.typeButtons->button(5)->click();
         EXPECT_EQ(dialog.numberEdits[3]->text(), "0");
-        QTest::mouseClick(dialog.OK, Qt::LeftButton);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
     });
     dialog.exec(data);
     EXPECT_EQ(data.type, 5);

@@ -1,7 +1,7 @@
-#include "editor/gui/TFormSig.h"
-#include "editor/gui/TFormVkl.h"
-#include "editor/gui/TFormZa.h"
-#include "model/TProgVilClass.h"
+#include "editor/gui/QtDelayDialog.h"
+#include "editor/gui/QtInclusionDialog.h"
+#include "editor/gui/QtSignallingDialog.h"
+#include "model/ConfigurationModel.h"
 #include "support/FakeMessages.h"
 #include "support/ModalDialog.h"
 #include "ui/gui/DialogFrame.h"
@@ -18,7 +18,7 @@ namespace {
 
 struct DialogFixture {
     FakeMessages messages;
-    TProgVilClass model{messages};
+    ConfigurationModel model{messages};
 
     std::vector<std::string> texts() const {
         std::vector<std::string> all;
@@ -37,38 +37,38 @@ QColor TextColour(const QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
 
-TEST(TFormVklDialog, NameFieldRefusesWhatWindows1251LacksAndCloseGivesTenSpaces) {
+TEST(QtInclusionDialog, NameFieldRefusesWhatWindows1251LacksAndCloseGivesTenSpaces) {
     DialogFixture f;
-    TFormVkl form(f.messages);
+    QtInclusionDialog form(f.messages);
     InclusionDialogData data{"13", "Насос", false};
     WhenShown([&](QWidget* dialog) {
         EXPECT_EQ(dialog, &form);
         EXPECT_EQ(form.windowTitle(), "Включение в обработку входа ВИЛ-3");
         EXPECT_EQ(form.height(), 184); // widened only for the caption
         EXPECT_GE(form.width(), 306);
-        EXPECT_EQ(form.Label2->text(), "13");
-        EXPECT_TRUE(form.Label2->font().underline());
-        EXPECT_EQ(TextColour(form.LabNVh), QColor(0, 0, 255));
-        EXPECT_EQ(TextColour(form.findChild<QLabel*>("Label1")), QColor(128, 128, 0));
-        EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Текстовый реквизит");
-        EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), "Обработка");
-        EXPECT_EQ(form.focusWidget(), form.EditText);
-        GrabDialog(&form, "TFormVkl");
-        QTest::keyClick(form.EditText, Qt::Key_End); // the name comes selected
-        Type(form.EditText, "№1");
-        EXPECT_EQ(form.EditText->text(), "Насос№1");
-        Type(form.EditText, "Ω");
-        form.EditText->insert("xΩ"); // a paste
-        EXPECT_EQ(form.EditText->text(), "Насос№1");
+        EXPECT_EQ(form.rowLabel->text(), "13");
+        EXPECT_TRUE(form.rowLabel->font().underline());
+        EXPECT_EQ(TextColour(form.inputLabel), QColor(0, 0, 255));
+        EXPECT_EQ(TextColour(form.findChild<QLabel*>("nameLabel")), QColor(128, 128, 0));
+        EXPECT_EQ(form.findChild<QLabel*>("nameLabel")->text(), "Текстовый реквизит");
+        EXPECT_EQ(form.findChild<QLabel*>("processingLabel")->text(), "Обработка");
+        EXPECT_EQ(form.focusWidget(), form.nameEdit);
+        GrabDialog(&form, "QtInclusionDialog");
+        QTest::keyClick(form.nameEdit, Qt::Key_End); // the name comes selected
+        Type(form.nameEdit, "№1");
+        EXPECT_EQ(form.nameEdit->text(), "Насос№1");
+        Type(form.nameEdit, "Ω");
+        form.nameEdit->insert("xΩ"); // a paste
+        EXPECT_EQ(form.nameEdit->text(), "Насос№1");
         EXPECT_EQ(f.messages.beeps, 2);
-        Type(form.EditText, "abcd");
-        EXPECT_EQ(form.EditText->text(), "Насос№1abc");
-        QTest::keyClick(form.EditText, Qt::Key_Return);
-        EXPECT_EQ(form.focusWidget(), form.OK);
+        Type(form.nameEdit, "abcd");
+        EXPECT_EQ(form.nameEdit->text(), "Насос№1abc");
+        QTest::keyClick(form.nameEdit, Qt::Key_Return);
+        EXPECT_EQ(form.focusWidget(), form.okButton);
         QTest::keyClick(&form, Qt::Key_Escape);
         EXPECT_TRUE(form.isVisible());
-        QTest::mouseClick(form.SBVkl, Qt::LeftButton);
-        form.EditText->clear();
+        QTest::mouseClick(form.includedButton, Qt::LeftButton);
+        form.nameEdit->clear();
         QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(290, 20)); // the free surface
     });
     form.exec(data);
@@ -77,21 +77,21 @@ TEST(TFormVklDialog, NameFieldRefusesWhatWindows1251LacksAndCloseGivesTenSpaces)
     EXPECT_TRUE(f.messages.shown.empty());
 }
 
-TEST(TFormSigDialog, CellFieldTakesDigitsOnlyAndCloseGivesZeros) {
+TEST(QtSignallingDialog, CellFieldTakesDigitsOnlyAndCloseGivesZeros) {
     DialogFixture f;
-    TFormSig form(f.model);
+    QtSignallingDialog form(f.model);
     SignallingDialogData data{true, "ФБЛ 2", 2, "12"};
     WhenShown([&](QWidget*) {
         EXPECT_EQ(form.windowTitle(), "Задание типа сигнализации ВИЛ-3");
         EXPECT_EQ(form.height(), 222); // widened only for the caption
         EXPECT_GE(form.width(), 302);
-        EXPECT_FALSE(form.LabNVh->isVisible());
-        EXPECT_EQ(form.Label2->text(), "ФБЛ 2");
+        EXPECT_FALSE(form.inputLabel->isVisible());
+        EXPECT_EQ(form.rowLabel->text(), "ФБЛ 2");
         EXPECT_EQ(form.signallingTypeGroup->title(), "Тип сигнализации");
         EXPECT_EQ(form.signallingTypes->button(3)->text(), "индикация");
         EXPECT_EQ(form.focusWidget(), form.signallingTypes->button(2));
         EXPECT_EQ(form.cellEdit->text(), "12");
-        GrabDialog(&form, "TFormSig");
+        GrabDialog(&form, "QtSignallingDialog");
         QTest::keyClick(form.cellEdit, Qt::Key_A);
         EXPECT_EQ(form.cellEdit->text(), "00");
         form.cellEdit->clear();
@@ -102,10 +102,10 @@ TEST(TFormSigDialog, CellFieldTakesDigitsOnlyAndCloseGivesZeros) {
         QTest::keyClick(form.cellEdit, Qt::Key_2, Qt::KeypadModifier);
         QTest::keyClick(form.cellEdit, Qt::Key_Enter);
         EXPECT_EQ(form.cellEdit->text(), "72");
-        EXPECT_EQ(form.focusWidget(), form.OK);
+        EXPECT_EQ(form.focusWidget(), form.okButton);
         form.signallingTypes->button(3)->click();
         form.cellEdit->clear();
-        QTest::mouseClick(form.OK, Qt::LeftButton);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
     });
     form.exec(data);
     EXPECT_EQ(f.texts(), (std::vector<std::string>{" Ошибка ввода ", " Ошибка ввода "}));
@@ -113,9 +113,9 @@ TEST(TFormSigDialog, CellFieldTakesDigitsOnlyAndCloseGivesZeros) {
     EXPECT_EQ(data.cell, "00");
 }
 
-TEST(TFormZaDialog, BlockRowShowsTimerTypeAndFieldsMoveOnWithEnter) {
+TEST(QtDelayDialog, BlockRowShowsTimerTypeAndFieldsMoveOnWithEnter) {
     DialogFixture f;
-    TFormZa form(f.model);
+    QtDelayDialog form(f.model);
     DelayDialogData data{true, "ФБЛ 4", 1, "10", "6"};
     WhenShown([&](QWidget*) {
         EXPECT_EQ(form.windowTitle(), "Программирование таймеров ФБЛ");
@@ -125,23 +125,24 @@ TEST(TFormZaDialog, BlockRowShowsTimerTypeAndFieldsMoveOnWithEnter) {
         EXPECT_EQ(form.timerTypeGroup->title(), "Тип задержки");
         EXPECT_TRUE(form.timerTypes->button(1)->isChecked());
         EXPECT_EQ(form.timerTypes->button(1)->text(), "импульс");
-        EXPECT_EQ(form.EditDiskr->toolTip(), "Дискретность,с (1или10)");
-        EXPECT_EQ(form.EditT->toolTip(), "Время в ед дискр(0-60)");
-        EXPECT_EQ(form.findChild<QLabel*>("Label4")->text(), "Время в единицах     дискретности");
-        EXPECT_EQ(form.focusWidget(), form.EditDiskr);
-        GrabDialog(&form, "TFormZa-block");
-        QTest::keyClick(form.EditDiskr, Qt::Key_Return);
-        EXPECT_EQ(form.focusWidget(), form.EditT);
-        QTest::keyClick(form.EditT, Qt::Key_Backspace);
-        QTest::keyClick(form.EditT, Qt::Key_Return); // empty: refused
-        EXPECT_EQ(form.focusWidget(), form.EditT);
-        EXPECT_EQ(form.EditT->text(), "00");
-        form.EditT->selectAll();
-        QTest::keyClick(form.EditT, Qt::Key_5);
-        QTest::keyClick(form.EditT, Qt::Key_Return);
-        EXPECT_EQ(form.focusWidget(), form.OK);
+        EXPECT_EQ(form.unitEdit->toolTip(), "Дискретность,с (1или10)");
+        EXPECT_EQ(form.valueEdit->toolTip(), "Время в ед дискр(0-60)");
+        EXPECT_EQ(form.findChild<QLabel*>("valueLabel")->text(),
+                  "Время в единицах     дискретности");
+        EXPECT_EQ(form.focusWidget(), form.unitEdit);
+        GrabDialog(&form, "QtDelayDialog-block");
+        QTest::keyClick(form.unitEdit, Qt::Key_Return);
+        EXPECT_EQ(form.focusWidget(), form.valueEdit);
+        QTest::keyClick(form.valueEdit, Qt::Key_Backspace);
+        QTest::keyClick(form.valueEdit, Qt::Key_Return); // empty: refused
+        EXPECT_EQ(form.focusWidget(), form.valueEdit);
+        EXPECT_EQ(form.valueEdit->text(), "00");
+        form.valueEdit->selectAll();
+        QTest::keyClick(form.valueEdit, Qt::Key_5);
+        QTest::keyClick(form.valueEdit, Qt::Key_Return);
+        EXPECT_EQ(form.focusWidget(), form.okButton);
         form.timerTypes->button(0)->click();
-        form.EditDiskr->clear();
+        form.unitEdit->clear();
         form.close();
     });
     form.exec(data);
@@ -151,17 +152,17 @@ TEST(TFormZaDialog, BlockRowShowsTimerTypeAndFieldsMoveOnWithEnter) {
     EXPECT_EQ(data.value, "5");
 }
 
-TEST(TFormZaDialog, InputRowHasNoTimerType) {
+TEST(QtDelayDialog, InputRowHasNoTimerType) {
     DialogFixture f;
-    TFormZa form(f.model);
+    QtDelayDialog form(f.model);
     DelayDialogData data{false, "3", 0, "1", "0"};
     WhenShown([&](QWidget*) {
         EXPECT_EQ(form.windowTitle(), "Программ. задерж. выходов ВИЛ-3");
         EXPECT_FALSE(form.timerTypeGroup->isVisible());
-        EXPECT_TRUE(form.LabNVh->isVisible());
-        EXPECT_EQ(form.Label2->text(), "3");
-        GrabDialog(&form, "TFormZa-input");
-        QTest::mouseClick(form.OK, Qt::LeftButton);
+        EXPECT_TRUE(form.inputLabel->isVisible());
+        EXPECT_EQ(form.rowLabel->text(), "3");
+        GrabDialog(&form, "QtDelayDialog-input");
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
     });
     form.exec(data);
     EXPECT_EQ(data.unit, "1");
@@ -176,9 +177,9 @@ namespace {
 // narrower than it was laid out.
 TEST(CommandDialogFrame, ShownWideEnoughForItsCaption) {
     DialogFixture f;
-    TFormSig sig(f.model);
-    TFormVkl vkl(f.messages);
-    TFormZa za(f.model);
+    QtSignallingDialog sig(f.model);
+    QtInclusionDialog vkl(f.messages);
+    QtDelayDialog za(f.model);
     for (CommandDialog* dialog : std::initializer_list<CommandDialog*>{&sig, &vkl, &za}) {
         SCOPED_TRACE(dialog->objectName().toStdString());
         const QSize laidOut = dialog->size();

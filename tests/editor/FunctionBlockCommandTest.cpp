@@ -28,7 +28,7 @@ struct BlockFixture : SchemeFixture {
         };
         messages.shown.clear();
         window.log.clear();
-        FunctionBlockCommand(session, dialog).ANDClick();
+        FunctionBlockCommand(session, dialog).editFunctionBlock();
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> t;
@@ -43,7 +43,7 @@ struct BlockFixture : SchemeFixture {
 TEST(FunctionBlocks, FirstUseCreatesBlock1InView) {
     BlockFixture f;
     f.model.SelectedInput = 3;
-    f.view.at(Family::Panelvx, 3).back = colours::aqua;
+    f.view.at(Family::InputNumber, 3).back = colours::aqua;
     f.run(-1, 2, {In{1, 0, "5"}, In{0, 0, "16"}, In{0, 1, "0"}, In{1, 0, ""}});
     ASSERT_EQ(f.dialog.shown.size(), 1u);
     EXPECT_EQ(f.dialog.shown[0].blockNumber, "1");
@@ -57,18 +57,18 @@ TEST(FunctionBlocks, FirstUseCreatesBlock1InView) {
     EXPECT_EQ(f.model.SelectedFb, 0);
     EXPECT_EQ(f.model.SelectedInput, -1);
     EXPECT_EQ(f.model.Modified, 1);
-    EXPECT_EQ(f.view.at(Family::Panelvx, 3).back, colours::buttonFace);
-    EXPECT_EQ(f.view.at(Family::PanelF, 0).back, colours::aqua);
-    EXPECT_TRUE(f.view.group(PanFB).visible);
-    EXPECT_TRUE(f.view.shown(Family::ShVyi, 0)); // NAND
+    EXPECT_EQ(f.view.at(Family::InputNumber, 3).back, colours::buttonFace);
+    EXPECT_EQ(f.view.at(Family::BlockNumber, 0).back, colours::aqua);
+    EXPECT_TRUE(f.view.group(BlockGroup).visible);
+    EXPECT_TRUE(f.view.shown(Family::BlockOutputInversion, 0)); // NAND
     // Input 3 names block 0 with number 0: its selector bits are kept, no marks drawn.
-    EXPECT_FALSE(f.visible(Family::StNV, 2));
-    EXPECT_EQ(f.view.at(Family::StNV, 2).caption, "0");
-    EXPECT_EQ(f.view.at(Family::StIV, 2).caption, "");
-    EXPECT_EQ(f.view.at(Family::StIV, 0).caption, "усо");
-    EXPECT_TRUE(f.visible(Family::ShVi, 1));
-    EXPECT_FALSE(f.visible(Family::ShVi, 0));
-    const int top = f.view.group(PanFB).top + f.view.at(Family::PanelBl, 0).rect.y - 2;
+    EXPECT_FALSE(f.visible(Family::BlockInputNumber, 2));
+    EXPECT_EQ(f.view.at(Family::BlockInputNumber, 2).caption, "0");
+    EXPECT_EQ(f.view.at(Family::BlockInputKind, 2).caption, "");
+    EXPECT_EQ(f.view.at(Family::BlockInputKind, 0).caption, "усо");
+    EXPECT_TRUE(f.visible(Family::BlockInputInversion, 1));
+    EXPECT_FALSE(f.visible(Family::BlockInputInversion, 0));
+    const int top = f.view.group(BlockGroup).top + f.view.at(Family::BlockBody, 0).rect.y - 2;
     EXPECT_EQ(f.window.log, (std::vector<std::string>{"sync", "scroll " + std::to_string(top)}));
 }
 
@@ -147,7 +147,7 @@ TEST(FunctionBlocks, HysteresisUsesTwoInputs) {
     EXPECT_TRUE(f.texts().empty());
     EXPECT_EQ(f.input(0, 2), 0xC0);
     EXPECT_EQ(f.input(0, 3), 0x40);
-    EXPECT_FALSE(f.visible(Family::StNV, 2));
+    EXPECT_FALSE(f.visible(Family::BlockInputNumber, 2));
     f.run(0, 5);
     EXPECT_FALSE(f.dialog.shown.back().inputs[2].enabled);
     EXPECT_EQ(f.dialog.shown.back().inputs[3].number, "0");
@@ -167,13 +167,13 @@ TEST(FunctionBlocks, DeletingUnhooksEveryBlockThatTookItsOutput) {
     EXPECT_EQ(f.input(0, 0), 0x40);
     EXPECT_EQ(f.input(0, 1), 0x43);
     EXPECT_EQ(f.input(2, 0), 0x40);
-    EXPECT_EQ(f.view.at(Family::StNV, 0).caption, "00");
-    EXPECT_FALSE(f.visible(Family::Sf, 8));
-    EXPECT_FALSE(f.view.shown(Family::ImaT_F, 1));
-    EXPECT_FALSE(f.view.shown(Family::PanelBl, 1));
+    EXPECT_EQ(f.view.at(Family::BlockInputNumber, 0).caption, "00");
+    EXPECT_FALSE(f.visible(Family::BlockInputLine, 8));
+    EXPECT_FALSE(f.view.shown(Family::BlockTimerPicture, 1));
+    EXPECT_FALSE(f.view.shown(Family::BlockBody, 1));
     EXPECT_EQ(f.model.UsedFbCount, 2);
     EXPECT_EQ(f.model.SelectedFb, -1);
-    EXPECT_EQ(f.view.at(Family::PanelF, 1).back, colours::buttonFace);
+    EXPECT_EQ(f.view.at(Family::BlockNumber, 1).back, colours::buttonFace);
     EXPECT_EQ(f.window.log, std::vector<std::string>{"sync"}); // the view stays where it was
     f.run(-1, 4);
     EXPECT_EQ(f.dialog.shown.back().blockNumber, "2");

@@ -11,8 +11,8 @@ struct InclusionCase {
     bool ackOn;        // external acknowledge in the device byte
     std::uint8_t head; // byte 0 of the input's record before
     bool includedBefore;
-    bool include;      // what the operator leaves in SBVkl
-    const char* typed; // and in EditText
+    bool include;      // what the operator leaves in includedButton
+    const char* typed; // and in nameEdit
     // expected
     std::vector<std::string> texts;
     int imageIndex;
@@ -41,21 +41,21 @@ TEST_P(Inclusion, AppliesWhatTheDialogShowsWhenItCloses) {
     if (c.block >= 0)
         s.model.SelectedFb = c.block;
     s.model.SelectedInput = c.input;
-    s.view.at(Family::PText, slot).caption = "старое";
+    s.view.at(Family::InputName, slot).caption = "старое";
     s.inclusionDialog.choose = [&](InclusionDialogData& d) {
         d.included = c.include;
         d.name = QString::fromUtf8(c.typed);
     };
-    s.inputs.NTextClick();
+    s.inputs.editInclusion();
 
     EXPECT_EQ(s.texts(), c.texts);
     EXPECT_EQ(s.model.Modified, 1);
     EXPECT_EQ(s.model.Channels[slot][0], c.head); // never touched here
     EXPECT_EQ(s.model.Included[c.imageIndex], c.enabled ? 1 : 0);
     EXPECT_EQ(s.model.InclusionBits[c.inclusionByte], c.inclusionValue);
-    EXPECT_EQ(s.view.at(Family::NOTVh, slot).enabled, c.enabled);
-    EXPECT_EQ(s.view.at(Family::NOTVh, slot).pressed, c.pressed);
-    EXPECT_EQ(s.caption(Family::PText, slot), c.name_);
+    EXPECT_EQ(s.view.at(Family::ContactToggle, slot).enabled, c.enabled);
+    EXPECT_EQ(s.view.at(Family::ContactToggle, slot).pressed, c.pressed);
+    EXPECT_EQ(s.caption(Family::InputName, slot), c.name_);
     EXPECT_EQ(s.inclusionDialog.shown.has_value(), c.texts.empty());
     if (s.inclusionDialog.shown) {
         EXPECT_EQ(s.inclusionDialog.shown->inputNumber, QString::number(c.imageIndex + 1));
@@ -138,19 +138,19 @@ TEST(ContactToggle, FollowsClicksOnlyWhileTheInputIsIncluded) {
     CommandFixture s;
     s.createShown(24, 8);
     s.model.Channels[2][0] = 0x85; // alarm in cell 5
-    s.inputs.NOTVh11Click(2);      // not included: the toggle is disabled
+    s.inputs.toggleContact(2);     // not included: the toggle is disabled
     EXPECT_EQ(s.model.Channels[2][0], 0x85);
     EXPECT_EQ(s.model.Modified, 0);
 
     s.selectInput(2);
     s.inputs.SetInputIncluded(true);
-    s.inputs.NOTVh11Click(2);
+    s.inputs.toggleContact(2);
     EXPECT_EQ(s.model.Channels[2][0], 0xA5);
-    EXPECT_TRUE(s.view.at(Family::NOTVh, 2).pressed);
+    EXPECT_TRUE(s.view.at(Family::ContactToggle, 2).pressed);
     EXPECT_EQ(s.model.Modified, 1);
-    s.inputs.NOTVh11Click(2);
+    s.inputs.toggleContact(2);
     EXPECT_EQ(s.model.Channels[2][0], 0x85);
-    EXPECT_FALSE(s.view.at(Family::NOTVh, 2).pressed);
+    EXPECT_FALSE(s.view.at(Family::ContactToggle, 2).pressed);
 }
 
 } // namespace

@@ -45,20 +45,20 @@ TEST_P(DelayTable, StoresAndShowsTheDelay) {
         d.unit = c.unit;
         d.value = c.value;
     };
-    s.delays.ZaderClick();
+    s.delays.editDelay();
 
     EXPECT_EQ(s.texts(), c.texts);
     EXPECT_EQ(byte, c.after < 0 ? kBefore : c.after);
-    EXPECT_EQ(s.visible(Family::PanelZ, c.row), c.shown != nullptr);
-    EXPECT_EQ(s.caption(Family::StZ, c.row), c.shown ? c.shown : "00");
-    EXPECT_EQ(s.visible(Family::ImaT_F, 0), c.timer != Picture::None);
+    EXPECT_EQ(s.visible(Family::DelayPanel, c.row), c.shown != nullptr);
+    EXPECT_EQ(s.caption(Family::DelayValue, c.row), c.shown ? c.shown : "00");
+    EXPECT_EQ(s.visible(Family::BlockTimerPicture, 0), c.timer != Picture::None);
     if (c.timer != Picture::None) {
-        EXPECT_EQ(s.view.at(Family::ImaT_F, 0).picture, c.timer);
+        EXPECT_EQ(s.view.at(Family::BlockTimerPicture, 0).picture, c.timer);
     }
     const bool pulse = c.timer == Picture::Pulse;
     EXPECT_EQ(s.model.FunctionBlocks[0][5], pulse ? 0x6A : 0x4A); // signalling kept
     if (c.shown) {
-        EXPECT_EQ(s.lineEnd(c.row), s.view.at(Family::PanelZ, c.row).rect.x);
+        EXPECT_EQ(s.lineEnd(c.row), s.view.at(Family::DelayPanel, c.row).rect.x);
     }
 }
 
@@ -104,7 +104,7 @@ TEST(DelayDialogContents, InputOrBlockWithTheOldDelay) {
     s.model.Channels[2][3] = 0xC0 | 12;
     s.model.SetFbDelayType(4, 1);
     s.selectInput(2);
-    s.delays.ZaderClick();
+    s.delays.editDelay();
     ASSERT_TRUE(s.delayDialog.shown);
     EXPECT_FALSE(s.delayDialog.shown->block);
     EXPECT_EQ(s.delayDialog.shown->rowNumber, "3");
@@ -112,7 +112,7 @@ TEST(DelayDialogContents, InputOrBlockWithTheOldDelay) {
     EXPECT_EQ(s.delayDialog.shown->value, "12");
 
     s.selectBlock(4);
-    s.delays.ZaderClick();
+    s.delays.editDelay();
     EXPECT_TRUE(s.delayDialog.shown->block);
     EXPECT_EQ(s.delayDialog.shown->rowNumber, "ФБЛ 5");
     EXPECT_EQ(s.delayDialog.shown->timerType, 1);

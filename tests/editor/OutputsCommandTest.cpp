@@ -35,7 +35,7 @@ TEST(Outputs, RefusedWithoutRelayOutputsAndOnTheAcknowledgeInput) {
     } cases[] = {{12, 0, false, 2}, {24, 0, false, 33}, {12, 4, true, 27}};
     for (const auto& c : cases) {
         OutputsFixture f(c.first, c.second, c.ackOn, c.row, {});
-        OutputsCommand(f.session, f.dialog).VyhClick();
+        OutputsCommand(f.session, f.dialog).editOutputs();
         ASSERT_EQ(f.messages.shown.size(), 1u);
         EXPECT_EQ(f.messages.shown[0].text, "Недоступная функция");
         EXPECT_EQ(f.messages.shown[0].caption, "Предупреждение");
@@ -68,7 +68,7 @@ TEST_P(OutputsApplied, StoresMasksAndInterlock) {
         d.mr2Mask = c.chooseMr2;
         d.interlock = c.chooseInterlock;
     };
-    OutputsCommand(f.session, f.dialog).VyhClick();
+    OutputsCommand(f.session, f.dialog).editOutputs();
 
     EXPECT_TRUE(f.messages.shown.empty());
     ASSERT_EQ(f.dialog.shown.size(), 1u);
@@ -80,9 +80,9 @@ TEST_P(OutputsApplied, StoresMasksAndInterlock) {
     EXPECT_EQ(shown.mr1Mask, c.before[0]);
     EXPECT_EQ(shown.interlock, (c.before[2] & 0x80) != 0);
     EXPECT_EQ((std::array<std::uint8_t, 3>{f.record[1], f.record[2], f.record[3]}), c.after);
-    EXPECT_EQ(f.view.at(Family::StM, c.row).caption, c.mr1List);
-    EXPECT_EQ(f.view.at(Family::StB, c.row).visible, c.interlockMark);
-    EXPECT_EQ(f.visible(Family::PanelV, c.row), c.after[0] != 0 || c.after[1] != 0);
+    EXPECT_EQ(f.view.at(Family::Mr1Outputs, c.row).caption, c.mr1List);
+    EXPECT_EQ(f.view.at(Family::InterlockMark, c.row).visible, c.interlockMark);
+    EXPECT_EQ(f.visible(Family::OutputsPanel, c.row), c.after[0] != 0 || c.after[1] != 0);
 }
 
 // 12-04: 16 channels, 4 outputs on МР №1, none on МР №2. 24-08: 4 and 4.

@@ -13,20 +13,20 @@ namespace {
 int Cell(CommandFixture& s, const QString& text) {
     s.selectInput(1);
     s.signallingDialog.choose = [&](SignallingDialogData& d) { d.type = 2, d.cell = text; };
-    s.signalling.SignClick();
+    s.signalling.editSignalling();
     return SignallingByte(s.model, 1) == 0 ? -1 : SignallingByte(s.model, 1) & 0x1F;
 }
 int Delay(CommandFixture& s, const QString& unit, const QString& value) {
     s.selectInput(2);
     s.delayDialog.choose = [&](DelayDialogData& d) { d.unit = unit, d.value = value; };
-    s.delays.ZaderClick();
+    s.delays.editDelay();
     const int byte = s.model.Channels[2][3];
     return byte == 0 ? -1 : (byte & 0x3F) * ((byte & 0x40) ? 10 : 1);
 }
 int BlockInput(CommandFixture& s, const QString& text) {
     FakeFbDialog dialog;
     dialog.play = [&](FbDialogData& d) { d.type = 1, d.inputs[0].number = text.toStdString(); };
-    FunctionBlockCommand(s.session, dialog).ANDClick();
+    FunctionBlockCommand(s.session, dialog).editFunctionBlock();
     return s.messages.shown.empty() ? s.model.FunctionBlocks[0][1] & 0x3F : -1;
 }
 int Code(CommandFixture& s, const QString& text) {

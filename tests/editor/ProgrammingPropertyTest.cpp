@@ -68,17 +68,17 @@ protected:
             s.selectInput(row);
         switch (below(4)) {
         case 0:
-            s.inputs.NTextClick();
+            s.inputs.editInclusion();
             break;
         case 1:
-            s.signalling.SignClick();
+            s.signalling.editSignalling();
             break;
         case 2:
-            s.delays.ZaderClick();
+            s.delays.editDelay();
             break;
         default:
             if (row < 32)
-                s.inputs.NOTVh11Click(row);
+                s.inputs.toggleContact(row);
         }
     }
 
@@ -97,39 +97,40 @@ protected:
         const std::uint8_t delay =
             row < 32 ? s.model.Channels[row][3] : s.model.FunctionBlocks[row - 32][8];
         const int type = sig >> 6;
-        EXPECT_EQ(s.visible(Family::PanelS, row), type != 0);
+        EXPECT_EQ(s.visible(Family::SignallingPanel, row), type != 0);
         if (type != 0) {
             const char* captions[] = {"", "пред.", "авар.", "инд."};
             const Rgb colours[] = {{}, {255, 255, 0}, {255, 0, 0}, {0, 255, 0}};
-            EXPECT_EQ(s.caption(Family::PanelS, row), captions[type]);
-            EXPECT_EQ(s.view.at(Family::StN, row).back, colours[type]);
-            EXPECT_EQ(s.caption(Family::StN, row), std::to_string(sig & 0x1F));
+            EXPECT_EQ(s.caption(Family::SignallingPanel, row), captions[type]);
+            EXPECT_EQ(s.view.at(Family::CellNumber, row).back, colours[type]);
+            EXPECT_EQ(s.caption(Family::CellNumber, row), std::to_string(sig & 0x1F));
         }
         const int units = delay & 0x3F;
-        EXPECT_EQ(s.visible(Family::PanelZ, row), units != 0);
+        EXPECT_EQ(s.visible(Family::DelayPanel, row), units != 0);
         if (units != 0) {
-            EXPECT_EQ(s.caption(Family::StZ, row),
+            EXPECT_EQ(s.caption(Family::DelayValue, row),
                       std::to_string(units * ((delay & 0x40) ? 10 : 1)));
         }
         if (row >= 32) {
             const int b = row - 32;
-            EXPECT_EQ(s.visible(Family::ImaT_F, b), units != 0);
+            EXPECT_EQ(s.visible(Family::BlockTimerPicture, b), units != 0);
             if (units != 0) {
-                EXPECT_EQ(s.view.at(Family::ImaT_F, b).picture,
+                EXPECT_EQ(s.view.at(Family::BlockTimerPicture, b).picture,
                           s.model.GetFbDelayType(b) ? Picture::Pulse : Picture::OnDelay);
             }
         } else {
-            const Element& toggle = s.view.at(Family::NOTVh, row);
+            const Element& toggle = s.view.at(Family::ContactToggle, row);
             EXPECT_EQ(toggle.pressed, (sig & 0x20) != 0);
             EXPECT_EQ(toggle.enabled, s.model.Included[s.model.ImageIndexOfSlot(row)] == 1);
-            EXPECT_TRUE(IsValidName(s.view.at(Family::PText, row).caption));
+            EXPECT_TRUE(IsValidName(s.view.at(Family::InputName, row).caption));
         }
         // No outputs are programmed here: the line ends at the delay, else the signalling.
         const bool line = units != 0 || type != 0;
-        EXPECT_EQ(s.visible(Family::Sm, row), line);
+        EXPECT_EQ(s.visible(Family::RowLine, row), line);
         if (line) {
-            EXPECT_EQ(s.lineEnd(row),
-                      s.view.at(units != 0 ? Family::PanelZ : Family::PanelS, row).rect.x);
+            EXPECT_EQ(
+                s.lineEnd(row),
+                s.view.at(units != 0 ? Family::DelayPanel : Family::SignallingPanel, row).rect.x);
         }
     }
 

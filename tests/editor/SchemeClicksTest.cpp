@@ -17,17 +17,17 @@ bool highlighted(const SchemeView& view, Family family, int index) {
 // Selection and highlights agree: exactly the selected input, block and
 // edited output are highlighted, and never an input and a block at once.
 ::testing::AssertionResult selectionShown(const SchemeFixture& s) {
-    const TProgVilClass& m = s.model;
+    const ConfigurationModel& m = s.model;
     if (m.SelectedInput >= 0 && m.SelectedFb >= 0)
         return ::testing::AssertionFailure() << "input and block both selected";
     for (int i = 0; i < kChannelSlots; ++i)
-        if (highlighted(s.view, F::Panelvx, i) != (i == m.SelectedInput))
+        if (highlighted(s.view, F::InputNumber, i) != (i == m.SelectedInput))
             return ::testing::AssertionFailure() << "input number " << i;
     for (int b = 0; b < kFunctionBlocks; ++b)
-        if (highlighted(s.view, F::PanelF, b) != (b == m.SelectedFb))
+        if (highlighted(s.view, F::BlockNumber, b) != (b == m.SelectedFb))
             return ::testing::AssertionFailure() << "block number " << b;
     for (int j = 0; j < kOutputLines; ++j)
-        if (highlighted(s.view, F::Panelvyx, j) != (j == m.EditedOutput))
+        if (highlighted(s.view, F::OutputNumber, j) != (j == m.EditedOutput))
             return ::testing::AssertionFailure() << "output number " << j;
     return ::testing::AssertionSuccess();
 }
@@ -54,7 +54,7 @@ TEST_P(Clicks, SelectAndStartTheirCommand) {
     SchemeClicks clicks(s.session);
     ClickOutcome last;
     for (ElementRef e : c.clicks) {
-        last = clicks.Panelvx1Click(e);
+        last = clicks.clickElement(e);
         ASSERT_TRUE(selectionShown(s));
     }
     EXPECT_EQ(s.model.SelectedInput, c.input);
@@ -69,9 +69,9 @@ using C = ClickCommand;
 INSTANTIATE_TEST_SUITE_P(
     Rules, Clicks,
     ::testing::Values(
-        ClickCase{"InputNumberSelects", {{F::Panelvx, 3}}, 3, -1, -1, C::None, false, -1},
+        ClickCase{"InputNumberSelects", {{F::InputNumber, 3}}, 3, -1, -1, C::None, false, -1},
         ClickCase{"InputNumberTwiceDeselects",
-                  {{F::Panelvx, 3}, {F::Panelvx, 3}},
+                  {{F::InputNumber, 3}, {F::InputNumber, 3}},
                   -1,
                   -1,
                   -1,
@@ -79,17 +79,23 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   -1},
         ClickCase{"SignallingKeepsTheSelectedInput",
-                  {{F::Panelvx, 3}, {F::PanelS, 3}},
+                  {{F::InputNumber, 3}, {F::SignallingPanel, 3}},
                   3,
                   -1,
                   -1,
                   C::Signalling,
                   false,
                   -1},
-        ClickCase{
-            "CellNumberIsTheSignalling", {{F::StN, 30}}, 30, -1, -1, C::Signalling, false, -1},
+        ClickCase{"CellNumberIsTheSignalling",
+                  {{F::CellNumber, 30}},
+                  30,
+                  -1,
+                  -1,
+                  C::Signalling,
+                  false,
+                  -1},
         ClickCase{"DelayValueSelectsItsRow",
-                  {{F::Panelvx, 1}, {F::StZ, 5}},
+                  {{F::InputNumber, 1}, {F::DelayValue, 5}},
                   5,
                   -1,
                   -1,
@@ -97,18 +103,31 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   -1},
         ClickCase{"OutputsMarkOfABlockRow",
-                  {{F::Panelvx, 1}, {F::StMM, 34}},
+                  {{F::InputNumber, 1}, {F::Mr2Outputs, 34}},
                   -1,
                   2,
                   -1,
                   C::Outputs,
                   false,
                   -1},
-        ClickCase{"InterlockMarkIsTheOutputs", {{F::StB, 44}}, -1, 12, -1, C::Outputs, false, -1},
-        ClickCase{
-            "BlockNumberToggles", {{F::PanelF, 2}, {F::PanelF, 2}}, -1, -1, -1, C::None, false, -1},
+        ClickCase{"InterlockMarkIsTheOutputs",
+                  {{F::InterlockMark, 44}},
+                  -1,
+                  12,
+                  -1,
+                  C::Outputs,
+                  false,
+                  -1},
+        ClickCase{"BlockNumberToggles",
+                  {{F::BlockNumber, 2}, {F::BlockNumber, 2}},
+                  -1,
+                  -1,
+                  -1,
+                  C::None,
+                  false,
+                  -1},
         ClickCase{"BlockNumberDropsTheInput",
-                  {{F::Panelvx, 7}, {F::PanelF, 2}},
+                  {{F::InputNumber, 7}, {F::BlockNumber, 2}},
                   -1,
                   2,
                   -1,
@@ -116,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   -1},
         ClickCase{"BlockBodyNeverDeselects",
-                  {{F::PanelBl, 2}, {F::PanelBl, 2}},
+                  {{F::BlockBody, 2}, {F::BlockBody, 2}},
                   -1,
                   2,
                   -1,
@@ -124,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   -1},
         ClickCase{"BlockPictureOpensTheBlock",
-                  {{F::Panelvx, 0}, {F::ImaF, 4}},
+                  {{F::InputNumber, 0}, {F::BlockTypePicture, 4}},
                   -1,
                   4,
                   -1,
@@ -132,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   -1},
         ClickCase{"InputNumberDropsTheBlock",
-                  {{F::PanelF, 1}, {F::Panelvx, 0}},
+                  {{F::BlockNumber, 1}, {F::InputNumber, 0}},
                   0,
                   -1,
                   -1,
@@ -140,16 +159,17 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   -1},
         ClickCase{"TimerPictureDoesNothing",
-                  {{F::Panelvx, 2}, {F::ImaT_F, 0}},
+                  {{F::InputNumber, 2}, {F::BlockTimerPicture, 0}},
                   2,
                   -1,
                   -1,
                   C::None,
                   false,
                   -1},
-        ClickCase{"OutputNumberOpensTheEditor", {{F::Panelvyx, 3}}, -1, -1, 3, C::None, false, 3},
+        ClickCase{
+            "OutputNumberOpensTheEditor", {{F::OutputNumber, 3}}, -1, -1, 3, C::None, false, 3},
         ClickCase{"AnotherOutputMovesTheEditor",
-                  {{F::Panelvyx, 3}, {F::Panelvyx, 13}},
+                  {{F::OutputNumber, 3}, {F::OutputNumber, 13}},
                   -1,
                   -1,
                   13,
@@ -157,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   13},
         ClickCase{"SameOutputClosesTheEditor",
-                  {{F::Panelvyx, 3}, {F::Panelvyx, 3}},
+                  {{F::OutputNumber, 3}, {F::OutputNumber, 3}},
                   -1,
                   -1,
                   -1,
@@ -165,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                   true,
                   -1},
         ClickCase{"EditorStaysOverARowClick",
-                  {{F::Panelvyx, 3}, {F::PanelZ, 1}},
+                  {{F::OutputNumber, 3}, {F::DelayPanel, 1}},
                   1,
                   -1,
                   3,
@@ -175,12 +195,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Clicks, RandomSequencesKeepOneSelectionAndItsHighlight) {
-    const std::vector<std::pair<Family, int>> families{
-        {F::Panelvx, kChannelSlots}, {F::PanelF, kFunctionBlocks}, {F::PanelBl, kFunctionBlocks},
-        {F::ImaF, kFunctionBlocks},  {F::ImaT_F, kFunctionBlocks}, {F::PanelS, kSchemeRows},
-        {F::StN, kSchemeRows},       {F::PanelZ, kSchemeRows},     {F::StM, kSchemeRows},
-        {F::PanelV, kSchemeRows},    {F::Panelvyx, kOutputLines},  {F::PText, kChannelSlots},
-        {F::Sm, kSchemeRows},        {F::StIV, kBlockInputs}};
+    const std::vector<std::pair<Family, int>> families{{F::InputNumber, kChannelSlots},
+                                                       {F::BlockNumber, kFunctionBlocks},
+                                                       {F::BlockBody, kFunctionBlocks},
+                                                       {F::BlockTypePicture, kFunctionBlocks},
+                                                       {F::BlockTimerPicture, kFunctionBlocks},
+                                                       {F::SignallingPanel, kSchemeRows},
+                                                       {F::CellNumber, kSchemeRows},
+                                                       {F::DelayPanel, kSchemeRows},
+                                                       {F::Mr1Outputs, kSchemeRows},
+                                                       {F::OutputsPanel, kSchemeRows},
+                                                       {F::OutputNumber, kOutputLines},
+                                                       {F::InputName, kChannelSlots},
+                                                       {F::RowLine, kSchemeRows},
+                                                       {F::BlockInputKind, kBlockInputs}};
     std::mt19937 random(20261207);
     for (int sequence = 0; sequence < 40; ++sequence) {
         SchemeFixture s;
@@ -189,7 +217,7 @@ TEST(Clicks, RandomSequencesKeepOneSelectionAndItsHighlight) {
         for (int n = 0; n < 100; ++n) {
             const auto& [family, count] = families[random() % families.size()];
             const ElementRef e{family, static_cast<int>(random() % count)};
-            clicks.Panelvx1Click(e);
+            clicks.clickElement(e);
             ASSERT_TRUE(selectionShown(s)) << "sequence " << sequence << " click " << n;
         }
     }
@@ -200,20 +228,20 @@ TEST(OutputNames, CommitIsOnlyANameAndEmptyIsTenSpaces) {
     s.create(24, 8);
     SchemeClicks clicks(s.session);
     const auto channels = s.model.Channels;
-    clicks.Panelvx1Click({F::Panelvyx, 2});
+    clicks.clickElement({F::OutputNumber, 2});
     QString typed = "Насос 2";
-    clicks.EditNPortExit(typed);
-    EXPECT_EQ(s.view.at(F::PTextV, 2).caption, "Насос 2");
+    clicks.commitOutputName(typed);
+    EXPECT_EQ(s.view.at(F::OutputName, 2).caption, "Насос 2");
     QString empty;
-    clicks.EditNPortExit(empty);
+    clicks.commitOutputName(empty);
     EXPECT_EQ(empty, "          ");
-    EXPECT_EQ(s.view.at(F::PTextV, 2).caption, "          ");
+    EXPECT_EQ(s.view.at(F::OutputName, 2).caption, "          ");
     EXPECT_EQ(s.model.Modified, 0);
     EXPECT_EQ(s.model.Channels, channels);
-    clicks.Panelvx1Click({F::Panelvyx, 2}); // closed: a late focus loss names nothing
+    clicks.clickElement({F::OutputNumber, 2}); // closed: a late focus loss names nothing
     QString late = "X";
-    clicks.EditNPortExit(late);
-    EXPECT_EQ(s.view.at(F::PTextV, 2).caption, "          ");
+    clicks.commitOutputName(late);
+    EXPECT_EQ(s.view.at(F::OutputName, 2).caption, "          ");
 }
 
 TEST(OutputNames, EditorSitsOverTheNameInItsGroup) {
@@ -225,26 +253,26 @@ TEST(OutputNames, EditorSitsOverTheNameInItsGroup) {
 }
 
 TEST(ContextHelp, TopicOfEachElement) {
-    const std::vector<std::pair<ElementRef, int>> topics{{{F::PText, 5}, 11},
+    const std::vector<std::pair<ElementRef, int>> topics{{{F::InputName, 5}, 11},
                                                          {{F::Title, TitleInputs}, 11},
-                                                         {{F::PanelS, 40}, 12},
-                                                         {{F::StN, 2}, 12},
+                                                         {{F::SignallingPanel, 40}, 12},
+                                                         {{F::CellNumber, 2}, 12},
                                                          {{F::Title, TitleSignalling}, 12},
-                                                         {{F::PanelZ, 0}, 13},
-                                                         {{F::StZ, 33}, 13},
+                                                         {{F::DelayPanel, 0}, 13},
+                                                         {{F::DelayValue, 33}, 13},
                                                          {{F::Title, TitleDelay}, 13},
-                                                         {{F::PanelV, 7}, 14},
-                                                         {{F::StM, 7}, 14},
+                                                         {{F::OutputsPanel, 7}, 14},
+                                                         {{F::Mr1Outputs, 7}, 14},
                                                          {{F::Title, TitleOutputs}, 14},
-                                                         {{F::PanelBl, 12}, 15},
-                                                         {{F::PTextV, 15}, 16},
+                                                         {{F::BlockBody, 12}, 15},
+                                                         {{F::OutputName, 15}, 16},
                                                          {{F::Title, TitleOutputsMr}, 16},
-                                                         {{F::Sm, 1}, 40},
-                                                         {{F::Sm, 2}, 0},
-                                                         {{F::Panelvx, 1}, 0},
-                                                         {{F::Panelvyx, 1}, 0},
+                                                         {{F::RowLine, 1}, 40},
+                                                         {{F::RowLine, 2}, 0},
+                                                         {{F::InputNumber, 1}, 0},
+                                                         {{F::OutputNumber, 1}, 0},
                                                          {{F::Title, TitleMr1}, 0},
-                                                         {{F::ImaT_F, 0}, 0}};
+                                                         {{F::BlockTimerPicture, 0}, 0}};
     for (const auto& [element, topic] : topics)
         EXPECT_EQ(HelpTopic(element), topic)
             << static_cast<int>(element.family) << " " << element.index;

@@ -14,7 +14,7 @@ void PrintTo(const LayoutCase& c, std::ostream* os) {
     *os << c.first << "-" << c.second;
 }
 
-// Every valid code: rows, numbers, groups and where PanDv and PanFB land.
+// Every valid code: rows, numbers, groups and where ExtraInputGroup and BlockGroup land.
 const LayoutCase kLayouts[] = {
     {6, 4, 4, 4, 0, 224, 352, 225, true},    {6, 6, 2, 6, 0, 224, 288, 225, true},
     {12, 0, 0, 0, 0, 799, 416, 417, false},  {12, 4, 4, 4, 0, 416, 544, 417, true},
@@ -35,29 +35,29 @@ TEST_P(SchemeLayout, ShowsTheRowsAndGroupsOfTheCode) {
     for (int slot = 0; slot < kChannelSlots; ++slot) {
         const bool exists = slot < n || (slot >= 24 && slot < 24 + c.extra);
         SCOPED_TRACE(slot);
-        EXPECT_EQ(s.visible(Family::Panelvx, slot), exists);
-        EXPECT_EQ(s.visible(Family::PText, slot), exists);
-        EXPECT_EQ(s.visible(Family::NOTVh, slot), exists);
-        EXPECT_FALSE(s.view.at(Family::NOTVh, slot).enabled);
+        EXPECT_EQ(s.visible(Family::InputNumber, slot), exists);
+        EXPECT_EQ(s.visible(Family::InputName, slot), exists);
+        EXPECT_EQ(s.visible(Family::ContactToggle, slot), exists);
+        EXPECT_FALSE(s.view.at(Family::ContactToggle, slot).enabled);
         if (exists) {
-            EXPECT_EQ(s.view.at(Family::Panelvx, slot).caption.toInt(),
+            EXPECT_EQ(s.view.at(Family::InputNumber, slot).caption.toInt(),
                       slot < 24 ? slot + 1 : n + 1 + slot - 24);
         }
     }
     for (int line = 0; line < kOutputLines; ++line) {
         const bool exists = line < 8 ? line < c.mr1 : line - 8 < c.mr2;
-        EXPECT_EQ(s.visible(Family::Panelvyx, line), exists) << line;
+        EXPECT_EQ(s.visible(Family::OutputNumber, line), exists) << line;
         if (exists) {
-            EXPECT_EQ(s.view.at(Family::Panelvyx, line).caption.toInt(), line % 8 + 1);
+            EXPECT_EQ(s.view.at(Family::OutputNumber, line).caption.toInt(), line % 8 + 1);
         }
     }
-    EXPECT_TRUE(s.view.group(PanMvdi1).visible);
-    EXPECT_EQ(s.view.group(PanMvdi2).visible, n == 24);
-    EXPECT_EQ(s.view.group(PanDv).visible, c.extra > 0);
-    EXPECT_FALSE(s.view.group(PanFB).visible);
-    EXPECT_EQ(s.view.group(PanDv).top, c.dvTop);
-    EXPECT_EQ(s.view.group(PanFB).top, c.fbTop);
-    EXPECT_EQ(s.view.group(PanMvdi1).height, c.mvdi1Height);
+    EXPECT_TRUE(s.view.group(FirstInputGroup).visible);
+    EXPECT_EQ(s.view.group(SecondInputGroup).visible, n == 24);
+    EXPECT_EQ(s.view.group(ExtraInputGroup).visible, c.extra > 0);
+    EXPECT_FALSE(s.view.group(BlockGroup).visible);
+    EXPECT_EQ(s.view.group(ExtraInputGroup).top, c.dvTop);
+    EXPECT_EQ(s.view.group(BlockGroup).top, c.fbTop);
+    EXPECT_EQ(s.view.group(FirstInputGroup).height, c.mvdi1Height);
     for (int bus = 0; bus < kBusCount; ++bus)
         EXPECT_FALSE(s.visible(Family::Bus, bus));
 
@@ -95,8 +95,8 @@ TEST(SchemeCreation, CreatingAgainEmptiesRecordsViewAndSelection) {
     s.model.SelectedInput = 3;
     s.model.EditedOutput = 2;
     s.view.showRow(3, s.model.Channels[3]);
-    s.view.at(Family::Panelvx, 3).back = colours::aqua;
-    s.view.at(Family::PText, 3).caption = "Насос";
+    s.view.at(Family::InputNumber, 3).back = colours::aqua;
+    s.view.at(Family::InputName, 3).caption = "Насос";
     s.model.Modified = 1;
 
     s.create(6, 4);
@@ -108,13 +108,13 @@ TEST(SchemeCreation, CreatingAgainEmptiesRecordsViewAndSelection) {
     EXPECT_EQ(s.model.SelectedInput, -1);
     EXPECT_EQ(s.model.EditedOutput, -1);
     EXPECT_EQ(s.model.Modified, 1);
-    EXPECT_FALSE(s.visible(Family::PanelS, 3));
-    EXPECT_FALSE(s.visible(Family::PanelV, 3));
-    EXPECT_FALSE(s.visible(Family::PanelZ, 3));
-    EXPECT_EQ(s.view.at(Family::StN, 3).caption, "00");
-    EXPECT_EQ(s.view.at(Family::Panelvx, 3).back, colours::buttonFace);
-    EXPECT_EQ(s.view.at(Family::PText, 3).caption, QString(10, ' '));
-    EXPECT_FALSE(s.visible(Family::Panelvx, 12)); // 24 inputs no longer
+    EXPECT_FALSE(s.visible(Family::SignallingPanel, 3));
+    EXPECT_FALSE(s.visible(Family::OutputsPanel, 3));
+    EXPECT_FALSE(s.visible(Family::DelayPanel, 3));
+    EXPECT_EQ(s.view.at(Family::CellNumber, 3).caption, "00");
+    EXPECT_EQ(s.view.at(Family::InputNumber, 3).back, colours::buttonFace);
+    EXPECT_EQ(s.view.at(Family::InputName, 3).caption, QString(10, ' '));
+    EXPECT_FALSE(s.visible(Family::InputNumber, 12)); // 24 inputs no longer
 }
 
 TEST(SchemeCreation, ChangeConfigurationClearsAndOffersTheModelList) {
@@ -125,8 +125,8 @@ TEST(SchemeCreation, ChangeConfigurationClearsAndOffersTheModelList) {
     EXPECT_EQ(s.model.SchemeCreated, 0);
     for (int g = 0; g < kGroupCount; ++g)
         EXPECT_FALSE(s.view.group(g).visible);
-    EXPECT_EQ(s.view.group(PanDv).top, SchemeView::kSavedDvTop);
-    EXPECT_EQ(s.view.group(PanFB).top, SchemeView::kSavedFbTop);
+    EXPECT_EQ(s.view.group(ExtraInputGroup).top, SchemeView::kSavedDvTop);
+    EXPECT_EQ(s.view.group(BlockGroup).top, SchemeView::kSavedFbTop);
     EXPECT_FALSE(s.view.header.extAckVisible);
     EXPECT_FALSE(s.view.header.deviceNumberVisible);
     EXPECT_TRUE(s.view.header.modelListVisible);

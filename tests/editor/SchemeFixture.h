@@ -11,5 +11,5 @@ struct SchemeFixture : SessionFixture<> {
     }
     bool visible(Family family, int index) const { return view.at(family, index).visible; }
     // x of the right end of a row line (the left edge of what it runs to).
-    int lineEnd(int row) const { return view.at(Family::Sm, row).rect.right() - 1; }
+    int lineEnd(int row) const { return view.at(Family::RowLine, row).rect.right() - 1; }
 };

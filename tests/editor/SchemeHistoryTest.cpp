@@ -48,12 +48,12 @@ struct RandomOperator : CommandFixture {
         const int slot = pick(0, 23), block = pick(0, 12);
         pick(0, 1) ? selectInput(slot) : selectBlock(model.FunctionBlocks[block][0] ? block : -1);
         const std::function<void()> changes[] = {
-            [&] { inputs.NTextClick(); },
-            [&] { signalling.SignClick(); },
-            [&] { delays.ZaderClick(); },
-            [&] { OutputsCommand(session, outputs).VyhClick(); },
-            [&] { FunctionBlockCommand(session, blocks).ANDClick(); },
-            [&] { inputs.NOTVh11Click(slot); },
+            [&] { inputs.editInclusion(); },
+            [&] { signalling.editSignalling(); },
+            [&] { delays.editDelay(); },
+            [&] { OutputsCommand(session, outputs).editOutputs(); },
+            [&] { FunctionBlockCommand(session, blocks).editFunctionBlock(); },
+            [&] { inputs.toggleContact(slot); },
         };
         const int change = pick(0, 6);
         if (change < 6) {

@@ -47,10 +47,10 @@ TEST_P(SchemePictures, RendersSampleScheme) {
     ASSERT_TRUE(image.save(name));
     EXPECT_EQ(image.height(), view.schemeHeight());
     // Alarm on input 2: red cell number; the first bus in olive; group silver.
-    EXPECT_EQ(pixelAt(image, view.absoluteRect(Family::StN, 1)).red(), 255);
-    EXPECT_EQ(pixelAt(image, view.absoluteRect(Family::StN, 1)).green(), 0);
+    EXPECT_EQ(pixelAt(image, view.absoluteRect(Family::CellNumber, 1)).red(), 255);
+    EXPECT_EQ(pixelAt(image, view.absoluteRect(Family::CellNumber, 1)).green(), 0);
     EXPECT_EQ(image.pixelColor(790, 20), QColor(192, 192, 192));
-    EXPECT_EQ(pixelAt(image, view.absoluteRect(Family::Bus, ShFB)), QColor(128, 128, 0));
+    EXPECT_EQ(pixelAt(image, view.absoluteRect(Family::Bus, BlockInputBus)), QColor(128, 128, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, SchemePictures,
@@ -85,7 +85,7 @@ TEST(SchemePainter, PartsAndScalesAgreeWithTheWhole) {
 
     const QImage doubled = canvas.render(2.0);
     EXPECT_EQ(doubled.size(), whole.size() * 2);
-    const Rect cell = view.absoluteRect(Family::StN, 4);
+    const Rect cell = view.absoluteRect(Family::CellNumber, 4);
     EXPECT_EQ(doubled.pixelColor(2 * cell.x + 3, 2 * cell.y + 3),
               whole.pixelColor(cell.x + 1, cell.y + 1));
 }

@@ -25,19 +25,19 @@ TEST(RowLines, SignallingOnlyEndsAtSignallingThenOutputsReachTheBus) {
     s.model.Channels[2] = {0x83, 0, 0, 0};
     s.view.showRow(2, s.model.Channels[2]);
     s.view.RefreshRowLines();
-    ASSERT_TRUE(s.visible(Family::Sm, 2));
-    EXPECT_EQ(s.lineEnd(2), s.view.at(Family::PanelS, 2).rect.x);
+    ASSERT_TRUE(s.visible(Family::RowLine, 2));
+    EXPECT_EQ(s.lineEnd(2), s.view.at(Family::SignallingPanel, 2).rect.x);
 
     s.model.Channels[2][3] = 4; // a delay moves the end to the delay element
     s.view.showRow(2, s.model.Channels[2]);
     s.view.RefreshRowLines();
-    EXPECT_EQ(s.lineEnd(2), s.view.at(Family::PanelZ, 2).rect.x);
+    EXPECT_EQ(s.lineEnd(2), s.view.at(Family::DelayPanel, 2).rect.x);
 
     s.model.Channels[2][1] = 0x05;
     s.view.ShowRowOutputs(2, 0x05, 0, 0);
     s.view.RefreshRowLines();
     EXPECT_EQ(s.lineEnd(2), kOutputBusX);
-    EXPECT_FALSE(s.visible(Family::Sm, 3));
+    EXPECT_FALSE(s.visible(Family::RowLine, 3));
 }
 
 TEST(BlockWiring, NoBlocksInUseHidesTheGroupAndEveryInputBus) {
@@ -46,9 +46,9 @@ TEST(BlockWiring, NoBlocksInUseHidesTheGroupAndEveryInputBus) {
     s.model.FunctionBlocks[0] = {1, 0x81, 0x8E, 0, 0, 0, 0, 0, 0}; // names inputs 1 and 14
     s.model.UsedFbCount = 0;
     s.view.RefreshBlockWiring();
-    EXPECT_TRUE(s.visible(Family::S, 0)); // the stubs still follow the records
-    EXPECT_FALSE(s.view.group(PanFB).visible);
-    for (int bus : {ShVh1, ShVh2, ShDv, ShFB, ShFBVyh})
+    EXPECT_TRUE(s.visible(Family::FeedStub, 0)); // the stubs still follow the records
+    EXPECT_FALSE(s.view.group(BlockGroup).visible);
+    for (int bus : {FirstInputBus, SecondInputBus, ExtraInputBus, BlockInputBus, BlockOutputBus})
         EXPECT_FALSE(s.visible(Family::Bus, bus)) << bus;
 }
 
@@ -58,23 +58,23 @@ TEST(BlockWiring, InputBusesStartAtTheTopmostFedRowAndJoinDownwards) {
     useBlock(s, 0, {1, 0x8E, 0x99, 0, 0, 0, 0, 0, 0}); // inputs 14 and 25 (slot 24)
     useBlock(s, 2, {3, 0xC1, 0, 0, 0, 0, 0, 0, 0});    // fed by block 1
     s.view.RefreshBlockWiring();
-    EXPECT_TRUE(s.visible(Family::S, 13));
-    EXPECT_TRUE(s.visible(Family::Sh, 24));
-    EXPECT_FALSE(s.visible(Family::Bus, ShVh1));
-    const Element& mvdi2 = s.view.at(Family::Bus, ShVh2);
+    EXPECT_TRUE(s.visible(Family::FeedStub, 13));
+    EXPECT_TRUE(s.visible(Family::FeedDot, 24));
+    EXPECT_FALSE(s.visible(Family::Bus, FirstInputBus));
+    const Element& mvdi2 = s.view.at(Family::Bus, SecondInputBus);
     EXPECT_TRUE(mvdi2.visible);
     EXPECT_EQ(mvdi2.rect.y, SchemeView::rowTop(13) + 15);
-    EXPECT_EQ(s.view.at(Family::Bus, ShDv).rect.y, 0);
-    EXPECT_EQ(s.view.at(Family::Bus, ShDv).rect.h, s.view.group(PanDv).height);
+    EXPECT_EQ(s.view.at(Family::Bus, ExtraInputBus).rect.y, 0);
+    EXPECT_EQ(s.view.at(Family::Bus, ExtraInputBus).rect.h, s.view.group(ExtraInputGroup).height);
     // Block 1 feeds block 3; block 3 is the last used and fixes the group height.
-    EXPECT_TRUE(s.visible(Family::SFv, 0));
-    EXPECT_FALSE(s.visible(Family::SFv, 2));
-    const int crossTop = s.view.at(Family::SFv, 2).rect.y;
-    EXPECT_TRUE(s.view.group(PanFB).visible);
-    EXPECT_EQ(s.view.group(PanFB).height, crossTop + 6);
-    EXPECT_EQ(s.view.at(Family::Bus, ShFB).rect.h, crossTop + 2);
+    EXPECT_TRUE(s.visible(Family::CrossLink, 0));
+    EXPECT_FALSE(s.visible(Family::CrossLink, 2));
+    const int crossTop = s.view.at(Family::CrossLink, 2).rect.y;
+    EXPECT_TRUE(s.view.group(BlockGroup).visible);
+    EXPECT_EQ(s.view.group(BlockGroup).height, crossTop + 6);
+    EXPECT_EQ(s.view.at(Family::Bus, BlockInputBus).rect.h, crossTop + 2);
     // Block 1 has no outputs: its row line ends at its cross-link.
-    EXPECT_EQ(s.lineEnd(32), s.view.at(Family::SFvv, 0).rect.x);
+    EXPECT_EQ(s.lineEnd(32), s.view.at(Family::CrossLinkDrop, 0).rect.x);
 }
 
 TEST(BlockWiring, SignallingWinsOverDelayWhereRowLinesPreferTheDelay) {
@@ -83,9 +83,9 @@ TEST(BlockWiring, SignallingWinsOverDelayWhereRowLinesPreferTheDelay) {
     useBlock(s, 1, {1, 0x81, 0, 0, 0, 0x41, 0, 0, 5});
     s.view.showRow(33, {0x41, 0, 0, 5});
     s.view.RefreshBlockWiring();
-    EXPECT_EQ(s.lineEnd(33), s.view.at(Family::PanelS, 33).rect.x);
+    EXPECT_EQ(s.lineEnd(33), s.view.at(Family::SignallingPanel, 33).rect.x);
     s.view.RefreshRowLines();
-    EXPECT_EQ(s.lineEnd(33), s.view.at(Family::PanelZ, 33).rect.x);
+    EXPECT_EQ(s.lineEnd(33), s.view.at(Family::DelayPanel, 33).rect.x);
 }
 
 TEST(OutputWiring, UsageComesFromChannelsAndTheFirstEightBlocks) {
@@ -100,8 +100,8 @@ TEST(OutputWiring, UsageComesFromChannelsAndTheFirstEightBlocks) {
     const bool expected[kOutputLines] = {false, true,  true,  false, false, false, false, false,
                                          false, false, false, true,  false, false, false, false};
     for (int line = 0; line < kOutputLines; ++line) {
-        EXPECT_EQ(s.visible(Family::Sv, line), expected[line]) << line;
-        EXPECT_EQ(s.visible(Family::Image, line), expected[line]) << line;
+        EXPECT_EQ(s.visible(Family::OutputConnector, line), expected[line]) << line;
+        EXPECT_EQ(s.visible(Family::RelayPicture, line), expected[line]) << line;
     }
 }
 
@@ -113,15 +113,16 @@ TEST(OutputWiring, BusIsOneLineFromTopmostToLowestConnection) {
     s.view.showRow(2, s.model.Channels[2]);
     s.view.showRow(25, s.model.Channels[25]);
     refreshAll(s);
-    const Element& top = s.view.at(Family::Bus, ShVyh1);
+    const Element& top = s.view.at(Family::Bus, FirstOutputBus);
     EXPECT_EQ(top.rect.y, SchemeView::lineTop(0) + 15); // output 1 lies above row 3
-    EXPECT_EQ(top.rect.bottom(), s.view.group(PanMvdi1).height);
-    EXPECT_EQ(s.view.at(Family::Bus, ShVyh2).rect.y, 0);
-    EXPECT_EQ(s.view.at(Family::Bus, ShVyh2).rect.h, s.view.group(PanMvdi2).height);
-    const Element& dv = s.view.at(Family::Bus, ShDVyh);
+    EXPECT_EQ(top.rect.bottom(), s.view.group(FirstInputGroup).height);
+    EXPECT_EQ(s.view.at(Family::Bus, SecondOutputBus).rect.y, 0);
+    EXPECT_EQ(s.view.at(Family::Bus, SecondOutputBus).rect.h,
+              s.view.group(SecondInputGroup).height);
+    const Element& dv = s.view.at(Family::Bus, ExtraOutputBus);
     EXPECT_EQ(dv.rect.y, 0);
     EXPECT_EQ(dv.rect.bottom(), SchemeView::rowTop(25) + 18);
-    EXPECT_FALSE(s.visible(Family::Bus, ShFBVyh));
+    EXPECT_FALSE(s.visible(Family::Bus, BlockOutputBus));
 }
 
 TEST(OutputWiring, WithTwelveInputsTheExtraGroupExtendsTheFirstBus) {
@@ -130,10 +131,11 @@ TEST(OutputWiring, WithTwelveInputsTheExtraGroupExtendsTheFirstBus) {
     s.model.Channels[24] = {0, 0x01, 0, 0};
     s.view.showRow(24, s.model.Channels[24]);
     refreshAll(s);
-    EXPECT_EQ(s.view.at(Family::Bus, ShVyh1).rect.y, SchemeView::lineTop(0) + 15);
-    EXPECT_EQ(s.view.at(Family::Bus, ShVyh1).rect.bottom(), s.view.group(PanMvdi1).height);
-    EXPECT_TRUE(s.visible(Family::Bus, ShDVyh));
-    EXPECT_FALSE(s.visible(Family::Bus, ShVyh2));
+    EXPECT_EQ(s.view.at(Family::Bus, FirstOutputBus).rect.y, SchemeView::lineTop(0) + 15);
+    EXPECT_EQ(s.view.at(Family::Bus, FirstOutputBus).rect.bottom(),
+              s.view.group(FirstInputGroup).height);
+    EXPECT_TRUE(s.visible(Family::Bus, ExtraOutputBus));
+    EXPECT_FALSE(s.visible(Family::Bus, SecondOutputBus));
 }
 
 TEST(OutputWiring, BlockOutputsCarryTheBusIntoTheBlockGroup) {
@@ -143,9 +145,10 @@ TEST(OutputWiring, BlockOutputsCarryTheBusIntoTheBlockGroup) {
     useBlock(s, 1, {3, 0x82, 0, 0, 0, 0, 0x80, 0, 0});
     s.view.showRow(33, {0, 0x80, 0, 0});
     refreshAll(s);
-    EXPECT_TRUE(s.visible(Family::Sv, 7));
-    EXPECT_EQ(s.view.at(Family::Bus, ShVyh1).rect.bottom(), s.view.group(PanMvdi1).height);
-    const Element& fb = s.view.at(Family::Bus, ShFBVyh);
+    EXPECT_TRUE(s.visible(Family::OutputConnector, 7));
+    EXPECT_EQ(s.view.at(Family::Bus, FirstOutputBus).rect.bottom(),
+              s.view.group(FirstInputGroup).height);
+    const Element& fb = s.view.at(Family::Bus, BlockOutputBus);
     EXPECT_TRUE(fb.visible);
     EXPECT_EQ(fb.rect.y, 0);
     EXPECT_EQ(fb.rect.bottom(), SchemeView::rowTop(33) + 18);

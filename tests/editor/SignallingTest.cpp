@@ -46,24 +46,24 @@ TEST_P(SignallingTable, StoresShowsAndKeepsEachCellOnOneRow) {
         d.type = c.type;
         d.cell = QString::fromUtf8(c.cell);
     };
-    s.signalling.SignClick();
+    s.signalling.editSignalling();
 
     EXPECT_EQ(s.texts(), c.texts);
     EXPECT_EQ(SignallingByte(s.model, c.row), c.after < 0 ? c.before : c.after);
-    EXPECT_EQ(s.visible(Family::PanelS, c.row), c.shown);
+    EXPECT_EQ(s.visible(Family::SignallingPanel, c.row), c.shown);
     if (c.shown) {
-        EXPECT_EQ(s.caption(Family::StN, c.row), c.caption);
+        EXPECT_EQ(s.caption(Family::CellNumber, c.row), c.caption);
     }
     const bool taken = c.holder >= 0 && c.after >= 0 && std::string(c.cell) == "5";
     if (c.holder >= 0) {
         EXPECT_EQ(SignallingByte(s.model, c.holder), taken ? c.holderKept : 0x85 | c.holderKept);
-        EXPECT_EQ(s.visible(Family::PanelS, c.holder), !taken);
-        EXPECT_EQ(s.caption(Family::StN, c.holder), taken ? "0" : "5");
+        EXPECT_EQ(s.visible(Family::SignallingPanel, c.holder), !taken);
+        EXPECT_EQ(s.caption(Family::CellNumber, c.holder), taken ? "0" : "5");
     }
     // The row line ends at the signalling element, there being no delay or outputs.
-    EXPECT_EQ(s.visible(Family::Sm, c.row), c.shown);
+    EXPECT_EQ(s.visible(Family::RowLine, c.row), c.shown);
     if (c.shown) {
-        EXPECT_EQ(s.lineEnd(c.row), s.view.at(Family::PanelS, c.row).rect.x);
+        EXPECT_EQ(s.lineEnd(c.row), s.view.at(Family::SignallingPanel, c.row).rect.x);
     }
 }
 
@@ -120,7 +120,7 @@ TEST(SignallingDialogContents, ShowsTheRecordAndTheRowNumber) {
     s.addBlock(1);
     s.model.FunctionBlocks[1][5] = 0xAC; // alarm, pulse, cell 12
     s.selectBlock(1);
-    s.signalling.SignClick();
+    s.signalling.editSignalling();
     ASSERT_TRUE(s.signallingDialog.shown);
     EXPECT_TRUE(s.signallingDialog.shown->block);
     EXPECT_EQ(s.signallingDialog.shown->rowNumber, "ФБЛ 2");
@@ -128,7 +128,7 @@ TEST(SignallingDialogContents, ShowsTheRecordAndTheRowNumber) {
     EXPECT_EQ(s.signallingDialog.shown->cell, "12");
 
     s.selectInput(24); // the first extra input of 24-08 is number 25
-    s.signalling.SignClick();
+    s.signalling.editSignalling();
     EXPECT_FALSE(s.signallingDialog.shown->block);
     EXPECT_EQ(s.signallingDialog.shown->rowNumber, "25");
     EXPECT_EQ(s.signallingDialog.shown->cell, "0");
@@ -146,20 +146,20 @@ TEST(SignallingCellTaken, PulseBlockKeepsItsTimerTypeAndPicture) {
         d.unit = "1";
         d.value = "5";
     };
-    s.delays.ZaderClick();
+    s.delays.editDelay();
     s.signallingDialog.choose = [](SignallingDialogData& d) {
         d.type = 1;
         d.cell = "9";
     };
-    s.signalling.SignClick(); // block 4 holds cell 9
+    s.signalling.editSignalling(); // block 4 holds cell 9
     s.selectInput(0);
-    s.signalling.SignClick(); // input 1 takes it
+    s.signalling.editSignalling(); // input 1 takes it
 
     EXPECT_EQ(s.model.FunctionBlocks[3][5], 0x20);
     EXPECT_EQ(s.model.GetFbDelayType(3), 1);
-    EXPECT_TRUE(s.visible(Family::ImaT_F, 3));
-    EXPECT_EQ(s.view.at(Family::ImaT_F, 3).picture, Picture::Pulse);
-    EXPECT_FALSE(s.visible(Family::PanelS, 35));
+    EXPECT_TRUE(s.visible(Family::BlockTimerPicture, 3));
+    EXPECT_EQ(s.view.at(Family::BlockTimerPicture, 3).picture, Picture::Pulse);
+    EXPECT_FALSE(s.visible(Family::SignallingPanel, 35));
     EXPECT_EQ(s.model.Channels[0][0], 0x49);
 }
 

@@ -83,7 +83,7 @@ TEST(ExampleFiles, EveryExampleShowsEveryFamily) {
     for (const Example& e : kExamples) {
         FileCommandsFixture f;
         f.open((sourceDir() + "/examples/" + e.name + ".vil").toStdString());
-        const TProgVilClass& m = f.model;
+        const ConfigurationModel& m = f.model;
         bool signalling = false, delay = false, interlock = false;
         for (int i = 0; i < m.ChannelCount; ++i) {
             const ChannelRecord& c = m.Channels[m.SlotOfImageIndex(i)];
@@ -113,9 +113,9 @@ TEST(ExampleFiles, Example2408HasTheAcknowledgeOnDevice5) {
     EXPECT_EQ(f.window.deviceSelector, 4);
     EXPECT_TRUE(f.window.externalAckDown());
     EXPECT_TRUE(f.view.at(Family::Title, TitleExtAckInput).visible);
-    EXPECT_EQ(f.view.at(Family::PText, 31).caption, "Кв. внешн.");
-    EXPECT_EQ(f.view.at(Family::PText, 0).caption, "Давл. газа");
-    EXPECT_EQ(f.view.at(Family::PTextV, 3).caption, "Клапан ПЗК");
+    EXPECT_EQ(f.view.at(Family::InputName, 31).caption, "Кв. внешн.");
+    EXPECT_EQ(f.view.at(Family::InputName, 0).caption, "Давл. газа");
+    EXPECT_EQ(f.view.at(Family::OutputName, 3).caption, "Клапан ПЗК");
     EXPECT_EQ(f.model.UsedFbCount, 13);
 }
 

@@ -56,15 +56,15 @@ public:
             d.name = QString::fromUtf8(name);
             d.included = included;
         };
-        inputs_.NTextClick();
+        inputs_.editInclusion();
     }
-    void toggleContact(int number) { inputs_.NOTVh11Click(s_.model.SlotOfImageIndex(number - 1)); }
+    void toggleContact(int number) { inputs_.toggleContact(s_.model.SlotOfImageIndex(number - 1)); }
     void signal(int type, int cell) {
         signalling_.answer = [=](SignallingDialogData& d) {
             d.type = type;
             d.cell = QString::number(cell);
         };
-        Signalling(s_, signalling_).SignClick();
+        Signalling(s_, signalling_).editSignalling();
     }
     void delay(int unit, int value, int timerType = 0) {
         delays_.answer = [=](DelayDialogData& d) {
@@ -72,7 +72,7 @@ public:
             d.value = QString::number(value);
             d.timerType = timerType;
         };
-        OutputDelays(s_, delays_).ZaderClick();
+        OutputDelays(s_, delays_).editDelay();
     }
     // Clicks the buttons of the outputs the modules have, and the interlock box.
     void outputs(std::initializer_list<int> mr1, std::initializer_list<int> mr2, bool interlock) {
@@ -81,7 +81,7 @@ public:
             d.mr2Mask = mask(mr2, s_.model.Mr2OutputCount);
             d.interlock = interlock;
         };
-        OutputsCommand(s_, outputs_).VyhClick();
+        OutputsCommand(s_, outputs_).editOutputs();
     }
     // With no block selected: a new block in the first free record.
     void block(int type, std::initializer_list<Input> inputs) {
@@ -92,7 +92,7 @@ public:
             for (const Input& in : inputs)
                 d.inputs[k++] = {in.direct ? 1 : 0, in.block ? 1 : 0, std::to_string(in.number)};
         };
-        FunctionBlockCommand(s_, blocks_).ANDClick();
+        FunctionBlockCommand(s_, blocks_).editFunctionBlock();
     }
 
 private:
@@ -113,7 +113,7 @@ private:
     InputProcessing inputs_{s_, inclusion_};
 };
 
-void programInputs(Operator& op, const TProgVilClass& m, bool externalAck) {
+void programInputs(Operator& op, const ConfigurationModel& m, bool externalAck) {
     const int n = m.InputCount, mr1 = m.Mr1OutputCount;
     for (int i = 1; i <= m.ChannelCount; ++i) {
         const bool ack = externalAck && i == m.ChannelCount;
@@ -147,7 +147,7 @@ void programInputs(Operator& op, const TProgVilClass& m, bool externalAck) {
 }
 
 // Blocks 1..5 cross-linked with inverted inputs, then more of every type.
-void programBlocks(Operator& op, const TProgVilClass& m, int count) {
+void programBlocks(Operator& op, const ConfigurationModel& m, int count) {
     const int n = m.InputCount, extra = m.ExtraInputCount > 0 ? n + 1 : n;
     const struct {
         int type;
@@ -185,7 +185,7 @@ void programBlocks(Operator& op, const TProgVilClass& m, int count) {
 } // namespace
 
 void BuildExample(SchemeSession& session, const Example& e) {
-    TProgVilClass& model = session.model;
+    ConfigurationModel& model = session.model;
     model.ExecFirst = e.first;
     model.ExecSecond = e.second;
     session.creation.CreateScheme();
@@ -201,5 +201,5 @@ void BuildExample(SchemeSession& session, const Example& e) {
     programBlocks(op, model, e.blocks);
     // Output names are typed in place on the scheme; they are no record.
     for (int j = 0; j < kOutputLines; ++j)
-        session.view.at(Family::PTextV, j).caption = QString::fromUtf8(kOutputNames[j]);
+        session.view.at(Family::OutputName, j).caption = QString::fromUtf8(kOutputNames[j]);
 }

@@ -48,16 +48,16 @@ TEST(OpenScheme, Code2408WithDeviceByte24) {
     EXPECT_EQ(label.caption, "Вход внеш. квитир. ");
     EXPECT_EQ(f.view.ExternalAckRow(), 31);
     EXPECT_EQ(label.group, SchemeView::groupOfRow(31));
-    EXPECT_EQ(label.rect.y, f.view.at(Family::Panelvx, 31).rect.y + 12);
+    EXPECT_EQ(label.rect.y, f.view.at(Family::InputNumber, 31).rect.y + 12);
 
-    EXPECT_EQ(f.view.at(Family::PText, 0).caption, decoded("c2f5eee42d3132333435"));
-    EXPECT_EQ(f.view.at(Family::PText, 31).caption, "Вход31");
-    EXPECT_EQ(f.view.at(Family::PTextV, 0).caption, "Реле1");
-    EXPECT_EQ(f.view.at(Family::PTextV, 15).caption, QString(10, ' '));
+    EXPECT_EQ(f.view.at(Family::InputName, 0).caption, decoded("c2f5eee42d3132333435"));
+    EXPECT_EQ(f.view.at(Family::InputName, 31).caption, "Вход31");
+    EXPECT_EQ(f.view.at(Family::OutputName, 0).caption, "Реле1");
+    EXPECT_EQ(f.view.at(Family::OutputName, 15).caption, QString(10, ' '));
     // The records came from the image.
     EXPECT_EQ(f.model.Channels[3][0], 0x40 | 4);
     EXPECT_EQ(f.model.FunctionBlocks[1][0], 2);
-    EXPECT_TRUE(f.view.at(Family::PanelBl, 1).visible);
+    EXPECT_TRUE(f.view.at(Family::BlockBody, 1).visible);
 }
 
 TEST(OpenScheme, AcknowledgeOffLeavesTheButtonUp) {
@@ -69,7 +69,7 @@ TEST(OpenScheme, AcknowledgeOffLeavesTheButtonUp) {
     EXPECT_FALSE(f.view.at(Family::Title, TitleExtAckInput).visible);
     EXPECT_EQ(f.window.deviceSelector, 30); // device 31, the last one the lists hold
     // Names follow the channel slots: image index 6 is the first additional input.
-    EXPECT_EQ(f.view.at(Family::PText, 24).caption, "Вход6");
+    EXPECT_EQ(f.view.at(Family::InputName, 24).caption, "Вход6");
 }
 
 // The names and the acknowledge switch still come in: a save after the repair
@@ -87,9 +87,9 @@ TEST(OpenScheme, RepairedBlocksAreReportedAndTheNamesKept) {
     EXPECT_EQ(f.messages.shown[1].icon, MessageIcon::Warning);
     EXPECT_TRUE(f.messages.shown[1].text.ends_with(
         "\nФБ 2, вход 1: выход ФБ 1 — ФБ 1 не запрограммирован"));
-    EXPECT_EQ(f.view.at(Family::PText, 0).caption,
+    EXPECT_EQ(f.view.at(Family::InputName, 0).caption,
               DecodeTextField(channelNameField(0).constData()));
-    EXPECT_EQ(f.view.at(Family::PTextV, 0).caption,
+    EXPECT_EQ(f.view.at(Family::OutputName, 0).caption,
               DecodeTextField(outputNameField(0).constData()));
     EXPECT_TRUE(f.window.externalAckDown());
     EXPECT_EQ(f.window.deviceSelector, 4);
@@ -129,9 +129,9 @@ ProgramState stateOf(const FileCommandsFixture& f) {
                    f.window.linkSelector,     f.window.deviceSelector,
                    f.window.externalAckDown()};
     for (int r = 0; r < kChannelSlots; ++r)
-        s.names.push_back(f.view.at(Family::PText, r).caption);
+        s.names.push_back(f.view.at(Family::InputName, r).caption);
     for (int j = 0; j < kOutputLines; ++j)
-        s.names.push_back(f.view.at(Family::PTextV, j).caption);
+        s.names.push_back(f.view.at(Family::OutputName, j).caption);
     return s;
 }
 

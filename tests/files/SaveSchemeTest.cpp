@@ -75,17 +75,17 @@ TEST(SaveScheme, WritesTheDeviceNumberAndAcknowledgeOfTheWindow) {
 
 TEST(SaveScheme, NamesAsTheirFieldsHoldThem) {
     Loaded f(6, 6, 8, 0);
-    f.view.at(Family::PText, 0).caption = "ABC";
-    f.view.at(Family::PText, 1).caption = "(null)";
-    f.view.at(Family::PText, 2).caption = "";
-    f.view.at(Family::PText, 24).caption = "Щ123456789"; // image index 6
-    f.view.at(Family::PTextV, 15).caption = "";
+    f.view.at(Family::InputName, 0).caption = "ABC";
+    f.view.at(Family::InputName, 1).caption = "(null)";
+    f.view.at(Family::InputName, 2).caption = "";
+    f.view.at(Family::InputName, 24).caption = "Щ123456789"; // image index 6
+    f.view.at(Family::OutputName, 15).caption = "";
     f.save(f.path("n.vil"));
     const QByteArray written = *rawFile(f.dir.file("n.vil"));
     ASSERT_EQ(written.size(), 494);
     EXPECT_EQ(written.mid(254, 10), QByteArray("ABC\0      ", 10));
     EXPECT_EQ(written.mid(264, 10), QByteArray(10, ' '));
-    EXPECT_EQ(f.view.at(Family::PText, 1).caption, QString(10, ' '));
+    EXPECT_EQ(f.view.at(Family::InputName, 1).caption, QString(10, ' '));
     EXPECT_EQ(written.mid(274, 10), QByteArray(10, ' '));
     EXPECT_EQ(written.mid(254 + 60, 10), QByteArray::fromHex("d9313233343536373839"));
     EXPECT_EQ(written.right(10), QByteArray(10, ' '));
@@ -210,7 +210,7 @@ TEST(SaveScheme, FailedSaveKeepsTheOldFile) {
     Loaded f;
     const QString old = f.dir.file("in.vil");
     f.model.Modified = 1;
-    f.view.at(Family::PText, 0).caption = "Новое";
+    f.view.at(Family::InputName, 0).caption = "Новое";
     const std::string captionBefore = f.window.caption;
     {
         ReadOnlyDirectory readOnly(f.dir.path());
@@ -239,7 +239,7 @@ TEST(SaveScheme, FailedSaveKeepsTheOldFile) {
 TEST(SaveScheme, OverwritesAnOldFileWhole) {
     Loaded f;
     f.model.Modified = 1;
-    f.view.at(Family::PText, 0).caption = "Новое";
+    f.view.at(Family::InputName, 0).caption = "Новое";
     f.save(f.path("in.vil"));
     const QByteArray written = *rawFile(f.dir.file("in.vil"));
     ASSERT_EQ(written.size(), 734);

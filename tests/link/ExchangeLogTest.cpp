@@ -3,8 +3,8 @@
 // busy, the clock read and set, a bad CRC and a silent device whose late answer
 // is dropped before the repeat.
 #include "link/ExchangeLog.h"
+#include "link/DeviceLink.h"
 #include "link/FrameText.h"
-#include "link/TComPortClass.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/FakeSerialLine.h"
@@ -45,7 +45,7 @@ TEST(ExchangeLogLines, ScriptedExchangesGiveExactlyTheseLines) {
     RunningClock clock;
     FakeSerialLine line{clock};
     FakeMessages messages;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
     line.portOpen = true;
     link.SetHeaderRetries(2);
     std::string lines;    // each after a line break

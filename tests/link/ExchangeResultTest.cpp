@@ -1,4 +1,4 @@
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/FakeSerialLine.h"
@@ -26,7 +26,7 @@ TEST_P(ExchangeResultTable, TextCaptionAndIcon) {
     FakeClock clock;
     FakeSerialLine line(clock);
     FakeMessages messages;
-    TComPortClass link(line, clock, messages);
+    DeviceLink link(line, clock, messages);
     link.PortName = c.port;
     line.portOpen = true;
     ShowExchangeResult(link, c.addressIndex, c.result);
@@ -82,7 +82,7 @@ TEST(ShowExchangeResult, SuccessReportedLineFailuresAndAbandonedExchangesShowNot
     FakeClock clock;
     FakeSerialLine line(clock);
     FakeMessages messages;
-    TComPortClass link(line, clock, messages);
+    DeviceLink link(line, clock, messages);
     ShowExchangeResult(link, 0, kResultOk);
     ShowExchangeResult(link, 0, kResultLineFailed);
     ShowExchangeResult(link, 0, 1024);
@@ -93,7 +93,7 @@ TEST(ShowExchangeResult, PortClosedClosesEvenAClosedPort) {
     FakeClock clock;
     FakeSerialLine line(clock);
     FakeMessages messages;
-    TComPortClass link(line, clock, messages);
+    DeviceLink link(line, clock, messages);
     ShowExchangeResult(link, 0, kResultPortClosed);
     EXPECT_EQ(line.closes, 1);
     EXPECT_EQ(messages.shown.size(), 1u);

@@ -1,5 +1,5 @@
-#include "link/gui/TFormNastr.h"
-#include "link/gui/TFormPort.h"
+#include "link/gui/QtExchangeDialog.h"
+#include "link/gui/QtPortDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,23 +38,23 @@ PortDialogData SomePorts() {
     return data;
 }
 
-TEST(TFormPort, ShowsTheChoicesAndReadsThemBack) {
-    TFormPort form;
+TEST(QtPortDialog, ShowsTheChoicesAndReadsThemBack) {
+    QtPortDialog form;
     PortDialogData data = SomePorts();
     WhenShown([&form](QWidget* dialog) {
         EXPECT_EQ(dialog, &form);
         EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Настройка СОМ-порта"));
-        EXPECT_EQ(form.Skor->count(), 4);
-        EXPECT_EQ(form.Skor->currentText(), "19200");
-        EXPECT_EQ(form.Parit->currentText(), QString::fromUtf8("нечет"));
-        EXPECT_EQ(form.StBit->currentText(), "1");
-        EXPECT_EQ(form.CBoxPort->currentText(), "COM7");
-        EXPECT_EQ(form.CBoxPort->itemData(2, Qt::ToolTipRole).toString(), "/dev/pts/2");
-        EXPECT_FALSE(form.CBoxPort->isEditable());
-        Grab(&form, "TFormPort");
-        form.Skor->setCurrentIndex(3);
-        form.CBoxPort->setCurrentIndex(0);
-        QTest::mouseClick(form.OK, Qt::LeftButton);
+        EXPECT_EQ(form.speedBox->count(), 4);
+        EXPECT_EQ(form.speedBox->currentText(), "19200");
+        EXPECT_EQ(form.parityBox->currentText(), QString::fromUtf8("нечет"));
+        EXPECT_EQ(form.stopBitsBox->currentText(), "1");
+        EXPECT_EQ(form.portBox->currentText(), "COM7");
+        EXPECT_EQ(form.portBox->itemData(2, Qt::ToolTipRole).toString(), "/dev/pts/2");
+        EXPECT_FALSE(form.portBox->isEditable());
+        Grab(&form, "QtPortDialog");
+        form.speedBox->setCurrentIndex(3);
+        form.portBox->setCurrentIndex(0);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
     });
     EXPECT_EQ(form.exec(data), PortDialogResult::Ok);
     EXPECT_EQ(data.choice.speed, 3);
@@ -62,30 +62,30 @@ TEST(TFormPort, ShowsTheChoicesAndReadsThemBack) {
     EXPECT_EQ(data.choice.parity, 1);
 }
 
-TEST(TFormPort, EvenParityWithTwoStopBitsIsRefused) {
-    TFormPort form;
+TEST(QtPortDialog, EvenParityWithTwoStopBitsIsRefused) {
+    QtPortDialog form;
     PortDialogData data = SomePorts();
     WhenShown([&form](QWidget*) {
-        form.Parit->setCurrentIndex(2);
-        form.StBit->setCurrentIndex(1);
-        QTest::mouseClick(form.OK, Qt::LeftButton);
+        form.parityBox->setCurrentIndex(2);
+        form.stopBitsBox->setCurrentIndex(1);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
     });
     EXPECT_EQ(form.exec(data), PortDialogResult::Refused);
 }
 
-TEST(TFormPort, CloseBoxIsCancelButKeepsThePortEntry) {
-    TFormPort form;
+TEST(QtPortDialog, CloseBoxIsCancelButKeepsThePortEntry) {
+    QtPortDialog form;
     PortDialogData data = SomePorts();
     WhenShown([&form](QWidget*) {
-        form.CBoxPort->setCurrentIndex(1);
+        form.portBox->setCurrentIndex(1);
         form.close();
     });
     EXPECT_EQ(form.exec(data), PortDialogResult::Cancel);
     EXPECT_EQ(data.choice.port, 1);
 }
 
-TEST(TFormPort, ExchangeSettingsButton) {
-    TFormPort form;
+TEST(QtPortDialog, ExchangeSettingsButton) {
+    QtPortDialog form;
     PortDialogData data = SomePorts();
     int opened = 0;
     data.exchangeSettings = [&opened] { ++opened; };
@@ -99,21 +99,21 @@ TEST(TFormPort, ExchangeSettingsButton) {
     EXPECT_EQ(opened, 1);
 }
 
-TEST(TFormNastr, ShowsOneSettingAndCarriesTheOthers) {
-    TFormNastr form;
+TEST(QtExchangeDialog, ShowsOneSettingAndCarriesTheOthers) {
+    QtExchangeDialog form;
     ExchangeSettingsData data{40, 30, 0, 1};
     WhenShown([&form](QWidget*) {
         EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Настройка параметров обмена"));
         EXPECT_EQ(form.size(), QSize(343, 290));
         EXPECT_TRUE(form.sendPauseBox->isVisible());
         EXPECT_FALSE(form.receivePauseBox->isVisible());
-        EXPECT_FALSE(form.CBoxPovt1->isVisible());
-        EXPECT_FALSE(form.CBoxPovt2->isVisible());
+        EXPECT_FALSE(form.headerRetriesBox->isVisible());
+        EXPECT_FALSE(form.bodyRetriesBox->isVisible());
         EXPECT_EQ(form.sendPauseBox->value(), 40);
-        EXPECT_EQ(form.CBoxPovt2->currentText(), "10");
-        Grab(&form, "TFormNastr");
+        EXPECT_EQ(form.bodyRetriesBox->currentText(), "10");
+        Grab(&form, "QtExchangeDialog");
         form.sendPauseBox->stepBy(2);
-        QTest::mouseClick(form.OK, Qt::LeftButton);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
     });
     ASSERT_TRUE(form.exec(data));
     EXPECT_EQ(data.sendDelay, 42);
@@ -122,8 +122,8 @@ TEST(TFormNastr, ShowsOneSettingAndCarriesTheOthers) {
     EXPECT_EQ(data.bodyRetriesEntry, 1);
 }
 
-TEST(TFormNastr, PauseIsSteppedWithinItsLimitsAndNeverTyped) {
-    TFormNastr form;
+TEST(QtExchangeDialog, PauseIsSteppedWithinItsLimitsAndNeverTyped) {
+    QtExchangeDialog form;
     form.show();
     QSpinBox* pause = form.sendPauseBox;
     pause->setValue(99);
@@ -138,8 +138,8 @@ TEST(TFormNastr, PauseIsSteppedWithinItsLimitsAndNeverTyped) {
     EXPECT_TRUE(pause->findChild<QLineEdit*>()->isReadOnly());
 }
 
-TEST(TFormNastr, CloseBoxDropsTheEdits) {
-    TFormNastr form;
+TEST(QtExchangeDialog, CloseBoxDropsTheEdits) {
+    QtExchangeDialog form;
     ExchangeSettingsData data{25, 20, 1, 1};
     WhenShown([&form](QWidget*) {
         form.sendPauseBox->setValue(40);

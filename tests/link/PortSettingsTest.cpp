@@ -1,5 +1,5 @@
 #include "link/PortSettings.h"
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/FakeSerialLine.h"
@@ -62,7 +62,7 @@ protected:
     FakeClock clock;
     FakeSerialLine line{clock};
     FakeMessages messages;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
     FakePortDialog portDialog;
     FakeExchangeDialog exchangeDialog;
     std::vector<PortEntry> ports{
@@ -73,7 +73,7 @@ protected:
 
 TEST_F(PortSettingsTest, FirstShowingSelectsTheFirstPortAndTheDefaults) {
     Turn(nullptr, PortDialogResult::Ok);
-    command.PortClick(0);
+    command.showPortSettings(0);
     const PortDialogData& shown = portDialog.shown.at(0);
     EXPECT_EQ(shown.ports.at(0).name, "COM3");
     EXPECT_EQ(shown.choice.port, 0);
@@ -94,7 +94,7 @@ TEST_F(PortSettingsTest, ChoicesBecomeThePortSettings) {
             c.port = 2;
         },
         PortDialogResult::Ok);
-    command.PortClick(0);
+    command.showPortSettings(0);
     EXPECT_EQ(link.BaudRate, "19200");
     EXPECT_EQ(link.Parity, "O");
     EXPECT_EQ(link.StopBits, "1");
@@ -102,7 +102,7 @@ TEST_F(PortSettingsTest, ChoicesBecomeThePortSettings) {
     EXPECT_TRUE(line.isOpen());
     // The next showing starts from what was chosen.
     Turn(nullptr, PortDialogResult::Cancel);
-    command.PortClick(0);
+    command.showPortSettings(0);
     EXPECT_EQ(portDialog.shown.at(1).choice.port, 2);
     EXPECT_EQ(portDialog.shown.at(1).choice.speed, 1);
     EXPECT_FALSE(portDialog.portOpenWhileShown.at(1));
@@ -118,7 +118,7 @@ TEST_F(PortSettingsTest, RefusedCombinationOffersRetry) {
                                 PortDialogResult::Refused});
     Turn(nullptr, PortDialogResult::Cancel);
     messages.answers = {Answer::Retry};
-    command.PortClick(0);
+    command.showPortSettings(0);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Ошибочные данные ");
     EXPECT_EQ(messages.shown[0].caption, "Ошибка");
@@ -132,17 +132,17 @@ TEST_F(PortSettingsTest, RefusedCombinationOffersRetry) {
 
 TEST_F(PortSettingsTest, RefusedThenCancelledLeavesThePortClosed) {
     Turn(nullptr, PortDialogResult::Ok);
-    command.PortClick(0);
+    command.showPortSettings(0);
     ASSERT_TRUE(line.isOpen());
     Turn(nullptr, PortDialogResult::Refused);
     messages.answers = {Answer::Cancel};
-    command.PortClick(0);
+    command.showPortSettings(0);
     EXPECT_FALSE(line.isOpen());
 }
 
 TEST_F(PortSettingsTest, CancelWhileClosedKeepsItClosed) {
     Turn(nullptr, PortDialogResult::Cancel);
-    command.PortClick(0);
+    command.showPortSettings(0);
     EXPECT_FALSE(line.isOpen());
     EXPECT_TRUE(line.opened.empty());
     EXPECT_TRUE(command.completed());
@@ -151,7 +151,7 @@ TEST_F(PortSettingsTest, CancelWhileClosedKeepsItClosed) {
 TEST_F(PortSettingsTest, FailedSetupShowsMessage132) {
     ports = {{"ttyACM0", "/dev/ttyACM0"}};
     Turn(nullptr, PortDialogResult::Ok);
-    command.PortClick(3);
+    command.showPortSettings(3);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, " невозможно открыть последовательный порт ");
     EXPECT_FALSE(command.completed());
@@ -161,7 +161,7 @@ TEST_F(PortSettingsTest, FailedSetupShowsMessage132) {
 TEST_F(PortSettingsTest, PortThatCannotBeOpened) {
     line.openResult = OpenResult::Failed;
     Turn(nullptr, PortDialogResult::Ok);
-    command.PortClick(0);
+    command.showPortSettings(0);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text,
               "COM-порт отключен. Проверьте оборудование, перезапустите программу.");
@@ -171,19 +171,19 @@ TEST_F(PortSettingsTest, PortThatCannotBeOpened) {
 
 TEST_F(PortSettingsTest, RememberedPortSurvivesCancelAndAShrinkingList) {
     Turn(nullptr, PortDialogResult::Ok);
-    command.PortClick(0);
+    command.showPortSettings(0);
     Turn([](PortChoice& c) { c.port = 2; }, PortDialogResult::Cancel);
-    command.PortClick(0);
+    command.showPortSettings(0);
     Turn(nullptr, PortDialogResult::Cancel);
-    command.PortClick(0);
+    command.showPortSettings(0);
     EXPECT_EQ(portDialog.shown.at(2).choice.port, 2);
     ports.resize(1);
     Turn(nullptr, PortDialogResult::Cancel);
-    command.PortClick(0);
+    command.showPortSettings(0);
     EXPECT_EQ(portDialog.shown.at(3).choice.port, 0);
     ports.clear();
     Turn(nullptr, PortDialogResult::Ok);
-    command.PortClick(0);
+    command.showPortSettings(0);
     EXPECT_EQ(portDialog.shown.at(4).choice.port, -1);
     EXPECT_EQ(link.PortName, "");
 }
@@ -222,7 +222,7 @@ TEST_F(PortSettingsTest, ExchangeSettingsChangesOnlyOnOk) {
 TEST_F(PortSettingsTest, ExchangeSettingsFromInsideThePortDialog) {
     exchangeDialog.edit = [](ExchangeSettingsData& d) { d.sendDelay = 7; };
     portDialog.turns.push_back({nullptr, PortDialogResult::Cancel, true});
-    command.PortClick(0);
+    command.showPortSettings(0);
     EXPECT_EQ(link.GetSendDelay(), 7);
 }
 
@@ -240,9 +240,9 @@ TEST_F(PortSettingsTest, EverySuccessfulChoiceComesBackInTheNextRun) {
         };
         portDialog.turns.push_back(
             {[choice](PortChoice& c) { c = choice; }, PortDialogResult::Ok, true});
-        ASSERT_TRUE(command.PortClick(0));
+        ASSERT_TRUE(command.showPortSettings(0));
         FakeSerialLine nextLine{clock};
-        TComPortClass nextLink{nextLine, clock, messages};
+        DeviceLink nextLink{nextLine, clock, messages};
         PortSettingsCommand next{nextLink, portDialog, exchangeDialog, [this] { return ports; }};
         next.Restore(command.Saved());
         ASSERT_TRUE(next.OpenAtStart());
@@ -267,7 +267,7 @@ TEST_F(PortSettingsTest, SettingsNoDialogOffersLeaveTheirDefaults) {
         {{"COM1", "19200", "O", "1", 1, 1, 30, 101}, goodLine},
         {good, good}};
     for (const auto& [saved, kept] : cases) {
-        TComPortClass fresh{line, clock, messages};
+        DeviceLink fresh{line, clock, messages};
         PortSettingsCommand restored{fresh, portDialog, exchangeDialog, [this] { return ports; }};
         restored.Restore(saved);
         EXPECT_EQ(restored.Saved(), kept) << saved.baudRate << saved.parity << saved.stopBits;

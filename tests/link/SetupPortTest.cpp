@@ -1,4 +1,4 @@
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/FakeSerialLine.h"
@@ -15,7 +15,7 @@ protected:
     FakeClock clock;
     FakeSerialLine line{clock};
     FakeMessages messages;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
     int closeRequests = 0;
 };
 

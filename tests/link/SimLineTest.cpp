@@ -1,6 +1,6 @@
 // The real serial layer against the simulated device on a pseudo-terminal.
 
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "link/serial/QtSerialLine.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/SimProcess.h"
@@ -46,7 +46,7 @@ protected:
     SystemClock clock;
     QtSerialLine line;
     FakeMessages messages;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
     std::array<std::uint8_t, kMaxResponseSize> response{};
 };
 

@@ -1,4 +1,4 @@
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/FakeSerialLine.h"
@@ -43,7 +43,7 @@ protected:
     FakeClock clock;
     FakeSerialLine line{clock};
     FakeMessages messages;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
     std::array<std::uint8_t, kMaxResponseSize> response{};
     int closeRequests = 0;
 };
@@ -251,7 +251,7 @@ TEST_F(TransactTest, NoisyAnswerCostsOneAttempt) {
     for (const auto& [name, first] : cases) {
         FakeClock caseClock;
         FakeSerialLine caseLine(caseClock);
-        TComPortClass caseLink(caseLine, caseClock, messages);
+        DeviceLink caseLink(caseLine, caseClock, messages);
         caseLine.portOpen = true;
         caseLine.respond = [&, first = first](const Bytes&) {
             return caseLine.writes.size() == 1 ? first : Answer{{0, kIdentAnswer}};
@@ -302,7 +302,7 @@ TEST(WaitMs, LastsAtLeastTheTimeAskedWithoutSpinning) {
     EarlyWakingClock clock;
     FakeSerialLine line(clock);
     FakeMessages messages;
-    TComPortClass link(line, clock, messages);
+    DeviceLink link(line, clock, messages);
     const std::int64_t start = clock.now;
     const int passed = link.WaitMs(300);
     EXPECT_GE(passed, 300);

@@ -27,7 +27,7 @@ protected:
     }
 
     FakeMessages messages;
-    TProgVilClass model{messages};
+    ConfigurationModel model{messages};
 };
 
 struct PackCase {

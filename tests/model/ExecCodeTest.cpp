@@ -1,4 +1,4 @@
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "support/FakeMessages.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ constexpr Layout kValidCodes[] = {
     {24, 43, 28, 4, 4, 3, 8}, {24, 62, 28, 4, 4, 4, 8},
 };
 
-void expectLayout(const TProgVilClass& model, const Layout& code) {
+void expectLayout(const ConfigurationModel& model, const Layout& code) {
     SCOPED_TRACE(testing::Message() << code.first << "-" << code.second);
     EXPECT_EQ(model.ChannelCount, code.channels);
     EXPECT_EQ(model.ExtraInputCount, code.extra);
@@ -29,14 +29,14 @@ void expectLayout(const TProgVilClass& model, const Layout& code) {
     EXPECT_EQ(model.OutputCode, code.outputCode);
 }
 
-void expectImageInvariant(const TProgVilClass& model) {
+void expectImageInvariant(const ConfigurationModel& model) {
     EXPECT_LE(model.ChannelCount, kChannelSlots);
     EXPECT_GE(model.ChannelCount, 0);
     EXPECT_LE(4 * model.ChannelCount + 117, kInclusionOffset);
     EXPECT_EQ(model.ChannelCount, model.InputCount + model.ExtraInputCount);
 }
 
-void computeFor(TProgVilClass& model, int first, int second) {
+void computeFor(ConfigurationModel& model, int first, int second) {
     model.ExecFirst = first;
     model.ExecSecond = second;
     model.ComputeLayout();
@@ -45,13 +45,13 @@ void computeFor(TProgVilClass& model, int first, int second) {
 class ExecCodeTest : public testing::Test {
 protected:
     FakeMessages messages;
-    TProgVilClass model{messages};
+    ConfigurationModel model{messages};
 };
 
 TEST_F(ExecCodeTest, EveryValidCodeGivesItsDimensionsWhateverCameBefore) {
     for (const Layout& code : kValidCodes) {
-        EXPECT_TRUE(TProgVilClass::IsValidExecCode(code.first, code.second));
-        TProgVilClass fresh{messages};
+        EXPECT_TRUE(ConfigurationModel::IsValidExecCode(code.first, code.second));
+        ConfigurationModel fresh{messages};
         computeFor(fresh, code.first, code.second);
         expectLayout(fresh, code);
         for (const Layout& before : kValidCodes) {
@@ -68,7 +68,7 @@ TEST_F(ExecCodeTest, RefusedPairsKeepChannelsAndDropOutputs) {
     const int refused[][2] = {{6, 0}, {12, 12}, {24, 6}, {33, 0}, {33, 16}, {6, 16}, {255, 62}};
     for (const auto& pair : refused) {
         SCOPED_TRACE(testing::Message() << pair[0] << "-" << pair[1]);
-        EXPECT_FALSE(TProgVilClass::IsValidExecCode(pair[0], pair[1]));
+        EXPECT_FALSE(ConfigurationModel::IsValidExecCode(pair[0], pair[1]));
         computeFor(model, 24, 8);
         computeFor(model, pair[0], pair[1]);
         EXPECT_EQ(model.ChannelCount, 32);
@@ -81,7 +81,7 @@ TEST_F(ExecCodeTest, RefusedPairsKeepChannelsAndDropOutputs) {
 }
 
 TEST_F(ExecCodeTest, NoCodeMeansNoDimensions) {
-    EXPECT_FALSE(TProgVilClass::IsValidExecCode(0, 0));
+    EXPECT_FALSE(ConfigurationModel::IsValidExecCode(0, 0));
     computeFor(model, 12, 4);
     computeFor(model, 0, 0);
     expectLayout(model, {0, 0, 0, 0, 0, 0, 0});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TProgVilClass.h"
+#include "model/ConfigurationModel.h"
 #include "support/FakeEntryField.h"
 
 #include <string>

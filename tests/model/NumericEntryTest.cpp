@@ -28,7 +28,7 @@ protected:
     }
 
     FakeMessages messages;
-    TProgVilClass model{messages};
+    ConfigurationModel model{messages};
 };
 
 // Records the order of colour changes against the beep and the box.
@@ -58,7 +58,7 @@ private:
 TEST_F(NumericEntryTest, ErrorDisplayRunsInItsOrder) {
     std::vector<std::string> log;
     OrderingMessages ordering(log);
-    TProgVilClass orderingModel(ordering);
+    ConfigurationModel orderingModel(ordering);
     OrderingField field(log);
     orderingModel.ShowEntryError(field);
     EXPECT_EQ(log, (std::vector<std::string>{"red", "beep", "box", "white", "text 00"}));

@@ -12,10 +12,12 @@ protected:
         model.ExecSecond = 6;
         model.ComputeLayout();
     }
-    void showBlocks() { model.ShowRecords(TProgVilClass::RecordKind::FunctionBlocks, display); }
+    void showBlocks() {
+        model.ShowRecords(ConfigurationModel::RecordKind::FunctionBlocks, display);
+    }
 
     FakeMessages messages;
-    TProgVilClass model{messages};
+    ConfigurationModel model{messages};
     RecordingDisplay display;
 };
 
@@ -26,7 +28,7 @@ TEST_F(ShowRecordsTest, ChannelRowsAreTheSlotsWithContactAndInclusion) {
     model.Channels[6] = {0xFF, 0xFF, 0xFF, 0xFF}; // unused slot for 06-06
     model.Included[0] = 1;
     model.Included[6] = 1; // image index 6 = slot 24
-    model.ShowRecords(TProgVilClass::RecordKind::Channels, display);
+    model.ShowRecords(ConfigurationModel::RecordKind::Channels, display);
 
     const std::vector<int> expectedRows = {0, 1, 2, 3, 4, 5, 24, 25};
     ASSERT_EQ(display.contacts.size(), expectedRows.size());

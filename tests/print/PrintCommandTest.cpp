@@ -51,7 +51,7 @@ struct RecordingJob : PrintJob {
         pages.back().scaleX = sx;
         pages.back().scaleY = sy;
         for (int b = 0; b < kFunctionBlocks; ++b)
-            pages.back().blocksShown += page.shown(Family::PanelBl, b) ? 1 : 0;
+            pages.back().blocksShown += page.shown(Family::BlockBody, b) ? 1 : 0;
     }
     void end() override { ended = true; }
 };
@@ -60,12 +60,12 @@ struct PrintFixture {
     FakeMessages messages;
     RecordingWindow window;
     SchemeSession session{messages, window};
-    TProgVilClass& model = session.model;
+    ConfigurationModel& model = session.model;
     SchemeView& view = session.view;
     PrintCommand command{session};
     ScriptedDialog dialog;
     RecordingJob job;
-    void print() { command.PrintClick("Программатор ВИЛ-3K", dialog, job); }
+    void print() { command.printScheme("Программатор ВИЛ-3K", dialog, job); }
 };
 
 TEST(PrintCommand, WithoutASchemeWarnsAndPrintsNothing) {
@@ -177,7 +177,7 @@ TEST(PrintCommand, ScaleFollowsTheChosenPrinterAndTheStateItsColumn) {
         f.view.ShowExternalAck(true);
         f.job.dpi = {720, 300, 96, 96};
         f.job.letterWidth = letterWidth;
-        f.command.PrintClick("П", f.dialog, f.job);
+        f.command.printScheme("П", f.dialog, f.job);
         ASSERT_EQ(f.job.pages.size(), 1u);
         EXPECT_EQ(f.job.pages[0].scaleX, 7);
         EXPECT_EQ(f.job.pages[0].scaleY, 3);

@@ -13,7 +13,7 @@ struct Sample {
     FakeMessages messages;
     RecordingWindow window;
     SchemeSession session{messages, window};
-    TProgVilClass& model = session.model;
+    ConfigurationModel& model = session.model;
     SchemeView& view = session.view;
     Sample(int first, int second, int blocks) { BuildSampleScheme(session, first, second, blocks); }
     explicit Sample(const std::vector<int>& blocks) {
@@ -40,7 +40,7 @@ TEST(PrintPages, EveryPageHoldsItsOwnRowsInsideItsBackground) {
     int codes = 0;
     for (int first : {6, 12, 24})
         for (int second : {0, 4, 6, 8, 12, 16, 22, 43, 62}) {
-            if (!TProgVilClass::IsValidExecCode(first, second))
+            if (!ConfigurationModel::IsValidExecCode(first, second))
                 continue;
             ++codes;
             Sample s(first, second, 13);
@@ -51,12 +51,13 @@ TEST(PrintPages, EveryPageHoldsItsOwnRowsInsideItsBackground) {
                 forEachShown(p.view, [&](Family f, int i) {
                     EXPECT_TRUE(inside(p.view.absoluteRect(f, i), p.area))
                         << code << " page " << page << " family " << int(f) << " #" << i;
-                    EXPECT_EQ(p.view.at(f, i).group == PanFB, page > 1) << code;
-                    if (f == Family::PanelBl)
+                    EXPECT_EQ(p.view.at(f, i).group == BlockGroup, page > 1) << code;
+                    if (f == Family::BlockBody)
                         ++pagesOfBlock[i];
                 });
                 for (int slot = 0; page == 1 && slot < kChannelSlots; ++slot) {
-                    EXPECT_EQ(p.view.shown(Family::PText, slot), s.view.shown(Family::PText, slot))
+                    EXPECT_EQ(p.view.shown(Family::InputName, slot),
+                              s.view.shown(Family::InputName, slot))
                         << code << " slot " << slot;
                 }
             }
@@ -69,16 +70,16 @@ TEST(PrintPages, EveryPageHoldsItsOwnRowsInsideItsBackground) {
 TEST(PrintPages, BlocksNineToThirteenMoveToTheTopOfPageThree) {
     Sample s(24, 8, 13);
     const PrintedPage p3 = LayOutPage(s.view, 3);
-    EXPECT_FALSE(p3.view.shown(Family::PanelBl, 7));
-    EXPECT_TRUE(p3.view.shown(Family::PanelBl, 8));
-    EXPECT_EQ(p3.view.absoluteRect(Family::PanelBl, 8).y, 8);
-    EXPECT_EQ(p3.view.absoluteRect(Family::PanelV, 32 + 12).y, 32 + 4 * 112);
+    EXPECT_FALSE(p3.view.shown(Family::BlockBody, 7));
+    EXPECT_TRUE(p3.view.shown(Family::BlockBody, 8));
+    EXPECT_EQ(p3.view.absoluteRect(Family::BlockBody, 8).y, 8);
+    EXPECT_EQ(p3.view.absoluteRect(Family::OutputsPanel, 32 + 12).y, 32 + 4 * 112);
     EXPECT_EQ(p3.area.h, 5 * 112 + 40);
     EXPECT_FALSE(p3.view.shown(Family::Title, TitleBlocks));
     const PrintedPage p2 = LayOutPage(s.view, 2);
     EXPECT_EQ(p2.area.h, 8 * 112 + 40);
     EXPECT_TRUE(p2.view.shown(Family::Title, TitleBlocks));
-    EXPECT_FALSE(p2.view.shown(Family::StIV, 4 * 8)); // block 9's first input label
+    EXPECT_FALSE(p2.view.shown(Family::BlockInputKind, 4 * 8)); // block 9's first input label
 }
 
 TEST(PrintPages, BlockBusesRunFromThePageTopToTheLastBlockOfThePage) {
@@ -100,13 +101,13 @@ TEST(PrintPages, BlockBusesRunFromThePageTopToTheLastBlockOfThePage) {
     for (const Case& c : cases) {
         Sample s(c.blocks);
         const PrintedPage p = LayOutPage(s.view, c.page);
-        const Rect in = p.view.absoluteRect(Family::Bus, ShFB);
-        const Rect out = p.view.absoluteRect(Family::Bus, ShFBVyh);
+        const Rect in = p.view.absoluteRect(Family::Bus, BlockInputBus);
+        const Rect out = p.view.absoluteRect(Family::Bus, BlockOutputBus);
         EXPECT_EQ(in.y, 0);
         EXPECT_EQ(in.h, c.inputBus) << c.blocks.size() << " blocks, page " << c.page;
         EXPECT_EQ(out.y, 0);
         EXPECT_EQ(out.h, c.outputBus) << c.blocks.size() << " blocks, page " << c.page;
-        EXPECT_TRUE(p.view.shown(Family::Bus, ShFBVyh));
+        EXPECT_TRUE(p.view.shown(Family::Bus, BlockOutputBus));
     }
 }
 
@@ -114,13 +115,13 @@ TEST(PrintPages, OutputMarksPrintHigherWithLongListsOnTwoLines) {
     Sample s(24, 16, 1);
     s.view.ShowRowOutputs(3, 0x3F, 0x81, 1);
     const PrintedPage p = LayOutPage(s.view, 1);
-    const Element& list = p.view.at(Family::StM, 3);
+    const Element& list = p.view.at(Family::Mr1Outputs, 3);
     EXPECT_EQ(list.caption, "1,2,3,4,\n5,6,");
-    EXPECT_EQ(p.view.at(Family::StMM, 3).caption, "1,8,");
-    EXPECT_EQ(list.rect.y, s.view.at(Family::StM, 3).rect.y - 4);
+    EXPECT_EQ(p.view.at(Family::Mr2Outputs, 3).caption, "1,8,");
+    EXPECT_EQ(list.rect.y, s.view.at(Family::Mr1Outputs, 3).rect.y - 4);
     EXPECT_EQ(list.back, (Rgb{255, 255, 255}));
-    EXPECT_EQ(p.view.at(Family::StB, 3).back, (Rgb{192, 192, 192}));
-    EXPECT_EQ(s.view.at(Family::StM, 3).caption, "1,2,3,4,5,6,"); // the screen keeps its own
+    EXPECT_EQ(p.view.at(Family::InterlockMark, 3).back, (Rgb{192, 192, 192}));
+    EXPECT_EQ(s.view.at(Family::Mr1Outputs, 3).caption, "1,2,3,4,5,6,"); // the screen keeps its own
 }
 
 TEST(PrintPages, DisabledContactsPrintEmpty) {
@@ -128,10 +129,10 @@ TEST(PrintPages, DisabledContactsPrintEmpty) {
     int disabled = 0;
     const PrintedPage p = LayOutPage(s.view, 1);
     for (int slot = 0; slot < 12; ++slot) {
-        const Element& toggle = s.view.at(Family::NOTVh, slot);
+        const Element& toggle = s.view.at(Family::ContactToggle, slot);
         ASSERT_TRUE(toggle.visible);
         disabled += toggle.enabled ? 0 : 1;
-        EXPECT_EQ(p.view.shown(Family::NOTVh, slot), toggle.enabled) << slot;
+        EXPECT_EQ(p.view.shown(Family::ContactToggle, slot), toggle.enabled) << slot;
     }
     EXPECT_GT(disabled, 0);
 }

@@ -67,7 +67,7 @@ TEST(PrintedPicture, SecondLineOfALongListIsDrawn) {
     paintScheme(painter, page.view, scale, QRect(0, 0, page.area.w, page.area.h));
     painter.end();
     auto inkBelowList = [&](int row) {
-        const Rect box = page.view.absoluteRect(Family::StM, row);
+        const Rect box = page.view.absoluteRect(Family::Mr1Outputs, row);
         int dark = 0;
         for (int y = box.bottom() * scale; y < (box.bottom() + 8) * scale; ++y)
             for (int x = box.x * scale; x < box.right() * scale; ++x)

@@ -1,5 +1,5 @@
 #include "sim/SimulatedDevice.h"
-#include "link/TComPortClass.h"
+#include "link/DeviceLink.h"
 #include "sim/SimOptions.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
@@ -33,7 +33,7 @@ public:
     FakeClock clock;
     FakeSerialLine line{clock};
     FakeMessages messages;
-    TComPortClass link{line, clock, messages};
+    DeviceLink link{line, clock, messages};
     SimulatedDevice device;
     std::array<std::uint8_t, kMaxResponseSize> response{};
 };

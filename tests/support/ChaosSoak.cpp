@@ -17,7 +17,7 @@ constexpr long long kHangMs = 60000;
 } // namespace
 
 void ChaosSoak::Run(int operations) {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     model.AccessLevel = 1;
     for (int n = 0; n < operations; ++n) {
         const long long start = elapsedMs_();
@@ -36,11 +36,11 @@ void ChaosSoak::Run(int operations) {
 }
 
 void ChaosSoak::read() {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     ++tally_.reads;
     const Image before = model.ImageBuffer;
     const auto channels = model.Channels;
-    device_.InPortClick();
+    device_.readDevice();
     const std::vector<MessageBox> shown = takeMessages();
     if (shown.empty()) {
         ++tally_.readsLoaded;
@@ -59,7 +59,7 @@ void ChaosSoak::read() {
 }
 
 void ChaosSoak::write() {
-    TProgVilClass& model = session_.model;
+    ConfigurationModel& model = session_.model;
     ++tally_.writes;
     const Image inDevice = deviceImage_(nullptr);
     model.Channels[0][3] =
@@ -68,7 +68,7 @@ void ChaosSoak::write() {
     // The confirmation query costs a second of pause: asked on one write in eight.
     const bool confirm = std::uniform_int_distribution<int>(0, 7)(rng_) == 0;
     messages_.answers = {confirm ? Answer::Yes : Answer::No};
-    device_.OutPortClick();
+    device_.writeDevice();
     std::vector<MessageBox> shown = takeMessages();
     std::erase_if(shown, [](const MessageBox& box) { return box.icon == MessageIcon::Question; });
     if (model.Modified == 0) {

@@ -11,7 +11,7 @@ constexpr std::uint8_t kWarning = 0x40, kAlarm = 0x80, kIndication = 0xC0;
 constexpr std::uint8_t kNormallyOpen = 0x20, kInterlock = 0x80, kTenSeconds = 0x40;
 constexpr std::uint8_t kDirect = 0x80, kFromBlock = 0x40, kPulse = 0x20;
 
-ChannelRecord& slot(TProgVilClass& m, int imageIndex) {
+ChannelRecord& slot(ConfigurationModel& m, int imageIndex) {
     return m.Channels[m.SlotOfImageIndex(imageIndex)];
 }
 
@@ -31,7 +31,7 @@ std::uint8_t interlock(int outputMasks) {
     return outputMasks != 0 ? kInterlock : 0;
 }
 
-void fillChannels(TProgVilClass& m) {
+void fillChannels(ConfigurationModel& m) {
     const int n = m.InputCount, mr1 = m.Mr1OutputCount, mr2 = m.Mr2OutputCount;
     for (int i = 0; i < m.ChannelCount; ++i) {
         m.Included[i] = i % 5 != 4;
@@ -58,7 +58,7 @@ std::uint8_t block(int number, bool direct = true) {
     return static_cast<std::uint8_t>((direct ? kDirect : 0) | kFromBlock | number);
 }
 
-void fillBlocks(TProgVilClass& m, int blocks) {
+void fillBlocks(ConfigurationModel& m, int blocks) {
     const int n = m.InputCount, mr1 = m.Mr1OutputCount, mr2 = m.Mr2OutputCount;
     const int extra = m.ExtraInputCount > 0 ? n + 1 : n;
     // Cell 4 is the first additional input's when there is one; with six main
@@ -96,7 +96,7 @@ void fillBlocks(TProgVilClass& m, int blocks) {
 
 // The blocks numbered in `numbers` stay; the others are deleted and the inputs they fed
 // left unconnected.
-void KeepBlocks(TProgVilClass& model, const std::vector<int>& numbers) {
+void KeepBlocks(ConfigurationModel& model, const std::vector<int>& numbers) {
     const auto kept = [&](int number) {
         return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
     };
@@ -118,7 +118,7 @@ QString padded(const QString& name) {
 
 } // namespace
 
-void FillSampleRecords(TProgVilClass& model, int blocks) {
+void FillSampleRecords(ConfigurationModel& model, int blocks) {
     fillChannels(model);
     fillBlocks(model, blocks);
 }
@@ -131,7 +131,7 @@ void BuildSampleScheme(SchemeSession& session, int first, int second, int blocks
 
 void BuildSampleSchemeWithBlocks(SchemeSession& session, int first, int second,
                                  const std::vector<int>& numbers) {
-    TProgVilClass& model = session.model;
+    ConfigurationModel& model = session.model;
     SchemeView& view = session.view;
     SchemeCreation& creation = session.creation;
     model.ExecFirst = first;
@@ -144,9 +144,9 @@ void BuildSampleSchemeWithBlocks(SchemeSession& session, int first, int second,
     creation.CreateScheme();
     creation.LoadImage(0);
     for (int i = 0; i < model.ChannelCount; ++i)
-        view.at(Family::PText, model.SlotOfImageIndex(i)).caption =
+        view.at(Family::InputName, model.SlotOfImageIndex(i)).caption =
             padded(QString("Датчик %1").arg(i + 1));
     for (int j = 0; j < kOutputLines; ++j)
-        view.at(Family::PTextV, j).caption =
+        view.at(Family::OutputName, j).caption =
             padded(QString("Реле %1.%2").arg(j / 8 + 1).arg(j % 8 + 1));
 }

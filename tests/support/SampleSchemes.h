@@ -9,7 +9,7 @@
 // Fills the records of the current layout (after CreateScheme): signalling, delays,
 // outputs with interlock, included inputs, and `blocks` function blocks (1..13) with
 // inverted and block-fed inputs.
-void FillSampleRecords(TProgVilClass& model, int blocks = 5);
+void FillSampleRecords(ConfigurationModel& model, int blocks = 5);
 
 // A scheme for the code as a load would leave it: CreateScheme, the sample records
 // packed into the image and loaded back, and names on the inputs and outputs.

@@ -2,7 +2,7 @@
 
 namespace {
 
-bool used(const TProgVilClass& m, int block) {
+bool used(const ConfigurationModel& m, int block) {
     return (m.FunctionBlocks[block][0] & 0x0F) != 0;
 }
 
@@ -20,7 +20,7 @@ Picture pictureOf(int type) {
 
 } // namespace
 
-std::vector<std::string> BlockRecordFaults(const TProgVilClass& m) {
+std::vector<std::string> BlockRecordFaults(const ConfigurationModel& m) {
     Faults f;
     int count = 0;
     for (int b = 0; b < kFunctionBlocks; ++b) {
@@ -53,7 +53,7 @@ std::vector<std::string> BlockRecordFaults(const TProgVilClass& m) {
     return f.list;
 }
 
-std::vector<std::string> CellFaults(const TProgVilClass& m) {
+std::vector<std::string> CellFaults(const ConfigurationModel& m) {
     Faults f;
     std::array<int, 32> holders{};
     auto hold = [&](std::uint8_t signalling) {
@@ -71,26 +71,31 @@ std::vector<std::string> CellFaults(const TProgVilClass& m) {
 }
 
 std::vector<std::string> BlockWiringFaults(const SchemeView& view) {
-    const TProgVilClass& m = view.model();
+    const ConfigurationModel& m = view.model();
     Faults f;
     std::array<bool, kChannelSlots> slotFed{};
     std::array<bool, kFunctionBlocks> blockFed{};
     for (int b = 0; b < kFunctionBlocks; ++b) {
         const FbRecord& r = m.FunctionBlocks[b];
-        f.check(view.at(Family::PanelBl, b).visible == used(m, b), "block body", b);
+        f.check(view.at(Family::BlockBody, b).visible == used(m, b), "block body", b);
         if (!used(m, b))
             continue;
-        f.check(view.at(Family::ImaF, b).picture == pictureOf(r[0]), "block picture", b);
-        f.check(view.at(Family::ShVyi, b).visible == (r[0] == 2 || r[0] == 4), "inversion", b);
+        f.check(view.at(Family::BlockTypePicture, b).picture == pictureOf(r[0]), "block picture",
+                b);
+        f.check(view.at(Family::BlockOutputInversion, b).visible == (r[0] == 2 || r[0] == 4),
+                "inversion", b);
         for (int k = 0; k < 4; ++k) {
             const int in = r[1 + k], n = in & 0x3F, i = 4 * b + k;
-            f.check(view.at(Family::StNV, i).visible == (n != 0), "number mark", i);
-            f.check(view.at(Family::Sf, i).visible == (n != 0), "input line", i);
+            f.check(view.at(Family::BlockInputNumber, i).visible == (n != 0), "number mark", i);
+            f.check(view.at(Family::BlockInputLine, i).visible == (n != 0), "input line", i);
             if (n == 0)
                 continue;
-            f.check(view.at(Family::StNV, i).caption == QString::number(n), "number text", i);
-            f.check(view.at(Family::StIV, i).caption == ((in & 0x40) ? "фб" : "усо"), "source", i);
-            f.check(view.at(Family::ShVi, i).visible == ((in & 0x80) == 0), "inverse mark", i);
+            f.check(view.at(Family::BlockInputNumber, i).caption == QString::number(n),
+                    "number text", i);
+            f.check(view.at(Family::BlockInputKind, i).caption == ((in & 0x40) ? "фб" : "усо"),
+                    "source", i);
+            f.check(view.at(Family::BlockInputInversion, i).visible == ((in & 0x80) == 0),
+                    "inverse mark", i);
             if (in & 0x40)
                 blockFed[n - 1] = true;
             else
@@ -98,32 +103,32 @@ std::vector<std::string> BlockWiringFaults(const SchemeView& view) {
         }
     }
     for (int b = 0; b < kFunctionBlocks; ++b)
-        f.check(view.at(Family::SFv, b).visible == blockFed[b], "cross link", b);
+        f.check(view.at(Family::CrossLink, b).visible == blockFed[b], "cross link", b);
     bool above = false;
     const bool any = m.UsedFbCount > 0;
     for (int s = 0; s < kChannelSlots; ++s) {
-        f.check(view.at(Family::S, s).visible == slotFed[s], "feed stub", s);
+        f.check(view.at(Family::FeedStub, s).visible == slotFed[s], "feed stub", s);
         above = above || slotFed[s];
         if (s == 11 || s == 23 || s == 31) {
-            const int bus = s == 11 ? ShVh1 : (s == 23 ? ShVh2 : ShDv);
+            const int bus = s == 11 ? FirstInputBus : (s == 23 ? SecondInputBus : ExtraInputBus);
             f.check(view.at(Family::Bus, bus).visible == (above && any), "input bus", bus);
         }
     }
-    f.check(view.group(PanFB).visible == any, "block group", m.UsedFbCount);
+    f.check(view.group(BlockGroup).visible == any, "block group", m.UsedFbCount);
     return f.list;
 }
 
 std::vector<std::string> OutputWiringFaults(const SchemeView& view) {
-    const TProgVilClass& m = view.model();
+    const ConfigurationModel& m = view.model();
     Faults f;
     std::array<bool, kOutputLines> lineUsed{};
     bool anyRow = false;
     auto row = [&](int r, int m1, int m2, int flags, bool marksLines) {
         const bool drives = (m1 | m2) != 0;
         anyRow = anyRow || drives;
-        f.check(view.at(Family::PanelV, r).visible == drives, "outputs element", r);
-        f.check(!drives || view.at(Family::StB, r).visible == ((flags & 0x80) != 0), "interlock",
-                r);
+        f.check(view.at(Family::OutputsPanel, r).visible == drives, "outputs element", r);
+        f.check(!drives || view.at(Family::InterlockMark, r).visible == ((flags & 0x80) != 0),
+                "interlock", r);
         for (int j = 0; j < 8 && marksLines; ++j) {
             lineUsed[j] = lineUsed[j] || (j < m.Mr1OutputCount && (m1 >> j & 1));
             lineUsed[8 + j] = lineUsed[8 + j] || (j < m.Mr2OutputCount && (m2 >> j & 1));
@@ -138,9 +143,9 @@ std::vector<std::string> OutputWiringFaults(const SchemeView& view) {
     }
     for (int j = 0; j < kOutputLines; ++j)
         if (j % 8 < (j < 8 ? m.Mr1OutputCount : m.Mr2OutputCount))
-            f.check(view.at(Family::Sv, j).visible == lineUsed[j], "output line", j);
+            f.check(view.at(Family::OutputConnector, j).visible == lineUsed[j], "output line", j);
     bool bus = false;
-    for (int b = ShVyh1; b <= ShFBVyh; ++b)
+    for (int b = FirstOutputBus; b <= BlockOutputBus; ++b)
         bus = bus || view.at(Family::Bus, b).visible;
     f.check(bus == anyRow, "output bus", anyRow);
     return f.list;

@@ -10,7 +10,7 @@ template <class Window = RecordingWindow> struct SessionFixture {
     FakeMessages messages;
     Window window;
     SchemeSession session{messages, window};
-    TProgVilClass& model = session.model;
+    ConfigurationModel& model = session.model;
     SchemeView& view = session.view;
     SchemeCreation& creation = session.creation;
 };

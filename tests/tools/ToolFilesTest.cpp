@@ -57,7 +57,7 @@ TEST_P(DumpJson, GivesEveryFieldOfTheModelTheProgrammerLoads) {
     SchemeNames names{file->channelNames, file->outputNames};
     s.session.LoadScheme(file->execFirst, file->execSecond, file->image, file->deviceByte, "",
                          &names);
-    const TProgVilClass& m = s.model;
+    const ConfigurationModel& m = s.model;
     EXPECT_EQ(root["first"].toInt(), m.ExecFirst);
     EXPECT_EQ(root["second"].toInt(), m.ExecSecond);
     EXPECT_EQ(root["deviceNumber"].toInt(), m.DeviceNumberIndex + 1);
@@ -70,7 +70,7 @@ TEST_P(DumpJson, GivesEveryFieldOfTheModelTheProgrammerLoads) {
         const auto& r = m.Channels[static_cast<std::size_t>(slot)];
         const QJsonObject in = inputs[i].toObject();
         EXPECT_EQ(in["number"].toInt(), i + 1);
-        EXPECT_EQ(in["name"].toString(), s.view.at(Family::PText, slot).caption);
+        EXPECT_EQ(in["name"].toString(), s.view.at(Family::InputName, slot).caption);
         EXPECT_EQ(in["included"].toBool(), m.Included[static_cast<std::size_t>(i)] == 1);
         EXPECT_EQ(in["normallyOpen"].toBool(), (r[0] & 0x20) != 0);
         ExpectRow(in, r.data(), r[0]);
@@ -93,7 +93,7 @@ TEST_P(DumpJson, GivesEveryFieldOfTheModelTheProgrammerLoads) {
     }
     for (int line = 0; line < kOutputLines; ++line)
         EXPECT_EQ(root["outputNames"].toArray()[line].toString(),
-                  s.view.at(Family::PTextV, line).caption);
+                  s.view.at(Family::OutputName, line).caption);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, DumpJson,

@@ -1,0 +1,148 @@
+// The main window's device and port commands, its dialogs, and the way out of
+// the program.
+#include "app/MainWindow.h"
+
+#include "access/gui/QtPasswordDialog.h"
+#include "app/ProgramSettings.h"
+#include "device/gui/QtClockDialog.h"
+#include "device/gui/WaitCursor.h"
+#include "editor/gui/QtDelayDialog.h"
+#include "editor/gui/QtFunctionBlockDialog.h"
+#include "editor/gui/QtInclusionDialog.h"
+#include "editor/gui/QtOutputsDialog.h"
+#include "editor/gui/QtSignallingDialog.h"
+#include "link/PortSettings.h"
+#include "link/gui/ExchangeLogWindow.h"
+#include "link/gui/QtExchangeDialog.h"
+#include "link/gui/QtPortDialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+void MainWindow::createDialogs() {
+    passwordDialog = new QtPasswordDialog(model_, messages_, this);
+    inclusionDialog = new QtInclusionDialog(messages_, this);
+    portDialog = new QtPortDialog(this);
+    signallingDialog = new QtSignallingDialog(model_, this);
+    delayDialog = new QtDelayDialog(model_, this);
+    outputsDialog = new QtOutputsDialog(this);
+    blockDialog = new QtFunctionBlockDialog(model_, this);
+    exchangeDialog = new QtExchangeDialog(this);
+    timeDateDialog = new QtClockDialog(model_, comPort_, messages_, clock_, this);
+    connect(timeDateButton, &QPushButton::clicked, this,
+            [this] { timeDateDialog->logic().openClockDialog(); });
+    // The clock dialog polls the device, the exchange log lists what goes over
+    // the line: both stay usable while an exchange runs.
+    lineWorker_.setInputPass([this](QObject* receiver) {
+        return timeDateDialog->takesInput(receiver) ||
+               (exchangeLogWindow_ != nullptr && exchangeLogWindow_->takesInput(receiver));
+    });
+    lineWorker_.setRefusalNotice([this] { showLineBusy(); });
+    portSettings_ = std::make_unique<PortSettingsCommand>(comPort_, *portDialog, *exchangeDialog,
+                                                          SystemPortList);
+}
+
+MainWindow::~MainWindow() {
+    portSettings_.reset();
+    delete timeDateDialog;
+    delete exchangeDialog;
+    delete blockDialog;
+    delete outputsDialog;
+    delete delayDialog;
+    delete signallingDialog;
+    delete portDialog;
+    delete inclusionDialog;
+    delete passwordDialog;
+}
+
+void MainWindow::connectLink() {
+    // A port that fails under the program ends it once the command returns.
+    comPort_.SetCloseRequest([this] { closeWhenIdle(); });
+    comPort_.SetFrameObserver([this](LinkFrame frame) { exchangeLog_.record(std::move(frame)); });
+}
+
+namespace {
+
+constexpr int kIdleCheckMs = 100;
+
+} // namespace
+
+void MainWindow::connectDevice() {
+    deviceRunner_ = DeviceCommandRunner([] { return std::make_shared<WaitCursor>(); });
+    exit_.save = [this] { SaveScheme(); };
+    exit_.transfer = [this] { writeDevice(); };
+}
+
+bool MainWindow::runDeviceCommand(const std::function<void()>& command) {
+    if (deviceRunner_.run(command))
+        return true;
+    showLineBusy();
+    return false;
+}
+
+void MainWindow::readDevice() {
+    runDeviceCommand(DeviceCommandKind::Read, [this] {
+        const bool read = device_.readDevice();
+        if (read)
+            schemeFile_.clear();
+        return read;
+    });
+}
+
+void MainWindow::writeDevice() {
+    runDeviceCommand(DeviceCommandKind::Write, [this] {
+        const bool written = device_.writeDevice();
+        if (written)
+            history_.MarkStored();
+        return written;
+    });
+}
+
+// The port settings open or close the port: the status bar follows.
+// Only settings that opened the port are kept for the next run.
+void MainWindow::showPortSettings() {
+    if (portSettings_->showPortSettings(model_.LinkAddressIndex) && settings_ != nullptr)
+        settings_->setPort(portSettings_->Saved());
+    refreshStatus();
+}
+
+void MainWindow::changePassword() {
+    ChangePassword(model_, messages_, *passwordDialog);
+    refreshStatus();
+}
+
+// "Изменить  конфигурацию" clears the scheme: changes not yet saved are offered
+// for saving first, as on the way out; a save cancelled keeps the scheme.
+void MainWindow::changeConfiguration() {
+    if (!exit_.OfferSave())
+        return;
+    session_.creation.ChangeConfiguration();
+    history_.Restart();
+    syncScheme();
+}
+
+// The port failed under the program: it ends, but only once the operator has
+// read every message about it and the command under way has come back.
+void MainWindow::closeWhenIdle() {
+    QTimer::singleShot(kIdleCheckMs, this, [this] {
+        if (QApplication::activeModalWidget() != nullptr || deviceRunner_.busy())
+            closeWhenIdle();
+        else
+            close();
+    });
+}
+
+void MainWindow::requestExit() {
+    if (exit_.ExitCommand())
+        close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (settings_ != nullptr)
+        settings_->setGeometry(saveGeometry());
+    exit_.Closing();
+    comPort_.ClosePort();
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,281 @@
+#include "link/DeviceLink.h"
+#include "model/DecimalText.h"
+
+#include "link/LinkTexts.h"
+#include "link/SerialLine.h"
+#include "ui/Clock.h"
+#include "ui/Messages.h"
+
+#include "ui/UiTexts.h"
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <stdexcept>
+
+using namespace link_text;
+using namespace ui_text;
+
+namespace {
+
+// Pauses are slept in slices this long, so that an abandoned exchange ends soon.
+constexpr int kWaitSliceMs = 20;
+
+constexpr std::array<int, 13> kBaudRates{110,   300,   600,   1200,  2400,  4800,  9600,
+                                         14400, 19200, 38400, 56000, 57600, 115200};
+
+bool ParseParity(const std::string& letter, LineParity& parity) {
+    if (letter == "E")
+        parity = LineParity::Even;
+    else if (letter == "N")
+        parity = LineParity::None;
+    else if (letter == "O")
+        parity = LineParity::Odd;
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+DeviceLink::DeviceLink(SerialLine& line, Clock& clock, Messages& messages)
+    : line_(line), clock_(clock), messages_(messages) {}
+
+void DeviceLink::SetHeaderRetries(int value) {
+    HeaderRetries = std::max(1, value);
+}
+void DeviceLink::SetBodyRetries(int value) {
+    BodyRetries = std::max(1, value);
+}
+void DeviceLink::SetSendDelay(int value) {
+    SendDelay = value;
+}
+
+bool DeviceLink::IsPortOpen() const {
+    return line_.isOpen();
+}
+
+void DeviceLink::ClosePort() {
+    line_.close();
+}
+
+void DeviceLink::ReportPortLost() {
+    messages_.show({kTextPortLost, kCaptionError, MessageIcon::Error, MessageButtons::Ok});
+    if (closeRequest_)
+        closeRequest_();
+}
+
+std::optional<LineSettings> DeviceLink::ParseSettings() const {
+    LineSettings settings;
+    settings.baudRate = ParseDecimal(BaudRate);
+    if (std::find(kBaudRates.begin(), kBaudRates.end(), settings.baudRate) == kBaudRates.end())
+        return std::nullopt;
+    if (!ParseParity(Parity, settings.parity))
+        return std::nullopt;
+    settings.stopBits = ParseDecimal(StopBits);
+    if (settings.stopBits != 1 && settings.stopBits != 2)
+        return std::nullopt;
+    if (PortName.find("COM") == std::string::npos && PortName.find("com") == std::string::npos)
+        return std::nullopt;
+    settings.portName = PortName;
+    return settings;
+}
+
+int DeviceLink::SetupPort() {
+    if (!line_.close())
+        ReportPortLost();
+    const std::optional<LineSettings> settings = ParseSettings();
+    if (!settings)
+        return -1;
+    if (line_.open(*settings) == OpenResult::Failed)
+        ReportPortLost();
+    return line_.isOpen() ? 0 : -1;
+}
+
+bool DeviceLink::OpenQuietly() {
+    const std::optional<LineSettings> settings = ParseSettings();
+    return settings && line_.open(*settings) == OpenResult::Opened;
+}
+
+int DeviceLink::WaitMs(int ms) {
+    const std::int64_t start = clock_.monotonicMs();
+    std::int64_t passed = 0;
+    while ((passed = clock_.monotonicMs() - start) < ms && !abandoned_)
+        clock_.sleepMs(static_cast<int>(std::min<std::int64_t>(ms - passed, kWaitSliceMs)));
+    return static_cast<int>(passed);
+}
+
+void DeviceLink::Abandon() {
+    abandoned_ = true;
+    line_.setInterrupted(true);
+}
+
+ExchangeResult DeviceLink::Transact(int addressIndex, std::uint8_t functionCode, int dataCount,
+                                    const std::uint8_t* data, std::span<std::uint8_t> response) {
+    const ExchangeResult result = Exchange(addressIndex, functionCode, dataCount, data, response);
+    if (observer_.finished)
+        observer_.finished(result);
+    return result;
+}
+
+ExchangeResult DeviceLink::Exchange(int addressIndex, std::uint8_t functionCode, int dataCount,
+                                    const std::uint8_t* data, std::span<std::uint8_t> response) {
+    if (response.size() < static_cast<std::size_t>(kHeaderSize))
+        throw std::invalid_argument("Transact: response buffer shorter than a header");
+    if (dataCount < 0 || dataCount > kMaxRequestData)
+        return kResultRefused;
+    DataCount = dataCount;
+    FrameLength = dataCount + 4;
+    std::memset(request_.data(), 0, static_cast<std::size_t>(FrameLength));
+    if (BuildRequest(addressIndex, functionCode, data, dataCount, request_.data()) != 0)
+        return kResultRefused;
+    if (!line_.isOpen())
+        return kResultPortClosed;
+    abandoned_ = false;
+    line_.setInterrupted(false);
+    if (!line_.purge())
+        return PurgeFailed();
+    return SendAndReceive(response);
+}
+
+ExchangeResult DeviceLink::PurgeFailed() {
+    ReportPortLost();
+    line_.close();
+    return kResultLineFailed;
+}
+
+// On a quiet line this costs nothing: anything that came during the pause
+// after a failed attempt is still waiting to be read.
+ExchangeResult DeviceLink::DrainAndPurge(int attempt) {
+    std::vector<std::uint8_t> bytes;
+    const int dropped = line_.drain(kByteGapMs, kDrainBoundMs, bytes);
+    if (dropped > 0)
+        NoteFrame(FrameDirection::Dropped, bytes.data(), dropped, attempt, kNoFrameResult);
+    if (dropped < 0)
+        return LineFailed();
+    if (dropped > 0 && !line_.purge())
+        return PurgeFailed();
+    return kResultOk;
+}
+
+ExchangeResult DeviceLink::SendAndReceive(std::span<std::uint8_t> response) {
+    int headerAttemptsLeft = HeaderRetries;
+    int bodyAttemptsLeft = BodyRetries;
+    for (int attempt = 1;; ++attempt) {
+        if (attempt > 1 && observer_.retrying)
+            observer_.retrying(attempt);
+        WaitMs(SendDelay);
+        if (abandoned_)
+            return kResultAbandoned;
+        if (!line_.write(request_.data(), FrameLength)) {
+            NoteFrame(FrameDirection::Sent, request_.data(), FrameLength, attempt,
+                      kResultLineFailed);
+            return LineFailed();
+        }
+        const bool answered = ExpectsResponse(request_[1]);
+        NoteFrame(FrameDirection::Sent, request_.data(), FrameLength, attempt,
+                  answered ? kNoFrameResult : kResultOk);
+        if (!answered)
+            return kResultOk;
+        ExchangeResult result = kResultOk;
+        const Stage failedStage = ReceiveAnswer(response, result);
+        const bool abandoned = abandoned_ && failedStage != Stage::Done;
+        NoteFrame(FrameDirection::Received, response.data(), received_, attempt,
+                  abandoned ? kResultAbandoned : result);
+        if (failedStage == Stage::Done)
+            return result == kResultLineFailed ? LineFailed() : result;
+        if (abandoned)
+            return kResultAbandoned;
+        WaitMs(retryPauseMs_);
+        if (failedStage == Stage::Header) {
+            if (--headerAttemptsLeft == 0)
+                return result;
+        } else {
+            // The header was right: stage 1 starts afresh, stage 2 never does.
+            headerAttemptsLeft = HeaderRetries;
+            if (--bodyAttemptsLeft == 0)
+                return result;
+        }
+        if (const ExchangeResult drained = DrainAndPurge(attempt); drained != kResultOk)
+            return drained;
+    }
+}
+
+// One answer: Done with the final result (a line failure not yet reported), or
+// the stage that failed with the result of that attempt.
+DeviceLink::Stage DeviceLink::ReceiveAnswer(std::span<std::uint8_t> response,
+                                            ExchangeResult& result) {
+    const std::uint8_t functionCode = request_[1];
+    std::uint8_t* frame = response.data();
+    const int got = line_.read(frame, kHeaderSize);
+    received_ = std::max(0, got);
+    if (got < 0) {
+        result = kResultLineFailed;
+        return Stage::Done;
+    }
+    if (got < kHeaderSize) {
+        result = got == 0 ? kResultSilent : kResultPartial;
+        return Stage::Header;
+    }
+    ResponseByteCount = frame[2];
+    ResponseLength = ExpectedResponseLength(functionCode, frame, FrameLength);
+    switch (ClassifyHeader(functionCode, frame)) {
+    case HeaderKind::Exception:
+        ResponseLength = 5;
+        result = frame[2];
+        return Stage::Done;
+    case HeaderKind::Foreign:
+        result = kResultForeignAnswer;
+        return Stage::Header;
+    case HeaderKind::Normal:
+        break;
+    }
+    if (static_cast<std::size_t>(ResponseLength) > response.size()) {
+        result = kResultForeignAnswer;
+        return Stage::Header;
+    }
+    const int rest = ResponseLength - kHeaderSize;
+    const int more = line_.read(frame + kHeaderSize, rest);
+    received_ += std::max(0, more);
+    if (more < 0) {
+        result = kResultLineFailed;
+        return Stage::Done;
+    }
+    if (more < rest) {
+        result = more == 0 ? kResultSilent : kResultPartial;
+        return Stage::Body;
+    }
+    if (!ResponseCrcOk(frame, ResponseLength)) {
+        result = kResultBadCrc;
+        return Stage::Body;
+    }
+    result = kResultOk;
+    return Stage::Done;
+}
+
+void DeviceLink::NoteFrame(FrameDirection direction, const std::uint8_t* bytes, int count,
+                           int attempt, ExchangeResult result) {
+    if (!frameObserver_)
+        return;
+    LinkFrame frame;
+    frame.time = clock_.wallNow();
+    frame.direction = direction;
+    frame.address = request_[0];
+    frame.function = request_[1];
+    frame.length = count;
+    frame.bytes.assign(bytes, bytes + std::min(count, kFrameBytesKept));
+    frame.attempt = attempt;
+    frame.result = result;
+    frameObserver_(std::move(frame));
+}
+
+// The serial layer failed under the exchange: one message, and the port is
+// closed so that the next exchange says so instead of failing again.
+ExchangeResult DeviceLink::LineFailed() {
+    std::string text = kTextPortLost;
+    const std::string detail = line_.errorText();
+    if (!detail.empty())
+        text += "\n" + detail;
+    line_.close();
+    messages_.show({text, kCaptionError, MessageIcon::Error, MessageButtons::Ok});
+    return kResultLineFailed;
+}
