@@ -24,9 +24,9 @@ public:
     // Closing the window: the offers again while data is still changed, then the
     // closing notice. The caller closes the port afterwards.
     void Closing();
-    // Before changed data is thrown away: the offer to save it. false when the
-    // operator agreed but the data was not saved (the save dialog cancelled),
-    // so the data should stay.
+    // Before changed data is thrown away: the offer to save it, with a way
+    // back. false when the operator cancelled, or agreed but the data was not
+    // saved (the save dialog cancelled): then everything should stay.
     bool OfferSave();
 
 private:

@@ -91,9 +91,18 @@ int DeviceLink::SetupPort() {
     return line_.isOpen() ? 0 : -1;
 }
 
-bool DeviceLink::OpenQuietly() {
+bool DeviceLink::OpenQuietly(std::string& reason) {
     const std::optional<LineSettings> settings = ParseSettings();
-    return settings && line_.open(*settings) == OpenResult::Opened;
+    if (!settings) {
+        reason = kTextSetupError;
+        return false;
+    }
+    if (line_.open(*settings) == OpenResult::Opened)
+        return true;
+    reason = line_.errorText();
+    if (reason.empty())
+        reason = kTextSetupError;
+    return false;
 }
 
 int DeviceLink::WaitMs(int ms) {
