@@ -108,7 +108,11 @@ TEST(ReplaceScheme, ReadAfterNoIsUnmodifiedAndItsNoticeGoesWithIt) {
     EXPECT_EQ(form.model().Modified, 0);
     EXPECT_FALSE(form.isWindowModified());
     EXPECT_EQ(form.statusBar()->currentMessage(), "Конфигурация прочитана");
-    form.changeConfigButton->click();
+    {
+        ModalScript nothingAsked({});
+        form.changeConfigButton->click();
+        EXPECT_TRUE(nothingAsked.done());
+    }
     EXPECT_EQ(form.statusBar()->currentMessage(), "");
     EXPECT_EQ(form.model().Modified, 0) << "nothing is left to save";
 }
