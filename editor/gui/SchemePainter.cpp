@@ -129,8 +129,7 @@ FittedText FitLine(const QString& text, const QFont& font, int width, QPaintDevi
         return {font, text, 1};
     QFont smaller = font;
     smaller.setPixelSize(std::min(font.pixelSize(), kSmallestPixelSize));
-    if (InkWidth(text, smaller, device) <= width)
-        return {smaller, text, 1};
+    // Whole when it fits now.
     return {smaller, QFontMetrics(smaller, device).elidedText(text, Qt::ElideRight, width), 1};
 }
 
