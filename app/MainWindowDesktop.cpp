@@ -33,9 +33,9 @@ bool MainWindow::useSettings(ProgramSettings& settings, const QString& portName)
         std::string reason;
         open = portSettings_->OpenAtStart(reason);
         if (!open)
-            statusBar()->showMessage(QString::fromUtf8(app_text::kStatusPortNotOpened)
-                                         .arg(QString::fromStdString(port->portName),
-                                              QString::fromStdString(reason)));
+            statusBar()->showMessage(
+                QString::fromUtf8(app_text::kStatusPortNotOpened)
+                    .arg(QString::fromStdString(port->portName), QString::fromStdString(reason)));
     }
     if (const QByteArray geometry = settings.geometry(); !geometry.isEmpty())
         restoreGeometry(geometry);
@@ -67,6 +67,7 @@ QString MainWindow::proposedPath(const QString& extension) const {
     }
     const QString folder =
         fileDialogs_.lastFolder().isEmpty() ? QDir::currentPath() : fileDialogs_.lastFolder();
-    return QDir::toNativeSeparators(folder + "/" + QString::fromUtf8(app_text::kProposedNamePrefix) +
+    return QDir::toNativeSeparators(folder + "/" +
+                                    QString::fromUtf8(app_text::kProposedNamePrefix) +
                                     QString::number(model_.DeviceNumberIndex + 1) + extension);
 }

@@ -140,8 +140,10 @@ FittedText FitList(const QString& text, const QFont& font, int width, QPaintDevi
     if (line.text == text)
         return line;
     qsizetype best = -1;
-    for (qsizetype i = text.indexOf(','); i >= 0 && i + 1 < text.size(); i = text.indexOf(',', i + 1))
-        if (best < 0 || std::abs(text.size() - 2 * (i + 1)) < std::abs(text.size() - 2 * (best + 1)))
+    for (qsizetype i = text.indexOf(','); i >= 0 && i + 1 < text.size();
+         i = text.indexOf(',', i + 1))
+        if (best < 0 ||
+            std::abs(text.size() - 2 * (i + 1)) < std::abs(text.size() - 2 * (best + 1)))
             best = i;
     if (best < 0)
         return line;
@@ -238,8 +240,8 @@ private:
         const FittedText fit = FitCaption(f, e, r.width() - 2, p_.device());
         QRect box = r;
         if (fit.lines > 1) {
-            const int grow = fit.lines * QFontMetrics(fit.font, p_.device()).lineSpacing() + 2 -
-                             r.height();
+            const int grow =
+                fit.lines * QFontMetrics(fit.font, p_.device()).lineSpacing() + 2 - r.height();
             if (grow > 0)
                 box.adjust(0, -grow / 2, 0, grow - grow / 2);
         }

@@ -58,7 +58,8 @@ TEST(ReplaceScheme, CancelToTheOfferLeavesEverythingAsItWas) {
     };
     const Way ways[] = {
         {"open (F3)", [](MainWindow& f) { f.OpenScheme(); }},
-        {"recent file or command line", [](MainWindow& f) { f.OpenSchemeFile(Example("06-06.vil")); }},
+        {"recent file or command line",
+         [](MainWindow& f) { f.OpenSchemeFile(Example("06-06.vil")); }},
         {"drop", [](MainWindow& f) { Drop(f, Example("06-06.vil")); }},
         {"read (F9)", [](MainWindow& f) { f.readDevice(); }},
         {"new scheme", [](MainWindow& f) { f.newScheme(); }},

@@ -10,12 +10,12 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTimer>
 #include <QScrollBar>
-#include <QLabel>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <deque>

@@ -17,11 +17,16 @@ TEST(SchemeCaptions, ValuesAndOutputListsStayWholeInTheirBoxes) {
         const char* caption;
     };
     const Case cases[] = {
-        {Family::DelayValue, "240"},        {Family::DelayValue, "570"},
-        {Family::DelayValue, "600"},        {Family::CellNumber, "24"},
-        {Family::Mr1Outputs, "1,2,3,4,"},   {Family::Mr2Outputs, "1,3,5,7,"},
-        {Family::Mr1Outputs, "1,2,3,4,5,6,7,8,"}, {Family::Mr2Outputs, "2,3,4,5,6,7,8,"},
-        {Family::InputName, "Загазован."},  {Family::OutputName, "Клапан ПЗК"},
+        {Family::DelayValue, "240"},
+        {Family::DelayValue, "570"},
+        {Family::DelayValue, "600"},
+        {Family::CellNumber, "24"},
+        {Family::Mr1Outputs, "1,2,3,4,"},
+        {Family::Mr2Outputs, "1,3,5,7,"},
+        {Family::Mr1Outputs, "1,2,3,4,5,6,7,8,"},
+        {Family::Mr2Outputs, "2,3,4,5,6,7,8,"},
+        {Family::InputName, "Загазован."},
+        {Family::OutputName, "Клапан ПЗК"},
     };
     SchemeFixture s;
     s.create(24, 16);
