@@ -35,7 +35,9 @@ ExchangeLogModel::ExchangeLogModel(ExchangeLog& log, QObject* parent)
 }
 
 bool ExchangeLogModel::listed(const LinkFrame& frame) const {
-    return address_ == kEveryAddress || frame.address == address_;
+    // A lost port concerns every device.
+    return address_ == kEveryAddress || frame.address == address_ ||
+           frame.direction == FrameDirection::PortLost;
 }
 
 void ExchangeLogModel::catchUp() {

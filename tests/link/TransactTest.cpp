@@ -26,10 +26,7 @@ constexpr int kSilentAttemptMs = 25 + 1300 + 300;
 
 class TransactTest : public ::testing::Test {
 protected:
-    TransactTest() {
-        line.portOpen = true;
-        link.SetCloseRequest([this] { ++closeRequests; });
-    }
+    TransactTest() { line.portOpen = true; }
     ExchangeResult Ask(std::uint8_t functionCode, const Bytes& data = {}) {
         return link.Transact(0, functionCode, static_cast<int>(data.size()), data.data(), response);
     }
@@ -45,7 +42,6 @@ protected:
     FakeMessages messages;
     DeviceLink link{line, clock, messages};
     std::array<std::uint8_t, kMaxResponseSize> response{};
-    int closeRequests = 0;
 };
 
 TEST_F(TransactTest, ClosedPortWritesNothing) {
@@ -278,18 +274,6 @@ TEST_F(TransactTest, LineErrorsEndTheExchangeWithOneMessageAndAClosedPort) {
                   0u);
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     }
-    EXPECT_EQ(closeRequests, 0);
-}
-
-TEST_F(TransactTest, FailedPurgeAsksTheProgramToClose) {
-    line.failPurge = true;
-    EXPECT_EQ(Ask(0x11), kResultLineFailed);
-    EXPECT_TRUE(line.writes.empty());
-    EXPECT_EQ(closeRequests, 1);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "COM-порт отключен. Проверьте оборудование, перезапустите программу.");
-    EXPECT_EQ(messages.shown[0].caption, "Ошибка");
 }
 
 // A clock whose sleeps end early: the pause must still last its full time.
