@@ -111,6 +111,9 @@ QVariant ExchangeLogModel::data(const QModelIndex& index, int role) const {
                 lines << Text(line);
             return lines.join('\n');
         }
+        // So is a reason longer than its column (a lost port).
+        if (index.column() == Result)
+            return Text(columnsAt(index.row()).result);
         return {};
     case Qt::DisplayRole:
         break;

@@ -139,7 +139,9 @@ TEST(PortLoss, LogLineAndEveryAddressFilter) {
                                  "COM1 не открывается (line error)"});
     ExchangeLogModel rows(log, nullptr);
     rows.setAddressFilter(5);
-    EXPECT_EQ(rows.rowCount(), 1);
+    ASSERT_EQ(rows.rowCount(), 1);
+    EXPECT_EQ(rows.index(0, 7).data(Qt::ToolTipRole).toString(),
+              "COM1 не открывается (line error)");
     LinkFrame other;
     other.address = 4;
     log.record(other);
