@@ -113,8 +113,8 @@ TEST(PortThatCannotBeOpened, LeavesThePortClosedAndTheProgramRunning) {
     EXPECT_EQ(op.texts(), "COM-порт отключен. Проверьте оборудование, перезапустите программу. | "
                           " невозможно открыть последовательный порт ");
     EXPECT_EQ(form.model().Modified, 1);
-    EXPECT_EQ(form.statusBar()->findChild<QLabel*>("portStatus")->text(),
-              "Порт закрыт: COM250 не открывается (no such port: COM250)");
+    const QString port = form.statusBar()->findChild<QLabel*>("portStatus")->text();
+    EXPECT_TRUE(port.startsWith("Порт закрыт: COM250 не открывается")) << port.toStdString();
 }
 
 struct ScreenCase {

@@ -75,6 +75,26 @@ TEST_F(SetupPortTest, EveryListedBaudRateAndLowerCaseComAreAccepted) {
     EXPECT_EQ(line.opened.back().portName, "com2");
 }
 
+// An adapter pulled out: the message, the port closed with its reason, the
+// window told; a port that opens later clears the reason.
+TEST_F(SetupPortTest, PortThatCannotBeOpenedSaysWhyUntilOneOpens) {
+    int lost = 0;
+    link.SetPortLostNotice([&lost] { ++lost; });
+    line.openResult = OpenResult::Failed;
+    EXPECT_EQ(link.SetupPort(), -1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "COM-порт отключен. Проверьте оборудование, перезапустите программу.");
+    EXPECT_EQ(messages.shown[0].caption, "Ошибка");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(link.IsPortOpen());
+    EXPECT_EQ(link.LossReason(), "COM1 не открывается (line error)");
+    EXPECT_EQ(lost, 1);
+    line.openResult = OpenResult::Opened;
+    EXPECT_EQ(link.SetupPort(), 0);
+    EXPECT_EQ(link.LossReason(), "");
+}
+
 TEST_F(SetupPortTest, SettingsThePortCannotRunFailQuietly) {
     line.openResult = OpenResult::SettingsRefused;
     link.Parity = "E";

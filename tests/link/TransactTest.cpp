@@ -26,7 +26,10 @@ constexpr int kSilentAttemptMs = 25 + 1300 + 300;
 
 class TransactTest : public ::testing::Test {
 protected:
-    TransactTest() { line.portOpen = true; }
+    TransactTest() {
+        line.portOpen = true;
+        link.SetPortLostNotice([this] { ++portLost; });
+    }
     ExchangeResult Ask(std::uint8_t functionCode, const Bytes& data = {}) {
         return link.Transact(0, functionCode, static_cast<int>(data.size()), data.data(), response);
     }
@@ -42,6 +45,7 @@ protected:
     FakeMessages messages;
     DeviceLink link{line, clock, messages};
     std::array<std::uint8_t, kMaxResponseSize> response{};
+    int portLost = 0;
 };
 
 TEST_F(TransactTest, ClosedPortWritesNothing) {
@@ -260,9 +264,11 @@ TEST_F(TransactTest, NoisyAnswerCostsOneAttempt) {
     }
 }
 
+// The purge before the exchange, a write or a read failing: one message, the
+// port closed with its reason for the status bar, and the window told.
 TEST_F(TransactTest, LineErrorsEndTheExchangeWithOneMessageAndAClosedPort) {
-    for (bool* fault : {&line.failWrite, &line.failRead}) {
-        line.failWrite = line.failRead = false;
+    for (bool* fault : {&line.failPurge, &line.failWrite, &line.failRead}) {
+        line.failPurge = line.failWrite = line.failRead = false;
         line.portOpen = true;
         messages.shown.clear();
         *fault = true;
@@ -273,7 +279,10 @@ TEST_F(TransactTest, LineErrorsEndTheExchangeWithOneMessageAndAClosedPort) {
                       "COM-порт отключен. Проверьте оборудование, перезапустите программу.", 0),
                   0u);
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
+        EXPECT_EQ(link.LossReason(), "COM1 отключен (line error)");
     }
+    EXPECT_EQ(portLost, 3);
+    EXPECT_EQ(line.writes.size(), 1u) << "nothing is sent after a failed purge or write";
 }
 
 // A clock whose sleeps end early: the pause must still last its full time.
