@@ -63,7 +63,7 @@ TEST(QtSerialLineDrain, TakesWhatCameWithinTheQuietTimeAndStopsAtItsBound) {
     std::vector<std::pair<std::chrono::milliseconds, Bytes>> babbling;
     for (std::uint8_t b : babble)
         babbling.push_back({20ms, {b}});
-    babbling.front().second = {0xB0};
+    babbling.front() = {0ms, {0xB0}};
     const Case cases[] = {
         {"a gap shorter than the quiet time",
          {{0ms, {1, 2, 3}}, {40ms, {4, 5, 6}}, {300ms, {0x77}}},
