@@ -282,8 +282,18 @@ TEST_F(TransactTest, NoisyAnswerCostsOneAttempt) {
         {"late past the time-out", {{1400, kIdentAnswer}}},
         // Still coming when the pause after the failure ends: drained until quiet.
         {"stray bytes for 700 ms",
-         {{0, {0xFF}}, {60, {0xFF}}, {60, {0xFF}}, {60, {0xFF}}, {60, {0xFF}}, {60, {0xFF}},
-          {60, {0xFF}}, {60, {0xFF}}, {60, {0xFF}}, {60, {0xFF}}, {60, {0xFF}}, {60, {0xFF}}}},
+         {{0, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}}}},
     };
     for (const auto& [name, first] : cases) {
         FakeClock caseClock;
