@@ -153,7 +153,7 @@ void Survey::round(const std::vector<int>& addresses, bool first) {
     const bool waiting = std::any_of(addresses.begin(), addresses.end(), [this](int a) {
         return rows_.count(a) && !settled_.count(a);
     });
-    if (turn != 0 && waiting && !failed_)
+    if (turn != 0 && waiting && !stopped())
         listen(stream, turn, lastSent + settings_.timeoutMs, false);
     while (const auto frame = stream.next(true))
         take(*frame);
