@@ -77,6 +77,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), messages_(this) {
     connectHeader();
     connectScheme();
     connectDevice();
+    connectComparison();
     connectLink();
     buildStatusBar();
     createWindow();
@@ -278,6 +279,8 @@ void MainWindow::syncScheme() {
     if (model_.EditedOutput == -1)
         outputNameEdit->hide();
     canvas_->updateSize();
+    // The scheme was loaded, built or changed: the marks of a comparison are void.
+    forgetDifferenceMarks();
     showModified();
 }
 
