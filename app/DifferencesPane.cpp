@@ -4,13 +4,16 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kPlaceKindRole = Qt::UserRole;
 constexpr int kPlaceIndexRole = Qt::UserRole + 1;
+// The scheme keeps most of the window: a few lines show, the rest scroll.
 constexpr int kPaneHeight = 150;
+constexpr int kPaneMinimum = 90;
 
 } // namespace
 
@@ -45,7 +48,7 @@ DifferencesPane::DifferencesPane(QWidget* parent)
     layout->addWidget(list_);
     layout->addWidget(note_);
     setWidget(body);
-    body->setMinimumHeight(kPaneHeight);
+    body->setMinimumHeight(kPaneMinimum);
     auto choose = [this](QListWidgetItem* item) {
         if (chosen_)
             chosen_(PlaceOfItem(*item));
@@ -59,6 +62,10 @@ void DifferencesPane::present(const DifferenceReport& report) {
     ListDifferences(*list_, report.lines);
     note_->setText(report.note);
     note_->setVisible(!report.note.isEmpty());
+    const bool first = isHidden();
     show();
     raise();
+    auto* window = qobject_cast<QMainWindow*>(parentWidget());
+    if (first && window != nullptr)
+        window->resizeDocks({this}, {kPaneHeight}, Qt::Vertical);
 }

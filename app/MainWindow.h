@@ -163,6 +163,8 @@ public:
     // scheme until it changes; the scheme itself is left as it is.
     void compareWithDevice();
     void compareWithFile();
+    // The same with a file named without the open dialog.
+    void compareWithSchemeFile(const std::string& path);
     // "Сравнивать перед выводом": the option is kept in the settings.
     void rememberCompareBeforeWrite();
     DifferencesPane& differencesPane() { return *differencesPane_; }

@@ -95,13 +95,17 @@ void MainWindow::compareWithDevice() {
 void MainWindow::compareWithFile() {
     if (!mayCompare())
         return;
-    const auto path = fileDialogs_.askOpenPath();
-    if (!path)
+    if (const auto path = fileDialogs_.askOpenPath())
+        compareWithSchemeFile(*path);
+}
+
+void MainWindow::compareWithSchemeFile(const std::string& path) {
+    if (!mayCompare())
         return;
-    const auto file = fileCommands_.readFile(*path);
+    const auto file = fileCommands_.readFile(path);
     if (!file)
         return;
-    const QString name = QFileInfo(QString::fromStdString(*path)).fileName();
+    const QString name = QFileInfo(QString::fromStdString(path)).fileName();
     showComparison({Text(kHeadingFileDifferences).arg(name),
                     DiffSchemes(SnapshotOfFile(*file), session_.Snapshot(), true), QString()},
                    Text(kTextFileMatches).arg(name));

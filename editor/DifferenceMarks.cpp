@@ -19,6 +19,27 @@ Rect United(const SchemeView& view, std::initializer_list<ElementRef> elements) 
     return band;
 }
 
+// The elements of a place, wherever its group is.
+std::optional<Rect> PlaceBand(const SchemeView& view, SchemePlace place) {
+    const int i = place.index;
+    if (place.kind == SchemePlace::Kind::OutputLine && i >= 0 && i < kOutputLines)
+        return United(
+            view, {{Family::OutputNumber, i}, {Family::OutputName, i}, {Family::RelayPicture, i}});
+    if (place.kind != SchemePlace::Kind::Row || i < 0 || i >= kSchemeRows)
+        return std::nullopt;
+    const ElementRef signalling{Family::SignallingPanel, i};
+    const ElementRef outputs{Family::OutputsPanel, i};
+    if (i < kFirstBlockRow)
+        return United(view,
+                      {{Family::ContactToggle, i}, {Family::InputName, i}, signalling, outputs});
+    const int block = i - kFirstBlockRow;
+    return United(view, {{Family::BlockBody, block},
+                         {Family::BlockInputKind, 4 * block},
+                         {Family::BlockInputKind, 4 * block + 3},
+                         signalling,
+                         outputs});
+}
+
 } // namespace
 
 void DifferenceMarks::mark(SchemePlace place) {
@@ -35,24 +56,15 @@ std::vector<Rect> DifferenceMarks::bands(const SchemeView& view) const {
 }
 
 std::optional<Rect> DifferenceMarks::Band(const SchemeView& view, SchemePlace place) {
-    const int i = place.index;
-    if (place.kind == SchemePlace::Kind::OutputLine && i >= 0 && i < kOutputLines) {
-        if (!view.group(SchemeView::groupOfLine(i)).visible)
-            return std::nullopt;
-        return United(
-            view, {{Family::OutputNumber, i}, {Family::OutputName, i}, {Family::RelayPicture, i}});
-    }
-    if (place.kind != SchemePlace::Kind::Row || i < 0 || i >= kSchemeRows ||
-        !view.group(SchemeView::groupOfRow(i)).visible)
+    const std::optional<Rect> band = PlaceBand(view, place);
+    if (!band)
         return std::nullopt;
-    const ElementRef panels[] = {{Family::SignallingPanel, i}, {Family::OutputsPanel, i}};
-    if (i < kFirstBlockRow)
-        return United(view,
-                      {{Family::ContactToggle, i}, {Family::InputName, i}, panels[0], panels[1]});
-    const int block = i - kFirstBlockRow;
-    return United(view, {{Family::BlockBody, block},
-                         {Family::BlockInputKind, 4 * block},
-                         {Family::BlockInputKind, 4 * block + 3},
-                         panels[0],
-                         panels[1]});
+    // A group shows only the rows that exist: the first group is cut below
+    // its last main input, the block group below its last block in use.
+    const SchemeGroup& group = view.group(place.kind == SchemePlace::Kind::OutputLine
+                                              ? SchemeView::groupOfLine(place.index)
+                                              : SchemeView::groupOfRow(place.index));
+    if (!group.visible || band->y >= group.top + group.height)
+        return std::nullopt;
+    return band;
 }
