@@ -1,61 +1,8 @@
 #pragma once
 
-// Texts of vil3k-tool: the listing, the differences and the tool's own messages.
+// Texts of vil3k-tool: the command line, its own messages and the help.
 
 namespace tool_text {
-
-// Field words, shared by the listing and the differences ("вход 5: задержка 10 с").
-inline constexpr const char* kInput = "вход ";
-inline constexpr const char* kBlock = "ФБ ";
-inline constexpr const char* kFieldCode = "код исполнения";
-inline constexpr const char* kFieldDeviceNumber = "номер устройства";
-inline constexpr const char* kFieldExternalAck = "внешнее квитирование";
-inline constexpr const char* kFieldName = "имя";
-inline constexpr const char* kFieldIncluded = "обработка";
-inline constexpr const char* kFieldContact = "контакт";
-inline constexpr const char* kFieldSignalling = "сигнализация";
-inline constexpr const char* kFieldCell = "ячейка";
-inline constexpr const char* kFieldDelay = "задержка";
-inline constexpr const char* kFieldOutputs = "выходы";
-inline constexpr const char* kFieldInterlock = "блокировка";
-inline constexpr const char* kFieldType = "тип";
-inline constexpr const char* kFieldBlockInput = "вход ";
-inline constexpr const char* kFieldTimer = "таймер";
-inline constexpr const char* kFieldImageByte = "байт образа ";
-inline constexpr const char* kOutput = "выход ";
-inline constexpr const char* kArrow = " → ";
-
-// Values.
-inline constexpr const char* kYes = "да";
-inline constexpr const char* kNo = "нет";
-inline constexpr const char* kOn = "вкл";
-inline constexpr const char* kOff = "выкл";
-inline constexpr const char* kNormallyOpen = "НР";
-inline constexpr const char* kNormallyClosed = "НЗ";
-inline constexpr const char* kSignalNone = "нет";
-inline constexpr const char* kSignalWarning = "пред.";
-inline constexpr const char* kSignalAlarm = "авар.";
-inline constexpr const char* kSignalIndication = "инд.";
-inline constexpr const char* kSeconds = " с";
-inline constexpr const char* kModule1 = "МР №1.";
-inline constexpr const char* kModule2 = "МР №2.";
-inline constexpr const char* kTypeNames[] = {"нет", "И", "И-НЕ", "ИЛИ", "ИЛИ-НЕ", "ГСТ"};
-inline constexpr const char* kTypeUnknown = "неизвестный ";
-inline constexpr const char* kSourceInput = "вход УСО ";
-inline constexpr const char* kSourceBlock = "выход ФБ ";
-inline constexpr const char* kDirect = "прямой";
-inline constexpr const char* kInverted = "инверсный";
-inline constexpr const char* kNotConnected = "не подключен";
-inline constexpr const char* kTimerOnDelay = "задержка включения";
-inline constexpr const char* kTimerPulse = "импульс";
-inline constexpr const char* kAckInputNote = " (вход %1)";
-
-// Listing headings.
-inline constexpr const char* kHeadInputs = "Входы:";
-inline constexpr const char* kHeadBlocks = "Функциональные блоки:";
-inline constexpr const char* kHeadOutputNames = "Имена выходов:";
-inline constexpr const char* kNoBlocks = "  нет";
-inline constexpr const char* kHeadBlockInputs = "входы:";
 
 // The command line.
 inline constexpr const char* kTextNoCommand = "не задана команда (vil3k-tool --help)";
@@ -67,27 +14,15 @@ inline constexpr const char* kTextNeedShowOrSet = "нужен один из па
 
 // The tool's own messages.
 inline constexpr const char* kTextNotWithDir = " не задается вместе с --dir";
-inline constexpr const char* kTextNameNotUtf8 = "имя не в UTF-8, файл с таким именем не создать";
-inline constexpr const char* kTextFileThere = "файл уже есть (заменить: --force): ";
-inline constexpr const char* kTextNoFiles = "нет файлов device-NN.vil в каталоге ";
 inline constexpr const char* kTextNobodyAnswered =
     "ни одно устройство не ответило: проверьте порт и скорость (--port, --baud)";
-inline constexpr const char* kTextNotConfirmed = "записано, но устройство не подтвердило запись";
 inline constexpr const char* kTextWritten = "записано: устройство %1, теперь адрес %2";
 inline constexpr const char* kTextConfirmed = ", запись подтверждена";
 inline constexpr const char* kTextDevice = "устройство ";
 
-// Whole-line commands: the table, what became of each device, the totals.
+// Whole-line commands: the tables and the totals.
+inline constexpr const char* kScanTableHead = "адрес  код    состояние\n";
 inline constexpr const char* kLineTableHead = "адрес  код    файл           итог\n";
-inline constexpr const char* kOutcomeSaved = "сохранено";
-inline constexpr const char* kOutcomeSame = "совпадает";
-inline constexpr const char* kOutcomeDiffers = "отличается";
-inline constexpr const char* kOutcomeWritten = "записано";
-inline constexpr const char* kOutcomeConfirmed = "записано и подтверждено";
-inline constexpr const char* kOutcomeNotConfirmed = "записано, но не подтверждено";
-inline constexpr const char* kOutcomeRefused = "отказ";
-inline constexpr const char* kOutcomeNoAnswer = "не отвечает";
-inline constexpr const char* kOutcomeNotSaved = "не сохранено";
 inline constexpr const char* kTotals = "итого: ";
 
 // --help: the overview, then one text per command. Exit statuses 0..3 are the

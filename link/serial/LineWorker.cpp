@@ -156,6 +156,13 @@ int WorkerSerialLine::drain(int quietMs, int boundMs, std::vector<std::uint8_t>&
     return onWorker<int>([&](SerialLine& line) { return line.drain(quietMs, boundMs, dropped); });
 }
 
+void WorkerSerialLine::setReadTimeoutMs(int ms) {
+    onWorker<bool>([ms](SerialLine& line) {
+        line.setReadTimeoutMs(ms);
+        return true;
+    });
+}
+
 // Before the first operation there is no line, and nothing under way to interrupt.
 void WorkerSerialLine::setInterrupted(bool on) {
     if (SerialLine* line = interruptible_)

@@ -66,6 +66,7 @@ public:
     int drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) override;
     // Reaches the line at once, not after the operation under way.
     void setInterrupted(bool on) override;
+    void setReadTimeoutMs(int ms) override;
     std::string errorText() const override;
 
 private:

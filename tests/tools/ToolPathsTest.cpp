@@ -1,6 +1,7 @@
 // File names through the option parser byte for byte, and what a terminal is
 // shown of names.
 
+#include "line/FilePaths.h"
 #include "tools/ToolPaths.h"
 
 #include <gtest/gtest.h>
