@@ -6,7 +6,7 @@
 #include "app/DifferencesPane.h"
 #include "app/ProgramSettings.h"
 #include "app/WritePreviewDialog.h"
-#include "device/DetachedDeviceRead.h"
+#include "line/DetachedDeviceRead.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "ui/UiTexts.h"
 
