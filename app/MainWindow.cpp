@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/AppTexts.h"
+#include "app/DifferencesPane.h"
 
 #include "access/gui/QtPasswordDialog.h"
 #include "app/HelpViewer.h"
@@ -220,8 +221,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // bar catches up with what it changed.
     if (event->type() == QEvent::WindowActivate && watched == this)
         refreshStatus();
+    // The list of differences keeps its arrows for going through its lines.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this)
+        static_cast<QWidget*>(watched)->window() == this &&
+        !differencesPane_->isAncestorOf(static_cast<QWidget*>(watched)))
         return handleKey(static_cast<QKeyEvent*>(event)->key());
     return QMainWindow::eventFilter(watched, event);
 }

@@ -66,5 +66,12 @@ std::optional<Rect> DifferenceMarks::Band(const SchemeView& view, SchemePlace pl
                                               : SchemeView::groupOfRow(place.index));
     if (!group.visible || band->y >= group.top + group.height)
         return std::nullopt;
+    // An input or output the code does not have keeps its place but is not drawn.
+    const bool input = place.kind == SchemePlace::Kind::Row && place.index < kFirstBlockRow;
+    if (place.kind == SchemePlace::Kind::OutputLine &&
+        !view.at(Family::OutputNumber, place.index).visible)
+        return std::nullopt;
+    if (input && !view.at(Family::InputNumber, place.index).visible)
+        return std::nullopt;
     return band;
 }

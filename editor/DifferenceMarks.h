@@ -31,8 +31,8 @@ public:
 
     // The band of a place: the row's elements from its contact toggle (its block
     // inputs) to its outputs element, or the output line's number, name and
-    // relay; nothing for no place, or a place whose group is hidden or ends
-    // above it.
+    // relay; nothing for no place, a place whose group is hidden or ends above
+    // it, or an input or output the code does not have.
     static std::optional<Rect> Band(const SchemeView& view, SchemePlace place);
 
 private:

@@ -330,6 +330,15 @@ TEST_F(CompareScheme, AFileWithOtherNamesListsTheNames) {
     const int viewport = form.scrollBox().viewport()->height();
     EXPECT_GE(block.y, scroll->value());
     EXPECT_LE(block.bottom(), scroll->value() + viewport) << "the block is in view";
+    // The list keeps its keys: Down goes to the next line, Enter shows its row.
+    const int atBlock = scroll->value();
+    QTest::keyClick(list.viewport(), Qt::Key_Down);
+    EXPECT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(scroll->value(), atBlock);
+    QTest::keyClick(list.viewport(), Qt::Key_Return);
+    EXPECT_EQ(form.model().SelectedInput, 1);
+    const Rect input = form.schemeView().absoluteRect(Family::InputNumber, 1);
+    EXPECT_LE(scroll->value(), input.y) << "back up at input 2";
 
     BoxAnswerer operatorAnswers({QMessageBox::Ok});
     form.compareWithSchemeFile(sampleFile.toStdString());
