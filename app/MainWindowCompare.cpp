@@ -6,8 +6,8 @@
 #include "app/DifferencesPane.h"
 #include "app/ProgramSettings.h"
 #include "app/WritePreviewDialog.h"
-#include "line/DetachedDeviceRead.h"
 #include "editor/gui/SchemeCanvas.h"
+#include "line/DetachedDeviceRead.h"
 #include "ui/UiTexts.h"
 
 #include <QAction>
