@@ -30,6 +30,10 @@ bool AnswerStream::wholeAt(std::size_t at) const {
 }
 
 void AnswerStream::dropNoise(std::size_t count) {
+    // A broken answer that still names its address points there too: a slow
+    // device's answer comes in another's turn.
+    if (lengthAt(0) > 0)
+        noisyTurns_.insert(bytes_[0].byte);
     for (std::size_t i = 0; i < count; ++i)
         noisyTurns_.insert(bytes_[i].turn);
     bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(count));

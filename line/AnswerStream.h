@@ -21,7 +21,8 @@ public:
     std::optional<std::vector<std::uint8_t>> next(bool ending);
     // Bytes held that may be the start of an answer still coming.
     bool holding() const { return !bytes_.empty(); }
-    // The turns in which noise came.
+    // The addresses noise points at: the turns it came in, and the address a
+    // broken answer names.
     const std::set<int>& noisyTurns() const { return noisyTurns_; }
 
 private:

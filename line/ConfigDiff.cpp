@@ -1,8 +1,8 @@
 #include "line/ConfigDiff.h"
 
-#include "model/ConfigurationModel.h"
 #include "line/ConfigFields.h"
 #include "line/LineTexts.h"
+#include "model/ConfigurationModel.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include "line/ConfigFields.h"
 
-#include "model/ConfigurationModel.h"
 #include "line/LineTexts.h"
+#include "model/ConfigurationModel.h"
 
 #include <cstdio>
 #include <iterator>

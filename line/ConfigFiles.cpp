@@ -1,8 +1,8 @@
 #include "line/ConfigFiles.h"
 
 #include "files/FileTexts.h"
-#include "model/ConfigurationModel.h"
 #include "line/FilePaths.h"
+#include "model/ConfigurationModel.h"
 
 #include <QFile>
 

@@ -30,9 +30,9 @@ enum class Severity { Done = 0, Finding = 1, NoAnswer = 3, NotSaved = 4 };
 struct DeviceRow {
     int address = 0;
     Outcome outcome = Outcome::Absent;
-    std::string code;   // "24-08"; empty when the device told none
-    std::string file;   // the name's bytes; empty when the row has no file
-    std::string reason; // the last message the device's operation gave, if any
+    std::string code;                     // "24-08"; empty when the device told none
+    std::string file;                     // the name's bytes; empty when the row has no file
+    std::string reason;                   // the last message the device's operation gave, if any
     std::vector<std::string> differences; // file → device, one line per field
 };
 

@@ -56,8 +56,8 @@ SurveyRow RowOf(int address, const std::uint8_t* frame, int length) {
 class AloneSettings {
 public:
     AloneSettings(DeviceLink& link, SerialLine& line)
-        : link_(link), line_(line), header_(link.GetHeaderRetries()),
-          body_(link.GetBodyRetries()), pause_(link.GetRetryPause()) {
+        : link_(link), line_(line), header_(link.GetHeaderRetries()), body_(link.GetBodyRetries()),
+          pause_(link.GetRetryPause()) {
         link.SetHeaderRetries(1);
         link.SetBodyRetries(1);
         link.SetRetryPause(0);
@@ -150,9 +150,10 @@ void Survey::round(const std::vector<int>& addresses, bool first) {
     }
     // The last questions get the whole time-out, as the others got it while
     // the next addresses were asked.
-    const bool waiting = std::any_of(addresses.begin(), addresses.end(),
-                                     [this](int a) { return rows_.count(a) && !settled_.count(a); });
-    if (turn != 0 && waiting && !failed_)
+    const bool waiting = std::any_of(addresses.begin(), addresses.end(), [this](int a) {
+        return rows_.count(a) && !settled_.count(a);
+    });
+    if (turn != 0 && waiting && !stopped())
         listen(stream, turn, lastSent + settings_.timeoutMs, false);
     while (const auto frame = stream.next(true))
         take(*frame);
@@ -230,9 +231,9 @@ void Survey::alone(int address) {
             failed_ = true;
             return;
         }
-        const SurveyRow row =
-            result == kResultOk ? RowOf(address, reply.data(), s_.link.GetResponseLength())
-                                : SurveyRow{address, result};
+        const SurveyRow row = result == kResultOk
+                                  ? RowOf(address, reply.data(), s_.link.GetResponseLength())
+                                  : SurveyRow{address, result};
         keep(row);
         if (Rank(row) >= 2)
             return;
@@ -303,7 +304,6 @@ int QuickWaitMs(const DeviceLink& link) {
 }
 
 std::vector<SurveyRow> SurveyLine(LineSession& session, const SurveySettings& settings,
-                                  const SurveyObserver& observer,
-                                  const std::atomic<bool>* cancel) {
+                                  const SurveyObserver& observer, const std::atomic<bool>* cancel) {
     return Survey(session, settings, observer, cancel).run();
 }

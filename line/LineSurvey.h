@@ -37,7 +37,7 @@ struct SurveySettings {
 };
 
 struct SurveyObserver {
-    std::function<void(const SurveyRow& row)> settled;  // a row is final
+    std::function<void(const SurveyRow& row)> settled; // a row is final
     std::function<void(int done, int total)> progress; // addresses asked in the first round
 };
 

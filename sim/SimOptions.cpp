@@ -245,10 +245,9 @@ bool BuildSimDevices(const SimOptions& options, std::vector<SimulatedDevice>& de
         PlaceAt(device, entry.address);
         // Every device has a chaotic answer path of its own, with its own draws.
         if (options.chaosSeed >= 0)
-            device.chaos.emplace(static_cast<std::uint32_t>(options.chaosSeed + entry.address),
-                                 options.chaosRate,
-                                 options.chaosKinds.empty() ? SimChaos::AllKinds()
-                                                            : options.chaosKinds);
+            device.chaos.emplace(
+                static_cast<std::uint32_t>(options.chaosSeed + entry.address), options.chaosRate,
+                options.chaosKinds.empty() ? SimChaos::AllKinds() : options.chaosKinds);
     }
     return true;
 }

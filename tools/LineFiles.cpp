@@ -102,9 +102,8 @@ int Backup(const ToolOptions& o) {
     const std::vector<SurveyRow> found = SurveyFromOptions(device, o);
     if (NobodyAnswered(found))
         return kExitNoAnswer;
-    const auto rows = ForEach<SurveyRow>(found, [&](const SurveyRow& row) {
-        return BackUpDevice(device, row, o.dir, o.force);
-    });
+    const auto rows = ForEach<SurveyRow>(
+        found, [&](const SurveyRow& row) { return BackUpDevice(device, row, o.dir, o.force); });
     PrintRows(o, rows, device.link.PortName);
     return WorstStatus(rows);
 }

@@ -1,12 +1,12 @@
 #include "tools/ToolCommands.h"
 
 #include "files/FileTexts.h"
-#include "model/ConfigurationModel.h"
 #include "line/ConfigDiff.h"
 #include "line/ConfigFields.h"
 #include "line/ConfigFiles.h"
 #include "line/DeviceFiles.h"
 #include "line/FilePaths.h"
+#include "model/ConfigurationModel.h"
 #include "tools/ConfigListing.h"
 #include "tools/ToolDevice.h"
 #include "tools/ToolPaths.h"

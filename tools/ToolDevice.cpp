@@ -61,8 +61,8 @@ bool ToolDevice::open(const ToolOptions& options) {
         const LineParity parity = options.parity == "E"   ? LineParity::Even
                                   : options.parity == "O" ? LineParity::Odd
                                                           : LineParity::None;
-        opened =
-            qtLine.open({options.port, options.baud, parity, options.stopBits}) == OpenResult::Opened;
+        opened = qtLine.open({options.port, options.baud, parity, options.stopBits}) ==
+                 OpenResult::Opened;
     }
     if (!opened)
         ShowExchangeResult(link, options.address > 0 ? options.address - 1 : 0,

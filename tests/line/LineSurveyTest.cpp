@@ -2,8 +2,8 @@
 // answer counts for the address it names whenever it comes, and noise never
 // makes a device, moves one, or hides one.
 
-#include "line/LineSession.h"
 #include "line/LineSurvey.h"
+#include "line/LineSession.h"
 #include "support/SimulatedLine.h"
 
 #include <gtest/gtest.h>
@@ -188,8 +188,10 @@ TEST(QuickWait, IsTheQuestionAndTheAnswerAtTheLineSpeedAndATurnaround) {
         const char* parity;
         const char* stopBits;
         int ms;
-    } cases[] = {{"9600", "N", "2", 14 + 50}, {"9600", "E", "1", 14 + 50},
-                 {"115200", "N", "1", 2 + 50}, {"1200", "O", "2", 120 + 50}};
+    } cases[] = {{"9600", "N", "2", 14 + 50},
+                 {"9600", "E", "1", 14 + 50},
+                 {"115200", "N", "1", 2 + 50},
+                 {"1200", "O", "2", 120 + 50}};
     for (const auto& c : cases) {
         link.BaudRate = c.baud;
         link.Parity = c.parity;

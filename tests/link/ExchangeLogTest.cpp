@@ -105,6 +105,22 @@ TEST(ExchangeLogLines, ScriptedExchangesGiveExactlyTheseLines) {
     EXPECT_EQ(troubles, "---C----F----TD-T");
 }
 
+// Another device's frame shaped like an exception whose code matches the
+// result is shown as what it is: foreign.
+TEST(ExchangeLogLines, AnExceptionFromAnotherAddressIsForeign) {
+    LinkFrame frame;
+    frame.direction = FrameDirection::Received;
+    frame.address = 0x01;
+    frame.function = 0x11;
+    frame.length = 3;
+    frame.result = kResultForeignAnswer;
+    frame.bytes = {0x07, 0x91, 0x80};
+    EXPECT_EQ(ColumnsOf(frame).result, "чужой ответ");
+    frame.bytes[0] = 0x01;
+    frame.result = 0x80;
+    EXPECT_EQ(ColumnsOf(frame).result, "исключение 80");
+}
+
 LinkFrame FrameOfAttempt(int attempt) {
     LinkFrame frame;
     frame.attempt = attempt;

@@ -280,6 +280,20 @@ TEST_F(TransactTest, NoisyAnswerCostsOneAttempt) {
         {"header split by 200 ms", {{0, cut(0, 2)}, {200, cut(2, 8)}}},
         {"body split by 200 ms", {{0, cut(0, 5)}, {200, cut(5, 8)}}},
         {"late past the time-out", {{1400, kIdentAnswer}}},
+        // Still coming when the pause after the failure ends: drained until quiet.
+        {"stray bytes for 700 ms",
+         {{0, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}},
+          {60, {0xFF}}}},
     };
     for (const auto& [name, first] : cases) {
         FakeClock caseClock;

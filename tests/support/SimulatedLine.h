@@ -15,8 +15,8 @@ struct SimulatedLine {
         line.respond = [this](const FakeSerialLine::Bytes& request) {
             FakeSerialLine::Answer answer;
             for (SimulatedDevice& device : devices)
-                for (const SimReply& reply : device.receive(
-                         request.data(), static_cast<int>(request.size()), clock.now))
+                for (const SimReply& reply :
+                     device.receive(request.data(), static_cast<int>(request.size()), clock.now))
                     answer.push_back({reply.delayMs, reply.bytes});
             return answer;
         };

@@ -154,8 +154,7 @@ TEST_F(ToolLine, BackupReadsOnAndNamesEveryDeviceItCouldNotSave) {
     EXPECT_EQ(Run({"verify", "--dir", "line"}).status, 0) << "the files kept are whole";
 
     // A directory name a terminal would act on is escaped in JSON as in the table.
-    const ToolResult escaped =
-        Run(QStringList{"backup", "--dir", "x\x1b]0;", "--json"} + survey);
+    const ToolResult escaped = Run(QStringList{"backup", "--dir", "x\x1b]0;", "--json"} + survey);
     EXPECT_EQ(Devices(escaped, "file")[3], "x\\x1B]0;/device-03.vil");
 }
 

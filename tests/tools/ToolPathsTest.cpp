@@ -1,8 +1,8 @@
 // File names through the option parser byte for byte, and what a terminal is
 // shown of names.
 
-#include "line/FilePaths.h"
 #include "tools/ToolPaths.h"
+#include "line/FilePaths.h"
 
 #include <gtest/gtest.h>
 
