@@ -33,20 +33,4 @@ TEST_F(DetachedRead, TakesTheDeviceImageAsItCameAndLeavesTheScreen) {
     EXPECT_TRUE(window.log.empty()) << window.log.front();
 }
 
-// Whatever ends the read early gives the read's own message and nothing else.
-TEST_F(DetachedRead, ARefusingDeviceGivesTheReadsMessage) {
-    SimFaults refusing;
-    refusing.status = 1;
-    ASSERT_NO_FATAL_FAILURE(Attach(24, 8, SampleImage(24, 8, 6), 7, refusing));
-    EXPECT_FALSE(DetachedDeviceRead(messages, link).read(6).has_value());
-    const std::vector<std::string> compared = Texts();
-    EXPECT_EQ(compared, std::vector<std::string>{
-                            "устройство 7 - не определен тип прибора\nДанные не считаны"});
-    EXPECT_EQ(session.Snapshot(), shown);
-    EXPECT_EQ(model.ExecFirst, 12) << "the code of the scheme on screen stays";
-    messages.shown.clear();
-    device.readDevice();
-    EXPECT_EQ(Texts(), compared);
-}
-
 } // namespace
