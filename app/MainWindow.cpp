@@ -224,7 +224,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // The list of differences keeps its arrows for going through its lines.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this &&
-        !differencesPane_->isAncestorOf(static_cast<QWidget*>(watched)))
+        (differencesPane_ == nullptr ||
+         !differencesPane_->isAncestorOf(static_cast<QWidget*>(watched))))
         return handleKey(static_cast<QKeyEvent*>(event)->key());
     return QMainWindow::eventFilter(watched, event);
 }

@@ -167,7 +167,7 @@ public:
     void compareWithSchemeFile(const std::string& path);
     // "Сравнивать перед выводом": the option is kept in the settings.
     void rememberCompareBeforeWrite();
-    DifferencesPane& differencesPane() { return *differencesPane_; }
+    DifferencesPane& differencesPane();
     const DifferenceMarks& differenceMarks() const { return differenceMarks_; }
     // The preview the write shows when the option is on; tests put a scripted one here.
     void setWritePreview(WritePreview& preview) { writePreview_ = &preview; }

@@ -39,18 +39,23 @@ SchemeSnapshot SnapshotOfFile(const SchemeFileData& file) {
 } // namespace
 
 void MainWindow::connectComparison() {
-    differencesPane_ = new DifferencesPane(this);
-    addDockWidget(Qt::BottomDockWidgetArea, differencesPane_);
-    differencesPane_->hide();
-    differencesPane_->onPlaceChosen([this](SchemePlace place) { showDifferencePlace(place); });
     canvas_->setDifferenceMarks(&differenceMarks_);
     // Every change to the scheme, undone and redone ones too, ends the marks.
     connect(&history_.stack(), &QUndoStack::indexChanged, this, &MainWindow::forgetDifferenceMarks);
-    auto* preview = new WritePreviewDialog(this);
-    writePreview_ = preview;
     device_.confirmSend = [this] {
         return !action(ActionId::CompareBeforeWrite)->isChecked() || previewWrite();
     };
+}
+
+// Made at the first comparison: the start-up builds nothing it may not need.
+DifferencesPane& MainWindow::differencesPane() {
+    if (differencesPane_ == nullptr) {
+        differencesPane_ = new DifferencesPane(this);
+        differencesPane_->hide();
+        addDockWidget(Qt::BottomDockWidgetArea, differencesPane_);
+        differencesPane_->onPlaceChosen([this](SchemePlace place) { showDifferencePlace(place); });
+    }
+    return *differencesPane_;
 }
 
 void MainWindow::rememberCompareBeforeWrite() {
@@ -115,12 +120,13 @@ void MainWindow::compareWithSchemeFile(const std::string& path) {
 void MainWindow::showComparison(const DifferenceReport& report, const QString& sameText) {
     differenceMarks_.clear();
     if (report.lines.empty()) {
-        differencesPane_->hide();
+        if (differencesPane_ != nullptr)
+            differencesPane_->hide();
         messages_.show({sameText.toStdString(), kCaptionCompare, MessageIcon::Information});
     } else {
         for (const DifferenceLine& line : report.lines)
             differenceMarks_.mark(line.place);
-        differencesPane_->present(report);
+        differencesPane().present(report);
     }
     canvas_->update();
 }
@@ -147,5 +153,7 @@ bool MainWindow::previewWrite() {
                             Text(kNoteNamesNotCompared)};
     if (report.lines.empty())
         report.heading = Text(kTextWritePreviewSame).arg(number);
+    if (writePreview_ == nullptr)
+        writePreview_ = new WritePreviewDialog(this);
     return writePreview_->confirmSend(report);
 }
