@@ -77,6 +77,7 @@ private:
     std::unique_ptr<SerialLine> line_;                 // made and used on the worker
     std::atomic<SerialLine*> interruptible_ = nullptr; // line_, for setInterrupted
     std::atomic<bool> open_ = false;
+    std::atomic<int> readTimeoutMs_ = 0; // handed to the line with each read
     std::string error_;
 };
 
