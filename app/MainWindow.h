@@ -259,8 +259,6 @@ private:
     QRect availableArea() const;
     void layoutScheme();
     void changeConfiguration();
-    // Ends the program once no message box and no device command is open.
-    void closeWhenIdle();
     void buildRecentMenu();
     void refreshRecentMenu();
     void openRecentFile(const QString& path);
