@@ -37,6 +37,9 @@ public:
     bool closeOutputEditor();
     // Where the editor sits for an output line, in scheme coordinates.
     Rect OutputEditorRect(int line) const;
+    // Selects a scheme row as a click on one of its elements does, starting no
+    // command.
+    void selectRow(int row);
 
 private:
     void highlight(Family family, int index, bool on);
@@ -44,7 +47,6 @@ private:
     void toggleBlock(int block);
     void openBlock(int block);
     void selectInput(int slot);
-    void selectRow(int row);
 
     SchemeSession& session_;
 };

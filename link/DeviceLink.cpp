@@ -58,10 +58,34 @@ void DeviceLink::ClosePort() {
     line_.close();
 }
 
-void DeviceLink::ReportPortLost() {
+// The port failed: it is closed, and why goes to the status bar and the
+// exchange log. The program keeps its scheme and goes on without the port.
+void DeviceLink::PortLost(const char* reason) {
+    lossReason_ = PortName + reason;
+    if (const std::string detail = line_.errorText(); !detail.empty())
+        lossReason_ += " (" + detail + ")";
+    line_.close();
+    if (frameObserver_) {
+        LinkFrame event;
+        event.time = clock_.wallNow();
+        event.direction = FrameDirection::PortLost;
+        event.note = lossReason_;
+        frameObserver_(std::move(event));
+    }
+    if (portLostNotice_)
+        portLostNotice_();
+}
+
+void DeviceLink::ReportPortLost(const char* reason) {
+    PortLost(reason);
     messages_.show({kTextPortLost, kCaptionError, MessageIcon::Error, MessageButtons::Ok});
-    if (closeRequest_)
-        closeRequest_();
+}
+
+bool DeviceLink::Opened(OpenResult result) {
+    if (result != OpenResult::Opened)
+        return false;
+    lossReason_.clear();
+    return true;
 }
 
 std::optional<LineSettings> DeviceLink::ParseSettings() const {
@@ -82,13 +106,14 @@ std::optional<LineSettings> DeviceLink::ParseSettings() const {
 
 int DeviceLink::SetupPort() {
     if (!line_.close())
-        ReportPortLost();
+        ReportPortLost(kReasonLost);
     const std::optional<LineSettings> settings = ParseSettings();
     if (!settings)
         return -1;
-    if (line_.open(*settings) == OpenResult::Failed)
-        ReportPortLost();
-    return line_.isOpen() ? 0 : -1;
+    const OpenResult opened = line_.open(*settings);
+    if (opened == OpenResult::Failed)
+        ReportPortLost(kReasonCannotOpen);
+    return Opened(opened) ? 0 : -1;
 }
 
 bool DeviceLink::OpenQuietly(std::string& reason) {
@@ -97,7 +122,7 @@ bool DeviceLink::OpenQuietly(std::string& reason) {
         reason = kTextSetupError;
         return false;
     }
-    if (line_.open(*settings) == OpenResult::Opened)
+    if (Opened(line_.open(*settings)))
         return true;
     reason = line_.errorText();
     if (reason.empty())
@@ -147,8 +172,7 @@ ExchangeResult DeviceLink::Exchange(int addressIndex, std::uint8_t functionCode,
 }
 
 ExchangeResult DeviceLink::PurgeFailed() {
-    ReportPortLost();
-    line_.close();
+    ReportPortLost(kReasonLost);
     return kResultLineFailed;
 }
 
@@ -210,7 +234,10 @@ ExchangeResult DeviceLink::SendAndReceive(std::span<std::uint8_t> response) {
 }
 
 // One answer: Done with the final result (a line failure not yet reported), or
-// the stage that failed with the result of that attempt.
+// the stage that failed with the result of that attempt. An answer counts only
+// when it is one: from the device asked, of the function asked (or its
+// exception form), whole, with its CRC right. Anything else is another
+// device's answer or noise, and the attempt is repeated.
 DeviceLink::Stage DeviceLink::ReceiveAnswer(std::span<std::uint8_t> response,
                                             ExchangeResult& result) {
     const std::uint8_t functionCode = request_[1];
@@ -227,18 +254,9 @@ DeviceLink::Stage DeviceLink::ReceiveAnswer(std::span<std::uint8_t> response,
     }
     ResponseByteCount = frame[2];
     ResponseLength = ExpectedResponseLength(functionCode, frame, FrameLength);
-    switch (ClassifyHeader(functionCode, frame)) {
-    case HeaderKind::Exception:
-        ResponseLength = 5;
-        result = frame[2];
-        return Stage::Done;
-    case HeaderKind::Foreign:
-        result = kResultForeignAnswer;
-        return Stage::Header;
-    case HeaderKind::Normal:
-        break;
-    }
-    if (static_cast<std::size_t>(ResponseLength) > response.size()) {
+    const HeaderKind kind = ClassifyHeader(functionCode, frame);
+    if (frame[0] != request_[0] || kind == HeaderKind::Foreign ||
+        static_cast<std::size_t>(ResponseLength) > response.size()) {
         result = kResultForeignAnswer;
         return Stage::Header;
     }
@@ -257,7 +275,8 @@ DeviceLink::Stage DeviceLink::ReceiveAnswer(std::span<std::uint8_t> response,
         result = kResultBadCrc;
         return Stage::Body;
     }
-    result = kResultOk;
+    // The device's own refusal ends the exchange without a repeat.
+    result = kind == HeaderKind::Exception ? frame[2] : kResultOk;
     return Stage::Done;
 }
 
@@ -284,7 +303,7 @@ ExchangeResult DeviceLink::LineFailed() {
     const std::string detail = line_.errorText();
     if (!detail.empty())
         text += "\n" + detail;
-    line_.close();
+    PortLost(kReasonLost);
     messages_.show({text, kCaptionError, MessageIcon::Error, MessageButtons::Ok});
     return kResultLineFailed;
 }

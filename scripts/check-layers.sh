@@ -2,7 +2,7 @@
 # Fails on any include that goes up or sideways in the layer order, on widget
 # headers included by code without widgets, and on simulator code outside the
 # simulator, its tests and benchmarks. The order, from the ground up:
-#   ui, model, link, access, editor, files | device, print, app
+#   ui, model, link, access, editor, files | device, line, print, app
 # (files and device sit side by side and may not include each other).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 rank() {
     case "$1" in
         ui) echo 0 ;; model) echo 1 ;; link) echo 2 ;; access) echo 3 ;; editor) echo 4 ;;
-        files | device) echo 5 ;; print) echo 6 ;; app | tools) echo 7 ;; *) echo -1 ;;
+        files | device) echo 5 ;; line) echo 6 ;; print) echo 7 ;; app | tools) echo 8 ;; *) echo -1 ;;
     esac
 }
 
