@@ -125,6 +125,7 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
         "  WriteDevice Вывод на СОМ-порт\tF10|Вывод на СОМ-порт",
         "  SetUpPort Настройка СОМ порта|Настройка СОМ порта",
         "  ShowLog Журнал обмена\tCtrl+L|Журнал обмена",
+        "  ShowLine Линия\tCtrl+Shift+L|Линия",
         "              Программирование|",
         "  EditInclusion Вкл. в обработку\tCtrl+I|Вкл. в обр. и ввод текст. рекв.",
         "  EditSignalling Сигнализация\tCtrl+S|Сигнализация",
@@ -187,7 +188,7 @@ TEST(MainMenu, EveryKeyHasOneOwner) {
         if (!action->shortcut().isEmpty())
             keys << action->shortcut().toString();
     keys.sort();
-    EXPECT_EQ(keys.size(), 17);
+    EXPECT_EQ(keys.size(), 18);
     EXPECT_EQ(keys.removeDuplicates(), 0) << "an open menu must not make a key ambiguous";
 }
 

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/LineTableModel.h"
+#include "line/LineSession.h"
+
+#include <QWidget>
+
+#include <atomic>
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSortFilterProxyModel;
+class QSpinBox;
+class QTableView;
+
+// What the line window works through: the program's one line and clock (the
+// line's worker), its message boxes, the link whose port settings the
+// exchanges take, the way device commands are run one at a time, and the
+// exchange log.
+struct LineAccess {
+    SerialLine& line;
+    Clock& clock;
+    Messages& messages;
+    const DeviceLink& settings;
+    // Runs a device command; false when refused because another is running.
+    std::function<bool(const std::function<void()>&)> run;
+    DeviceLink::FrameObserver frames;
+};
+
+// "Линия": every address of a range on the line at a glance. The survey runs
+// as a device command of the program, so nothing else talks to the line
+// meanwhile; this window alone takes input then, to cancel it.
+class LineWindow : public QWidget {
+public:
+    explicit LineWindow(const LineAccess& access, QWidget* parent = nullptr);
+
+    // Surveys the range, then reads the clock of every device that told its
+    // code. Refused, and said so, while another device command runs.
+    void survey();
+    // Stops what runs: the exchange under way ends at once.
+    void cancel();
+    bool running() const { return running_; }
+    // Input for this window passes while it works on the line.
+    bool takesInput(QObject* receiver) const;
+    // A command of this window refused because the line is busy.
+    void showLineBusy();
+    // Copies the selected rows, tab-separated, to the clipboard.
+    void copySelection();
+
+    LineTableModel& table() { return model_; }
+    QTableView& view() { return *view_; }
+    QSpinBox& firstAddress() { return *first_; }
+    QSpinBox& lastAddress() { return *last_; }
+    QPushButton& cancelButton() { return *cancelButton_; }
+    QString stateText() const;
+
+protected:
+    // Closing cancels what runs.
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void build();
+    void runSurvey();
+    void readClocks(const std::vector<SurveyRow>& rows);
+    void takeLinkSettings();
+    void setRunning(bool on);
+
+    LineAccess access_;
+    LineSession session_;
+    LineTableModel model_;
+    QSortFilterProxyModel* sorted_ = nullptr;
+    QSpinBox* first_ = nullptr;
+    QSpinBox* last_ = nullptr;
+    QPushButton* surveyButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QTableView* view_ = nullptr;
+    QLabel* state_ = nullptr;
+    std::atomic<bool> cancel_ = false;
+    bool running_ = false;
+};

@@ -1,0 +1,20 @@
+// The line window of the main window: made when first asked for, on the
+// window's own line, clock and exchange log.
+#include "app/LineWindow.h"
+#include "app/MainWindow.h"
+
+void MainWindow::showLineWindow() {
+    if (lineWindow_ == nullptr) {
+        const LineAccess access{
+            serialLine_,
+            clock_,
+            messages_,
+            comPort_,
+            [this](const std::function<void()>& command) { return runDeviceCommand(command); },
+            [this](LinkFrame frame) { exchangeLog_.record(std::move(frame)); }};
+        lineWindow_ = new LineWindow(access, this);
+    }
+    lineWindow_->show();
+    lineWindow_->raise();
+    lineWindow_->activateWindow();
+}

@@ -1,0 +1,188 @@
+// The line window: a survey of a range in rows one per address, with the
+// model names and clocks of the devices found; a cancel that stops it; a
+// refusal while the line is busy; and the same through the main window on
+// the simulator's line.
+
+#include "app/LineWindow.h"
+#include "app/ActionTable.h"
+#include "app/MainWindow.h"
+#include "link/ExchangeLog.h"
+#include "support/SimProcess.h"
+#include "support/SimulatedLine.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+QString Cell(const QAbstractItemModel& model, int row, int column) {
+    return model.data(model.index(row, column), Qt::DisplayRole).toString();
+}
+
+// The row of the address, as settled.
+const LineTableRow& RowAt(const LineTableModel& table, int address) {
+    for (const LineTableRow& row : table.rows())
+        if (row.survey.address == address)
+            return row;
+    throw std::out_of_range("no row for the address");
+}
+
+TEST(LineTable, ModelNamesAndDrifts) {
+    const struct {
+        int first, second;
+        const char* name;
+    } names[] = {{24, 8, "ВИЛ-3-2408 К"}, {6, 4, "ВИЛ-3-0604 К"}, {99, 1, "99-01"}};
+    for (const auto& n : names) {
+        SurveyRow row{3, kResultOk, n.first, n.second, 0};
+        EXPECT_EQ(ModelNameOf(row).toStdString(), n.name);
+    }
+    EXPECT_TRUE(ModelNameOf(SurveyRow{}).isEmpty());
+
+    const WallTime now{2026, 3, 5, 4, 10, 0, 0, 0};
+    const struct {
+        DeviceTime device;
+        std::optional<std::int64_t> drift;
+    } drifts[] = {{{30, 0, 10, 5, 3}, 30},
+                  {{0, 59, 9, 5, 3}, -60},
+                  {{0, 0, 10, 6, 3}, 86400},
+                  {{0, 0, 10, 30, 2}, std::nullopt},
+                  {{75, 0, 10, 5, 3}, std::nullopt}};
+    for (const auto& d : drifts)
+        EXPECT_EQ(ClockDrift(d.device, now), d.drift) << d.device.day << "." << d.device.month;
+}
+
+TEST(LineTable, SortsNumbersAsNumbersAndCopiesRowsWithHeadings) {
+    LineTableModel model;
+    model.addRow({2, kResultOk, 24, 8, 0});
+    model.addRow({10, kResultSilent});
+    model.addRow({9, kResultOk, 12, 4, 5});
+    model.setClock(9, {0, 0, 10, 5, 3}, {2026, 3, 5, 4, 10, 0, 2, 0});
+    model.setClock(2, {0, 0, 10, 5, 3}, {2026, 3, 5, 4, 9, 59, 0, 0});
+    const auto key = [&](int row, int column) {
+        return model.data(model.index(row, column), Qt::UserRole).toLongLong();
+    };
+    EXPECT_LT(key(2, LineTableModel::Address), key(1, LineTableModel::Address)); // 9 before 10
+    EXPECT_LT(key(2, LineTableModel::Drift), key(0, LineTableModel::Drift));
+    EXPECT_GT(key(1, LineTableModel::Drift), key(0, LineTableModel::Drift))
+        << "a row without a clock sorts last";
+    EXPECT_EQ(model.rowsAsText({2, 1}).toStdString(),
+              "Адрес\tИсполнение\tСостояние\tЧасы устройства\tУход, с\n"
+              "9\tВИЛ-3-1204 К\t" +
+                  Cell(model, 2, LineTableModel::Status).toStdString() +
+                  "\t10:00:00 05.03.\t-2\n"
+                  "10\t\t" +
+                  Cell(model, 1, LineTableModel::Status).toStdString() + "\t\t\n");
+    EXPECT_TRUE(Cell(model, 2, LineTableModel::Status).contains("статус 5"));
+}
+
+class LineWindowTest : public ::testing::Test {
+protected:
+    LineWindowTest() {
+        sim.Add(2, 24, 8, 0);
+        sim.Add(5, 12, 4, 150).setClock({30, 0, 10, 5, 3}, sim.clock.now);
+        sim.clock.wall = {2026, 3, 5, 4, 10, 0, 0, 0};
+        window.firstAddress().setValue(1);
+        window.lastAddress().setValue(6);
+    }
+    bool Run(const std::function<void()>& command) {
+        if (busy)
+            return false;
+        command();
+        return true;
+    }
+
+    SimulatedLine sim;
+    DeviceLink settings{sim.line, sim.clock, sim.messages};
+    int frames = 0;
+    bool busy = false;
+    LineWindow window{{sim.line, sim.clock, sim.messages, settings,
+                       [this](const std::function<void()>& command) { return Run(command); },
+                       [this](LinkFrame) { ++frames; }}};
+};
+
+TEST_F(LineWindowTest, SurveyGivesARowPerAddressWithNamesAndClocks) {
+    const std::int64_t start = sim.clock.now;
+    window.survey();
+    const LineTableModel& table = window.table();
+    ASSERT_EQ(table.rowCount(), 6);
+    const QAbstractItemModel& shown = *window.view().model(); // sorted by address
+    QStringList found;
+    for (int row = 0; row < 6; ++row)
+        found << Cell(shown, row, LineTableModel::Address) + " " +
+                     Cell(shown, row, LineTableModel::Model);
+    EXPECT_EQ(found.join(", ").toStdString(), "1 , 2 ВИЛ-3-2408 К, 3 , 4 , 5 ВИЛ-3-1204 К, 6 ");
+    const LineTableRow& fifth = RowAt(table, 5);
+    ASSERT_TRUE(fifth.driftSeconds.has_value());
+    EXPECT_GE(*fifth.driftSeconds, 30);
+    EXPECT_LE(*fifth.driftSeconds, 30 + (sim.clock.now - start) / 1000 + 1);
+    EXPECT_FALSE(RowAt(table, 1).clock.has_value());
+    EXPECT_GT(frames, 6);
+    EXPECT_EQ(window.stateText().toStdString(), "Найдено устройств: 2 из 6");
+    EXPECT_FALSE(window.running());
+
+    window.view().selectAll();
+    window.copySelection();
+    EXPECT_EQ(QApplication::clipboard()->text().count('\n'), 7);
+}
+
+TEST_F(LineWindowTest, ACancelStopsTheSurveyWithTheRowsSoFar) {
+    QObject::connect(&window.table(), &QAbstractItemModel::rowsInserted, [this] {
+        EXPECT_TRUE(window.cancelButton().isEnabled());
+        window.cancelButton().click();
+    });
+    window.survey();
+    EXPECT_LT(window.table().rowCount(), 6);
+    EXPECT_EQ(window.stateText().toStdString(), "Опрос прерван");
+    EXPECT_FALSE(window.cancelButton().isEnabled());
+}
+
+TEST_F(LineWindowTest, ABusyLineRefusesTheSurveyAndSaysSo) {
+    busy = true;
+    window.survey();
+    EXPECT_EQ(window.table().rowCount(), 0);
+    EXPECT_TRUE(sim.line.writes.empty());
+    EXPECT_EQ(window.stateText().toStdString(), "Идет обмен с устройством: команда не выполнена");
+}
+
+// Through the main window on the simulator's line: the window takes input
+// while it surveys, the main window takes none, and the frames reach the log.
+TEST(LineWindowOnTheProgram, SurveysTheSimulatorsDevicesThroughTheMainWindowsLine) {
+    SimProcess sim({"--device", "3:24-08", "--device", "4:06-04", "--timeout", "60"});
+    ASSERT_FALSE(sim.ptyPath().isEmpty());
+    sim.exposeAs("COM7");
+    MainWindow form;
+    form.comPort().PortName = "COM7";
+    ASSERT_EQ(form.comPort().SetupPort(), 0);
+    form.action(ActionId::ShowLine)->trigger();
+    LineWindow* window = form.lineWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    window->firstAddress().setValue(2);
+    window->lastAddress().setValue(5);
+    bool windowTook = false;
+    bool mainTook = true;
+    QObject::connect(&window->table(), &QAbstractItemModel::rowsInserted, [&] {
+        windowTook = window->takesInput(&window->cancelButton());
+        mainTook = window->takesInput(form.linkAddressBox) || form.runDeviceCommand([] {});
+    });
+    window->survey();
+    EXPECT_TRUE(windowTook);
+    EXPECT_FALSE(mainTook);
+    ASSERT_EQ(window->table().rowCount(), 4);
+    EXPECT_EQ(ModelNameOf(RowAt(window->table(), 3).survey).toStdString(), "ВИЛ-3-2408 К");
+    EXPECT_EQ(ModelNameOf(RowAt(window->table(), 4).survey).toStdString(), "ВИЛ-3-0604 К");
+    EXPECT_TRUE(RowAt(window->table(), 3).driftSeconds.has_value());
+    EXPECT_FALSE(RowAt(window->table(), 2).survey.heard());
+    EXPECT_FALSE(window->takesInput(&window->cancelButton()));
+}
+
+} // namespace
