@@ -41,19 +41,36 @@ void LineTableModel::clear() {
 void LineTableModel::addRow(const SurveyRow& row) {
     const int at = static_cast<int>(rows_.size());
     beginInsertRows({}, at, at);
-    rows_.push_back({row, std::nullopt, std::nullopt});
+    rows_.push_back({row, std::nullopt, std::nullopt, {}, {}});
     endInsertRows();
 }
 
+int LineTableModel::rowOf(int address) const {
+    for (std::size_t at = 0; at < rows_.size(); ++at)
+        if (rows_[at].survey.address == address)
+            return static_cast<int>(at);
+    return -1;
+}
+
 void LineTableModel::setClock(int address, const DeviceTime& time, const WallTime& computer) {
-    for (std::size_t at = 0; at < rows_.size(); ++at) {
-        if (rows_[at].survey.address != address)
-            continue;
-        rows_[at].clock = time;
-        rows_[at].driftSeconds = ClockDrift(time, computer);
-        const int row = static_cast<int>(at);
-        emit dataChanged(index(row, DeviceClock), index(row, Drift));
-    }
+    const int row = rowOf(address);
+    if (row < 0)
+        return;
+    LineTableRow& changed = rows_[static_cast<std::size_t>(row)];
+    changed.clock = time;
+    changed.driftSeconds = ClockDrift(time, computer);
+    emit dataChanged(index(row, DeviceClock), index(row, Drift));
+}
+
+void LineTableModel::setVerdict(int address, const QString& verdict,
+                                std::vector<std::string> differences) {
+    const int row = rowOf(address);
+    if (row < 0)
+        return;
+    LineTableRow& changed = rows_[static_cast<std::size_t>(row)];
+    changed.verdict = verdict;
+    changed.differences = std::move(differences);
+    emit dataChanged(index(row, File), index(row, File));
 }
 
 QString LineTableModel::rowsAsText(const std::vector<int>& modelRows) const {
@@ -87,7 +104,8 @@ QVariant LineTableModel::data(const QModelIndex& index, int role) const {
         return text(row, index.column());
     if (role == Qt::UserRole)
         return sortKey(row, index.column());
-    if (role == Qt::TextAlignmentRole && index.column() != Model && index.column() != Status)
+    if (role == Qt::TextAlignmentRole && index.column() != Model && index.column() != Status &&
+        index.column() != File)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
@@ -96,7 +114,7 @@ QVariant LineTableModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const kHeads[ColumnCount] = {kColumnAddress, kColumnModel, kColumnStatus,
-                                                    kColumnClock, kColumnDrift};
+                                                    kColumnClock,   kColumnDrift, kColumnFile};
     return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeads[section]) : QString();
 }
 
@@ -118,6 +136,8 @@ QString LineTableModel::text(const LineTableRow& row, int column) const {
                          : QString();
     case Drift:
         return row.driftSeconds ? QString::number(*row.driftSeconds) : QString();
+    case File:
+        return row.verdict;
     default:
         return {};
     }

@@ -16,6 +16,10 @@ struct LineTableRow {
     SurveyRow survey;
     std::optional<DeviceTime> clock;
     std::optional<std::int64_t> driftSeconds; // device − computer
+    // Against its file in the backup folder: "совпадает", "отличается", "нет
+    // файла", or what kept the device from being read; empty while unknown.
+    QString verdict;
+    std::vector<std::string> differences; // file → device, one line per field
 };
 
 // The model name of a surveyed device as on its plate ("ВИЛ-3-2408 К"); the
@@ -32,7 +36,7 @@ std::optional<std::int64_t> ClockDrift(const DeviceTime& device, const WallTime&
 // numbers as numbers and rows without a value last.
 class LineTableModel : public QAbstractTableModel {
 public:
-    enum Column { Address, Model, Status, DeviceClock, Drift, ColumnCount };
+    enum Column { Address, Model, Status, DeviceClock, Drift, File, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -41,7 +45,11 @@ public:
     // The clock read from the device at the address, and the computer's time
     // when it answered.
     void setClock(int address, const DeviceTime& time, const WallTime& computer);
+    // The row of the address against its file.
+    void setVerdict(int address, const QString& verdict, std::vector<std::string> differences = {});
     const std::vector<LineTableRow>& rows() const { return rows_; }
+    // The model row of the address; -1 when it has none.
+    int rowOf(int address) const;
 
     // The rows given (model rows), one line each with its columns
     // tab-separated, under a line of headings: for the clipboard.

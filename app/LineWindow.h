@@ -9,6 +9,8 @@
 #include <functional>
 
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -22,11 +24,20 @@ class QTableView;
 struct LineAccess {
     SerialLine& line;
     Clock& clock;
-    Messages& messages;
     const DeviceLink& settings;
     // Runs a device command; false when refused because another is running.
     std::function<bool(const std::function<void()>&)> run;
     DeviceLink::FrameObserver frames;
+};
+
+// The messages of the device commands run over the line go to the window's
+// state line, as the tool prints them: a question takes its default, a
+// failure is not retried.
+class StateMessages : public Messages {
+public:
+    Answer show(const MessageBox& box) override;
+    void beep() override {}
+    std::function<void(const std::string& text)> shown;
 };
 
 // "Линия": every address of a range on the line at a glance. The survey runs
@@ -39,6 +50,14 @@ public:
     // Surveys the range, then reads the clock of every device that told its
     // code. Refused, and said so, while another device command runs.
     void survey();
+    // The folder of device-NN.vil files the table is held against.
+    void setBackupFolder(const QString& dir);
+    QString backupFolder() const;
+    // Reads every device found (or the selected ones) into its file.
+    void backUp(bool selectedOnly);
+    // Reads every device found and compares it with its file; the selected
+    // row's differences show below the table.
+    void verify();
     // Stops what runs: the exchange under way ends at once.
     void cancel();
     bool running() const { return running_; }
@@ -54,6 +73,7 @@ public:
     QSpinBox& firstAddress() { return *first_; }
     QSpinBox& lastAddress() { return *last_; }
     QPushButton& cancelButton() { return *cancelButton_; }
+    QPlainTextEdit& differences() { return *differences_; }
     QString stateText() const;
 
 protected:
@@ -63,12 +83,23 @@ protected:
 
 private:
     void build();
+    QLayout* buildFolderBar();
+    // Runs work as a device command with this window's input passing, the
+    // progress bar over count steps and "Отмена" ready; said so when refused.
+    void runOnLine(int count, const std::function<void()>& work);
     void runSurvey();
+    // The devices heard, all or only those of the selected rows.
+    std::vector<SurveyRow> devices(bool selectedOnly) const;
+    bool haveFolder();
+    void markMissingFiles();
+    void showDifferences();
+    void step(int done);
     void readClocks(const std::vector<SurveyRow>& rows);
     void takeLinkSettings();
     void setRunning(bool on);
 
     LineAccess access_;
+    StateMessages messages_;
     LineSession session_;
     LineTableModel model_;
     QSortFilterProxyModel* sorted_ = nullptr;
@@ -79,6 +110,9 @@ private:
     QProgressBar* progress_ = nullptr;
     QTableView* view_ = nullptr;
     QLabel* state_ = nullptr;
+    QLineEdit* folder_ = nullptr;
+    std::vector<QPushButton*> lineButtons_; // idle while the window works on the line
+    QPlainTextEdit* differences_ = nullptr;
     std::atomic<bool> cancel_ = false;
     bool running_ = false;
 };

@@ -13,9 +13,22 @@ inline constexpr const char* kColumnModel = "Исполнение";
 inline constexpr const char* kColumnStatus = "Состояние";
 inline constexpr const char* kColumnClock = "Часы устройства";
 inline constexpr const char* kColumnDrift = "Уход, с";
+inline constexpr const char* kColumnFile = "Файл";
+inline constexpr const char* kVerdictSame = "совпадает";
+inline constexpr const char* kVerdictDiffers = "отличается";
+inline constexpr const char* kVerdictNoFile = "нет файла";
+inline constexpr const char* kFolder = "Папка:";
+inline constexpr const char* kChooseFolder = "Выбрать...";
+inline constexpr const char* kBackUpAll = "Сохранить все";
+inline constexpr const char* kBackUpSelected = "Сохранить выбранные";
+inline constexpr const char* kVerify = "Сверить";
+inline constexpr const char* kBackupCaption = "Папка резервных копий";
+inline constexpr const char* kNoFolder = "Сначала выберите папку резервных копий";
+inline constexpr const char* kBackedUp = "Сохранено устройств: %1 из %2";
+inline constexpr const char* kVerified = "Сверено: совпадает %1, отличается %2, нет файла %3";
+inline constexpr const char* kStopped = "Прервано";
 inline constexpr const char* kStatusByte = "статус ";
 inline constexpr const char* kSurveying = "Опрос линии...";
-inline constexpr const char* kSurveyCancelled = "Опрос прерван";
 // "Найдено устройств: 3 из 31"
 inline constexpr const char* kFound = "Найдено устройств: %1 из %2";
 

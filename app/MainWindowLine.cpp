@@ -6,10 +6,7 @@
 void MainWindow::showLineWindow() {
     if (lineWindow_ == nullptr) {
         const LineAccess access{
-            serialLine_,
-            clock_,
-            messages_,
-            comPort_,
+            serialLine_, clock_, comPort_,
             [this](const std::function<void()>& command) { return runDeviceCommand(command); },
             [this](LinkFrame frame) { exchangeLog_.record(std::move(frame)); }};
         lineWindow_ = new LineWindow(access, this);

@@ -9,15 +9,18 @@
 #include "link/ExchangeLog.h"
 #include "support/SimProcess.h"
 #include "support/SimulatedLine.h"
+#include "tests/device/DeviceFixture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QItemSelectionModel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -75,20 +78,20 @@ TEST(LineTable, SortsNumbersAsNumbersAndCopiesRowsWithHeadings) {
     EXPECT_GT(key(1, LineTableModel::Drift), key(0, LineTableModel::Drift))
         << "a row without a clock sorts last";
     EXPECT_EQ(model.rowsAsText({2, 1}).toStdString(),
-              "Адрес\tИсполнение\tСостояние\tЧасы устройства\tУход, с\n"
+              "Адрес\tИсполнение\tСостояние\tЧасы устройства\tУход, с\tФайл\n"
               "9\tВИЛ-3-1204 К\t" +
                   Cell(model, 2, LineTableModel::Status).toStdString() +
-                  "\t10:00:00 05.03.\t-2\n"
+                  "\t10:00:00 05.03.\t-2\t\n"
                   "10\t\t" +
-                  Cell(model, 1, LineTableModel::Status).toStdString() + "\t\t\n");
+                  Cell(model, 1, LineTableModel::Status).toStdString() + "\t\t\t\n");
     EXPECT_TRUE(Cell(model, 2, LineTableModel::Status).contains("статус 5"));
 }
 
 class LineWindowTest : public ::testing::Test {
 protected:
     LineWindowTest() {
-        sim.Add(2, 24, 8, 0);
-        sim.Add(5, 12, 4, 150).setClock({30, 0, 10, 5, 3}, sim.clock.now);
+        sim.Add(2, 24, 8, 0, SampleImage(24, 8, 1));
+        sim.Add(5, 12, 4, 150, SampleImage(12, 4, 4)).setClock({30, 0, 10, 5, 3}, sim.clock.now);
         sim.clock.wall = {2026, 3, 5, 4, 10, 0, 0, 0};
         window.firstAddress().setValue(1);
         window.lastAddress().setValue(6);
@@ -104,7 +107,7 @@ protected:
     DeviceLink settings{sim.line, sim.clock, sim.messages};
     int frames = 0;
     bool busy = false;
-    LineWindow window{{sim.line, sim.clock, sim.messages, settings,
+    LineWindow window{{sim.line, sim.clock, settings,
                        [this](const std::function<void()>& command) { return Run(command); },
                        [this](LinkFrame) { ++frames; }}};
 };
@@ -141,8 +144,32 @@ TEST_F(LineWindowTest, ACancelStopsTheSurveyWithTheRowsSoFar) {
     });
     window.survey();
     EXPECT_LT(window.table().rowCount(), 6);
-    EXPECT_EQ(window.stateText().toStdString(), "Опрос прерван");
+    EXPECT_EQ(window.stateText().toStdString(), "Прервано");
     EXPECT_FALSE(window.cancelButton().isEnabled());
+}
+
+TEST_F(LineWindowTest, BackUpThenVerifyNamesTheChangedDeviceWithItsDifferences) {
+    QTemporaryDir dir;
+    window.setBackupFolder(dir.path());
+    window.survey();
+    EXPECT_EQ(RowAt(window.table(), 2).verdict.toStdString(), "нет файла");
+    window.view().selectRow(4); // address 5
+    window.backUp(true);
+    EXPECT_FALSE(QFile::exists(dir.filePath("device-02.vil")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("device-05.vil")));
+    window.backUp(false);
+    EXPECT_EQ(window.stateText().toStdString(), "Сохранено устройств: 2 из 2");
+    EXPECT_EQ(RowAt(window.table(), 2).verdict.toStdString(), "совпадает");
+
+    sim.At(5)->image[40] ^= 0x01;
+    QFile::remove(dir.filePath("device-02.vil"));
+    window.verify();
+    EXPECT_EQ(window.stateText().toStdString(), "Сверено: совпадает 0, отличается 1, нет файла 1");
+    EXPECT_EQ(RowAt(window.table(), 2).verdict.toStdString(), "нет файла");
+    const LineTableRow& changed = RowAt(window.table(), 5);
+    EXPECT_EQ(changed.verdict.toStdString(), "отличается");
+    ASSERT_EQ(changed.differences.size(), 1u);
+    EXPECT_EQ(window.differences().toPlainText().toStdString(), changed.differences[0]);
 }
 
 TEST_F(LineWindowTest, ABusyLineRefusesTheSurveyAndSaysSo) {
