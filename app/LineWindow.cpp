@@ -43,8 +43,9 @@ QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-// A device row's outcome against its file, in the table's words.
-QString VerdictOf(const DeviceRow& row) {
+} // namespace
+
+QString VerdictOfDevice(const DeviceRow& row) {
     switch (row.outcome) {
     case Outcome::Saved:
     case Outcome::Same:
@@ -55,8 +56,6 @@ QString VerdictOf(const DeviceRow& row) {
         return Text(OutcomeWord(row.outcome));
     }
 }
-
-} // namespace
 
 Answer StateMessages::show(const MessageBox& box) {
     if (box.buttons == MessageButtons::YesNo)
@@ -122,6 +121,7 @@ void LineWindow::build() {
     bar->addStretch();
     layout->addLayout(bar);
     layout->addLayout(buildFolderBar());
+    layout->addLayout(buildActionBar());
     progress_ = new QProgressBar(this);
     progress_->setValue(0);
     layout->addWidget(progress_);
@@ -154,6 +154,7 @@ void LineWindow::build() {
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { showDifferences(); });
     connect(&model_, &QAbstractItemModel::dataChanged, this, [this] { showDifferences(); });
+    connect(view_, &QTableView::doubleClicked, this, [this] { readSelected(); });
 }
 
 void LineWindow::setBackupFolder(const QString& dir) {
@@ -360,7 +361,7 @@ void LineWindow::backUp(bool selectedOnly) {
             else
                 state_->setText(QString::fromStdString(error));
             saved += row.outcome == Outcome::Saved;
-            model_.setVerdict(device.address, VerdictOf(row));
+            model_.setVerdict(device.address, VerdictOfDevice(row));
             step(++done);
         }
         state_->setText(cancel_ ? Text(kStopped)
@@ -396,7 +397,7 @@ void LineWindow::verify() {
                 model_.setVerdict(device.address,
                                   row.outcome == Outcome::Refused && !row.reason.empty()
                                       ? QString::fromStdString(row.reason)
-                                      : VerdictOf(row),
+                                      : VerdictOfDevice(row),
                                   std::move(row.differences));
             }
             step(++done);

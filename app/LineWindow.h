@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/LineTableModel.h"
+#include "line/DeviceFiles.h"
 #include "line/LineSession.h"
 
 #include <QWidget>
@@ -28,7 +29,18 @@ struct LineAccess {
     // Runs a device command; false when refused because another is running.
     std::function<bool(const std::function<void()>&)> run;
     DeviceLink::FrameObserver frames;
+    // The program's own message boxes, for questions and refusals.
+    Messages& messages;
+    // The access level the password gave the program (1 allows writing).
+    std::function<int()> accessLevel;
+    // Reads the device at the address into the main window, as its read
+    // command does after the question about unsaved changes.
+    std::function<void(int address)> readIntoWindow;
 };
+
+// A device row's outcome against its file, in the table's words:
+// "совпадает", "отличается", or what became of the device.
+QString VerdictOfDevice(const DeviceRow& row);
 
 // The messages of the device commands run over the line go to the window's
 // state line, as the tool prints them: a question takes its default, a
@@ -58,6 +70,14 @@ public:
     // Reads every device found and compares it with its file; the selected
     // row's differences show below the table.
     void verify();
+    // The selected device into the main window.
+    void readSelected();
+    // Every device's clock set from the computer's (one broadcast), then read
+    // back; refused without write access, as in the clock dialog.
+    void setClocks();
+    // The selected devices written from their files, after their differences
+    // have been shown and the operator agreed; write access as for a write.
+    void restoreSelected();
     // Stops what runs: the exchange under way ends at once.
     void cancel();
     bool running() const { return running_; }
@@ -94,6 +114,10 @@ private:
     void markMissingFiles();
     void showDifferences();
     void step(int done);
+    QLayout* buildActionBar();
+    bool mayWrite();
+    // The differences of each device with its file, as one question.
+    bool agreeToRestore(const std::vector<DeviceFile>& files);
     void readClocks(const std::vector<SurveyRow>& rows);
     void takeLinkSettings();
     void setRunning(bool on);

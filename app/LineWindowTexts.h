@@ -27,6 +27,13 @@ inline constexpr const char* kNoFolder = "Сначала выберите пап
 inline constexpr const char* kBackedUp = "Сохранено устройств: %1 из %2";
 inline constexpr const char* kVerified = "Сверено: совпадает %1, отличается %2, нет файла %3";
 inline constexpr const char* kStopped = "Прервано";
+inline constexpr const char* kReadIntoWindow = "Прочитать в окно";
+inline constexpr const char* kSetClocks = "Часы от компьютера";
+inline constexpr const char* kRestore = "Восстановить выбранные";
+inline constexpr const char* kClocksSet = "Часам устройств задано время компьютера: %1";
+inline constexpr const char* kRestoreQuestion = "Записать в устройства их файлы из папки?";
+inline constexpr const char* kRestoreDevice = "Устройство ";
+inline constexpr const char* kRestored = "Восстановлено устройств: %1 из %2";
 inline constexpr const char* kStatusByte = "статус ";
 inline constexpr const char* kSurveying = "Опрос линии...";
 // "Найдено устройств: 3 из 31"

@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <stdexcept>
 
 namespace {
@@ -107,9 +108,12 @@ protected:
     DeviceLink settings{sim.line, sim.clock, sim.messages};
     int frames = 0;
     bool busy = false;
+    int access = 0;
+    std::vector<int> readInto;
     LineWindow window{{sim.line, sim.clock, settings,
                        [this](const std::function<void()>& command) { return Run(command); },
-                       [this](LinkFrame) { ++frames; }}};
+                       [this](LinkFrame) { ++frames; }, sim.messages, [this] { return access; },
+                       [this](int address) { readInto.push_back(address); }}};
 };
 
 TEST_F(LineWindowTest, SurveyGivesARowPerAddressWithNamesAndClocks) {
@@ -170,6 +174,55 @@ TEST_F(LineWindowTest, BackUpThenVerifyNamesTheChangedDeviceWithItsDifferences) 
     EXPECT_EQ(changed.verdict.toStdString(), "отличается");
     ASSERT_EQ(changed.differences.size(), 1u);
     EXPECT_EQ(window.differences().toPlainText().toStdString(), changed.differences[0]);
+}
+
+// Clocks and restore write to the devices: refused without write access, and
+// a restore writes nothing until the operator has seen the differences and
+// agreed.
+TEST_F(LineWindowTest, ClocksAndRestoreNeedWriteAccessAndRestoreAsksFirst) {
+    QTemporaryDir dir;
+    window.setBackupFolder(dir.path());
+    window.survey();
+    window.backUp(false);
+    const std::array<std::uint8_t, 250> saved = sim.At(5)->image;
+    sim.At(5)->image[40] ^= 0x01;
+    window.view().selectRow(4); // address 5
+    const std::size_t sent = sim.line.writes.size();
+    window.setClocks();
+    window.restoreSelected();
+    EXPECT_EQ(sim.line.writes.size(), sent);
+    ASSERT_EQ(sim.messages.shown.size(), 2u);
+    EXPECT_EQ(sim.messages.shown[1].text,
+              "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт");
+
+    access = 1;
+    sim.clock.wall = {2026, 3, 5, 4, 12, 0, 0, 0};
+    window.setClocks();
+    EXPECT_EQ(RowAt(window.table(), 5).driftSeconds, 0);
+    EXPECT_EQ(RowAt(window.table(), 2).clock->hour, 12);
+
+    sim.messages.answers = {Answer::No};
+    window.restoreSelected();
+    const MessageBox& question = sim.messages.shown.back();
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    const LineTableRow& changed = RowAt(window.table(), 5);
+    ASSERT_EQ(changed.differences.size(), 1u);
+    EXPECT_NE(question.text.find(changed.differences[0]), std::string::npos) << question.text;
+    EXPECT_NE(sim.At(5)->image, saved);
+    sim.messages.answers = {Answer::Yes};
+    window.restoreSelected();
+    EXPECT_EQ(sim.At(5)->image, saved);
+    EXPECT_EQ(RowAt(window.table(), 5).verdict.toStdString(), "совпадает");
+    EXPECT_EQ(window.stateText().toStdString(), "Восстановлено устройств: 1 из 1");
+}
+
+TEST_F(LineWindowTest, ADoubleClickReadsTheDeviceIntoTheMainWindow) {
+    window.survey();
+    window.view().selectRow(1); // address 2
+    window.readSelected();
+    window.view().selectRow(0); // nobody at address 1
+    window.readSelected();
+    EXPECT_EQ(readInto, std::vector<int>{2});
 }
 
 TEST_F(LineWindowTest, ABusyLineRefusesTheSurveyAndSaysSo) {
