@@ -122,6 +122,7 @@ void LineWindow::build() {
     layout->addLayout(bar);
     layout->addLayout(buildFolderBar());
     layout->addLayout(buildActionBar());
+    layout->addLayout(buildReportBar());
     progress_ = new QProgressBar(this);
     progress_->setValue(0);
     layout->addWidget(progress_);
@@ -202,6 +203,8 @@ void LineWindow::copySelection() {
 
 void LineWindow::closeEvent(QCloseEvent* event) {
     cancel();
+    if (closed)
+        closed();
     QWidget::closeEvent(event);
 }
 

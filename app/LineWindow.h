@@ -78,6 +78,13 @@ public:
     // The selected devices written from their files, after their differences
     // have been shown and the operator agreed; write access as for a write.
     void restoreSelected();
+    // The table as CSV, the commissioning report as PDF, each written whole
+    // or not at all; false, with the reason in the state line, on failure.
+    bool saveCsv(const QString& path);
+    bool savePdf(const QString& path);
+    QString reportHtml() const;
+    // Called when the window closes, for remembering its place.
+    std::function<void()> closed;
     // Stops what runs: the exchange under way ends at once.
     void cancel();
     bool running() const { return running_; }
@@ -115,6 +122,8 @@ private:
     void showDifferences();
     void step(int done);
     QLayout* buildActionBar();
+    QLayout* buildReportBar();
+    bool writeFile(const QString& path, const QByteArray& bytes);
     bool mayWrite();
     // The differences of each device with its file, as one question.
     bool agreeToRestore(const std::vector<DeviceFile>& files);

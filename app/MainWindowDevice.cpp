@@ -47,7 +47,9 @@ void MainWindow::createDialogs() {
 }
 
 MainWindow::~MainWindow() {
-    delete lineWindow_; // its exchanges run on the window's line
+    if (lineWindow_ != nullptr)
+        lineWindow_->close(); // remembers its place
+    delete lineWindow_;       // its exchanges run on the window's line
     portSettings_.reset();
     delete timeDateDialog;
     delete exchangeDialog;

@@ -2,6 +2,9 @@
 // window's own line, clock, exchange log, message boxes and access level.
 #include "app/LineWindow.h"
 #include "app/MainWindow.h"
+#include "app/ProgramSettings.h"
+
+#include <QSpinBox>
 
 void MainWindow::showLineWindow() {
     if (lineWindow_ == nullptr) {
@@ -23,6 +26,20 @@ void MainWindow::showLineWindow() {
                 raise();
             }};
         lineWindow_ = new LineWindow(access, this);
+        if (settings_ != nullptr) {
+            const ProgramSettings::LineWindowPlace place = settings_->lineWindow();
+            lineWindow_->firstAddress().setValue(place.first);
+            lineWindow_->lastAddress().setValue(place.last);
+            if (!place.folder.isEmpty())
+                lineWindow_->setBackupFolder(place.folder);
+            if (!place.geometry.isEmpty())
+                lineWindow_->restoreGeometry(place.geometry);
+            lineWindow_->closed = [this] {
+                settings_->setLineWindow(
+                    {lineWindow_->backupFolder(), lineWindow_->firstAddress().value(),
+                     lineWindow_->lastAddress().value(), lineWindow_->saveGeometry()});
+            };
+        }
     }
     lineWindow_->show();
     lineWindow_->raise();

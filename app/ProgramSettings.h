@@ -34,6 +34,16 @@ public:
     void addRecentFile(const QString& path);
     void removeRecentFile(const QString& path);
 
+    // The line window: its backup folder, address range and geometry.
+    struct LineWindowPlace {
+        QString folder;
+        int first = 1;
+        int last = 31;
+        QByteArray geometry;
+    };
+    LineWindowPlace lineWindow() const;
+    void setLineWindow(const LineWindowPlace& place);
+
     // Everything forgotten: the next run starts from the defaults.
     void clear();
 

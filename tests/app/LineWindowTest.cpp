@@ -5,11 +5,15 @@
 
 #include "app/LineWindow.h"
 #include "app/ActionTable.h"
+#include "app/LineReport.h"
 #include "app/MainWindow.h"
+#include "app/ProgramSettings.h"
+#include "line/ConfigFiles.h"
 #include "link/ExchangeLog.h"
 #include "support/SimProcess.h"
 #include "support/SimulatedLine.h"
 #include "tests/device/DeviceFixture.h"
+#include "tools/ConfigListing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +22,7 @@
 #include <QItemSelectionModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -86,6 +91,34 @@ TEST(LineTable, SortsNumbersAsNumbersAndCopiesRowsWithHeadings) {
                   "10\t\t" +
                   Cell(model, 1, LineTableModel::Status).toStdString() + "\t\t\t\n");
     EXPECT_TRUE(Cell(model, 2, LineTableModel::Status).contains("статус 5"));
+}
+
+TEST(LineTable, CsvQuotesWhatNeedsItAndCarriesAByteOrderMark) {
+    LineTableModel model;
+    model.addRow({4, kResultOk, 24, 8, 0});
+    model.setVerdict(4, "a;b \"c\"");
+    const QByteArray csv = LineTableCsv(model);
+    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(csv.mid(3)).split("\r\n");
+    ASSERT_EQ(lines.size(), 3); // headings, the row, the end
+    EXPECT_EQ(lines[0].count(';'), LineTableModel::ColumnCount - 1);
+    EXPECT_TRUE(lines[1].startsWith("4;ВИЛ-3-2408 К;"));
+    EXPECT_TRUE(lines[1].endsWith(";\"a;b \"\"c\"\"\"")) << lines[1].toStdString();
+}
+
+TEST(LineTable, TheWindowsPlaceIsRememberedAndABadRangeForgotten) {
+    QTemporaryDir dir;
+    QSettings store(dir.filePath("settings.ini"), QSettings::IniFormat);
+    ProgramSettings settings(store);
+    EXPECT_EQ(settings.lineWindow().last, 31);
+    settings.setLineWindow({"/tmp/line", 3, 12, "geometry"});
+    const ProgramSettings::LineWindowPlace place = settings.lineWindow();
+    EXPECT_EQ(place.folder, "/tmp/line");
+    EXPECT_EQ(place.first, 3);
+    EXPECT_EQ(place.last, 12);
+    EXPECT_EQ(place.geometry, "geometry");
+    store.setValue("line/last", 40);
+    EXPECT_EQ(settings.lineWindow().last, 31);
 }
 
 class LineWindowTest : public ::testing::Test {
@@ -214,6 +247,29 @@ TEST_F(LineWindowTest, ClocksAndRestoreNeedWriteAccessAndRestoreAsksFirst) {
     EXPECT_EQ(sim.At(5)->image, saved);
     EXPECT_EQ(RowAt(window.table(), 5).verdict.toStdString(), "совпадает");
     EXPECT_EQ(window.stateText().toStdString(), "Восстановлено устройств: 1 из 1");
+}
+
+TEST_F(LineWindowTest, TheReportListsTheTableAndEachDevicesFileAndIsSavedAsPdf) {
+    QTemporaryDir dir;
+    window.setBackupFolder(dir.path());
+    window.survey();
+    window.backUp(false);
+    const QString html = window.reportHtml();
+    for (const char* part :
+         {"Дата: 05.03.2026 10:00", "ВИЛ-3-1204 К", "device-05.vil", "совпадает"})
+        EXPECT_TRUE(html.contains(QString::fromUtf8(part))) << part;
+    std::string error;
+    const auto fifth =
+        LoadConfiguration(dir.filePath("device-05.vil").toStdString(), -1, -1, error);
+    ASSERT_TRUE(fifth.has_value()) << error;
+    EXPECT_TRUE(html.contains(QString::fromStdString(ListingText(*fifth)).toHtmlEscaped()));
+
+    ASSERT_TRUE(window.savePdf(dir.filePath("report.pdf")));
+    QFile pdf(dir.filePath("report.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_FALSE(window.saveCsv(dir.filePath("missing/table.csv")));
+    EXPECT_TRUE(window.stateText().contains("missing/table.csv"));
 }
 
 TEST_F(LineWindowTest, ADoubleClickReadsTheDeviceIntoTheMainWindow) {
