@@ -2,9 +2,9 @@
 
 #include "app/LineWindowTexts.h"
 #include "line/ConfigFiles.h"
+#include "line/ConfigListing.h"
 #include "line/DeviceFiles.h"
 #include "line/FilePaths.h"
-#include "tools/ConfigListing.h"
 
 #include <QBuffer>
 #include <QPageSize>

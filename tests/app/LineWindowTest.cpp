@@ -9,11 +9,11 @@
 #include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
 #include "line/ConfigFiles.h"
+#include "line/ConfigListing.h"
 #include "link/ExchangeLog.h"
 #include "support/SimProcess.h"
 #include "support/SimulatedLine.h"
 #include "tests/device/DeviceFixture.h"
-#include "tools/ConfigListing.h"
 
 #include <QAction>
 #include <QApplication>
