@@ -17,10 +17,8 @@
 #include "link/gui/QtExchangeDialog.h"
 #include "link/gui/QtPortDialog.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QTimer>
 
 void MainWindow::createDialogs() {
     passwordDialog = new QtPasswordDialog(model_, messages_, this);
@@ -63,16 +61,11 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::connectLink() {
-    // A port that fails under the program ends it once the command returns.
-    comPort_.SetCloseRequest([this] { closeWhenIdle(); });
+    // A port that fails under the program is closed and the program goes on:
+    // the status bar says why.
+    comPort_.SetPortLostNotice([this] { refreshStatus(); });
     comPort_.SetFrameObserver([this](LinkFrame frame) { exchangeLog_.record(std::move(frame)); });
 }
-
-namespace {
-
-constexpr int kIdleCheckMs = 100;
-
-} // namespace
 
 void MainWindow::connectDevice() {
     deviceRunner_ = DeviceCommandRunner([] { return std::make_shared<WaitCursor>(); });
@@ -99,8 +92,10 @@ void MainWindow::readDevice() {
 void MainWindow::writeDevice() {
     runDeviceCommand(DeviceCommandKind::Write, [this] {
         const bool written = device_.writeDevice();
-        if (written)
+        if (written) {
             history_.MarkStored();
+            forgetDifferenceMarks();
+        }
         return written;
     });
 }
@@ -128,26 +123,20 @@ void MainWindow::changeConfiguration() {
     syncScheme();
 }
 
-// The port failed under the program: it ends, but only once the operator has
-// read every message about it and the command under way has come back.
-void MainWindow::closeWhenIdle() {
-    QTimer::singleShot(kIdleCheckMs, this, [this] {
-        if (QApplication::activeModalWidget() != nullptr || deviceRunner_.busy())
-            closeWhenIdle();
-        else
-            close();
-    });
-}
-
 void MainWindow::requestExit() {
     if (exit_.ExitCommand())
         close();
 }
 
+// However the window is closed: changes the operator wanted kept but that
+// could not be saved keep the program running, with the scheme as it is.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exit_.Closing()) {
+        event->ignore();
+        return;
+    }
     if (settings_ != nullptr)
         settings_->setGeometry(saveGeometry());
-    exit_.Closing();
     comPort_.ClosePort();
     QMainWindow::closeEvent(event);
 }

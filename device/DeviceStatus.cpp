@@ -10,7 +10,8 @@ using namespace device_text;
 
 std::string PortStatusText(const DeviceLink& link) {
     if (!link.IsPortOpen())
-        return kStatusPortClosed;
+        return link.LossReason().empty() ? kStatusPortClosed
+                                         : kStatusPortClosed + (": " + link.LossReason());
     return link.PortName + " " + link.BaudRate + " 8" + link.Parity + link.StopBits;
 }
 

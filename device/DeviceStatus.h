@@ -11,7 +11,8 @@ class ConfigurationModel;
 
 enum class DeviceCommandKind { Read, Write };
 
-// "COM1 9600 8N2" while the port is open, else "Порт закрыт".
+// "COM1 9600 8N2" while the port is open, else "Порт закрыт", and why when it
+// failed: "Порт закрыт: COM1 отключен (Input/output error)".
 std::string PortStatusText(const DeviceLink& link);
 std::string AccessStatusText(const ConfigurationModel& model);
 // "Устройство 5" for address index 4.

@@ -19,13 +19,22 @@ void ExitQuestions::run(const std::function<void()>& command) {
         command();
 }
 
+// The offer to save on the way out: false when the operator agreed and the
+// data is still not saved, so the program must not end.
+bool ExitQuestions::saveIfWanted() {
+    if (!ask(kTextChangedSave, kCaptionConfirmSave))
+        return true;
+    run(save);
+    return model_.Modified == 0;
+}
+
 bool ExitQuestions::ExitCommand() {
     if (!ask(kTextReallyExit, kCaptionConfirmExit))
         return false;
     if (model_.Modified == 0)
         return true;
-    if (ask(kTextChangedSave, kCaptionConfirmSave))
-        run(save);
+    if (!saveIfWanted())
+        return false;
     // No to saving drops the changes, but not before the transfer question: a
     // transfer agreed to must still see them as changed (or it would offer to
     // send "unchanged" data, No by default), and one that fails keeps them.
@@ -36,14 +45,15 @@ bool ExitQuestions::ExitCommand() {
     return true;
 }
 
-void ExitQuestions::Closing() {
+bool ExitQuestions::Closing() {
     if (model_.Modified != 0) {
-        if (ask(kTextChangedSave, kCaptionConfirmSave))
-            run(save);
+        if (!saveIfWanted())
+            return false;
         if (ask(kTextChangedTransfer, kCaptionConfirmTransfer))
             run(transfer);
     }
     messages_.show(MessageBox{kTextWorkEnded, kCaptionWorkEnded, MessageIcon::Information});
+    return true;
 }
 
 bool ExitQuestions::OfferSave() {

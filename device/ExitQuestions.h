@@ -20,10 +20,14 @@ public:
 
     // "Выход": true when the operator confirmed and the window should close.
     // No to an offer drops the changes, so that closing asks nothing more.
+    // false as well when a save agreed to did not happen: the program stays.
     bool ExitCommand();
     // Closing the window: the offers again while data is still changed, then the
-    // closing notice. The caller closes the port afterwards.
-    void Closing();
+    // closing notice; true when the window may close, and the caller closes the
+    // port. false when a save agreed to did not happen (the file dialog
+    // cancelled, the save refused or failed): the window stays, nothing else is
+    // asked, and the changes are kept.
+    bool Closing();
     // Before changed data is thrown away: the offer to save it. false when the
     // operator agreed but the data was not saved (the save dialog cancelled),
     // so the data should stay.
@@ -31,6 +35,7 @@ public:
 
 private:
     bool ask(const char* text, const char* caption);
+    bool saveIfWanted();
     void run(const std::function<void()>& command);
 
     ConfigurationModel& model_;

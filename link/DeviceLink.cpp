@@ -58,10 +58,34 @@ void DeviceLink::ClosePort() {
     line_.close();
 }
 
-void DeviceLink::ReportPortLost() {
+// The port failed: it is closed, and why goes to the status bar and the
+// exchange log. The program keeps its scheme and goes on without the port.
+void DeviceLink::PortLost(const char* reason) {
+    lossReason_ = PortName + reason;
+    if (const std::string detail = line_.errorText(); !detail.empty())
+        lossReason_ += " (" + detail + ")";
+    line_.close();
+    if (frameObserver_) {
+        LinkFrame event;
+        event.time = clock_.wallNow();
+        event.direction = FrameDirection::PortLost;
+        event.note = lossReason_;
+        frameObserver_(std::move(event));
+    }
+    if (portLostNotice_)
+        portLostNotice_();
+}
+
+void DeviceLink::ReportPortLost(const char* reason) {
+    PortLost(reason);
     messages_.show({kTextPortLost, kCaptionError, MessageIcon::Error, MessageButtons::Ok});
-    if (closeRequest_)
-        closeRequest_();
+}
+
+bool DeviceLink::Opened(OpenResult result) {
+    if (result != OpenResult::Opened)
+        return false;
+    lossReason_.clear();
+    return true;
 }
 
 std::optional<LineSettings> DeviceLink::ParseSettings() const {
@@ -82,18 +106,19 @@ std::optional<LineSettings> DeviceLink::ParseSettings() const {
 
 int DeviceLink::SetupPort() {
     if (!line_.close())
-        ReportPortLost();
+        ReportPortLost(kReasonLost);
     const std::optional<LineSettings> settings = ParseSettings();
     if (!settings)
         return -1;
-    if (line_.open(*settings) == OpenResult::Failed)
-        ReportPortLost();
-    return line_.isOpen() ? 0 : -1;
+    const OpenResult opened = line_.open(*settings);
+    if (opened == OpenResult::Failed)
+        ReportPortLost(kReasonCannotOpen);
+    return Opened(opened) ? 0 : -1;
 }
 
 bool DeviceLink::OpenQuietly() {
     const std::optional<LineSettings> settings = ParseSettings();
-    return settings && line_.open(*settings) == OpenResult::Opened;
+    return settings && Opened(line_.open(*settings));
 }
 
 int DeviceLink::WaitMs(int ms) {
@@ -138,8 +163,7 @@ ExchangeResult DeviceLink::Exchange(int addressIndex, std::uint8_t functionCode,
 }
 
 ExchangeResult DeviceLink::PurgeFailed() {
-    ReportPortLost();
-    line_.close();
+    ReportPortLost(kReasonLost);
     return kResultLineFailed;
 }
 
@@ -270,7 +294,7 @@ ExchangeResult DeviceLink::LineFailed() {
     const std::string detail = line_.errorText();
     if (!detail.empty())
         text += "\n" + detail;
-    line_.close();
+    PortLost(kReasonLost);
     messages_.show({text, kCaptionError, MessageIcon::Error, MessageButtons::Ok});
     return kResultLineFailed;
 }

@@ -82,9 +82,13 @@ public:
     using FrameObserver = std::function<void(LinkFrame frame)>;
     void SetFrameObserver(FrameObserver observer) { frameObserver_ = std::move(observer); }
 
-    // Called when the port fails so badly that the program should end
-    // (closing or opening the port, purging it).
-    void SetCloseRequest(std::function<void()> request) { closeRequest_ = std::move(request); }
+    // Told when the port has failed and been closed (it could not be opened, or
+    // the line failed under an exchange): the program goes on without it until
+    // a port is opened again.
+    void SetPortLostNotice(std::function<void()> notice) { portLostNotice_ = std::move(notice); }
+    // Why the port is closed since it failed, after its name: "COM1 отключен
+    // (Input/output error)". Empty while open and until the port first fails.
+    const std::string& LossReason() const { return lossReason_; }
     Messages& messages() { return messages_; }
 
     // Port settings, as the port settings dialog writes them. Any length of
@@ -106,7 +110,9 @@ private:
     void NoteFrame(FrameDirection direction, const std::uint8_t* bytes, int count, int attempt,
                    ExchangeResult result);
     ExchangeResult PurgeFailed();
-    void ReportPortLost();
+    void PortLost(const char* reason);
+    void ReportPortLost(const char* reason);
+    bool Opened(OpenResult result);
 
     int FrameLength = 0;
     int DataCount = 0;
@@ -124,7 +130,8 @@ private:
     SerialLine& line_;
     Clock& clock_;
     Messages& messages_;
-    std::function<void()> closeRequest_;
+    std::function<void()> portLostNotice_;
+    std::string lossReason_;
     Observer observer_;
     FrameObserver frameObserver_;
     int received_ = 0; // bytes the last attempt read

@@ -131,6 +131,8 @@ std::string FunctionMeaning(std::uint8_t function, std::uint8_t address) {
 FrameTrouble TroubleOf(const LinkFrame& frame) {
     if (frame.direction == FrameDirection::Dropped)
         return FrameTrouble::Dropped;
+    if (frame.direction == FrameDirection::PortLost)
+        return FrameTrouble::Failure;
     if (IsExceptionAnswer(frame))
         return FrameTrouble::Failure;
     switch (frame.result) {
@@ -148,7 +150,26 @@ FrameTrouble TroubleOf(const LinkFrame& frame) {
     }
 }
 
+namespace {
+
+// A lost port is no frame: when and why, and nothing of the line's columns.
+FrameColumns PortLostColumns(const LinkFrame& frame) {
+    FrameColumns columns;
+    columns.time = TimeText(frame.time);
+    columns.direction = kLogPortLostMark;
+    // Blank, but as wide as a byte, so the lines of a saved log stay in columns.
+    columns.address = "  ";
+    columns.function = "  ";
+    columns.meaning = kLogPortLost;
+    columns.result = frame.note;
+    return columns;
+}
+
+} // namespace
+
 FrameColumns ColumnsOf(const LinkFrame& frame) {
+    if (frame.direction == FrameDirection::PortLost)
+        return PortLostColumns(frame);
     // An answer is shown by what it says itself, as far as it came.
     const bool ownBytes = frame.direction == FrameDirection::Received;
     const std::size_t kept = frame.bytes.size();

@@ -4,12 +4,14 @@
 #include "ui/Clock.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 enum class FrameDirection {
     Sent,     // a request as written
     Received, // what one attempt read back (possibly nothing)
-    Dropped   // stray bytes emptied from the line before a repeated attempt
+    Dropped,  // stray bytes emptied from the line before a repeated attempt
+    PortLost  // the port failed and was closed; no bytes, note says why
 };
 
 // No result on this frame: a request still waiting for its answer.
@@ -32,4 +34,6 @@ struct LinkFrame {
     // The result of the attempt on an answer, of the exchange on a request that
     // gets none, or kNoFrameResult.
     ExchangeResult result = kNoFrameResult;
+    // Of a lost port: which one and what the line said ("COM1 отключен (...)").
+    std::string note;
 };

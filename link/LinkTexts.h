@@ -57,6 +57,13 @@ inline constexpr const char* kLogLineFailed = "сбой порта";
 inline constexpr const char* kLogAbandoned = "прервано";
 inline constexpr const char* kLogDropped = "отброшено перед повтором";
 inline constexpr const char* kLogMore = " …";
+inline constexpr const char* kLogPortLostMark = "×";
+inline constexpr const char* kLogPortLost = "порт закрыт";
+
+// Why the port was closed under the program, after its name: in the status
+// bar and the exchange log.
+inline constexpr const char* kReasonCannotOpen = " не открывается";
+inline constexpr const char* kReasonLost = " отключен";
 
 // The exchange log window.
 inline constexpr const char* kTitleExchangeLog = "Журнал обмена";

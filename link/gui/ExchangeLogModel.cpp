@@ -35,7 +35,9 @@ ExchangeLogModel::ExchangeLogModel(ExchangeLog& log, QObject* parent)
 }
 
 bool ExchangeLogModel::listed(const LinkFrame& frame) const {
-    return address_ == kEveryAddress || frame.address == address_;
+    // A lost port concerns every device.
+    return address_ == kEveryAddress || frame.address == address_ ||
+           frame.direction == FrameDirection::PortLost;
 }
 
 void ExchangeLogModel::catchUp() {
@@ -109,6 +111,9 @@ QVariant ExchangeLogModel::data(const QModelIndex& index, int role) const {
                 lines << Text(line);
             return lines.join('\n');
         }
+        // So is a reason longer than its column (a lost port).
+        if (index.column() == Result)
+            return Text(columnsAt(index.row()).result);
         return {};
     case Qt::DisplayRole:
         break;

@@ -19,6 +19,13 @@ TEST(DeviceStatus, PortAccessAndDevice) {
     EXPECT_EQ(PortStatusText(link), "COM3 19200 8E1");
     link.ClosePort();
     EXPECT_EQ(PortStatusText(link), "Порт закрыт");
+    // A port that failed says why until it opens again.
+    line.openResult = OpenResult::Failed;
+    ASSERT_EQ(link.SetupPort(), -1);
+    EXPECT_EQ(PortStatusText(link), "Порт закрыт: COM3 не открывается (line error)");
+    line.openResult = OpenResult::Opened;
+    ASSERT_EQ(link.SetupPort(), 0);
+    EXPECT_EQ(PortStatusText(link), "COM3 19200 8E1");
 
     SessionFixture<> s;
     ConfigurationModel& model = s.model;

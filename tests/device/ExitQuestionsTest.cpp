@@ -36,7 +36,10 @@ TEST_P(ExitCommand, AsksAndRuns) {
     model.Modified = c.modified;
     ExitQuestions exit(model, messages);
     std::vector<std::string> commands;
-    exit.save = [&] { commands.push_back("save"); };
+    exit.save = [&] {
+        commands.push_back("save");
+        model.Modified = 0;
+    };
     exit.transfer = [&] {
         commands.push_back("transfer");
         if (c.transferSucceeds)
@@ -99,16 +102,18 @@ TEST(ExitCommand, TransferSeesTheChangesAfterNoToSaving) {
     EXPECT_EQ(seen, 1);
 }
 
-TEST(ExitCommand, SaveWithoutACommandIsHarmless) {
+// A save agreed to that did not happen (here there is none to run) keeps the
+// program and its changes, and nothing more is asked.
+TEST(ExitCommand, SaveThatDidNotHappenStays) {
     FakeMessages messages;
     ConfigurationModel model(messages);
     model.Modified = 1;
     ExitQuestions exit(model, messages);
     messages.answers = {Y, Y, Y, Y, Y};
-    EXPECT_TRUE(exit.ExitCommand());
-    exit.Closing();
+    EXPECT_FALSE(exit.ExitCommand());
+    EXPECT_FALSE(exit.Closing());
     EXPECT_EQ(model.Modified, 1);
-    EXPECT_EQ(messages.shown.size(), 6u);
+    EXPECT_EQ(messages.shown.size(), 3u);
 }
 
 struct ClosingCase {
@@ -133,16 +138,20 @@ TEST_P(Closing, OffersWhileChangedThenSaysGoodbye) {
     model.Modified = c.modified;
     ExitQuestions exit(model, messages);
     std::vector<std::string> commands;
-    exit.save = [&] { commands.push_back("save"); };
+    exit.save = [&] {
+        commands.push_back("save");
+        model.Modified = 0;
+    };
     exit.transfer = [&] { commands.push_back("transfer"); };
     messages.answers = {c.answers.begin(), c.answers.end()};
-    exit.Closing();
+    EXPECT_TRUE(exit.Closing());
     std::vector<std::string> texts;
     for (const MessageBox& box : messages.shown)
         texts.push_back(box.text);
     EXPECT_EQ(texts, c.texts);
     EXPECT_EQ(commands, c.commands);
-    EXPECT_EQ(model.Modified, c.modified) << "no answer changes the mark here";
+    const bool saved = !commands.empty() && commands.front() == "save";
+    EXPECT_EQ(model.Modified, saved ? 0 : c.modified) << "only a save clears the mark here";
     const MessageBox& last = messages.shown.back();
     EXPECT_EQ(last.caption, "Подтверждение");
     EXPECT_EQ(last.icon, MessageIcon::Information);

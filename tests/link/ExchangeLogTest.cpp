@@ -5,6 +5,7 @@
 #include "link/ExchangeLog.h"
 #include "link/DeviceLink.h"
 #include "link/FrameText.h"
+#include "link/gui/ExchangeLogModel.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessages.h"
 #include "tests/support/FakeSerialLine.h"
@@ -146,6 +147,32 @@ TEST(ExchangeLogRing, KeepsTheLastFramesUnlessPausedAndNumbersThemOnAcrossClears
     log.record(FrameOfAttempt(7));
     EXPECT_EQ(log.frame(5).attempt, 7);
     EXPECT_EQ(told, 7) << "five frames, the clear and the last frame";
+}
+
+// A lost port: its line in the log, with the reason in full as the tooltip,
+// and listed whatever device the log is filtered on.
+TEST(ExchangeLogLines, ALostPort) {
+    FakeClock clock;
+    FakeSerialLine line{clock};
+    FakeMessages messages;
+    DeviceLink link{line, clock, messages};
+    ExchangeLog log;
+    link.SetFrameObserver([&log](LinkFrame frame) { log.record(std::move(frame)); });
+    line.openResult = OpenResult::Failed;
+    link.SetupPort();
+    ASSERT_EQ(log.endNumber(), 1u);
+    EXPECT_EQ(
+        FrameLines(log.frame(0)),
+        std::vector<std::string>{"00:00:00.000 ×       порт закрыт                            "
+                                 "COM1 не открывается (line error)"});
+    ExchangeLogModel rows(log, nullptr);
+    rows.setAddressFilter(5);
+    ASSERT_EQ(rows.rowCount(), 1);
+    EXPECT_EQ(rows.index(0, 7).data(Qt::ToolTipRole).toString(),
+              "COM1 не открывается (line error)");
+    log.record(LinkFrame{});
+    rows.catchUp();
+    EXPECT_EQ(rows.rowCount(), 1) << "a frame to device 0 is not listed under 5";
 }
 
 } // namespace

@@ -9,14 +9,10 @@ namespace {
 
 class SetupPortTest : public ::testing::Test {
 protected:
-    SetupPortTest() {
-        link.SetCloseRequest([this] { ++closeRequests; });
-    }
     FakeClock clock;
     FakeSerialLine line{clock};
     FakeMessages messages;
     DeviceLink link{line, clock, messages};
-    int closeRequests = 0;
 };
 
 TEST_F(SetupPortTest, DefaultsOpenThePort) {
@@ -79,7 +75,11 @@ TEST_F(SetupPortTest, EveryListedBaudRateAndLowerCaseComAreAccepted) {
     EXPECT_EQ(line.opened.back().portName, "com2");
 }
 
-TEST_F(SetupPortTest, PortThatCannotBeOpenedAsksTheProgramToClose) {
+// An adapter pulled out: the message, the port closed with its reason, the
+// window told; a port that opens later clears the reason.
+TEST_F(SetupPortTest, PortThatCannotBeOpenedSaysWhyUntilOneOpens) {
+    int lost = 0;
+    link.SetPortLostNotice([&lost] { ++lost; });
     line.openResult = OpenResult::Failed;
     EXPECT_EQ(link.SetupPort(), -1);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -87,7 +87,12 @@ TEST_F(SetupPortTest, PortThatCannotBeOpenedAsksTheProgramToClose) {
               "COM-порт отключен. Проверьте оборудование, перезапустите программу.");
     EXPECT_EQ(messages.shown[0].caption, "Ошибка");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(closeRequests, 1);
+    EXPECT_FALSE(link.IsPortOpen());
+    EXPECT_EQ(link.LossReason(), "COM1 не открывается (line error)");
+    EXPECT_EQ(lost, 1);
+    line.openResult = OpenResult::Opened;
+    EXPECT_EQ(link.SetupPort(), 0);
+    EXPECT_EQ(link.LossReason(), "");
 }
 
 TEST_F(SetupPortTest, SettingsThePortCannotRunFailQuietly) {
@@ -95,14 +100,15 @@ TEST_F(SetupPortTest, SettingsThePortCannotRunFailQuietly) {
     link.Parity = "E";
     EXPECT_EQ(link.SetupPort(), -1);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(closeRequests, 0);
+    EXPECT_EQ(link.LossReason(), "");
 }
 
 TEST_F(SetupPortTest, FailedCloseIsReportedAndSetupGoesOn) {
     line.failClose = true;
     EXPECT_EQ(link.SetupPort(), 0);
     EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(closeRequests, 1);
+    EXPECT_TRUE(link.IsPortOpen());
+    EXPECT_EQ(link.LossReason(), "") << "the port opened after all";
 }
 
 } // namespace

@@ -28,7 +28,7 @@ class TransactTest : public ::testing::Test {
 protected:
     TransactTest() {
         line.portOpen = true;
-        link.SetCloseRequest([this] { ++closeRequests; });
+        link.SetPortLostNotice([this] { ++portLost; });
     }
     ExchangeResult Ask(std::uint8_t functionCode, const Bytes& data = {}) {
         return link.Transact(0, functionCode, static_cast<int>(data.size()), data.data(), response);
@@ -45,7 +45,7 @@ protected:
     FakeMessages messages;
     DeviceLink link{line, clock, messages};
     std::array<std::uint8_t, kMaxResponseSize> response{};
-    int closeRequests = 0;
+    int portLost = 0;
 };
 
 TEST_F(TransactTest, ClosedPortWritesNothing) {
@@ -311,9 +311,11 @@ TEST_F(TransactTest, NoisyAnswerCostsOneAttempt) {
     }
 }
 
+// The purge before the exchange, a write or a read failing: one message, the
+// port closed with its reason for the status bar, and the window told.
 TEST_F(TransactTest, LineErrorsEndTheExchangeWithOneMessageAndAClosedPort) {
-    for (bool* fault : {&line.failWrite, &line.failRead}) {
-        line.failWrite = line.failRead = false;
+    for (bool* fault : {&line.failPurge, &line.failWrite, &line.failRead}) {
+        line.failPurge = line.failWrite = line.failRead = false;
         line.portOpen = true;
         messages.shown.clear();
         *fault = true;
@@ -324,19 +326,10 @@ TEST_F(TransactTest, LineErrorsEndTheExchangeWithOneMessageAndAClosedPort) {
                       "COM-порт отключен. Проверьте оборудование, перезапустите программу.", 0),
                   0u);
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
+        EXPECT_EQ(link.LossReason(), "COM1 отключен (line error)");
     }
-    EXPECT_EQ(closeRequests, 0);
-}
-
-TEST_F(TransactTest, FailedPurgeAsksTheProgramToClose) {
-    line.failPurge = true;
-    EXPECT_EQ(Ask(0x11), kResultLineFailed);
-    EXPECT_TRUE(line.writes.empty());
-    EXPECT_EQ(closeRequests, 1);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "COM-порт отключен. Проверьте оборудование, перезапустите программу.");
-    EXPECT_EQ(messages.shown[0].caption, "Ошибка");
+    EXPECT_EQ(portLost, 3);
+    EXPECT_EQ(line.writes.size(), 1u) << "nothing is sent after a failed purge or write";
 }
 
 // A clock whose sleeps end early: the pause must still last its full time.
