@@ -12,6 +12,9 @@
 #include <QPrinter>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <numeric>
+
 using namespace line_window_text;
 
 namespace {
@@ -26,6 +29,17 @@ QString Cell(const LineTableModel& table, int row, int column) {
     return table.data(table.index(row, column), Qt::DisplayRole).toString();
 }
 
+// The model rows in address order (the table keeps them as they settled).
+std::vector<int> ByAddress(const LineTableModel& table) {
+    std::vector<int> rows(static_cast<std::size_t>(table.rowCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+    std::sort(rows.begin(), rows.end(), [&table](int a, int b) {
+        return table.rows()[static_cast<std::size_t>(a)].survey.address <
+               table.rows()[static_cast<std::size_t>(b)].survey.address;
+    });
+    return rows;
+}
+
 } // namespace
 
 QByteArray LineTableCsv(const LineTableModel& table) {
@@ -34,7 +48,7 @@ QByteArray LineTableCsv(const LineTableModel& table) {
     for (int column = 0; column < LineTableModel::ColumnCount; ++column)
         heads << CsvField(table.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
     lines << heads.join(';');
-    for (int row = 0; row < table.rowCount(); ++row) {
+    for (const int row : ByAddress(table)) {
         QStringList cells;
         for (int column = 0; column < LineTableModel::ColumnCount; ++column)
             cells << CsvField(Cell(table, row, column));
@@ -58,7 +72,7 @@ QString LineReportHtml(const LineTableModel& table, const LineReportData& data) 
             table.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toHtmlEscaped() +
             "</th>";
     html += "</tr>";
-    for (int row = 0; row < table.rowCount(); ++row) {
+    for (const int row : ByAddress(table)) {
         html += "<tr>";
         for (int column = 0; column < LineTableModel::ColumnCount; ++column)
             html += "<td>" + Cell(table, row, column).toHtmlEscaped() + "</td>";
@@ -67,7 +81,8 @@ QString LineReportHtml(const LineTableModel& table, const LineReportData& data) 
     html += "</table>";
     if (data.folder.isEmpty())
         return html;
-    for (const LineTableRow& row : table.rows()) {
+    for (const int at : ByAddress(table)) {
+        const LineTableRow& row = table.rows()[static_cast<std::size_t>(at)];
         const std::string path = DevicePath(data.folder.toStdString(), row.survey.address);
         if (!row.survey.heard() || !FileExists(path))
             continue;
@@ -76,7 +91,8 @@ QString LineReportHtml(const LineTableModel& table, const LineReportData& data) 
         html += "<h3 style=\"page-break-before: always\">" +
                 QString::fromUtf8(kRestoreDevice).toHtmlEscaped() +
                 QString::number(row.survey.address) + " &mdash; " +
-                QString::fromStdString(Shown(path)).toHtmlEscaped() + "</h3><pre>" +
+                QString::fromStdString(Shown(path)).toHtmlEscaped() +
+                "</h3><pre style=\"white-space: pre-wrap\">" +
                 QString::fromStdString(scheme ? ListingText(*scheme) : error).toHtmlEscaped() +
                 "</pre>";
     }

@@ -70,6 +70,7 @@ void LineWindow::setClocks() {
             return;
         }
         readClocks(found);
+        step(static_cast<int>(found.size()) + 1);
         state_->setText(
             QString::fromUtf8(kClocksSet)
                 .arg(QString::fromStdString(ClockTimeText(time) + " " + ClockDateText(time))));
