@@ -74,7 +74,7 @@ template <class Link> void StallOfSilentRead(benchmark::State& state, int header
 
 // On the worker: a retry pause as well as two read time-outs.
 void StallReadingSilentDevice(benchmark::State& state) {
-    StallOfSilentRead<WorkerLink>(state, 2);
+    StallOfSilentRead<WorkerLink>(state, QuickRun() ? 1 : 2);
 }
 
 // As before the worker, one attempt, for comparison.
@@ -158,7 +158,7 @@ void StallWritingWithConfirmation(benchmark::State& state) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     std::vector<double> stalls;
     for (auto _ : state) {
-        for (int run = 0; run < (QuickRun() ? 2 : 20); ++run) {
+        for (int run = 0; run < (QuickRun() ? 1 : 20); ++run) {
             StallMeter meter;
             write->trigger();
             QCoreApplication::processEvents(); // a tick held up until now is counted
