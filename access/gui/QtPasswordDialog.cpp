@@ -44,7 +44,7 @@ void QtPasswordDialog::build() {
     passwordEdit->setGeometry(8, 28, width - 16, 30);
     QFont font = passwordEdit->font();
     font.setBold(true);
-    font.setPixelSize(14);
+    font.setPixelSize(kBoldPixelSize);
     passwordEdit->setFont(font);
     passwordEdit->setEchoMode(QLineEdit::Password);
     // The mask character is '*' on every platform.
