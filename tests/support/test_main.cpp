@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 // Every test program gets one QApplication (offscreen under CTest), so that
 // GUI tests can create widgets and core tests lose nothing by it.
 int main(int argc, char** argv) {
@@ -10,12 +12,12 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Without a runtime folder Qt warns on the standard error of every program the
-    // tests start, whose output they read: each run gets a private one.
-    QTemporaryDir runtime;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid()) {
-        QFile::setPermissions(runtime.path(),
+    // tests start, whose output they read: the run gets a private one.
+    std::optional<QTemporaryDir> runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.emplace().isValid()) {
+        QFile::setPermissions(runtime->path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
     }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
