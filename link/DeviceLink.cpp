@@ -201,7 +201,10 @@ ExchangeResult DeviceLink::SendAndReceive(std::span<std::uint8_t> response) {
 }
 
 // One answer: Done with the final result (a line failure not yet reported), or
-// the stage that failed with the result of that attempt.
+// the stage that failed with the result of that attempt. An answer counts only
+// when it is one: from the device asked, of the function asked (or its
+// exception form), whole, with its CRC right. Anything else is another
+// device's answer or noise, and the attempt is repeated.
 DeviceLink::Stage DeviceLink::ReceiveAnswer(std::span<std::uint8_t> response,
                                             ExchangeResult& result) {
     const std::uint8_t functionCode = request_[1];
@@ -218,18 +221,9 @@ DeviceLink::Stage DeviceLink::ReceiveAnswer(std::span<std::uint8_t> response,
     }
     ResponseByteCount = frame[2];
     ResponseLength = ExpectedResponseLength(functionCode, frame, FrameLength);
-    switch (ClassifyHeader(functionCode, frame)) {
-    case HeaderKind::Exception:
-        ResponseLength = 5;
-        result = frame[2];
-        return Stage::Done;
-    case HeaderKind::Foreign:
-        result = kResultForeignAnswer;
-        return Stage::Header;
-    case HeaderKind::Normal:
-        break;
-    }
-    if (static_cast<std::size_t>(ResponseLength) > response.size()) {
+    const HeaderKind kind = ClassifyHeader(functionCode, frame);
+    if (frame[0] != request_[0] || kind == HeaderKind::Foreign ||
+        static_cast<std::size_t>(ResponseLength) > response.size()) {
         result = kResultForeignAnswer;
         return Stage::Header;
     }
@@ -248,7 +242,8 @@ DeviceLink::Stage DeviceLink::ReceiveAnswer(std::span<std::uint8_t> response,
         result = kResultBadCrc;
         return Stage::Body;
     }
-    result = kResultOk;
+    // The device's own refusal ends the exchange without a repeat.
+    result = kind == HeaderKind::Exception ? frame[2] : kResultOk;
     return Stage::Done;
 }
 

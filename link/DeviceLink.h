@@ -62,6 +62,7 @@ public:
     // The pause after a failed attempt (300 ms); a survey of a whole line with one
     // attempt per address sets it shorter.
     void SetRetryPause(int ms) { retryPauseMs_ = ms; }
+    int GetRetryPause() const { return retryPauseMs_; }
 
     int GetFrameLength() const { return FrameLength; }
     int GetDataCount() const { return DataCount; }

@@ -45,11 +45,13 @@ std::string TimeText(const WallTime& t) {
     return text;
 }
 
-// An exception answer: the request's function with the exception bit, and the
-// code it carries as the attempt's result.
+// An exception answer: from the device asked, the request's function with the
+// exception bit, and the code it carries as the attempt's result. Anything
+// shaped like one from elsewhere is a foreign answer.
 bool IsExceptionAnswer(const LinkFrame& frame) {
     return frame.direction == FrameDirection::Received && frame.bytes.size() >= 3 &&
-           frame.bytes[1] == (frame.function | kExceptionBit) && frame.result == frame.bytes[2];
+           frame.bytes[0] == frame.address && frame.bytes[1] == (frame.function | kExceptionBit) &&
+           frame.result == frame.bytes[2];
 }
 
 std::string ResultText(const LinkFrame& frame) {

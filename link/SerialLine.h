@@ -50,6 +50,10 @@ public:
     // one, as if the line had fallen quiet, until cleared. Safe to call from
     // any thread.
     virtual void setInterrupted(bool on) = 0;
+    // A whole read lasts at most ms instead of 1000 ms + 100 ms per byte; 0
+    // goes back to the line's own time-outs. For surveys that ask many
+    // addresses once.
+    virtual void setReadTimeoutMs(int ms) = 0;
     // Text of the last line error, for the operator.
     virtual std::string errorText() const = 0;
 };

@@ -2,14 +2,14 @@
 # Fails on any include that goes up or sideways in the layer order, on widget
 # headers included by code without widgets, and on simulator code outside the
 # simulator, its tests and benchmarks. The order, from the ground up:
-#   ui, model, link, access, editor, files | device, print, app
+#   ui, model, link, access, editor, files | device, line, print, app
 # (files and device sit side by side and may not include each other).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The rank of every layer; a folder that is none has none.
 declare -A RANK=([ui]=0 [model]=1 [link]=2 [access]=3 [editor]=4 [files]=5 [device]=5
-                 [print]=6 [app]=7 [tools]=7)
+                 [line]=6 [print]=7 [app]=8 [tools]=8)
 
 failures=0
 fail() {

@@ -2,6 +2,7 @@
 
 #include "ui/cli/CommandLine.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -10,10 +11,10 @@ const char* const kSimUsage =
     "usage: vil3k-sim [--link PATH] [--file F.vil] [--code 24-08] [--address N]\n"
     "                 [--dump PATH] [--log PATH] [--timeout S] [--baud B] [--status S] "
     "[--image-count N]\n"
-    "                 [--reply-delay MS] [--silent | --one-byte | --short-body | "
+    "                 [--reply-delay MS|ADDRESS:MS ...] [--silent | --one-byte | --short-body | "
     "--wrong-function]\n"
     "                 [--bad-crc | --bad-crc-first K] [--exception FN:CODE] [--late]\n"
-    "                 [--busy K] [--chaos SEED[:RATE]]\n"
+    "                 [--busy K] [--chaos SEED[:RATE]] [--chaos-kinds KIND,...]\n"
     "                 [--device ADDRESS:CODE|ADDRESS:FILE.vil[:STATUS] ...]\n"
     "       vil3k-sim --help | --version\n";
 
@@ -103,6 +104,43 @@ void PlaceAt(SimulatedDevice& device, int address) {
     device.image[249] = static_cast<std::uint8_t>((device.image[249] & 0xE0) | (address - 1));
 }
 
+// MS for every device, or ADDRESS:MS for one.
+bool ParseReplyDelay(const std::string& text, SimOptions& o) {
+    const std::size_t colon = text.find(':');
+    int ms = 0;
+    if (!Number(text.substr(colon == std::string::npos ? 0 : colon + 1), ms, 10) || ms < 0 ||
+        ms > 60000)
+        return false;
+    if (colon == std::string::npos) {
+        o.faults.lateMs = ms;
+        return true;
+    }
+    int address = 0;
+    if (!Number(text.substr(0, colon), address, 10) || address < 1 || address > 31)
+        return false;
+    o.replyDelays.emplace_back(address, ms);
+    return true;
+}
+
+// Names of the fault kinds, comma-separated: "stray-byte,long-split".
+bool ParseChaosKinds(const std::string& text, SimOptions& o) {
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', at), text.size());
+        const std::string name = text.substr(at, comma - at);
+        bool known = false;
+        for (int k = 0; k < kChaosFaultCount; ++k)
+            if (name == SimChaos::name(static_cast<ChaosFault>(k))) {
+                o.chaosKinds.push_back(static_cast<ChaosFault>(k));
+                known = true;
+            }
+        if (!known)
+            return false;
+        at = comma + 1;
+    }
+    return true;
+}
+
 using SimOption = OptionRule<SimOptions>;
 
 template <typename Field> bool Within(const std::string& text, int low, int high, Field& value) {
@@ -139,8 +177,8 @@ const std::vector<SimOption>& Options() {
         {"wrong-function", nullptr,
          [](auto&, auto& o) { return Store(o.faults.wrongFunction, true); }},
         {"bad-crc", nullptr, [](auto&, auto& o) { return Store(o.faults.badCrc, -1); }},
-        {"reply-delay", "MS",
-         [](auto& v, auto& o) { return Within(v, 0, 60000, o.faults.lateMs); }},
+        {"reply-delay", "MS", [](auto& v, auto& o) { return ParseReplyDelay(v, o); }},
+        {"chaos-kinds", "KIND,...", [](auto& v, auto& o) { return ParseChaosKinds(v, o); }},
         {"late", nullptr, [](auto&, auto& o) { return Store(o.faults.lateMs, kLateMs); }},
     };
     return options;
@@ -176,7 +214,9 @@ bool ApplySimOptions(const SimOptions& options, SimulatedDevice& device, std::st
     if (options.address > 0)
         PlaceAt(device, options.address);
     if (options.chaosSeed >= 0)
-        device.chaos.emplace(static_cast<std::uint32_t>(options.chaosSeed), options.chaosRate);
+        device.chaos.emplace(static_cast<std::uint32_t>(options.chaosSeed), options.chaosRate,
+                             options.chaosKinds.empty() ? SimChaos::AllKinds()
+                                                        : options.chaosKinds);
     return true;
 }
 
@@ -191,6 +231,9 @@ bool BuildSimDevices(const SimOptions& options, std::vector<SimulatedDevice>& de
         SimFaults faults = options.faults;
         if (entry.status >= 0)
             faults.status = static_cast<std::uint8_t>(entry.status);
+        for (const auto& [address, ms] : options.replyDelays)
+            if (address == entry.address)
+                faults.lateMs = ms;
         devices.emplace_back(faults);
         SimulatedDevice& device = devices.back();
         if (!entry.filePath.empty() && !LoadSchemeFile(entry.filePath, device, error))
@@ -202,8 +245,9 @@ bool BuildSimDevices(const SimOptions& options, std::vector<SimulatedDevice>& de
         PlaceAt(device, entry.address);
         // Every device has a chaotic answer path of its own, with its own draws.
         if (options.chaosSeed >= 0)
-            device.chaos.emplace(static_cast<std::uint32_t>(options.chaosSeed + entry.address),
-                                 options.chaosRate);
+            device.chaos.emplace(
+                static_cast<std::uint32_t>(options.chaosSeed + entry.address), options.chaosRate,
+                options.chaosKinds.empty() ? SimChaos::AllKinds() : options.chaosKinds);
     }
     return true;
 }

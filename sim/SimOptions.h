@@ -29,7 +29,10 @@ struct SimOptions {
     long long chaosSeed = -1; // --chaos SEED[:RATE]; -1 = a quiet line
     double chaosRate = 0.3;
     SimFaults faults;
+    std::vector<ChaosFault> chaosKinds;  // --chaos-kinds: the faults drawn; empty = every kind
     std::vector<SimDeviceEntry> devices; // --device, repeatable: several devices on the line
+    // --reply-delay ADDRESS:MS, repeatable: one device's delay instead of the line's.
+    std::vector<std::pair<int, int>> replyDelays;
     bool help = false;
     bool version = false;
 };

@@ -104,7 +104,11 @@ std::vector<SimReply> SimulatedDevice::receive(const std::uint8_t* data, int cou
         if (!handle(request, nowMs, reply))
             continue;
         if (chaos) {
-            for (SimReply& piece : chaos->deliver(reply.bytes))
+            // A slow device stays slow on a noisy line.
+            std::vector<SimReply> pieces = chaos->deliver(reply.bytes);
+            if (!pieces.empty())
+                pieces.front().delayMs += reply.delayMs;
+            for (SimReply& piece : pieces)
                 replies.push_back(std::move(piece));
         } else {
             replies.push_back(reply);

@@ -39,22 +39,8 @@ void PrintMessage(std::FILE* out, const std::string& text) {
 }
 
 Answer ConsoleMessages::show(const MessageBox& box) {
-    if (box.buttons == MessageButtons::Ok) {
-        if (box.icon == MessageIcon::Warning || box.icon == MessageIcon::Error)
-            ++failures_;
-        PrintMessage(out_, box.text);
-        return Answer::Ok;
-    }
-    if (box.buttons == MessageButtons::RetryCancel) {
-        ++failures_;
-        PrintMessage(out_, box.text);
-        return Answer::Cancel;
-    }
-    const auto given = answers_.find(box.text);
-    return given != answers_.end() ? given->second : box.defaultButton;
-}
-
-void ConsoleWindow::showExecCode(int first, int second) {
-    first_.setText(std::to_string(first));
-    second_.setText(std::to_string(second));
+    if (box.buttons == MessageButtons::YesNo)
+        return box.defaultButton;
+    PrintMessage(out_, box.text);
+    return box.buttons == MessageButtons::RetryCancel ? Answer::Cancel : Answer::Ok;
 }

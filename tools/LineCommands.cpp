@@ -3,21 +3,29 @@
 #include "device/DeviceClock.h"
 #include "device/DeviceTexts.h"
 #include "link/Frames.h"
-#include "tools/LineScan.h"
+#include "tools/ConsoleSeams.h"
+#include "tools/LineReports.h"
 #include "tools/ToolDevice.h"
 #include "tools/ToolTexts.h"
 #include "ui/UiTexts.h"
 
+#include <algorithm>
 #include <cstdio>
 
-std::optional<std::vector<ScanRow>> SurveyLine(ToolDevice& device, const ToolOptions& o) {
-    device.prepareSurvey(o.timeoutMs);
-    auto rows = ScanLine(device.link, o.firstAddress, o.lastAddress, o.retries.value_or(1),
-                         TerminalProgressBar());
-    if (AnyAnswered(rows))
-        return rows;
+std::vector<SurveyRow> SurveyFromOptions(ToolDevice& device, const ToolOptions& o) {
+    SurveySettings settings;
+    settings.first = o.firstAddress;
+    settings.last = o.lastAddress;
+    settings.timeoutMs = o.timeoutMs;
+    settings.retries = o.retries.value_or(1);
+    return SurveyLine(device, settings, {nullptr, TerminalProgressBar()});
+}
+
+bool NobodyAnswered(const std::vector<SurveyRow>& rows) {
+    if (std::any_of(rows.begin(), rows.end(), [](const SurveyRow& row) { return row.heard(); }))
+        return false;
     PrintMessage(stderr, tool_text::kTextNobodyAnswered);
-    return std::nullopt;
+    return true;
 }
 
 namespace {
@@ -26,16 +34,20 @@ int Scan(const ToolOptions& o) {
     ToolDevice device;
     if (!device.open(o))
         return kExitUsage;
-    const auto rows = SurveyLine(device, o);
-    if (!rows)
-        return kExitNoAnswer;
+    const std::vector<SurveyRow> rows = SurveyFromOptions(device, o);
     if (o.json) {
-        const QByteArray json = ScanJson(*rows, device.link.PortName);
+        const QByteArray json = ScanJson(rows, device.link.PortName);
         std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
     } else {
-        std::printf("%s", ScanTable(*rows, device.link.PortName).c_str());
+        std::printf("%s", ScanTable(rows, device.link.PortName).c_str());
     }
-    return ScanFoundFaults(*rows) ? kExitFound : kExitOk;
+    std::fflush(stdout);
+    if (NobodyAnswered(rows))
+        return kExitNoAnswer;
+    Severity worst = Severity::Done;
+    for (const SurveyRow& row : rows)
+        worst = Worse(worst, SeverityOf(row.outcome()));
+    return static_cast<int>(worst);
 }
 
 int ShowClock(ToolDevice& device, int address) {

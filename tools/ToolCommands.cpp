@@ -1,13 +1,14 @@
 #include "tools/ToolCommands.h"
 
 #include "files/FileTexts.h"
+#include "line/ConfigDiff.h"
+#include "line/ConfigFields.h"
+#include "line/ConfigFiles.h"
+#include "line/DeviceFiles.h"
+#include "line/FilePaths.h"
 #include "model/ConfigurationModel.h"
-#include "tools/ConfigDiff.h"
-#include "tools/ConfigFields.h"
 #include "tools/ConfigListing.h"
-#include "tools/LineScan.h"
 #include "tools/ToolDevice.h"
-#include "tools/ToolFiles.h"
 #include "tools/ToolPaths.h"
 #include "tools/ToolTexts.h"
 #include "ui/UiTexts.h"
@@ -67,10 +68,6 @@ std::optional<SchemeFileData> LoadSchemeFile(const std::string& path, std::strin
     return LoadConfiguration(path, -1, -1, error);
 }
 
-std::string CannotCreate(const std::string& path, const std::string& reason) {
-    return std::string(ui_text::kTextCannotCreateFile) + ": " + Shown(path) + ": " + reason;
-}
-
 int Read(const ToolOptions& o) {
     std::string error;
     std::optional<SchemeFileData> names;
@@ -92,8 +89,11 @@ int Read(const ToolOptions& o) {
         scheme.channelNames = names->channelNames;
         scheme.outputNames = names->outputNames;
     }
-    if (!SaveSchemeAt(o.output, scheme, error))
-        return Refuse(CannotCreate(o.output, error));
+    // Read, but not saved: not the same as a refusal before anything was sent.
+    if (!SaveSchemeAt(o.output, scheme, error)) {
+        PrintMessage(stderr, CannotCreate(o.output, error));
+        return kExitNotSaved;
+    }
     return device.messages.failures() == 0 ? kExitOk : kExitFound;
 }
 
@@ -117,7 +117,7 @@ int Write(const ToolOptions& o) {
                         .toStdString()
                         .c_str(),
                     outcome == Outcome::Confirmed ? tool_text::kTextConfirmed : "");
-    return OutcomeStatus(outcome);
+    return static_cast<int>(SeverityOf(outcome));
 }
 
 } // namespace

@@ -1,61 +1,8 @@
 #pragma once
 
-// Texts of vil3k-tool: the listing, the differences and the tool's own messages.
+// Texts of vil3k-tool: the command line, its own messages and the help.
 
 namespace tool_text {
-
-// Field words, shared by the listing and the differences ("вход 5: задержка 10 с").
-inline constexpr const char* kInput = "вход ";
-inline constexpr const char* kBlock = "ФБ ";
-inline constexpr const char* kFieldCode = "код исполнения";
-inline constexpr const char* kFieldDeviceNumber = "номер устройства";
-inline constexpr const char* kFieldExternalAck = "внешнее квитирование";
-inline constexpr const char* kFieldName = "имя";
-inline constexpr const char* kFieldIncluded = "обработка";
-inline constexpr const char* kFieldContact = "контакт";
-inline constexpr const char* kFieldSignalling = "сигнализация";
-inline constexpr const char* kFieldCell = "ячейка";
-inline constexpr const char* kFieldDelay = "задержка";
-inline constexpr const char* kFieldOutputs = "выходы";
-inline constexpr const char* kFieldInterlock = "блокировка";
-inline constexpr const char* kFieldType = "тип";
-inline constexpr const char* kFieldBlockInput = "вход ";
-inline constexpr const char* kFieldTimer = "таймер";
-inline constexpr const char* kFieldImageByte = "байт образа ";
-inline constexpr const char* kOutput = "выход ";
-inline constexpr const char* kArrow = " → ";
-
-// Values.
-inline constexpr const char* kYes = "да";
-inline constexpr const char* kNo = "нет";
-inline constexpr const char* kOn = "вкл";
-inline constexpr const char* kOff = "выкл";
-inline constexpr const char* kNormallyOpen = "НР";
-inline constexpr const char* kNormallyClosed = "НЗ";
-inline constexpr const char* kSignalNone = "нет";
-inline constexpr const char* kSignalWarning = "пред.";
-inline constexpr const char* kSignalAlarm = "авар.";
-inline constexpr const char* kSignalIndication = "инд.";
-inline constexpr const char* kSeconds = " с";
-inline constexpr const char* kModule1 = "МР №1.";
-inline constexpr const char* kModule2 = "МР №2.";
-inline constexpr const char* kTypeNames[] = {"нет", "И", "И-НЕ", "ИЛИ", "ИЛИ-НЕ", "ГСТ"};
-inline constexpr const char* kTypeUnknown = "неизвестный ";
-inline constexpr const char* kSourceInput = "вход УСО ";
-inline constexpr const char* kSourceBlock = "выход ФБ ";
-inline constexpr const char* kDirect = "прямой";
-inline constexpr const char* kInverted = "инверсный";
-inline constexpr const char* kNotConnected = "не подключен";
-inline constexpr const char* kTimerOnDelay = "задержка включения";
-inline constexpr const char* kTimerPulse = "импульс";
-inline constexpr const char* kAckInputNote = " (вход %1)";
-
-// Listing headings.
-inline constexpr const char* kHeadInputs = "Входы:";
-inline constexpr const char* kHeadBlocks = "Функциональные блоки:";
-inline constexpr const char* kHeadOutputNames = "Имена выходов:";
-inline constexpr const char* kNoBlocks = "  нет";
-inline constexpr const char* kHeadBlockInputs = "входы:";
 
 // The command line.
 inline constexpr const char* kTextNoCommand = "не задана команда (vil3k-tool --help)";
@@ -67,30 +14,18 @@ inline constexpr const char* kTextNeedShowOrSet = "нужен один из па
 
 // The tool's own messages.
 inline constexpr const char* kTextNotWithDir = " не задается вместе с --dir";
-inline constexpr const char* kTextNameNotUtf8 = "имя не в UTF-8, файл с таким именем не создать";
-inline constexpr const char* kTextFileThere = "файл уже есть (заменить: --force): ";
-inline constexpr const char* kTextNoFiles = "нет файлов device-NN.vil в каталоге ";
 inline constexpr const char* kTextNobodyAnswered =
     "ни одно устройство не ответило: проверьте порт и скорость (--port, --baud)";
-inline constexpr const char* kTextNotConfirmed = "записано, но устройство не подтвердило запись";
 inline constexpr const char* kTextWritten = "записано: устройство %1, теперь адрес %2";
 inline constexpr const char* kTextConfirmed = ", запись подтверждена";
 inline constexpr const char* kTextDevice = "устройство ";
 
-// Whole-line commands: the table, what became of each device, the totals.
+// Whole-line commands: the tables and the totals.
+inline constexpr const char* kScanTableHead = "адрес  код    состояние\n";
 inline constexpr const char* kLineTableHead = "адрес  код    файл           итог\n";
-inline constexpr const char* kOutcomeSaved = "сохранено";
-inline constexpr const char* kOutcomeSame = "совпадает";
-inline constexpr const char* kOutcomeDiffers = "отличается";
-inline constexpr const char* kOutcomeWritten = "записано";
-inline constexpr const char* kOutcomeConfirmed = "записано и подтверждено";
-inline constexpr const char* kOutcomeNotConfirmed = "записано, но не подтверждено";
-inline constexpr const char* kOutcomeRefused = "отказ";
-inline constexpr const char* kOutcomeNoAnswer = "не отвечает";
-inline constexpr const char* kOutcomeNotSaved = "не сохранено";
 inline constexpr const char* kTotals = "итого: ";
 
-// --help: the overview, then one text per command. Exit statuses 0..3 are the
+// --help: the overview, then one text per command. Exit statuses 0..4 are the
 // constants of ToolCommands.h.
 inline constexpr const char* kHelpOverview =
     "vil3k-tool КОМАНДА [параметры]   (vil3k-tool help КОМАНДА, vil3k-tool КОМАНДА --help)\n"
@@ -98,8 +33,10 @@ inline constexpr const char* kHelpOverview =
     "Линия: --port COM1 | /dev/ttyUSB0, --baud 9600|19200|57600|115200, --parity N|O|E,\n"
     "  --stop-bits 1|2, --trace (кадры обмена на stderr).\n"
     "Коды выхода: 0 - успешно; 1 - устройство отличается от файла, записано, но не\n"
-    "  подтверждено, или устройство отказало; 2 - неверный вызов, нечитаемый файл или\n"
-    "  файл, который нельзя создать (ничего не отправлено); 3 - устройство не ответило.\n";
+    "  подтверждено, отказало или не готово, ответ не читается, файл оставлен;\n"
+    "  2 - неверный вызов, нечитаемый файл или файл, который нельзя создать (ничего не\n"
+    "  отправлено); 3 - устройство не ответило; 4 - прочитано, но файл не записан.\n"
+    "  Для нескольких устройств - худший из кодов их строк (4, затем 3, затем 1).\n";
 inline constexpr const char* kHelpDump =
     "vil3k-tool dump FILE.vil [--json]\n"
     "  Перечень настроек схемы: код, номер устройства, внешнее квитирование,\n"
@@ -115,7 +52,8 @@ inline constexpr const char* kHelpRead =
     "  Чтение конфигурации устройства в файл схемы; имена пустые или из --names.\n"
     "  --retries: повторы запроса после попытки без ответа, 0..9 (4, как в окне).\n"
     "  Коды выхода: 0 - прочитано, 1 - устройство отказало, 2 - FILE.vil нельзя\n"
-    "  создать (проверяется до обмена), 3 - устройство не ответило.\n";
+    "  создать (проверяется до обмена), 3 - устройство не ответило, 4 - прочитано,\n"
+    "  но FILE.vil не записан.\n";
 inline constexpr const char* kHelpVerify =
     "vil3k-tool verify --port P --address N FILE.vil [--retries N] [--json]\n"
     "vil3k-tool verify --port P --dir D [--addresses 1-31] [--json]\n"
@@ -124,7 +62,7 @@ inline constexpr const char* kHelpVerify =
     "  с устройством NN, таблица и итог. --json: результат для программ.\n"
     "  Коды выхода: 0 - совпадает, 1 - отличается (или устройство отказало),\n"
     "  2 - неверный вызов или нечитаемый файл, 3 - устройство не ответило\n"
-    "  (важнее различий у других устройств).\n";
+    "  (важнее различий у других устройств); 4 не бывает.\n";
 inline constexpr const char* kHelpWrite =
     "vil3k-tool write FILE.vil --port P --address N [--confirm] [--retries N]\n"
     "  Запись схемы в устройство, как \"Вывод на СОМ-порт\" программатора.\n"
@@ -139,20 +77,23 @@ inline constexpr const char* kHelpWrite =
     "  нечитаемый файл, 3 - устройство не ответило, ничего не записано.\n";
 inline constexpr const char* kHelpScan =
     "vil3k-tool scan --port P [--addresses 1-31] [--timeout MS] [--retries N] [--json]\n"
-    "  Опрос адресов: код исполнения и состояние каждого устройства. Ответ\n"
-    "  засчитывается только адресу, который в нем назван; запоздавшие байты\n"
-    "  сбрасываются до опроса следующего адреса. --timeout: попытка на адрес, 50..10000 мс\n"
-    "  (500); --retries: повторы после попытки без ответа, 0..9 (1).\n"
-    "  Коды выхода: 0 - все ответившие готовы, 1 - найдены неисправности,\n"
-    "  2 - неверный вызов, 3 - ни одно устройство не ответило.\n";
+    "  Опрос адресов: строка на каждый адрес - код исполнения и состояние, \"отсутствует\"\n"
+    "  или почему ответ не читается. Адреса опрашиваются подряд с коротким ожиданием;\n"
+    "  ответ засчитывается адресу, который в нем назван, когда бы он ни пришел, и\n"
+    "  только с верной контрольной суммой. --timeout: сколько всего ждать ответа,\n"
+    "  50..10000 мс (500); --retries: повторные опросы молчащих адресов, 0..9 (1).\n"
+    "  Коды выхода: 0 - ответившие готовы, 1 - устройство не готово, отказало или\n"
+    "  его ответ не читается, 2 - неверный вызов, 3 - ни одно устройство не ответило.\n";
 inline constexpr const char* kHelpBackup =
     "vil3k-tool backup --port P --dir D [--addresses 1-31] [--timeout MS] [--retries N]\n"
     "                  [--force] [--json]\n"
     "  Опрос линии (как scan) и чтение каждого ответившего устройства NN в\n"
-    "  D/device-NN.vil; таблица и итог. Имеющиеся файлы не заменяются без --force\n"
-    "  (проверяется до обмена, как и возможность создать файлы).\n"
-    "  Коды выхода: 0 - все ответившие сохранены, 1 - устройство отказало,\n"
-    "  2 - неверный вызов или файлы нельзя создать, 3 - устройство не ответило.\n";
+    "  D/device-NN.vil; строка на каждый адрес и итог. Устройство, которое не\n"
+    "  удалось прочитать, названо с сообщением, остальные читаются дальше.\n"
+    "  Имеющийся файл без --force не заменяется (\"оставлен: файл уже есть\").\n"
+    "  Коды выхода: 0 - все ответившие сохранены, 1 - устройство отказало или файл\n"
+    "  оставлен, 2 - неверный вызов или файлы нельзя создать (до обмена),\n"
+    "  3 - устройство не ответило, 4 - прочитано, но файл не записан (важнее всех).\n";
 inline constexpr const char* kHelpRestore =
     "vil3k-tool restore --port P --dir D [--addresses 1-31] [--dry-run] [--confirm]\n"
     "  Каждый файл D/device-NN.vil в устройство NN: сначала различия (файл →\n"
@@ -160,7 +101,7 @@ inline constexpr const char* kHelpRestore =
     "  устройства не записываются. --dry-run: только различия.\n"
     "  Коды выхода: 0 - все совпадают или записаны, 1 - различия (--dry-run), запись\n"
     "  не подтверждена или отклонена, 2 - неверный вызов или нечитаемый файл,\n"
-    "  3 - устройство не ответило.\n";
+    "  3 - устройство не ответило (важнее остальных); 4 не бывает.\n";
 inline constexpr const char* kHelpClock =
     "vil3k-tool clock --port P (--show --address N | --set-from-pc)\n"
     "  Часы устройства: показать, или установить во всех устройствах линии по\n"

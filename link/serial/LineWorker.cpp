@@ -149,11 +149,20 @@ bool WorkerSerialLine::write(const std::uint8_t* data, int count) {
 }
 
 int WorkerSerialLine::read(std::uint8_t* buffer, int count) {
-    return onWorker<int>([&](SerialLine& line) { return line.read(buffer, count); });
+    return onWorker<int>([&](SerialLine& line) {
+        line.setReadTimeoutMs(readTimeoutMs_);
+        return line.read(buffer, count);
+    });
 }
 
 int WorkerSerialLine::drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) {
     return onWorker<int>([&](SerialLine& line) { return line.drain(quietMs, boundMs, dropped); });
+}
+
+// Kept here and handed over with the next read: a survey sets it before
+// every read, and a trip to the worker each time would cost more than the read.
+void WorkerSerialLine::setReadTimeoutMs(int ms) {
+    readTimeoutMs_ = ms;
 }
 
 // Before the first operation there is no line, and nothing under way to interrupt.

@@ -66,6 +66,7 @@ public:
     int drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) override;
     // Reaches the line at once, not after the operation under way.
     void setInterrupted(bool on) override;
+    void setReadTimeoutMs(int ms) override;
     std::string errorText() const override;
 
 private:
@@ -76,6 +77,7 @@ private:
     std::unique_ptr<SerialLine> line_;                 // made and used on the worker
     std::atomic<SerialLine*> interruptible_ = nullptr; // line_, for setInterrupted
     std::atomic<bool> open_ = false;
+    std::atomic<int> readTimeoutMs_ = 0; // handed to the line with each read
     std::string error_;
 };
 

@@ -22,9 +22,7 @@ public:
     int drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) override;
     void setInterrupted(bool on) override { interrupted_ = on; }
     std::string errorText() const override { return error_; }
-    // A whole read lasts at most ms instead of 1000 ms + 100 ms per byte; 0 goes
-    // back to the line's own time-outs. For surveys that ask many addresses once.
-    void setReadTimeoutMs(int ms) { readTimeoutMs_ = ms; }
+    void setReadTimeoutMs(int ms) override { readTimeoutMs_ = ms; }
 
 private:
     bool applySettings(const LineSettings& settings);

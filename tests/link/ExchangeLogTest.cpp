@@ -93,7 +93,7 @@ TEST(ExchangeLogLines, ScriptedExchangesGiveExactlyTheseLines) {
                                                                                            0D 0E 0F 10 11 12 13 7B C1
 00:16:40.425 → 01 45 запись БД                7  попытка 1  ответ не предусмотрен          01 45 AA BB CC 5E 49
 00:16:40.450 → 01 0E подтверждение записи     4  попытка 1                                 01 0E 81 E4
-00:16:40.455 ← 01 8E подтверждение записи     3  попытка 1  исключение 06: идет запись БД  01 8E 06
+00:16:40.455 ← 01 8E подтверждение записи     5  попытка 1  исключение 06: идет запись БД  01 8E 06 C5 A2
 00:16:40.480 → 01 04 чтение времени           8  попытка 1                                 01 04 00 00 00 05 30 09
 00:16:40.488 ← 01 04 чтение времени          15  попытка 1  успешно                        01 04 0A 00 1E 00 0F 00 0C 00 07 00 03 4E 1C
 00:16:40.513 → 00 46 запись времени (всем)    9  попытка 1  ответ не предусмотрен          00 46 1E 0F 0C 07 03 3C 82
@@ -103,6 +103,22 @@ TEST(ExchangeLogLines, ScriptedExchangesGiveExactlyTheseLines) {
 00:16:42.263 → 02 11 идентификация            4  попытка 2                                 02 11 C0 DC
 00:16:43.563 ← 02 11 идентификация            0  попытка 2  нет ответа (тайм-аут))");
     EXPECT_EQ(troubles, "---C----F----TD-T");
+}
+
+// Another device's frame shaped like an exception whose code matches the
+// result is shown as what it is: foreign.
+TEST(ExchangeLogLines, AnExceptionFromAnotherAddressIsForeign) {
+    LinkFrame frame;
+    frame.direction = FrameDirection::Received;
+    frame.address = 0x01;
+    frame.function = 0x11;
+    frame.length = 3;
+    frame.result = kResultForeignAnswer;
+    frame.bytes = {0x07, 0x91, 0x80};
+    EXPECT_EQ(ColumnsOf(frame).result, "чужой ответ");
+    frame.bytes[0] = 0x01;
+    frame.result = 0x80;
+    EXPECT_EQ(ColumnsOf(frame).result, "исключение 80");
 }
 
 LinkFrame FrameOfAttempt(int attempt) {

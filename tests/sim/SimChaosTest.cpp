@@ -25,7 +25,7 @@ Bytes Joined(const std::vector<SimReply>& pieces) {
 // itself as it should, and the counts add up.
 TEST(SimChaos, EveryAnswerFaultyAtRateOne) {
     SimulatedDevice device({});
-    device.chaos.emplace(11u, 1.0);
+    device.chaos = SimChaos(11u, 1.0);
     const Bytes request = Request(0x11);
     const Bytes clean = Joined(SimulatedDevice({}).receive(request.data(), 4, 0));
     int good = 0, pieces = 0, late = 0, silent = 0;
@@ -73,7 +73,7 @@ TEST(SimChaos, StrayByteAndLongSplitKeepTheAnswer) {
 
 TEST(SimChaos, RateZeroLeavesAnswersAlone) {
     SimulatedDevice device({});
-    device.chaos.emplace(3u, 0.0);
+    device.chaos = SimChaos(3u, 0.0);
     const Bytes request = Request(0x44);
     for (int n = 0; n < 50; ++n) {
         const std::vector<SimReply> replies = device.receive(request.data(), 4, 0);

@@ -54,6 +54,31 @@ TEST(SimLine, ABroadcastSetsEveryClock) {
         EXPECT_EQ(device.clockAt(0).minute, 15);
 }
 
+// Each device its own reply delay and the chaos of the kinds asked for.
+TEST(SimLine, DelaysAndChaosKindsPerDevice) {
+    auto line = Line({"--device", "3:12-04", "--device", "5:06-06", "--reply-delay", "80",
+                      "--reply-delay", "5:400", "--chaos", "9:1", "--chaos-kinds", "stray-byte"});
+    ASSERT_EQ(line.size(), 2u);
+    const auto reply = [&](std::size_t n, int address) {
+        return line[n].receive(Request(address, kFnIdentify).data(), 4, 0).at(0);
+    };
+    const SimReply three = reply(0, 3), five = reply(1, 5);
+    EXPECT_EQ(three.delayMs, 80);
+    EXPECT_EQ(five.delayMs, 400);
+    // One stray byte before the whole answer: every answer spoilt, that way only.
+    EXPECT_EQ(Bytes(five.bytes.begin() + 1, five.bytes.end()),
+              Request(5, kFnIdentify, {3, 6, 6, 0}));
+    EXPECT_EQ(line[1].chaos->injected()[static_cast<int>(ChaosFault::StrayByte)], 1);
+    for (const char* bad : {"32:10", "5:x", "-1", "5:60001"}) {
+        SimOptions options;
+        std::string error;
+        EXPECT_FALSE(ParseSimOptions({"--reply-delay", bad}, options, error)) << bad;
+    }
+    SimOptions options;
+    std::string error;
+    EXPECT_FALSE(ParseSimOptions({"--chaos-kinds", "stray-byte,noise"}, options, error));
+}
+
 TEST(SimLine, MalformedDevicesAreRefused) {
     for (const char* entry : {"3", "0:24-08", "32:24-08", "3:", "3:24-08:x", "3:24-08:256"}) {
         SimOptions options;

@@ -36,9 +36,12 @@ public:
         return !failClose;
     }
     bool isOpen() const override { return portOpen; }
+    // As a port does: what has arrived is dropped, what is still on its way
+    // arrives later all the same.
     bool purge() override {
         ++purges;
-        pending_.clear();
+        while (!pending_.empty() && pending_.front().at <= clock_.now)
+            pending_.pop_front();
         return !failPurge;
     }
     bool write(const std::uint8_t* data, int count) override {
@@ -54,7 +57,9 @@ public:
         if (failRead)
             return -1;
         ++reads;
-        const std::int64_t deadline = interrupted ? clock_.now : clock_.now + 1000 + 100 * count;
+        const std::int64_t deadline =
+            interrupted ? clock_.now
+                        : clock_.now + (readTimeoutMs > 0 ? readTimeoutMs : 1000 + 100 * count);
         int got = 0;
         std::int64_t last = clock_.now;
         while (got < count) {
@@ -92,6 +97,7 @@ public:
     }
     // The next read ends at once with what has arrived.
     void setInterrupted(bool on) override { interrupted = on; }
+    void setReadTimeoutMs(int ms) override { readTimeoutMs = ms; }
     std::string errorText() const override { return "line error"; }
 
     // Bytes arriving without a request, e.g. late or foreign ones.
@@ -120,6 +126,7 @@ public:
     bool failWrite = false;
     bool failRead = false;
     bool interrupted = false;
+    int readTimeoutMs = 0;
     int closes = 0;
     int purges = 0;
     int reads = 0;

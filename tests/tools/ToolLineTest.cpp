@@ -2,10 +2,12 @@
 // restore and clock, each through the built program.
 
 #include "files/SchemeFile.h"
+#include "support/ScratchDirectory.h"
 #include "support/SimProcess.h"
 #include "tests/tools/ToolRun.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -86,7 +88,10 @@ TEST_F(ToolLine, BackUpChangeVerifyAndRestoreAWholeLine) {
     const QStringList survey{"--addresses", "1-13", "--timeout", "100", "--retries", "0"};
     const ToolResult backup = Run(QStringList{"backup", "--dir", "line", "--json"} + survey);
     ASSERT_EQ(backup.status, 0) << backup.err.toStdString();
-    const std::map<int, QString> saved{{3, "saved"}, {7, "saved"}, {12, "saved"}};
+    // Every address asked has its row.
+    std::map<int, QString> saved;
+    for (int address = 1; address <= 13; ++address)
+        saved[address] = address == 3 || address == 7 || address == 12 ? "saved" : "absent";
     EXPECT_EQ(Devices(backup, "result"), saved);
     EXPECT_EQ(Devices(backup, "file")[7], "line/device-07.vil");
 
@@ -107,11 +112,50 @@ TEST_F(ToolLine, BackUpChangeVerifyAndRestoreAWholeLine) {
     EXPECT_EQ(dryRun.status, 1);
     EXPECT_TRUE(dryRun.out.startsWith("устройство 7 (line/device-07.vil):\n"
                                       "       вход 2: задержка 5 с → 20 с\n"));
+    EXPECT_TRUE(dryRun.out.contains("\n    7  12-04  device-07.vil  отличается\n"));
     EXPECT_EQ(Contents(tool.path("dump.bin")), image) << "a dry run writes nothing";
     const ToolResult restore = Run({"restore", "--dir", "line", "--confirm"}, "7352");
     EXPECT_EQ(restore.status, 0) << restore.err.toStdString();
     EXPECT_TRUE(restore.out.contains("    7  12-04  device-07.vil  записано и подтверждено\n"));
     EXPECT_EQ(Run({"verify", "--dir", "line"}).status, 0);
+}
+
+// A device that cannot be read, a file already there, a disk that fills up:
+// each its own row, the others read on, and the exit status the worst row's.
+TEST_F(ToolLine, BackupReadsOnAndNamesEveryDeviceItCouldNotSave) {
+    Start({"--device", "3:" + Example("24-08.vil"), "--device", "5:12-04:1", "--device",
+           "7:" + Example("12-04.vil")});
+    ASSERT_TRUE(QDir(tool.dir.path()).mkpath("line"));
+    ASSERT_TRUE(QFile::copy(Example("06-06.vil"), tool.path("line/device-07.vil")));
+    const QStringList survey{"--addresses", "1-8", "--timeout", "150"};
+    const ToolResult kept = Run(QStringList{"backup", "--dir", "line"} + survey);
+    EXPECT_EQ(kept.status, 1) << kept.err.toStdString();
+    EXPECT_TRUE(kept.out.contains("    3  24-08  device-03.vil  сохранено\n"));
+    EXPECT_TRUE(kept.out.contains("    5  12-04  device-05.vil  отказ (устройство 5 - не "
+                                  "определен тип прибора; Данные не считаны)\n"));
+    EXPECT_TRUE(kept.out.contains("    7  12-04  device-07.vil  оставлен: файл уже есть\n"))
+        << kept.out.toStdString();
+    EXPECT_TRUE(kept.out.contains("    8  --     --             отсутствует\n"));
+    EXPECT_EQ(Contents(tool.path("line/device-07.vil")), Contents(Example("06-06.vil")));
+
+    const ToolResult forced = Run(QStringList{"backup", "--dir", "line", "--force"} + survey);
+    EXPECT_EQ(forced.status, 1) << "device 5 is still not saved";
+    EXPECT_EQ(tool.run({"verify", "--port", sim->ptyPath(), "--address", "7",
+                        tool.path("line/device-07.vil")})
+                  .status,
+              0);
+    {
+        FullDisk full(100);
+        const ToolResult notSaved =
+            Run(QStringList{"backup", "--dir", "line", "--force", "--json"} + survey);
+        EXPECT_EQ(notSaved.status, 4) << "read but not saved outweighs everything";
+        EXPECT_EQ(Devices(notSaved, "result")[3], "not-saved");
+    }
+    EXPECT_EQ(Run({"verify", "--dir", "line"}).status, 0) << "the files kept are whole";
+
+    // A directory name a terminal would act on is escaped in JSON as in the table.
+    const ToolResult escaped = Run(QStringList{"backup", "--dir", "x\x1b]0;", "--json"} + survey);
+    EXPECT_EQ(Devices(escaped, "file")[3], "x\\x1B]0;/device-03.vil");
 }
 
 TEST_F(ToolLine, ExitStatusesTellWhatBecameOfTheDevice) {
@@ -127,8 +171,11 @@ TEST_F(ToolLine, ExitStatusesTellWhatBecameOfTheDevice) {
         {"--wrong-function", "write FILE --address 2", 3,
          "устройство 2 PORT ошибка приема данных "},
         {"--one-byte", "verify FILE --address 2", 3, "устройство 2 PORT тайм-аут приема данных"},
-        {"--wrong-function", "scan --addresses 1-3 --timeout 100", 3,
+        {"--silent", "scan --addresses 1-3 --timeout 100", 3,
          "ни одно устройство не ответило: проверьте порт и скорость (--port, --baud)"},
+        // Something answers, unreadably: listed, not taken for silence.
+        {"--bad-crc", "scan --addresses 1-3 --timeout 100", 1, nullptr},
+        {"--wrong-function", "scan --addresses 1-3 --timeout 100", 1, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tool);
@@ -137,6 +184,8 @@ TEST_F(ToolLine, ExitStatusesTellWhatBecameOfTheDevice) {
         arguments.replaceInStrings("FILE", Example("24-08.vil"));
         const ToolResult result = Run(arguments, "7352");
         EXPECT_EQ(result.status, c.status);
+        if (c.lastLine == nullptr)
+            continue;
         EXPECT_EQ(
             result.errLines().value(result.errLines().size() - 1).toStdString(),
             ("vil3k-tool: " + QString(c.lastLine).replace("PORT", sim->ptyPath())).toStdString());

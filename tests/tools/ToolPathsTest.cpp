@@ -2,6 +2,7 @@
 // shown of names.
 
 #include "tools/ToolPaths.h"
+#include "line/FilePaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "tools/ToolFiles.h"
+#include "line/ConfigFiles.h"
 
 #include "files/FileTexts.h"
+#include "line/FilePaths.h"
 #include "model/ConfigurationModel.h"
-#include "tools/ToolPaths.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 // The differences in words: one table over every family of fields.
 
-#include "tools/ConfigDiff.h"
+#include "line/ConfigDiff.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "tools/ConfigDiff.h"
+#include "line/ConfigDiff.h"
 
+#include "line/ConfigFields.h"
+#include "line/LineTexts.h"
 #include "model/ConfigurationModel.h"
-#include "tools/ConfigFields.h"
-#include "tools/ToolTexts.h"
 
 #include <cstdio>
 
-using namespace tool_text;
+using namespace line_text;
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "tools/ConfigFields.h"
+#include "line/ConfigFields.h"
 
+#include "line/LineTexts.h"
 #include "model/ConfigurationModel.h"
-#include "tools/ToolTexts.h"
 
 #include <cstdio>
 #include <iterator>
 
-using namespace tool_text;
+using namespace line_text;
 
 namespace {
 
