@@ -25,6 +25,9 @@ enum class ActionId {
     ShowHelp,
     Undo,
     Redo,
+    CompareDevice,
+    CompareFile,
+    CompareBeforeWrite,
     Count
 };
 inline constexpr int kActionCount = static_cast<int>(ActionId::Count);
@@ -42,6 +45,7 @@ struct ActionRow {
     const char* shortcut; // portable key text ("Ctrl+I"; "Ctrl+Y; Ctrl+Shift+Z"); nullptr: none
     int image;            // index into the tool-bar images; -1: none
     ActionHandler handler;
+    bool checkable = false; // an option: the handler runs after each switch
 };
 
 // An entry of a menu; a caption or hint given here replaces the action's.

@@ -93,4 +93,30 @@ inline constexpr const char* kTextCommandLineHelp =
     "  SCHEME.vil         открыть схему после ввода пароля\n";
 inline constexpr const char* kTextExtraArgument = "лишний аргумент: ";
 
+// Comparing the scheme on screen with a device or a scheme file: the commands,
+// the differences pane, the short answers, and the option that shows the
+// differences before a write.
+inline constexpr const char* kActionCompareDevice = "Сравнить с прибором";
+inline constexpr const char* kHintCompareDevice =
+    "Различия схемы и устройства «Устр. №»; схема не меняется";
+inline constexpr const char* kActionCompareFile = "Сравнить со схемой…";
+inline constexpr const char* kHintCompareFile = "Различия схемы на экране и схемы из файла";
+inline constexpr const char* kActionCompareBeforeWrite = "Сравнивать перед выводом";
+inline constexpr const char* kHintCompareBeforeWrite =
+    "Перед выводом на СОМ-порт показать различия с устройством";
+inline constexpr const char* kTitleDifferences = "Различия";
+inline constexpr const char* kHeadingDeviceDifferences = "Устройство %1 → схема на экране:";
+inline constexpr const char* kHeadingFileDifferences = "Файл %1 → схема на экране:";
+inline constexpr const char* kNoteNamesNotCompared =
+    "Имена входов и выходов не сравнивались: в устройстве их нет.";
+inline constexpr const char* kCaptionCompare = "Сравнение";
+inline constexpr const char* kTextDeviceMatches = "Устройство %1 совпадает со схемой на экране.";
+inline constexpr const char* kTextFileMatches = "Файл %1 совпадает со схемой на экране.";
+inline constexpr const char* kTextNothingToCompare = "Схема не создана: сравнивать не с чем.";
+inline constexpr const char* kTitleWritePreview = "Вывод на СОМ-порт: различия";
+inline constexpr const char* kHeadingWritePreview = "В устройстве %1 изменится:";
+inline constexpr const char* kTextWritePreviewSame = "Устройство %1 уже совпадает со схемой.";
+inline constexpr const char* kButtonSend = "Передать";
+inline constexpr const char* kButtonCancel = "Отмена";
+
 } // namespace app_text

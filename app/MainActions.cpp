@@ -34,6 +34,7 @@ QAction* makeAction(MainWindow& window, const ActionRow& row) {
     if (row.image >= 0)
         action->setIcon(ToolImage(row.image));
     action->setEnabled(row.handler != nullptr);
+    action->setCheckable(row.checkable);
     if (row.handler)
         QObject::connect(action, &QAction::triggered, &window, [&window, handler = row.handler] {
             (window.*handler)();
@@ -61,6 +62,10 @@ QAction* view(QAction* source, QObject* parent, const char* caption, const char*
     item->setToolTip(hint ? text(hint) : source->statusTip());
     item->setStatusTip(hint ? text(hint) : source->statusTip());
     item->setEnabled(source->isEnabled());
+    // An option's item shows whether it is on, however it was switched.
+    item->setCheckable(source->isCheckable());
+    item->setChecked(source->isChecked());
+    QObject::connect(source, &QAction::toggled, item, &QAction::setChecked);
     // A command whose caption changes ("Отменить: Задержка вх. 5") shows it.
     QObject::connect(source, &QAction::changed, item, [item, source, caption] {
         item->setEnabled(source->isEnabled());

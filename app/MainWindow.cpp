@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/AppTexts.h"
+#include "app/DifferencesPane.h"
 
 #include "access/gui/QtPasswordDialog.h"
 #include "app/HelpViewer.h"
@@ -77,6 +78,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), messages_(this) {
     connectHeader();
     connectScheme();
     connectDevice();
+    connectComparison();
     connectLink();
     buildStatusBar();
     createWindow();
@@ -219,8 +221,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // bar catches up with what it changed.
     if (event->type() == QEvent::WindowActivate && watched == this)
         refreshStatus();
+    // The list of differences keeps its arrows for going through its lines.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this)
+        static_cast<QWidget*>(watched)->window() == this &&
+        (differencesPane_ == nullptr ||
+         !differencesPane_->isAncestorOf(static_cast<QWidget*>(watched))))
         return handleKey(static_cast<QKeyEvent*>(event)->key());
     return QMainWindow::eventFilter(watched, event);
 }
@@ -278,6 +283,8 @@ void MainWindow::syncScheme() {
     if (model_.EditedOutput == -1)
         outputNameEdit->hide();
     canvas_->updateSize();
+    // The scheme was loaded, built or changed: the marks of a comparison are void.
+    forgetDifferenceMarks();
     showModified();
 }
 

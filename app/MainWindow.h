@@ -8,6 +8,7 @@
 #include "device/ExternalAck.h"
 #include "device/ModelSetting.h"
 #include "device/NewScheme.h"
+#include "editor/DifferenceMarks.h"
 #include "editor/SchemeClicks.h"
 #include "editor/SchemeSession.h"
 #include "editor/gui/SchemeHistory.h"
@@ -30,6 +31,8 @@
 #include <functional>
 #include <memory>
 
+class DifferencesPane;
+struct DifferenceReport;
 class ExchangeLogWindow;
 class HelpViewer;
 class ProgramSettings;
@@ -51,6 +54,7 @@ class QtClockDialog;
 class QtInclusionDialog;
 class QtOutputsDialog;
 class QtDelayDialog;
+class WritePreview;
 
 // The programmer's main window: the header strip and the scheme. It owns the
 // configuration model and its scheme view for the whole run; commands live in the
@@ -152,6 +156,21 @@ public:
     void undoStep();
     void redoStep();
     SchemeHistory& history() { return history_; }
+
+    // "Сравнить с прибором" (Ctrl+F9) and "Сравнить со схемой…" (Ctrl+F3): the
+    // differences from the device at "Устр. №" or from a scheme file to the
+    // scheme on screen, listed in the differences pane and marked on the
+    // scheme until it changes; the scheme itself is left as it is.
+    void compareWithDevice();
+    void compareWithFile();
+    // The same with a file named without the open dialog.
+    void compareWithSchemeFile(const std::string& path);
+    // "Сравнивать перед выводом": the option is kept in the settings.
+    void rememberCompareBeforeWrite();
+    DifferencesPane& differencesPane();
+    const DifferenceMarks& differenceMarks() const { return differenceMarks_; }
+    // The preview the write shows when the option is on; tests put a scripted one here.
+    void setWritePreview(WritePreview& preview) { writePreview_ = &preview; }
     QtInclusionDialog* inclusionDialog = nullptr;
     QtSignallingDialog* signallingDialog = nullptr;
     QtDelayDialog* delayDialog = nullptr;
@@ -252,6 +271,15 @@ private:
     // Runs a change to the scheme as one step of its history, named after the
     // command and the row it works on.
     void edit(const char* command, const std::function<void()>& change);
+    void connectComparison();
+    bool mayCompare();
+    void showComparison(const DifferenceReport& report, const QString& sameText);
+    // The write's preview: false when the device could not be read or the
+    // operator did not choose "Передать".
+    bool previewWrite();
+    // A line of the differences pane chosen: its row selected and scrolled to.
+    void showDifferencePlace(SchemePlace place);
+    void forgetDifferenceMarks();
 
     QtMessages messages_;
     // The device link of the whole run; built before the model. The line and
@@ -291,6 +319,9 @@ private:
     SchemeCanvas* canvas_ = nullptr;
     ActionSet actions_{};
     HelpViewer* help_ = nullptr;
+    DifferencesPane* differencesPane_ = nullptr;
+    DifferenceMarks differenceMarks_;
+    WritePreview* writePreview_ = nullptr;
     bool helpCursor_ = false;
     // The dialogs, made once at start-up in this order, freed in the reverse one.
     QtPasswordDialog* passwordDialog = nullptr;

@@ -34,6 +34,7 @@ bool MainWindow::useSettings(ProgramSettings& settings, const QString& portName)
     if (const QByteArray geometry = settings.geometry(); !geometry.isEmpty())
         restoreGeometry(geometry);
     fileDialogs_.setLastFolder(settings.lastFolder());
+    action(ActionId::CompareBeforeWrite)->setChecked(settings.compareBeforeWrite());
     refreshRecentMenu();
     refreshStatus();
     return open;

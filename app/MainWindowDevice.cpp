@@ -94,8 +94,10 @@ void MainWindow::readDevice() {
 void MainWindow::writeDevice() {
     runDeviceCommand(DeviceCommandKind::Write, [this] {
         const bool written = device_.writeDevice();
-        if (written)
+        if (written) {
             history_.MarkStored();
+            forgetDifferenceMarks();
+        }
         return written;
     });
 }

@@ -16,6 +16,7 @@ const char* const kReceiveDelay = "exchange/receiveDelay";
 const char* const kGeometry = "window/geometry";
 const char* const kLastFolder = "files/lastFolder";
 const char* const kRecentFiles = "files/recent";
+const char* const kCompareBeforeWrite = "options/compareBeforeWrite";
 
 // One spelling of a path, as the operator's system writes it.
 QString Cleaned(const QString& path) {
@@ -69,6 +70,14 @@ QString ProgramSettings::lastFolder() const {
 
 void ProgramSettings::setLastFolder(const QString& folder) {
     store_.setValue(kLastFolder, folder);
+}
+
+bool ProgramSettings::compareBeforeWrite() const {
+    return store_.value(kCompareBeforeWrite, false).toBool();
+}
+
+void ProgramSettings::setCompareBeforeWrite(bool on) {
+    store_.setValue(kCompareBeforeWrite, on);
 }
 
 QStringList ProgramSettings::recentFiles() const {

@@ -12,7 +12,8 @@ class QSettings;
 
 // What the programmer keeps between runs, in the user's settings store: the
 // port and exchange settings of the last successful port command, the main
-// window's geometry, the folder of the scheme files and the recent files.
+// window's geometry, the folder of the scheme files, the recent files and the
+// options of the commands.
 class ProgramSettings {
 public:
     static constexpr int kRecentFileCount = 8;
@@ -33,6 +34,11 @@ public:
     QStringList recentFiles() const;
     void addRecentFile(const QString& path);
     void removeRecentFile(const QString& path);
+
+    // Whether "Вывод на СОМ-порт" shows the differences with the device
+    // first; off until switched on.
+    bool compareBeforeWrite() const;
+    void setCompareBeforeWrite(bool on);
 
     // Everything forgotten: the next run starts from the defaults.
     void clear();

@@ -120,7 +120,8 @@ bool DeviceConfiguration::writeDevice() {
         return false;
     const int first = model_.ExecFirst;
     const int second = model_.ExecSecond;
-    const bool sent = identifyForWrite(first, second) && sendImage();
+    const bool sent =
+        identifyForWrite(first, second) && (!confirmSend || confirmSend()) && sendImage();
     if (sent) {
         model_.LinkAddressIndex = model_.DeviceNumberIndex;
         window_.selectLinkAddress(model_.LinkAddressIndex);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class Messages;
@@ -27,6 +28,11 @@ public:
     // write, the new address and an optional confirmation query. true when the
     // image reached the device.
     bool writeDevice();
+
+    // Asked by writeDevice once the device has answered with the scheme's code,
+    // before anything is written: false ends the write with nothing sent and
+    // nothing changed. Unset: the write goes on.
+    std::function<bool()> confirmSend;
 
     // Pauses of the exchange sequence (milliseconds).
     static constexpr int kPauseBeforeImage = 50;

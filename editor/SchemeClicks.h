@@ -33,6 +33,9 @@ public:
     void commitOutputName(QString& text);
     // Where the editor sits for an output line, in scheme coordinates.
     Rect OutputEditorRect(int line) const;
+    // Selects a scheme row as a click on one of its elements does, starting no
+    // command.
+    void selectRow(int row);
 
 private:
     void highlight(Family family, int index, bool on);
@@ -40,7 +43,6 @@ private:
     void toggleBlock(int block);
     void openBlock(int block);
     void selectInput(int slot);
-    void selectRow(int row);
 
     SchemeSession& session_;
 };

@@ -23,12 +23,15 @@ public:
     // cleared only when the file was written whole; true then.
     bool SaveScheme();
 
+    // A file read as the open command reads it, refused with the same message;
+    // nothing changes on screen.
+    std::optional<SchemeFileData> readFile(const std::string& path);
+
     // The file last opened or saved; empty until then.
     const std::string& fileName() const { return fileName_; }
 
 private:
     bool open(const std::string& path);
-    std::optional<SchemeFileData> readFile(const std::string& path);
     void refuseFile(const std::string& path, const QString& reason);
     void loadScheme(const SchemeFileData& data);
     bool confirmUnchanged();

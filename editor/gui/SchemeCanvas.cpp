@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
 #include <QToolTip>
 
 SchemeCanvas::SchemeCanvas(const SchemeView& view, QWidget* parent) : QWidget(parent), view_(view) {
@@ -45,6 +46,17 @@ void SchemeCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.translate(event->rect().topLeft());
     paintScheme(painter, view_, 1.0, event->rect());
+    if (marks_ == nullptr)
+        return;
+    painter.resetTransform();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor mark(220, 0, 0);
+    painter.setPen(QPen(mark, 2));
+    QColor tint = mark;
+    tint.setAlpha(40);
+    painter.setBrush(tint);
+    for (const Rect& band : marks_->bands(view_))
+        painter.drawRoundedRect(QRectF(band.x - 2, band.y, band.w + 4, band.h), 4, 4);
 }
 
 void SchemeCanvas::mousePressEvent(QMouseEvent* event) {

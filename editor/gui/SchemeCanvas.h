@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/DifferenceMarks.h"
 #include "editor/SchemeView.h"
 
 #include <QWidget>
@@ -17,6 +18,9 @@ public:
     void updateSize();
     // The scheme as a picture (for tests and exports), at the given scale.
     QImage render(double scale = 1.0) const;
+    // Marks painted over the scheme on screen (never in a picture or on paper);
+    // nullptr: none.
+    void setDifferenceMarks(const DifferenceMarks* marks) { marks_ = marks; }
 
 signals:
     // Mouse went down on an element (context help acts here).
@@ -34,4 +38,5 @@ protected:
 private:
     const SchemeView& view_;
     std::optional<ElementRef> pressed_;
+    const DifferenceMarks* marks_ = nullptr;
 };

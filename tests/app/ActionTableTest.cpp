@@ -113,6 +113,7 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
         "Файл |Файл",
         "  NewScheme Новая схема…\tCtrl+N|Новая схема без прибора",
         "  OpenFile Открыть схему\tF3|Открыть схему",
+        "  CompareFile Сравнить со схемой…\tCtrl+F3|Различия схемы на экране и схемы из файла",
         "  SaveFile Сохранить как ...\tF2|Сохранить схему",
         "  Print Печать\tF4|Печать ",
         "   Последние схемы|",
@@ -123,6 +124,10 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
         "          Порт|",
         "  ReadDevice Ввод с СОМ-порта\tF9|Ввод с СОМ-порта",
         "  WriteDevice Вывод на СОМ-порт\tF10|Вывод на СОМ-порт",
+        "  CompareDevice Сравнить с прибором\tCtrl+F9|Различия схемы и устройства «Устр. №»; схема "
+        "не меняется",
+        "  CompareBeforeWrite Сравнивать перед выводом|Перед выводом на СОМ-порт показать "
+        "различия с устройством",
         "  SetUpPort Настройка СОМ порта|Настройка СОМ порта",
         "  ShowLog Журнал обмена\tCtrl+L|Журнал обмена",
         "              Программирование|",
@@ -187,7 +192,7 @@ TEST(MainMenu, EveryKeyHasOneOwner) {
         if (!action->shortcut().isEmpty())
             keys << action->shortcut().toString();
     keys.sort();
-    EXPECT_EQ(keys.size(), 17);
+    EXPECT_EQ(keys.size(), 19);
     EXPECT_EQ(keys.removeDuplicates(), 0) << "an open menu must not make a key ambiguous";
 }
 

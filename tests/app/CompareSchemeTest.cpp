@@ -1,0 +1,426 @@
+// "Сравнить с прибором", "Сравнить со схемой…" and the differences before a
+// write, in the real main window against vil3k-sim on a pseudo-terminal.
+
+#include "access/gui/QtPasswordDialog.h"
+#include "app/DifferencesPane.h"
+#include "app/MainWindow.h"
+#include "app/ProgramSettings.h"
+#include "app/WritePreviewDialog.h"
+#include "editor/gui/QtDelayDialog.h"
+#include "editor/gui/QtSignallingDialog.h"
+#include "editor/gui/SchemeCanvas.h"
+#include "files/SchemeFile.h"
+#include "support/BoxAnswerer.h"
+#include "support/ModalDialog.h"
+#include "support/SampleSchemes.h"
+#include "support/SessionFixture.h"
+#include "support/SimProcess.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QPoint Centre(const SchemeView& view, Family family, int index) {
+    const Rect r = view.absoluteRect(family, index);
+    return {r.x + r.w / 2, r.y + r.h / 2};
+}
+
+QStringList Lines(QListWidget& list) {
+    QStringList lines;
+    for (int i = 0; i < list.count(); ++i)
+        lines << list.item(i)->text();
+    return lines;
+}
+
+// Answers the preview as the operator would and keeps what it showed.
+struct ScriptedPreview : WritePreview {
+    bool confirmSend(const DifferenceReport& report) override {
+        shown.push_back(report);
+        return send;
+    }
+    bool send = false;
+    std::vector<DifferenceReport> shown;
+};
+
+class CompareScheme : public ::testing::Test {
+protected:
+    // The sample 24-08 scheme in the file and in device 1.
+    void Start(const QStringList& faults = {}) {
+        SessionFixture<> sample;
+        BuildSampleScheme(sample.session, 24, 8);
+        sampleFile = dir.filePath("24-08.vil");
+        ASSERT_TRUE(sample.session.model.SchemeCreated);
+        SchemeFileData data = FileOf(sample.session.Snapshot());
+        QString error;
+        ASSERT_TRUE(WriteSchemeFile(sampleFile, data, error)) << error.toStdString();
+        sim = std::make_unique<SimProcess>(
+            QStringList{"--file", sampleFile, "--dump", dumpPath, "--timeout", "60"} + faults);
+        ASSERT_FALSE(sim->ptyPath().isEmpty());
+        sim->exposeAs("COM8");
+        form.comPort().PortName = "COM8";
+        ASSERT_EQ(form.comPort().SetupPort(), 0);
+        form.comPort().SetHeaderRetries(1);
+    }
+    static SchemeFileData FileOf(const SchemeSnapshot& s) {
+        SchemeFileData data;
+        data.execFirst = s.first;
+        data.execSecond = s.second;
+        data.image = s.image;
+        data.deviceByte = s.image[kDeviceByteOffset];
+        data.channelNames = s.names.channels;
+        std::copy(s.names.outputs.begin(), s.names.outputs.end(), data.outputNames.begin());
+        return data;
+    }
+    // On screen, as after start-up: the password asked on showing is given
+    // (the factory one: no password file in the test's folder).
+    void ShowWindow() {
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        std::function<void()> answer = [&answer] {
+            auto* dialog = qobject_cast<QtPasswordDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                QTimer::singleShot(10, answer);
+                return;
+            }
+            QTest::keyClicks(dialog->passwordEdit, "7352");
+            QTest::keyClick(dialog->passwordEdit, Qt::Key_Return);
+        };
+        QTimer::singleShot(0, answer);
+        form.show();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return form.model().AccessLevel == 1; }, 5000));
+        QDir::setCurrent(previous);
+    }
+    void Trigger(ActionId id) { form.action(id)->trigger(); }
+    void Click(Family family, int index) {
+        QTest::mouseClick(&form.schemeCanvas(), Qt::LeftButton, {},
+                          Centre(form.schemeView(), family, index));
+    }
+    // Three edits through the window's dialogs and the contact toggle: input 1
+    // alarm instead of warning, input 2 delayed 40 s instead of 5 s, input 3
+    // normally closed.
+    void EditThreeRows() {
+        WhenShown([this](QWidget*) {
+            form.signallingDialog->signallingTypes->button(2)->click();
+            QTest::mouseClick(form.signallingDialog->okButton, Qt::LeftButton);
+        });
+        Click(Family::SignallingPanel, 0);
+        WhenShown([this](QWidget*) {
+            QTest::keyClick(form.delayDialog->unitEdit, Qt::Key_Backspace);
+            QTest::keyClicks(form.delayDialog->unitEdit, "10");
+            QTest::keyClick(form.delayDialog->unitEdit, Qt::Key_Return);
+            form.delayDialog->valueEdit->selectAll();
+            QTest::keyClick(form.delayDialog->valueEdit, Qt::Key_4);
+            QTest::mouseClick(form.delayDialog->okButton, Qt::LeftButton);
+        });
+        Click(Family::DelayPanel, 1);
+        Click(Family::ContactToggle, 2);
+    }
+    int LogRows() {
+        form.showExchangeLog();
+        auto* frames = form.findChild<QTableView*>("frameList");
+        return frames == nullptr ? -1 : frames->model()->rowCount();
+    }
+    void SavePicture(const char* name) {
+        const QString pictures = QCoreApplication::applicationDirPath() + "/../pictures";
+        QDir().mkpath(pictures);
+        form.grab().save(pictures + "/" + name);
+    }
+    std::set<SchemePlace> Rows(std::initializer_list<int> rows) {
+        std::set<SchemePlace> places;
+        for (int row : rows)
+            places.insert({SchemePlace::Kind::Row, row});
+        return places;
+    }
+    std::vector<std::uint8_t> WaitForDump() {
+        QElapsedTimer waited;
+        waited.start();
+        std::vector<std::uint8_t> dump;
+        while ((dump = SimProcess::readDump(dumpPath)).empty() && waited.elapsed() < 3000)
+            QThread::msleep(10);
+        return dump;
+    }
+
+    QTemporaryDir dir;
+    QString sampleFile;
+    QString dumpPath = dir.filePath("dump");
+    std::unique_ptr<SimProcess> sim;
+    MainWindow form;
+    ScriptedPreview preview;
+};
+
+const QString kNamesNote = "Имена входов и выходов не сравнивались: в устройстве их нет.";
+
+// Read, three edits, the comparison lists exactly those three and marks their
+// rows; a write makes the device match.
+TEST_F(CompareScheme, ListsTheEditsMarksTheirRowsAndMatchesAfterTheWrite) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Trigger(ActionId::ReadDevice);
+    ASSERT_EQ(form.model().SchemeCreated, 1);
+    ShowWindow();
+    EditThreeRows();
+    const SchemeSnapshot edited = form.session().Snapshot();
+    const QString title = form.windowTitle();
+    const int rowsBefore = LogRows();
+
+    Trigger(ActionId::CompareDevice);
+    DifferencesPane& pane = form.differencesPane();
+    EXPECT_TRUE(pane.isVisibleTo(&form));
+    EXPECT_EQ(pane.heading().text(), "Устройство 1 → схема на экране:");
+    EXPECT_EQ(Lines(pane.list()),
+              (QStringList{"вход 1: сигнализация пред. → авар.", "вход 2: задержка 5 с → 40 с",
+                           "вход 3: контакт НР → НЗ"}));
+    EXPECT_EQ(pane.note().text(), kNamesNote);
+    EXPECT_EQ(form.differenceMarks().places(), Rows({0, 1, 2}));
+    EXPECT_EQ(form.session().Snapshot(), edited) << "the scheme on screen stays as it was";
+    EXPECT_EQ(form.windowTitle(), title);
+    EXPECT_EQ(form.model().Modified, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return LogRows() == rowsBefore + 4; }, 2000))
+        << "identification and image, asked and answered: " << LogRows() - rowsBefore;
+    SavePicture("compare-device-differences.png");
+
+    // A line chosen selects its row.
+    QListWidget& list = pane.list();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(1)).center());
+    EXPECT_EQ(form.model().SelectedInput, 1);
+    EXPECT_EQ(form.schemeView().at(Family::InputNumber, 1).back, colours::aqua);
+
+    form.model().AccessLevel = 1;
+    {
+        BoxAnswerer operatorAnswers({QMessageBox::No}); // no confirmation asked
+        Trigger(ActionId::WriteDevice);
+    }
+    ASSERT_EQ(WaitForDump().size(), 251u);
+    EXPECT_TRUE(form.differenceMarks().empty()) << "the device holds the scheme now";
+    BoxAnswerer operatorAnswers({QMessageBox::Ok});
+    Trigger(ActionId::CompareDevice);
+    EXPECT_EQ(operatorAnswers.texts,
+              QStringList{"Устройство 1 совпадает со схемой на экране.\n" + kNamesNote});
+    EXPECT_FALSE(pane.isVisibleTo(&form));
+}
+
+TEST_F(CompareScheme, MarksLastUntilTheNextEdit) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Trigger(ActionId::ReadDevice);
+    Click(Family::ContactToggle, 2);
+    Trigger(ActionId::CompareDevice);
+    EXPECT_EQ(form.differenceMarks().places(), Rows({2}));
+    // A dialog's edit redraws only the row it changes.
+    WhenShown([this](QWidget*) {
+        form.signallingDialog->signallingTypes->button(0)->click();
+        QTest::mouseClick(form.signallingDialog->okButton, Qt::LeftButton);
+    });
+    Click(Family::SignallingPanel, 0);
+    EXPECT_TRUE(form.differenceMarks().empty());
+    Trigger(ActionId::CompareDevice);
+    EXPECT_EQ(form.differenceMarks().places(), Rows({0, 2}));
+    Trigger(ActionId::Undo);
+    EXPECT_TRUE(form.differenceMarks().empty()) << "an undone edit is a change too";
+}
+
+// A silent or refusing device: the message the read gives, and nothing on
+// screen changes, not even the last comparison's list and marks.
+class UnreadableDevice : public CompareScheme, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnreadableDevice, GivesTheReadsMessageAndChangesNothing) {
+    ASSERT_NO_FATAL_FAILURE(Start(QString(GetParam()).split(' ')));
+    ASSERT_TRUE(form.OpenSchemeFile(sampleFile));
+    Click(Family::ContactToggle, 2);
+    form.compareWithSchemeFile(sampleFile.toStdString());
+    const SchemeSnapshot shown = form.session().Snapshot();
+    const QString title = form.windowTitle();
+    QStringList compared, read;
+    {
+        BoxAnswerer operatorAnswers({QMessageBox::Ok});
+        Trigger(ActionId::CompareDevice);
+        compared = operatorAnswers.texts;
+    }
+    EXPECT_EQ(form.session().Snapshot(), shown);
+    EXPECT_EQ(form.windowTitle(), title);
+    EXPECT_EQ(form.differenceMarks().places(), Rows({2}));
+    EXPECT_EQ(Lines(form.differencesPane().list()), QStringList{"вход 3: контакт НР → НЗ"});
+    {
+        BoxAnswerer operatorAnswers({QMessageBox::Ok});
+        Trigger(ActionId::ReadDevice);
+        read = operatorAnswers.texts;
+    }
+    ASSERT_EQ(compared.size(), 1);
+    EXPECT_EQ(compared, read);
+}
+
+INSTANTIATE_TEST_SUITE_P(StatusOrSilence, UnreadableDevice,
+                         ::testing::Values("--status 1", "--silent"));
+
+// Another file: the names too, and a line chosen scrolls to its row.
+TEST_F(CompareScheme, AFileWithOtherNamesListsTheNames) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ShowWindow();
+    ASSERT_TRUE(form.OpenSchemeFile(sampleFile));
+    SchemeSnapshot other = form.session().Snapshot();
+    other.names.channels[1] = "Насос 2   ";
+    other.names.outputs[15] = "Сирена    ";
+    other.image[128 + 9 * 4] = 3; // block 5: OR
+    const QString otherFile = dir.filePath("other.vil");
+    QString error;
+    ASSERT_TRUE(WriteSchemeFile(otherFile, FileOf(other), error));
+    const QString screenName = form.session().Snapshot().names.channels[1].trimmed();
+
+    form.compareWithSchemeFile(otherFile.toStdString());
+    DifferencesPane& pane = form.differencesPane();
+    EXPECT_EQ(pane.heading().text(), "Файл other.vil → схема на экране:");
+    EXPECT_EQ(
+        Lines(pane.list()),
+        (QStringList{"ФБ 5: тип ИЛИ → И-НЕ", "вход 2: имя «Насос 2» → «" + screenName + "»",
+                     "выход МР №2.8: имя «Сирена» → «" +
+                         form.schemeView().at(Family::OutputName, 15).caption.trimmed() + "»"}));
+    EXPECT_FALSE(pane.note().isVisibleTo(&form));
+    EXPECT_EQ(form.differenceMarks().places(),
+              (std::set<SchemePlace>{{SchemePlace::Kind::Row, 1},
+                                     {SchemePlace::Kind::Row, 36},
+                                     {SchemePlace::Kind::OutputLine, 15}}));
+    SavePicture("compare-file-names.png");
+
+    QScrollBar* scroll = form.scrollBox().verticalScrollBar();
+    ASSERT_EQ(scroll->value(), 0);
+    QListWidget& list = pane.list();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(0)).center());
+    EXPECT_EQ(form.model().SelectedFb, 4);
+    EXPECT_EQ(form.model().SelectedInput, -1);
+    const Rect block = form.schemeView().absoluteRect(Family::BlockBody, 4);
+    const int viewport = form.scrollBox().viewport()->height();
+    EXPECT_GE(block.y, scroll->value());
+    EXPECT_LE(block.bottom(), scroll->value() + viewport) << "the block is in view";
+    // The list keeps its keys: Down goes to the next line, Enter shows its row.
+    const int atBlock = scroll->value();
+    QTest::keyClick(list.viewport(), Qt::Key_Down);
+    EXPECT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(scroll->value(), atBlock);
+    QTest::keyClick(list.viewport(), Qt::Key_Return);
+    EXPECT_EQ(form.model().SelectedInput, 1);
+    const Rect input = form.schemeView().absoluteRect(Family::InputNumber, 1);
+    EXPECT_LE(scroll->value(), input.y) << "back up at input 2";
+
+    BoxAnswerer operatorAnswers({QMessageBox::Ok});
+    form.compareWithSchemeFile(sampleFile.toStdString());
+    EXPECT_EQ(operatorAnswers.texts, QStringList{"Файл 24-08.vil совпадает со схемой на экране."});
+    EXPECT_TRUE(form.differenceMarks().empty());
+}
+
+TEST_F(CompareScheme, NothingToCompareWithoutAScheme) {
+    BoxAnswerer operatorAnswers({QMessageBox::Ok, QMessageBox::Ok});
+    Trigger(ActionId::CompareDevice);
+    Trigger(ActionId::CompareFile);
+    EXPECT_EQ(operatorAnswers.texts, QStringList(2, "Схема не создана: сравнивать не с чем."));
+}
+
+// With the option on, the write shows what it will change and sends only after
+// "Передать"; every question of the write is still asked.
+TEST_F(CompareScheme, TheOptionShowsTheDifferencesBeforeTheWrite) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    form.setWritePreview(preview);
+    Trigger(ActionId::ReadDevice);
+    form.model().AccessLevel = 1;
+    Click(Family::ContactToggle, 2);
+    {
+        BoxAnswerer operatorAnswers({QMessageBox::No});
+        Trigger(ActionId::WriteDevice);
+    }
+    EXPECT_TRUE(preview.shown.empty()) << "off by default";
+    ASSERT_EQ(WaitForDump().size(), 251u);
+    QFile::remove(dumpPath);
+    Click(Family::ContactToggle, 0);
+
+    form.action(ActionId::CompareBeforeWrite)->trigger();
+    ASSERT_TRUE(form.action(ActionId::CompareBeforeWrite)->isChecked());
+    BoxAnswerer operatorAnswers({QMessageBox::No});
+    Trigger(ActionId::WriteDevice);
+    ASSERT_EQ(preview.shown.size(), 1u);
+    EXPECT_EQ(preview.shown[0].heading, "В устройстве 1 изменится:");
+    ASSERT_EQ(preview.shown[0].lines.size(), 1u);
+    EXPECT_EQ(preview.shown[0].lines[0].text, "вход 1: контакт НР → НЗ");
+    EXPECT_EQ(preview.shown[0].note, kNamesNote);
+    QThread::msleep(300);
+    EXPECT_TRUE(SimProcess::readDump(dumpPath).empty()) << "nothing sent without \"Передать\"";
+    EXPECT_EQ(form.model().Modified, 1);
+    EXPECT_TRUE(operatorAnswers.texts.isEmpty());
+
+    preview.send = true;
+    Trigger(ActionId::WriteDevice);
+    ASSERT_EQ(WaitForDump().size(), 251u);
+    EXPECT_EQ(form.model().Modified, 0);
+    EXPECT_EQ(operatorAnswers.texts, QStringList{"Данные переданы. Запросить подтверждение?"});
+
+    // Unchanged data: the question of the write comes first, then the preview.
+    BoxAnswerer unchanged({QMessageBox::Yes, QMessageBox::No});
+    Trigger(ActionId::WriteDevice);
+    ASSERT_EQ(preview.shown.size(), 3u);
+    EXPECT_EQ(preview.shown[2].heading, "Устройство 1 уже совпадает со схемой.");
+    EXPECT_TRUE(preview.shown[2].lines.empty());
+    EXPECT_EQ(unchanged.texts, (QStringList{"Данные не были изменены.Передавать?",
+                                            "Данные переданы. Запросить подтверждение?"}));
+}
+
+TEST_F(CompareScheme, TheOptionIsRememberedAndShownInThePortMenu) {
+    QSettings store(dir.filePath("settings.ini"), QSettings::IniFormat);
+    ProgramSettings settings(store);
+    form.useSettings(settings);
+    QAction* option = form.action(ActionId::CompareBeforeWrite);
+    EXPECT_FALSE(option->isChecked()) << "off until switched on";
+    QAction* item = nullptr;
+    for (QAction* entry : form.findChild<QMenu*>("PortMenu")->actions())
+        if (entry->text() == "Сравнивать перед выводом")
+            item = entry;
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isCheckable());
+    item->trigger();
+    EXPECT_TRUE(option->isChecked());
+    EXPECT_TRUE(item->isChecked());
+    MainWindow restarted;
+    restarted.useSettings(settings);
+    EXPECT_TRUE(restarted.action(ActionId::CompareBeforeWrite)->isChecked());
+    restarted.action(ActionId::CompareBeforeWrite)->trigger();
+    EXPECT_FALSE(ProgramSettings(store).compareBeforeWrite());
+}
+
+// The dialog itself: Enter sends nothing; "Передать" sends.
+TEST(WritePreviewDialog, SendsOnlyOnItsButton) {
+    WritePreviewDialog dialog(nullptr);
+    const DifferenceReport report{"В устройстве 3 изменится:",
+                                  {{"вход 1: контакт НР → НЗ", {SchemePlace::Kind::Row, 0}}},
+                                  "заметка"};
+    WhenShown([](QWidget* shown) { QTest::keyClick(shown, Qt::Key_Return); });
+    EXPECT_FALSE(dialog.confirmSend(report));
+    WhenShown([](QWidget* shown) {
+        EXPECT_EQ(shown->findChild<QLabel*>("writePreviewHeading")->text(),
+                  "В устройстве 3 изменится:");
+        auto* send = shown->findChild<QPushButton*>("sendButton");
+        EXPECT_EQ(send->text(), "Передать");
+        send->click();
+    });
+    EXPECT_TRUE(dialog.confirmSend(report));
+    EXPECT_EQ(Lines(dialog.list()), QStringList{"вход 1: контакт НР → НЗ"});
+}
+
+} // namespace
