@@ -185,6 +185,17 @@ TEST_F(LineWindowTest, ACancelStopsTheSurveyWithTheRowsSoFar) {
     EXPECT_FALSE(window.cancelButton().isEnabled());
 }
 
+TEST_F(LineWindowTest, ClosingTheWindowCancelsWhatItDoes) {
+    window.show();
+    QObject::connect(&window.table(), &QAbstractItemModel::rowsInserted,
+                     [this] { window.close(); });
+    window.survey();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_LT(window.table().rowCount(), 6);
+    EXPECT_FALSE(window.running());
+    EXPECT_EQ(window.stateText().toStdString(), "Прервано");
+}
+
 TEST_F(LineWindowTest, BackUpThenVerifyNamesTheChangedDeviceWithItsDifferences) {
     QTemporaryDir dir;
     window.setBackupFolder(dir.path());
