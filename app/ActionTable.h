@@ -16,6 +16,7 @@ enum class ActionId {
     WriteDevice,
     SetUpPort,
     ShowLog,
+    ShowLine,
     EditInclusion,
     EditSignalling,
     EditDelay,

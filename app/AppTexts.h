@@ -24,6 +24,7 @@ inline constexpr const char* kActionInPort = "Ввод с СОМ-порта";
 inline constexpr const char* kActionOutPort = "Вывод на СОМ-порт";
 inline constexpr const char* kActionPort = "Настройка СОМ порта";
 inline constexpr const char* kActionLog = link_text::kTitleExchangeLog;
+inline constexpr const char* kActionLine = "Линия";
 inline constexpr const char* kActionText = "Ввод текст. реквизитов";
 inline constexpr const char* kHintText = "Вкл. в обр. и ввод текст. рекв.";
 inline constexpr const char* kActionSignalling = "Сигнализация";

@@ -34,6 +34,7 @@
 class DifferencesPane;
 struct DifferenceReport;
 class ExchangeLogWindow;
+class LineWindow;
 class HelpViewer;
 class ProgramSettings;
 class QAction;
@@ -132,6 +133,9 @@ public:
     void showPortSettings();
     // "Журнал обмена" (Ctrl+L): the window listing the frames of the link.
     void showExchangeLog();
+    // "Линия" (Ctrl+Shift+L): every device of the line at a glance.
+    void showLineWindow();
+    LineWindow* lineWindow() const { return lineWindow_; }
     void changePassword();
     // "Вызов справки": the help window at its contents.
     void showHelpContents();
@@ -295,6 +299,7 @@ private:
     // Every frame of the run's exchanges; its window is made when first asked for.
     ExchangeLog exchangeLog_;
     ExchangeLogWindow* exchangeLogWindow_ = nullptr;
+    LineWindow* lineWindow_ = nullptr; // made when first asked for
     LineWorker lineWorker_;
     WorkerClock clock_{lineWorker_, systemClock_};
     WorkerSerialLine serialLine_{lineWorker_, [] { return std::make_unique<QtSerialLine>(); }};

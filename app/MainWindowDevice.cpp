@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "access/gui/QtPasswordDialog.h"
+#include "app/LineWindow.h"
 #include "app/ProgramSettings.h"
 #include "device/gui/QtClockDialog.h"
 #include "device/gui/WaitCursor.h"
@@ -35,7 +36,8 @@ void MainWindow::createDialogs() {
     // the line: both stay usable while an exchange runs.
     lineWorker_.setInputPass([this](QObject* receiver) {
         return timeDateDialog->takesInput(receiver) ||
-               (exchangeLogWindow_ != nullptr && exchangeLogWindow_->takesInput(receiver));
+               (exchangeLogWindow_ != nullptr && exchangeLogWindow_->takesInput(receiver)) ||
+               (lineWindow_ != nullptr && lineWindow_->takesInput(receiver));
     });
     lineWorker_.setRefusalNotice([this] { showLineBusy(); });
     portSettings_ = std::make_unique<PortSettingsCommand>(comPort_, *portDialog, *exchangeDialog,
@@ -43,6 +45,9 @@ void MainWindow::createDialogs() {
 }
 
 MainWindow::~MainWindow() {
+    if (lineWindow_ != nullptr)
+        lineWindow_->close(); // remembers its place
+    delete lineWindow_;       // its exchanges run on the window's line
     portSettings_.reset();
     delete timeDateDialog;
     delete exchangeDialog;

@@ -1,5 +1,6 @@
 // The main window's status bar: the port, the access level and the device that
 // exchanges go to, and what the device commands are doing.
+#include "app/LineWindow.h"
 #include "app/MainWindow.h"
 #include "device/DeviceTexts.h"
 
@@ -38,6 +39,8 @@ void MainWindow::refreshStatus() {
 
 void MainWindow::showLineBusy() {
     statusBar()->showMessage(QString::fromUtf8(device_text::kStatusLineBusy), kOutcomeShownMs);
+    if (lineWindow_ != nullptr)
+        lineWindow_->showLineBusy();
 }
 
 bool MainWindow::runDeviceCommand(DeviceCommandKind kind, const std::function<bool()>& command) {

@@ -17,6 +17,10 @@ const char* const kGeometry = "window/geometry";
 const char* const kLastFolder = "files/lastFolder";
 const char* const kRecentFiles = "files/recent";
 const char* const kCompareBeforeWrite = "options/compareBeforeWrite";
+const char* const kLineFolder = "line/folder";
+const char* const kLineFirst = "line/first";
+const char* const kLineLast = "line/last";
+const char* const kLineGeometry = "line/geometry";
 
 // One spelling of a path, as the operator's system writes it.
 QString Cleaned(const QString& path) {
@@ -103,4 +107,22 @@ QStringList WithRecentFile(QStringList files, const QString& path) {
     files.removeAll(clean);
     files.prepend(clean);
     return files.mid(0, ProgramSettings::kRecentFileCount);
+}
+
+ProgramSettings::LineWindowPlace ProgramSettings::lineWindow() const {
+    const LineWindowPlace defaults;
+    const auto address = [this](const char* key, int fallback) {
+        bool ok = false;
+        const int value = store_.value(key).toInt(&ok);
+        return ok && value >= 1 && value <= 31 ? value : fallback;
+    };
+    return {store_.value(kLineFolder).toString(), address(kLineFirst, defaults.first),
+            address(kLineLast, defaults.last), store_.value(kLineGeometry).toByteArray()};
+}
+
+void ProgramSettings::setLineWindow(const LineWindowPlace& place) {
+    store_.setValue(kLineFolder, place.folder);
+    store_.setValue(kLineFirst, place.first);
+    store_.setValue(kLineLast, place.last);
+    store_.setValue(kLineGeometry, place.geometry);
 }

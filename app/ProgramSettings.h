@@ -40,6 +40,16 @@ public:
     bool compareBeforeWrite() const;
     void setCompareBeforeWrite(bool on);
 
+    // The line window: its backup folder, address range and geometry.
+    struct LineWindowPlace {
+        QString folder;
+        int first = 1;
+        int last = 31;
+        QByteArray geometry;
+    };
+    LineWindowPlace lineWindow() const;
+    void setLineWindow(const LineWindowPlace& place);
+
     // Everything forgotten: the next run starts from the defaults.
     void clear();
 

@@ -23,3 +23,9 @@ inline double ProcessCpuSeconds() {
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
+
+// Set when CTest only checks that the benchmark still runs: fixed spans of time are
+// shortened, and the figures mean little.
+inline bool QuickRun() {
+    return qEnvironmentVariableIsSet("VIL3K_BENCH_QUICK");
+}

@@ -74,15 +74,16 @@ void SchemeView::buildRows() {
     for (int r = 0; r < kChannelSlots; ++r) {
         const int g = groupOfRow(r), y = rowTop(r);
         const Rgb own = r < 24 ? blue : olive;
-        add(Family::ContactToggle, g, {8, y + 8, 25, 17}).hint = "Состояние входа - Нажато: НР";
+        add(Family::ContactToggle, g, {8, y + 8, 25, 17}).hint =
+            QStringLiteral("Состояние входа - Нажато: НР");
         Element& name = add(Family::InputName, g, {32, y, 81, 33});
         name.caption = kTenSpaces;
         name.text = own;
-        name.hint = "панель текстового реквизита входа";
+        name.hint = QStringLiteral("панель текстового реквизита входа");
         Element& number = add(Family::InputNumber, g, {112, y, 25, 33});
         number.caption = QString::number(r + 1);
         number.text = own;
-        number.hint = "панель номера входа";
+        number.hint = QStringLiteral("панель номера входа");
         add(Family::FeedStub, g, {kRowLineX, y + 15, 20, 3}).back = olive;
         add(Family::FeedDot, g, {150, y + 12, 9, 9}).back = olive;
     }
@@ -95,7 +96,7 @@ void SchemeView::buildRows() {
         const int sx = block ? kBlockSignallingX : kSignallingX;
         Element& sig = add(Family::SignallingPanel, g, {sx, y, 57, 33});
         sig.caption = "т сиг";
-        sig.hint = "панель сигнализации";
+        sig.hint = QStringLiteral("панель сигнализации");
         Element& cell = add(Family::CellNumber, g, {sx + 30, y + 8, 21, 17});
         cell.caption = "00";
         cell.text = white;
@@ -106,7 +107,7 @@ void SchemeView::buildRows() {
         const int zx = block ? kBlockDelayX : kDelayX;
         Element& delay = add(Family::DelayPanel, g, {zx, y, 40, 33});
         delay.caption = " t";
-        delay.hint = "панель задержки";
+        delay.hint = QStringLiteral("панель задержки");
         Element& value = add(Family::DelayValue, g, {zx + 13, y + 8, 21, 17});
         value.caption = "00";
         value.text = white;
@@ -115,7 +116,7 @@ void SchemeView::buildRows() {
 
         Element& outs = add(Family::OutputsPanel, g, {kOutputsX, y, 161, 33});
         outs.caption = " МР";
-        outs.hint = "панель выходов";
+        outs.hint = QStringLiteral("панель выходов");
         struct Mark {
             Family family;
             int dx, w;
@@ -146,11 +147,11 @@ void SchemeView::buildOutputLines() {
         Element& number = add(Family::OutputNumber, g, {608, y, 25, 33});
         number.caption = QString::number(j % 8 + 1);
         number.text = maroon;
-        number.hint = "панель номера выхода";
+        number.hint = QStringLiteral("панель номера выхода");
         Element& name = add(Family::OutputName, g, {632, y, 81, 33});
         name.caption = kTenSpaces;
         name.text = maroon;
-        name.hint = "панель текстового реквизита выхода";
+        name.hint = QStringLiteral("панель текстового реквизита выхода");
         add(Family::OutputConnector, g, {kOutputBusX, y + 15, 134, 3}).back = maroon;
         Element& relay = add(Family::RelayPicture, g, {726, y + 8, 16, 16});
         relay.picture = Picture::Relay;
@@ -162,13 +163,14 @@ void SchemeView::buildBlocks() {
     using namespace colours;
     for (int b = 0; b < kFunctionBlocks; ++b) {
         const int y = bandTop(b);
-        add(Family::BlockBody, BlockGroup, {224, y, 25, 90}).hint = "панель функционального блока";
+        add(Family::BlockBody, BlockGroup, {224, y, 25, 90}).hint =
+            QStringLiteral("панель функционального блока");
         Element& number = add(Family::BlockNumber, BlockGroup, {224, y, 25, 17});
         number.caption = QString::number(b + 1);
-        number.hint = "панель номера ФБЛ";
+        number.hint = QStringLiteral("панель номера ФБЛ");
         number.parent = ElementRef{Family::BlockBody, b};
         Element& type = add(Family::BlockTypePicture, BlockGroup, {226, y + 34, 21, 21});
-        type.hint = "тип ФБЛ";
+        type.hint = QStringLiteral("тип ФБЛ");
         type.parent = ElementRef{Family::BlockBody, b};
         add(Family::BlockOutputInversion, BlockGroup, {249, y + 36, 9, 9}).text = olive;
         add(Family::CrossLinkDrop, BlockGroup, {378, y + 39, 3, 59}).back = olive;
@@ -179,10 +181,10 @@ void SchemeView::buildBlocks() {
         const int ly = blockInputLineY(i);
         add(Family::BlockInputLine, BlockGroup, {kInputBusX, ly, 72, 3}).back = olive;
         Element& kind = add(Family::BlockInputKind, BlockGroup, {167, ly - 13, 21, 13});
-        kind.hint = "источник входного сигнала";
+        kind.hint = QStringLiteral("источник входного сигнала");
         kind.caption = kDeviceInputSource;
         Element& number = add(Family::BlockInputNumber, BlockGroup, {188, ly - 13, 21, 13});
-        number.hint = "Номер входа УСО или номер ФБЛ";
+        number.hint = QStringLiteral("Номер входа УСО или номер ФБЛ");
         number.caption = "00";
         add(Family::BlockInputInversion, BlockGroup, {215, ly - 3, 9, 9}).text = olive;
     }

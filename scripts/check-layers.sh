@@ -7,12 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-rank() {
-    case "$1" in
-        ui) echo 0 ;; model) echo 1 ;; link) echo 2 ;; access) echo 3 ;; editor) echo 4 ;;
-        files | device) echo 5 ;; line) echo 6 ;; print) echo 7 ;; app | tools) echo 8 ;; *) echo -1 ;;
-    esac
-}
+# The rank of every layer; a folder that is none has none.
+declare -A RANK=([ui]=0 [model]=1 [link]=2 [access]=3 [editor]=4 [files]=5 [device]=5
+                 [line]=6 [print]=7 [app]=8 [tools]=8)
 
 failures=0
 fail() {
@@ -23,22 +20,22 @@ fail() {
 while IFS= read -r file; do
     layer=${file%%/*}
     case "$layer" in tests | bench | fuzz) continue ;; esac
-    own=$(rank "$layer")
+    own=${RANK[$layer]:--1}
     while IFS= read -r line; do
-        target=$(sed -E 's/^[^"]*"([^"]+)".*/\1/' <<<"${line#*:}")
+        [[ "${line#*:}" =~ \"([^\"]+)\" ]] && target=${BASH_REMATCH[1]}
         used=${target%%/*}
         [ "$used" = "$target" ] && continue # a file of the same folder
         if [ "$used" = sim ]; then
             [ "$layer" = sim ] || fail "$file:${line%%:*}: simulator code outside sim/: $target"
             continue
         fi
-        [ "$layer" = sim ] && { [ "$(rank "$used")" -le "$(rank link)" ] ||
+        [ "$layer" = sim ] && { [ "${RANK[$used]:--1}" -le "${RANK[link]}" ] ||
             fail "$file:${line%%:*}: the simulator uses only ui, model and link: $target"; continue; }
         if [[ "$target" == */gui/* ]] && [[ "$file" != */gui/* ]] && [ "$layer" != app ]; then
             fail "$file:${line%%:*}: code without widgets includes widget code: $target"
         fi
         [ "$used" = "$layer" ] && continue
-        theirs=$(rank "$used")
+        theirs=${RANK[$used]:--1}
         [ "$theirs" -lt 0 ] && continue # not a layer
         if [ "$theirs" -ge "$own" ]; then
             fail "$file:${line%%:*}: $layer may not use $used (same level or above): $target"

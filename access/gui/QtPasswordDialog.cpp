@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QScreen>
 
 #include <algorithm>
@@ -16,6 +17,18 @@ using namespace access_text;
 namespace {
 
 constexpr int kWidth = 303;
+
+// The mask character is '*' on every platform; a style sheet would say the same
+// at the cost of restyling the dialog as it starts.
+class StarMask : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
 
 } // namespace
 
@@ -36,7 +49,6 @@ void QtPasswordDialog::build() {
     warningLabel->setObjectName("warningLabel");
     warningLabel->setGeometry(8, 4, width - 16, 20);
     warningLabel->setAlignment(Qt::AlignCenter);
-    warningLabel->setStyleSheet("QLabel { color: red; background: yellow; font-weight: bold; }");
     warningLabel->hide();
 
     passwordEdit = new QLineEdit(this);
@@ -44,11 +56,12 @@ void QtPasswordDialog::build() {
     passwordEdit->setGeometry(8, 28, width - 16, 30);
     QFont font = passwordEdit->font();
     font.setBold(true);
-    font.setPixelSize(14);
+    font.setPixelSize(kBoldPixelSize);
     passwordEdit->setFont(font);
     passwordEdit->setEchoMode(QLineEdit::Password);
-    // The mask character is '*' on every platform.
-    passwordEdit->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");
+    auto* mask = new StarMask;
+    mask->setParent(passwordEdit);
+    passwordEdit->setStyle(mask);
     passwordEdit->setMaxLength(5);
     passwordEdit->setToolTip(QString::fromUtf8(kHintPasswordDialog));
     passwordEdit->installEventFilter(this);
@@ -56,6 +69,10 @@ void QtPasswordDialog::build() {
 
 void QtPasswordDialog::prepareChange() {
     ensureBuilt();
+    // Styled when first shown: a style sheet costs the start-up its restyling.
+    if (warningLabel->styleSheet().isEmpty())
+        warningLabel->setStyleSheet(
+            "QLabel { color: red; background: yellow; font-weight: bold; }");
     warningLabel->show();
     passwordEdit->clear();
 }

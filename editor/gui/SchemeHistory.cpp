@@ -2,27 +2,40 @@
 
 #include <QUndoCommand>
 
+#include <set>
 #include <utility>
 
 namespace {
 
+// A step between two configurations. Neighbouring steps share the configuration
+// between them, so the history keeps each one once.
 class SnapshotStep : public QUndoCommand {
 public:
-    SnapshotStep(const QString& name, SchemeSession& session, SchemeSnapshot before,
-                 SchemeSnapshot after)
+    using Snapshot = SchemeHistory::Snapshot;
+    SnapshotStep(const QString& name, SchemeSession& session, Snapshot before, Snapshot after,
+                 Snapshot& shown)
         : QUndoCommand(name), session_(session), before_(std::move(before)),
-          after_(std::move(after)) {}
+          after_(std::move(after)), shown_(shown) {}
     // The change itself has already been made when the step is pushed.
     void redo() override {
         if (done_)
-            session_.Restore(after_);
+            session_.Restore(*after_);
         done_ = true;
+        shown_ = after_;
     }
-    void undo() override { session_.Restore(before_); }
+    void undo() override {
+        session_.Restore(*before_);
+        shown_ = before_;
+    }
+    void collect(std::set<const SchemeSnapshot*>& kept) const {
+        kept.insert(before_.get());
+        kept.insert(after_.get());
+    }
 
 private:
     SchemeSession& session_;
-    SchemeSnapshot before_, after_;
+    Snapshot before_, after_;
+    Snapshot& shown_;
     bool done_ = false;
 };
 
@@ -37,7 +50,11 @@ void SchemeHistory::Run(const QString& name, const std::function<void()>& change
         change();
         return;
     }
-    SchemeSnapshot before = session_.Snapshot();
+    // The configuration on screen is usually the one the last step left: then the
+    // two steps share it.
+    Snapshot before = std::make_shared<const SchemeSnapshot>(session_.Snapshot());
+    if (shown_ && *shown_ == *before)
+        before = shown_;
     // A scheme not stored anywhere (a new one) has no step that is unmodified.
     if (std::exchange(cleanUnjudged_, false) && session_.model.Modified != 0)
         stack_.resetClean();
@@ -45,13 +62,13 @@ void SchemeHistory::Run(const QString& name, const std::function<void()>& change
     // A change may have taken the scheme away (a command that asked to leave).
     if (session_.model.SchemeCreated == 0)
         return;
-    SchemeSnapshot after = session_.Snapshot();
-    if (after == before)
+    auto after = std::make_shared<const SchemeSnapshot>(session_.Snapshot());
+    if (*after == *before)
         return;
     // Whatever a save would write differently is a change to keep, names and
     // the device number too.
     session_.model.Modified = 1;
-    stack_.push(new SnapshotStep(name, session_, std::move(before), std::move(after)));
+    stack_.push(new SnapshotStep(name, session_, std::move(before), std::move(after), shown_));
 }
 
 void SchemeHistory::Undo() {
@@ -72,10 +89,18 @@ void SchemeHistory::afterMove() {
 
 void SchemeHistory::Restart() {
     stack_.clear();
+    shown_.reset();
     cleanUnjudged_ = true;
 }
 
 void SchemeHistory::MarkStored() {
     cleanUnjudged_ = false;
     stack_.setClean();
+}
+
+int SchemeHistory::SnapshotsKept() const {
+    std::set<const SchemeSnapshot*> kept;
+    for (int i = 0; i < stack_.count(); ++i)
+        static_cast<const SnapshotStep*>(stack_.command(i))->collect(kept);
+    return static_cast<int>(kept.size());
 }

@@ -6,11 +6,13 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <memory>
 
-// What the operator may take back: every change to the scheme is one step, a
-// pair of snapshots of the configuration before and after it. Opening a file,
-// reading a device and a new scheme start the history afresh; saving and
-// writing mark where the scheme matches what is stored.
+// What the operator may take back: every change to the scheme is one step, from
+// a snapshot of the configuration before it to one after it; neighbouring steps
+// share the configuration between them. Opening a file, reading a device and a
+// new scheme start the history afresh; saving and writing mark where the scheme
+// matches what is stored.
 class SchemeHistory {
 public:
     explicit SchemeHistory(SchemeSession& session);
@@ -27,6 +29,9 @@ public:
     // modified; at any other step it is.
     void MarkStored();
     QUndoStack& stack() { return stack_; }
+    // The configurations the history holds: one per step, and the one before the first.
+    int SnapshotsKept() const;
+    using Snapshot = std::shared_ptr<const SchemeSnapshot>;
 
     // Enough to take back any session of editing.
     static constexpr int kStepLimit = 500;
@@ -35,6 +40,8 @@ private:
     void afterMove();
 
     SchemeSession& session_;
+    // The configuration the last step, undo or redo left on screen.
+    Snapshot shown_;
     QUndoStack stack_;
     bool cleanUnjudged_ = false;
 };

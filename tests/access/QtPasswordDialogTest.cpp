@@ -238,6 +238,8 @@ TEST(QtPasswordDialogLook, CaptionHintSizeAndField) {
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
     EXPECT_EQ(dialog.passwordEdit->echoMode(), QLineEdit::Password);
     EXPECT_EQ(dialog.passwordEdit->maxLength(), 5);
+    dialog.passwordEdit->setText("12");
+    EXPECT_EQ(dialog.passwordEdit->displayText(), "**"); // not the style's own mask
     EXPECT_TRUE(dialog.passwordEdit->font().bold());
     EXPECT_EQ(dialog.passwordEdit->font().pixelSize(), 14);
     EXPECT_EQ(dialog.warningLabel->text(), "Внимание! Замена пароля!");

@@ -130,6 +130,7 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
         "различия с устройством",
         "  SetUpPort Настройка СОМ порта|Настройка СОМ порта",
         "  ShowLog Журнал обмена\tCtrl+L|Журнал обмена",
+        "  ShowLine Линия\tCtrl+Shift+L|Линия",
         "              Программирование|",
         "  EditInclusion Вкл. в обработку\tCtrl+I|Вкл. в обр. и ввод текст. рекв.",
         "  EditSignalling Сигнализация\tCtrl+S|Сигнализация",
@@ -192,7 +193,7 @@ TEST(MainMenu, EveryKeyHasOneOwner) {
         if (!action->shortcut().isEmpty())
             keys << action->shortcut().toString();
     keys.sort();
-    EXPECT_EQ(keys.size(), 19);
+    EXPECT_EQ(keys.size(), 20);
     EXPECT_EQ(keys.removeDuplicates(), 0) << "an open menu must not make a key ambiguous";
 }
 

@@ -2,7 +2,10 @@
 // line: nothing wrong is accepted, nothing reported written is lost, nothing
 // hangs, every failure has its message. The long runs put the simulator's own
 // device logic behind a scripted line in test time; a short pass runs the real
-// serial layer against vil3k-sim.
+// serial layer against vil3k-sim: in its twelve operations (with this seed) the
+// line falls silent, answers late, breaks answers, cuts one short and puts a
+// stray byte before one, the faults whose timing the real line meets (the
+// others are the soaks' too).
 
 #include "support/ChaosSoak.h"
 #include "link/serial/QtSerialLine.h"
@@ -64,7 +67,7 @@ TEST_F(SimulatedSoak, NoiseLosesNoOperation) {
 
 TEST(ChaosSoak, RealSerialLayerOnAChaoticLine) {
     const char* count = std::getenv("VIL3K_SOAK_OPERATIONS");
-    const int operations = count != nullptr ? std::atoi(count) : 24;
+    const int operations = count != nullptr ? std::atoi(count) : 12;
     QTemporaryDir dir;
     const QString scheme = dir.filePath("scheme.vil"), dump = dir.filePath("dump");
     const Image image = SampleImage(24, 8, 0);

@@ -1,7 +1,8 @@
 // Random editing with random undo and redo in between: every change, and
 // nothing else, is a step; every undo gives back the scheme as it was before
 // the step it takes back (image and names), every redo the scheme after it,
-// and Modified is clear exactly at the step last stored.
+// and Modified is clear exactly at the step last stored. Each configuration is
+// kept once.
 
 #include "editor/gui/SchemeHistory.h"
 #include "CommandDialogFakes.h"
@@ -109,6 +110,10 @@ TEST(SchemeHistory, UndoAndRedoGiveBackEveryStepExactly) {
                 ASSERT_EQ(o.model.SelectedInput, -1);
             }
         }
+        // Neighbouring steps share the configuration between them.
+        EXPECT_EQ(o.history.SnapshotsKept(),
+                  o.history.stack().count() + (o.history.stack().count() > 0 ? 1 : 0))
+            << "seed " << seed;
         // The scheme at the end saves and opens again unchanged.
         const SchemeSnapshot last = o.session.Snapshot();
         QString error;

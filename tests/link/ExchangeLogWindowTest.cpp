@@ -98,7 +98,9 @@ TEST(ExchangeLogWindow, ListsFiltersPausesClearsCopiesAndSaves) {
 // The log lists a read as it goes and takes input meanwhile; the rest of the
 // window set waits for the read.
 TEST(ExchangeLogWindow, FollowsAReadAndStaysUsableDuringIt) {
-    SimProcess sim({"--code", "24-08", "--timeout", "60"});
+    // Each answer comes 300 ms after its question, so a click at 150 ms falls
+    // inside the read however loaded the machine is.
+    SimProcess sim({"--code", "24-08", "--timeout", "60", "--reply-delay", "300"});
     ASSERT_FALSE(sim.ptyPath().isEmpty());
     sim.exposeAs("COM7");
     MainWindow form;
@@ -111,7 +113,7 @@ TEST(ExchangeLogWindow, FollowsAReadAndStaysUsableDuringIt) {
     // A click on the log's copy button in the middle of the read.
     QApplication::clipboard()->clear();
     bool duringRead = false;
-    QTimer::singleShot(60, window, [&] {
+    QTimer::singleShot(150, window, [&] {
         duringRead = QApplication::overrideCursor() != nullptr;
         QTest::mouseClick(window->findChild<QPushButton*>("copyButton"), Qt::LeftButton);
     });

@@ -2,7 +2,8 @@
 
 #include <QDialog>
 #include <QEvent>
-#include <QFontMetrics>
+#include <QFontInfo>
+#include <QFontMetricsF>
 
 #include <algorithm>
 
@@ -51,8 +52,13 @@ void UseFixedBorder(QDialog& dialog) {
 }
 
 int TitleBarWidth(const QWidget& window) {
-    // Title bars commonly set their text in bold.
-    QFont font = window.font();
-    font.setBold(true);
-    return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + kTitleBarExtras;
+    // Title bars commonly set their text in bold. Measured at the one size of bold
+    // the program shows anyway and scaled to the window's font, as advances grow
+    // with the size: a size of its own would load one more font for this alone.
+    QFont bold = window.font();
+    bold.setBold(true);
+    bold.setPixelSize(kBoldPixelSize);
+    const double scale = static_cast<double>(QFontInfo(window.font()).pixelSize()) / kBoldPixelSize;
+    return qRound(QFontMetricsF(bold).horizontalAdvance(window.windowTitle()) * scale) +
+           kTitleBarExtras;
 }

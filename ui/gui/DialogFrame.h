@@ -12,3 +12,6 @@ void UseFixedBorder(QDialog& dialog);
 // The width a window needs for its title to show whole beside the window
 // manager's icon and buttons: a narrower window gets its title cut.
 int TitleBarWidth(const QWidget& window);
+
+// The pixel size of bold text in the dialogs (the password field's).
+inline constexpr int kBoldPixelSize = 14;

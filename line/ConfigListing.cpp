@@ -1,16 +1,14 @@
-#include "tools/ConfigListing.h"
+#include "line/ConfigListing.h"
 
 #include "line/ConfigFields.h"
 #include "line/FilePaths.h"
 #include "line/LineTexts.h"
-#include "tools/ToolTexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 using namespace line_text;
-using namespace tool_text;
 
 namespace {
 

@@ -1,0 +1,138 @@
+// The line window's commands that reach beyond the table: a device into the
+// main window, the clocks from the computer, the devices back from their files.
+#include "app/LineWindow.h"
+
+#include "app/LineWindowTexts.h"
+#include "device/DeviceTexts.h"
+#include "line/FilePaths.h"
+#include "link/Frames.h"
+#include "ui/UiTexts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+using namespace line_window_text;
+
+QLayout* LineWindow::buildActionBar() {
+    auto* bar = new QHBoxLayout;
+    auto* read = new QPushButton(QString::fromUtf8(kReadIntoWindow), this);
+    auto* clocks = new QPushButton(QString::fromUtf8(kSetClocks), this);
+    auto* restore = new QPushButton(QString::fromUtf8(kRestore), this);
+    for (QPushButton* button : {read, clocks, restore}) {
+        bar->addWidget(button);
+        lineButtons_.push_back(button);
+    }
+    bar->addStretch();
+    connect(read, &QPushButton::clicked, this, [this] { readSelected(); });
+    connect(clocks, &QPushButton::clicked, this, [this] { setClocks(); });
+    connect(restore, &QPushButton::clicked, this, [this] { restoreSelected(); });
+    return bar;
+}
+
+void LineWindow::readSelected() {
+    const QModelIndex current = view_->selectionModel()->currentIndex();
+    if (running_ || !current.isValid())
+        return;
+    const SurveyRow& row =
+        model_.rows()[static_cast<std::size_t>(sorted_->mapToSource(current).row())].survey;
+    if (row.heard())
+        access_.readIntoWindow(row.address);
+}
+
+bool LineWindow::mayWrite() {
+    if (access_.accessLevel() == 1)
+        return true;
+    access_.messages.show(
+        {std::string(device_text::kTextNoWriteAccess1) + "\n" + device_text::kTextNoWriteAccess2,
+         ui_text::kCaptionWarning, MessageIcon::Warning});
+    return false;
+}
+
+void LineWindow::setClocks() {
+    if (!mayWrite())
+        return;
+    const std::vector<SurveyRow> found = devices(false);
+    runOnLine(static_cast<int>(found.size()) + 1, [&] {
+        const WallTime now = access_.clock.wallNow();
+        const DeviceTime time{now.second, now.minute, now.hour, now.day, now.month};
+        const auto data = ClockSetData(time);
+        std::array<std::uint8_t, kMaxResponseSize> reply{};
+        const ExchangeResult result = session_.link.Transact(
+            0, kFnSetClock, static_cast<int>(data.size()), data.data(), reply);
+        step(1);
+        if (result != kResultOk) {
+            state_->setText(
+                QString::fromStdString(ExchangeResultText(session_.link.PortName, 0, result)));
+            return;
+        }
+        readClocks(found);
+        step(static_cast<int>(found.size()) + 1);
+        state_->setText(
+            QString::fromUtf8(kClocksSet)
+                .arg(QString::fromStdString(ClockTimeText(time) + " " + ClockDateText(time))));
+    });
+}
+
+bool LineWindow::agreeToRestore(const std::vector<DeviceFile>& files) {
+    std::string text = kRestoreQuestion;
+    for (const DeviceFile& file : files) {
+        const LineTableRow& row =
+            model_.rows()[static_cast<std::size_t>(model_.rowOf(file.address))];
+        text += "\n\n" + std::string(kRestoreDevice) + std::to_string(file.address) + ": " +
+                row.verdict.toStdString();
+        for (const std::string& line : row.differences)
+            text += "\n  " + line;
+    }
+    return access_.messages.show({text, kTitle, MessageIcon::Question, MessageButtons::YesNo,
+                                  Answer::No}) == Answer::Yes;
+}
+
+void LineWindow::restoreSelected() {
+    if (!haveFolder() || !mayWrite())
+        return;
+    const std::string dir = folder_->text().toStdString();
+    std::vector<DeviceFile> files;
+    for (const SurveyRow& device : devices(true)) {
+        std::string error;
+        const auto loaded = FileExists(DevicePath(dir, device.address))
+                                ? LoadDeviceFiles(dir, device.address, device.address, true, error)
+                                : std::nullopt;
+        if (loaded)
+            files.push_back(loaded->front());
+        else
+            model_.setVerdict(device.address, error.empty() ? QString::fromUtf8(kVerdictNoFile)
+                                                            : QString::fromStdString(error));
+    }
+    if (files.empty())
+        return;
+    bool read = false;
+    runOnLine(static_cast<int>(files.size()), [&] {
+        for (std::size_t at = 0; at < files.size() && !cancel_; ++at) {
+            DeviceRow row = VerifyDevice(session_, files[at]);
+            model_.setVerdict(files[at].address, VerdictOfDevice(row), std::move(row.differences));
+            step(static_cast<int>(at) + 1);
+        }
+        read = !cancel_;
+    });
+    if (!read || !agreeToRestore(files))
+        return;
+    runOnLine(static_cast<int>(files.size()), [&] {
+        session_.session.model.AccessLevel = access_.accessLevel();
+        int restored = 0;
+        for (std::size_t at = 0; at < files.size() && !cancel_; ++at) {
+            const DeviceRow row = WriteDeviceFile(session_, files[at], true);
+            const bool done = row.outcome == Outcome::Confirmed;
+            restored += done;
+            model_.setVerdict(files[at].address,
+                              done ? QString::fromUtf8(kVerdictSame) : VerdictOfDevice(row));
+            step(static_cast<int>(at) + 1);
+        }
+        state_->setText(cancel_ ? QString::fromUtf8(kStopped)
+                                : QString::fromUtf8(kRestored).arg(restored).arg(
+                                      static_cast<int>(files.size())));
+    });
+}

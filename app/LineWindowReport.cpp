@@ -1,0 +1,80 @@
+// The line window's files for sign-off: the table as CSV and the
+// commissioning report, saved as PDF or printed.
+#include "app/LineReport.h"
+#include "app/LineWindow.h"
+#include "app/LineWindowTexts.h"
+#include "ui/WholeFile.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+using namespace line_window_text;
+
+QLayout* LineWindow::buildReportBar() {
+    auto* bar = new QHBoxLayout;
+    auto* csv = new QPushButton(QString::fromUtf8(kSaveCsv), this);
+    auto* pdf = new QPushButton(QString::fromUtf8(kSavePdf), this);
+    auto* print = new QPushButton(QString::fromUtf8(kPrintReport), this);
+    for (QPushButton* button : {csv, pdf, print}) {
+        bar->addWidget(button);
+        lineButtons_.push_back(button);
+    }
+    bar->addStretch();
+    const auto chosen = [this](const char* filter, const char* suffix) {
+        QString path = QFileDialog::getSaveFileName(this, windowTitle(), folder_->text(),
+                                                    QString::fromUtf8(filter));
+        if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive))
+            path += suffix;
+        return path;
+    };
+    connect(csv, &QPushButton::clicked, this, [this, chosen] {
+        if (const QString path = chosen(kCsvFilter, ".csv"); !path.isEmpty())
+            saveCsv(path);
+    });
+    connect(pdf, &QPushButton::clicked, this, [this, chosen] {
+        if (const QString path = chosen(kPdfFilter, ".pdf"); !path.isEmpty())
+            savePdf(path);
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() == QDialog::Accepted)
+            PrintLineReport(reportHtml(), printer);
+    });
+    return bar;
+}
+
+bool LineWindow::writeFile(const QString& path, const QByteArray& bytes) {
+    QString error;
+    if (!WriteWholeFile(path, bytes, error)) {
+        state_->setText(path + ": " + error);
+        return false;
+    }
+    state_->setText(QString::fromUtf8(kSaved).arg(path));
+    return true;
+}
+
+bool LineWindow::saveCsv(const QString& path) {
+    return writeFile(path, LineTableCsv(model_));
+}
+
+bool LineWindow::savePdf(const QString& path) {
+    return writeFile(path, LineReportPdf(reportHtml()));
+}
+
+QString LineWindow::reportHtml() const {
+    const WallTime now = access_.clock.wallNow();
+    const QString date = QStringLiteral("%1.%2.%3 %4:%5")
+                             .arg(now.day, 2, 10, QLatin1Char('0'))
+                             .arg(now.month, 2, 10, QLatin1Char('0'))
+                             .arg(now.year)
+                             .arg(now.hour, 2, 10, QLatin1Char('0'))
+                             .arg(now.minute, 2, 10, QLatin1Char('0'));
+    return LineReportHtml(
+        model_, {date, QString::fromStdString(access_.settings.PortName), folder_->text()});
+}
