@@ -55,10 +55,13 @@ inline constexpr const char* kHintOutputName = "ввод текстового р
 inline constexpr const char* kMenuRecentFiles = "Последние схемы";
 inline constexpr const char* kTextRecentFileGone =
     "Файла больше нет; он убран из списка последних схем:";
-// The name the print dialog proposes for the PDF of a scheme without a file.
-inline constexpr const char* kPdfDevicePrefix = "устройство ";
+// The name proposed for the PDF, or the file, of a scheme that has no file.
+inline constexpr const char* kProposedNamePrefix = "устройство ";
 // The port named on the command line could not be opened at start.
 inline constexpr const char* kTextPortNotOpened = "порт не открыт: ";
+// The port of an earlier run, or of the command line, that stayed closed: its
+// name and why.
+inline constexpr const char* kStatusPortNotOpened = "Порт %1 не открыт: %2";
 // A new scheme without a device.
 inline constexpr const char* kActionNewScheme = "Новая схема…";
 inline constexpr const char* kHintNewScheme = "Новая схема без прибора";

@@ -62,8 +62,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), messages_(this) {
     auto* central =
         new SchemeArea(this, {kDefaultWidth, kHeaderHeight + kSchemeHeight + kSchemeBottom});
     setCentralWidget(central);
-    auto* strip = new QWidget(central);
-    strip->setGeometry(0, 0, kDefaultWidth, kHeaderHeight);
+    auto* strip = buildHeaderArea(central);
     QFont small = strip->font();
     small.setPointSize(8); // the header was laid out for the small dialog font
     strip->setFont(small);
@@ -86,6 +85,22 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), messages_(this) {
     createDialogs();
     // Last: the size comes from everything built above.
     placeOnScreen(availableArea());
+}
+
+// The header strip scrolls sideways in a window narrower than itself, so that
+// every control stays within reach; the scroll bar takes the strip's free
+// bottom edge.
+QWidget* MainWindow::buildHeaderArea(QWidget* central) {
+    headerArea = new QScrollArea(central);
+    headerArea->setObjectName("headerArea");
+    headerArea->setFrameShape(QFrame::NoFrame);
+    headerArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    headerArea->setGeometry(0, 0, kDefaultWidth, kHeaderHeight);
+    auto* strip = new QWidget;
+    strip->resize(kDefaultWidth,
+                  kHeaderHeight - headerArea->horizontalScrollBar()->sizeHint().height());
+    headerArea->setWidget(strip);
+    return strip;
 }
 
 void MainWindow::buildHeader(QWidget* strip) {
@@ -166,7 +181,6 @@ void MainWindow::buildScheme(QWidget* central) {
     schemeScrollBox = new QScrollArea(central);
     schemeScrollBox->setObjectName("schemeScrollBox");
     schemeScrollBox->setGeometry(kSchemeLeft, kHeaderHeight, kSchemeWidth, kSchemeHeight);
-    schemeScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     schemeScrollBox->verticalScrollBar()->setSingleStep(kScrollStep);
     canvas_ = new SchemeCanvas(view_);
     schemeScrollBox->setWidget(canvas_);
@@ -181,6 +195,7 @@ void MainWindow::connectHeader() {
     connect(schemeDeviceNumberBox, &QComboBox::activated, this, [this](int index) {
         edit(app_text::kStepDeviceNumber, [this, index] { model_.DeviceNumberIndex = index; });
         canvas_->setFocus();
+        showModified();
     });
     for (QPushButton* button : {setConfigButton, changeConfigButton})
         connect(button, &QPushButton::clicked, this, &MainWindow::changeConfiguration);

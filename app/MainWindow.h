@@ -87,6 +87,9 @@ public:
     void refreshStatus();
     // A command refused because an exchange is still under way.
     void showLineBusy();
+    // The scheme the last device command's outcome spoke of has gone: so does
+    // the outcome from the status bar.
+    void forgetOutcome();
     // How long the outcome of a command stays in the status bar.
     static constexpr int kOutcomeShownMs = 8000;
     DeviceConfiguration& deviceConfiguration() { return device_; }
@@ -123,6 +126,8 @@ public:
     // Where the print dialog proposes a PDF: beside the scheme's file, named
     // after it, or "устройство N.pdf" for a scheme without a file.
     QString proposedPdfPath() const;
+    // The same for the scheme file that "Сохранить как ..." offers.
+    QString proposedPath(const QString& extension) const;
     void readDevice();
     void writeDevice();
     void showPortSettings();
@@ -224,6 +229,7 @@ public:
     QToolButton* externalAckButton = nullptr;  // external acknowledge
     QPushButton* timeDateButton = nullptr;     // "Задание времени и даты"
     QtClockDialog* timeDateDialog = nullptr;
+    QScrollArea* headerArea = nullptr;
     QScrollArea* schemeScrollBox = nullptr;
     QLineEdit* outputNameEdit = nullptr; // in-place output name
 
@@ -244,6 +250,7 @@ private:
     void createWindow();
     void onShow();
     bool handleKey(int key);
+    QWidget* buildHeaderArea(QWidget* central);
     void buildHeader(QWidget* strip);
     void buildExecCodeFields(QWidget* strip);
     void buildConfigurationControls(QWidget* strip);
@@ -258,6 +265,8 @@ private:
     void openOutputEditor(int line);
     // The in-place editor lost the focus (or a click comes): commit its text.
     void commitOutputName();
+    // Commits the name being edited and closes its editor.
+    void finishOutputName();
     void buildStatusBar();
     void keepOnScreen();
     QRect availableArea() const;
@@ -338,6 +347,8 @@ private:
     QLabel* accessStatus_ = nullptr;
     QLabel* deviceStatus_ = nullptr;
     ExchangeResult lastResult_ = kResultOk;
+    // How the last device command ended, as the status bar said it.
+    QString lastOutcome_;
     LineEditField edit1Field_{firstCodeEdit};
     LineEditField edit2Field_{secondCodeEdit};
     bool shown_ = false;

@@ -37,23 +37,28 @@ void MainWindow::edit(const char* command, const std::function<void()>& change) 
     history_.Run(name, change);
 }
 
+// A name being edited is finished first: what was typed becomes a step of its
+// own, which the undo then takes back (and a redo brings again).
 void MainWindow::undoStep() {
-    commitOutputName();
+    finishOutputName();
     history_.Undo();
-    outputNameEdit->hide();
     canvas_->update();
+    showModified();
 }
 
 void MainWindow::redoStep() {
-    commitOutputName();
+    finishOutputName();
     history_.Redo();
-    outputNameEdit->hide();
     canvas_->update();
+    showModified();
 }
 
 // The history's commands name the step they would take back or do again.
 void MainWindow::connectHistory() {
-    session_.schemeLoaded = [this] { history_.Restart(); };
+    session_.schemeLoaded = [this] {
+        history_.Restart();
+        forgetOutcome();
+    };
     QUndoStack& stack = history_.stack();
     auto follow = [this, &stack] {
         const auto caption = [](const char* command, const QString& step) {

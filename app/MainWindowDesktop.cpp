@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 void MainWindow::newScheme() {
     if (newSchemeDialog_ == nullptr)
@@ -29,7 +30,12 @@ bool MainWindow::useSettings(ProgramSettings& settings, const QString& portName)
     bool open = false;
     if (port) {
         portSettings_->Restore(*port);
-        open = portSettings_->OpenAtStart();
+        std::string reason;
+        open = portSettings_->OpenAtStart(reason);
+        if (!open)
+            statusBar()->showMessage(
+                QString::fromUtf8(app_text::kStatusPortNotOpened)
+                    .arg(QString::fromStdString(port->portName), QString::fromStdString(reason)));
     }
     if (const QByteArray geometry = settings.geometry(); !geometry.isEmpty())
         restoreGeometry(geometry);
@@ -51,13 +57,18 @@ void MainWindow::showModified() {
 }
 
 QString MainWindow::proposedPdfPath() const {
+    return proposedPath(".pdf");
+}
+
+QString MainWindow::proposedPath(const QString& extension) const {
     if (!schemeFile_.isEmpty()) {
         const QFileInfo file(schemeFile_);
         return QDir::toNativeSeparators(file.absolutePath() + "/" + file.completeBaseName() +
-                                        ".pdf");
+                                        extension);
     }
     const QString folder =
         fileDialogs_.lastFolder().isEmpty() ? QDir::currentPath() : fileDialogs_.lastFolder();
-    return QDir::toNativeSeparators(folder + "/" + QString::fromUtf8(app_text::kPdfDevicePrefix) +
-                                    QString::number(model_.DeviceNumberIndex + 1) + ".pdf");
+    return QDir::toNativeSeparators(folder + "/" +
+                                    QString::fromUtf8(app_text::kProposedNamePrefix) +
+                                    QString::number(model_.DeviceNumberIndex + 1) + extension);
 }

@@ -80,7 +80,11 @@ bool MainWindow::runDeviceCommand(const std::function<void()>& command) {
     return false;
 }
 
+// A read replaces the scheme: changes not yet saved are offered for saving
+// first, as before opening a file.
 void MainWindow::readDevice() {
+    if (!exit_.OfferSave())
+        return;
     runDeviceCommand(DeviceCommandKind::Read, [this] {
         const bool read = device_.readDevice();
         if (read)
@@ -119,6 +123,9 @@ void MainWindow::changeConfiguration() {
     if (!exit_.OfferSave())
         return;
     session_.creation.ChangeConfiguration();
+    // Nothing is left that a save could write.
+    model_.Modified = 0;
+    forgetOutcome();
     history_.Restart();
     syncScheme();
 }

@@ -12,12 +12,16 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
 
 namespace {
+
+// How wide a folder may be in the recent files' menu.
+constexpr int kRecentFolderWidth = 320;
 
 // The first local ".vil" file among the dropped ones; empty when there is none.
 QString DroppedScheme(const QMimeData* mime) {
@@ -51,6 +55,7 @@ bool MainWindow::OpenSchemeFile(const QString& path) {
 }
 
 void MainWindow::SaveScheme() {
+    fileDialogs_.proposeSavePath(proposedPath(".vil"));
     if (fileCommands_.SaveScheme()) {
         rememberFile(QString::fromStdString(fileCommands_.fileName()));
         history_.MarkStored();
@@ -85,9 +90,15 @@ void MainWindow::refreshRecentMenu() {
     const QStringList files = settings_ ? settings_->recentFiles() : QStringList();
     recentMenu_->menuAction()->setEnabled(!files.isEmpty());
     int number = 0;
+    // The folder beside the name (shortened in its middle when long): the same
+    // name in two folders reads as two files.
+    const QFontMetrics metrics(recentMenu_->font());
     for (const QString& path : files) {
+        const QFileInfo file(path);
+        const QString folder = metrics.elidedText(QDir::toNativeSeparators(file.absolutePath()),
+                                                  Qt::ElideMiddle, kRecentFolderWidth);
         QAction* item = recentMenu_->addAction(
-            QString("&%1  %2").arg(++number).arg(QFileInfo(path).fileName()));
+            QString("&%1  %2\t%3").arg(++number).arg(file.fileName(), folder));
         item->setToolTip(path);
         item->setStatusTip(path);
         connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });

@@ -64,10 +64,15 @@ void MainWindow::keepOnScreen() {
     });
 }
 
+// The header and the scheme take the window's width; the scheme scrolls both
+// ways inside it. Below the default height the free strip under the scheme
+// goes first.
 void MainWindow::layoutScheme() {
     const QSize area = centralWidget()->size();
     const int rightMargin = kDefaultWidth - kSchemeLeft - kSchemeWidth;
+    const int bottom = std::clamp(area.height() - kHeaderHeight - kSchemeHeight, 0, kSchemeBottom);
+    headerArea->setGeometry(0, 0, area.width(), kHeaderHeight);
     schemeScrollBox->setGeometry(kSchemeLeft, kHeaderHeight,
                                  std::max(area.width() - kSchemeLeft - rightMargin, 0),
-                                 std::max(area.height() - kHeaderHeight - kSchemeBottom, 0));
+                                 std::max(area.height() - kHeaderHeight - bottom, 0));
 }

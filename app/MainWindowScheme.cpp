@@ -92,6 +92,14 @@ void MainWindow::commitOutputName() {
     showModified();
 }
 
+void MainWindow::finishOutputName() {
+    commitOutputName();
+    if (clicks_.closeOutputEditor()) {
+        outputNameEdit->hide();
+        canvas_->setFocus();
+    }
+}
+
 void MainWindow::pressElement(ElementRef element) {
     if (!helpCursor_)
         return;

@@ -55,9 +55,13 @@ bool MainWindow::runDeviceCommand(DeviceCommandKind kind, const std::function<bo
         comPort_.SetObserver({progress, [this](ExchangeResult result) { lastResult_ = result; }});
         const bool done = command();
         comPort_.SetObserver({});
-        statusBar()->showMessage(
-            QString::fromStdString(OutcomeStatusText(kind, address, done, lastResult_)),
-            kOutcomeShownMs);
+        lastOutcome_ = QString::fromStdString(OutcomeStatusText(kind, address, done, lastResult_));
+        statusBar()->showMessage(lastOutcome_, kOutcomeShownMs);
         refreshStatus();
     });
+}
+
+void MainWindow::forgetOutcome() {
+    if (!lastOutcome_.isEmpty() && statusBar()->currentMessage() == lastOutcome_)
+        statusBar()->clearMessage();
 }

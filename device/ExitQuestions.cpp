@@ -57,8 +57,18 @@ bool ExitQuestions::Closing() {
 }
 
 bool ExitQuestions::OfferSave() {
-    if (model_.Modified == 0 || !ask(kTextChangedSave, kCaptionConfirmSave))
+    // Without a scheme there is nothing a save could write.
+    if (model_.Modified == 0 || model_.SchemeCreated == 0)
         return true;
-    run(save);
-    return model_.Modified == 0;
+    const MessageBox question{kTextChangedSave, kCaptionConfirmSave, MessageIcon::Question,
+                              MessageButtons::YesNoCancel, Answer::Yes};
+    switch (messages_.show(question)) {
+    case Answer::Yes:
+        run(save);
+        return model_.Modified == 0;
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }

@@ -28,9 +28,9 @@ public:
     // cancelled, the save refused or failed): the window stays, nothing else is
     // asked, and the changes are kept.
     bool Closing();
-    // Before changed data is thrown away: the offer to save it. false when the
-    // operator agreed but the data was not saved (the save dialog cancelled),
-    // so the data should stay.
+    // Before changed data is thrown away: the offer to save it, with a way
+    // back. false when the operator cancelled, or agreed but the data was not
+    // saved (the save dialog cancelled): then everything should stay.
     bool OfferSave();
 
 private:

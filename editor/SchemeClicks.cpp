@@ -33,9 +33,7 @@ ClickOutcome SchemeClicks::clickElement(ElementRef element) {
     ClickOutcome outcome;
     if (element.family == Family::OutputNumber) {
         if (model.EditedOutput == element.index) {
-            highlight(Family::OutputNumber, element.index, false);
-            model.EditedOutput = -1;
-            outcome.closeEditor = true;
+            outcome.closeEditor = closeOutputEditor();
             return outcome;
         }
         if (model.EditedOutput != -1)
@@ -120,6 +118,15 @@ void SchemeClicks::commitOutputName(QString& text) {
     const int line = session_.model.EditedOutput;
     if (line != -1)
         session_.view.at(Family::OutputName, line).caption = text;
+}
+
+bool SchemeClicks::closeOutputEditor() {
+    ConfigurationModel& model = session_.model;
+    if (model.EditedOutput == -1)
+        return false;
+    highlight(Family::OutputNumber, model.EditedOutput, false);
+    model.EditedOutput = -1;
+    return true;
 }
 
 Rect SchemeClicks::OutputEditorRect(int line) const {

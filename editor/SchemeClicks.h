@@ -29,8 +29,12 @@ public:
     ClickOutcome clickElement(ElementRef element);
     // The editor lost the focus: an empty text becomes ten spaces (written
     // back into text), and the text becomes the name of the edited output.
-    // Names live only on the computer: neither Modified nor a record changes.
+    // No record changes; the history marks the scheme modified when the name
+    // is another one.
     void commitOutputName(QString& text);
+    // Ends the editing of an output name (after its text was committed): its
+    // number loses the highlight. false when no name was being edited.
+    bool closeOutputEditor();
     // Where the editor sits for an output line, in scheme coordinates.
     Rect OutputEditorRect(int line) const;
     // Selects a scheme row as a click on one of its elements does, starting no

@@ -132,9 +132,9 @@ void SchemeView::ShowExternalAck(bool on) {
     header.extAckDown = on;
     Element& label = at(Family::Title, TitleExtAckInput);
     const int row = ExternalAckRow();
-    label.visible = on && row >= 0 && row < kChannelSlots;
-    if (label.visible) {
-        label.group = groupOfRow(row);
+    // Only an additional input can serve (the button is offered for those
+    // alone); beside a main input the mark would cover its output line.
+    label.visible = on && row >= 0 && row < kChannelSlots && groupOfRow(row) == ExtraInputGroup;
+    if (label.visible)
         label.rect.y = rowTop(row) + 12;
-    }
 }

@@ -1,6 +1,17 @@
 #include "editor/SchemeSession.h"
 
+#include "editor/TextField.h"
+
 #include <algorithm>
+
+bool SchemeNames::operator==(const SchemeNames& other) const {
+    const auto sameField = [](const QString& a, const QString& b) {
+        return EncodeTextField(a) == EncodeTextField(b);
+    };
+    return std::equal(channels.begin(), channels.end(), other.channels.begin(),
+                      other.channels.end(), sameField) &&
+           std::equal(outputs.begin(), outputs.end(), other.outputs.begin(), sameField);
+}
 
 void SchemeSession::LoadScheme(int first, int second,
                                const std::array<std::uint8_t, kImageSize>& image,
@@ -13,6 +24,9 @@ void SchemeSession::LoadScheme(int first, int second,
     // Names are shown after a repair too: a save after it must keep them.
     if (names)
         showNames(*names);
+    // The scheme is what its source holds, unless records had to be repaired:
+    // changes dropped on the way here are not carried over to it.
+    model.Modified = model.Repaired != 0 ? 1 : 0;
     window.syncScheme();
     creation.ReportRepair();
     creation.ReportOutOfRange();

@@ -19,7 +19,9 @@
 struct SchemeNames {
     std::vector<QString> channels;
     std::array<QString, kOutputLines> outputs;
-    bool operator==(const SchemeNames&) const = default;
+    // Equal when a file would hold the same bytes: an empty name and ten
+    // blanks are one name.
+    bool operator==(const SchemeNames& other) const;
 };
 
 // The configuration as a scheme file holds it: a few hundred bytes from which
@@ -51,7 +53,8 @@ public:
     // for it, the image unpacked and drawn, the device named in the image as the
     // address of later exchanges, the caption, the names when the source has any,
     // the repair box when block records had to be repaired, and the warning that
-    // names values the editor never writes.
+    // names values the editor never writes. The scheme then counts as
+    // unmodified unless its records were repaired.
     void LoadScheme(int first, int second, const std::array<std::uint8_t, kImageSize>& image,
                     std::uint8_t deviceByte, const std::string& caption,
                     const SchemeNames* names = nullptr);

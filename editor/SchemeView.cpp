@@ -12,6 +12,10 @@ constexpr int kDelayX = 284, kBlockDelayX = 332;
 constexpr int kOutputsX = 392;
 constexpr int kRowLineX = 136, kBlockRowLineX = 240;
 constexpr int kInputBusX = 152, kOutputBusX = 592, kBusWidth = 5;
+// The acknowledge mark sits beside its row, right of the output bus: the
+// additional inputs have no output lines there, and the row's own elements
+// stay uncovered.
+constexpr int kExtAckMarkX = kOutputBusX + 12;
 constexpr int kBlockBand = 112;
 
 int bandTop(int block) {
@@ -213,7 +217,7 @@ void SchemeView::buildGroupsBusesTitles() {
         {FirstInputGroup, {748, lineTop(8) + 8, 50, 17}, "МР №2", maroon},
         {ExtraInputGroup, {608, 8, 190, 17}, "Дискретные входы МР", olive},
         {BlockGroup, {608, 8, 190, 17}, "Функциональные блоки", olive},
-        {ExtraInputGroup, {kSignallingX, 12, 140, 13}, "Вход внеш. квитир. ", maroon},
+        {ExtraInputGroup, {kExtAckMarkX, 12, 140, 13}, "Вход внеш. квитир. ", maroon},
     };
     for (const TitleDef& t : titles) {
         Element& e = add(Family::Title, t.group, t.rect);

@@ -49,6 +49,5 @@ std::optional<SchemeFileData> DecodeSchemeFile(const QByteArray& bytes, QString&
 bool WriteSchemeFile(const QString& path, const SchemeFileData& data, QString& error);
 
 // Reads and decodes a file; nothing, with the reason, when it cannot be
-// opened or is refused. `notOpened`, when given, tells the two apart.
-std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error,
-                                             bool* notOpened = nullptr);
+// opened or is refused.
+std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error);

@@ -55,12 +55,7 @@ bool SchemeFileCommands::open(const std::string& path) {
 // touched.
 std::optional<SchemeFileData> SchemeFileCommands::readFile(const std::string& path) {
     QString reason;
-    bool notOpened = false;
-    auto data = ReadSchemeFile(QString::fromStdString(path), reason, &notOpened);
-    if (notOpened) {
-        messages_.show(warning(kTextOpenFailed, kCaptionOpen));
-        return std::nullopt;
-    }
+    auto data = ReadSchemeFile(QString::fromStdString(path), reason);
     if (!data) {
         refuseFile(path, reason);
         return std::nullopt;

@@ -24,12 +24,9 @@ bool WriteSchemeFile(const QString& path, const SchemeFileData& data, QString& e
     return WriteWholeFile(path, EncodeSchemeFile(data), error);
 }
 
-std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error, bool* notOpened) {
+std::optional<SchemeFileData> ReadSchemeFile(const QString& path, QString& error) {
     QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    if (notOpened)
-        *notOpened = !opened;
-    if (!opened) {
+    if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
         return std::nullopt;
     }

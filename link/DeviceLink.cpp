@@ -116,9 +116,18 @@ int DeviceLink::SetupPort() {
     return Opened(opened) ? 0 : -1;
 }
 
-bool DeviceLink::OpenQuietly() {
+bool DeviceLink::OpenQuietly(std::string& reason) {
     const std::optional<LineSettings> settings = ParseSettings();
-    return settings && Opened(line_.open(*settings));
+    if (!settings) {
+        reason = kTextSetupError;
+        return false;
+    }
+    if (Opened(line_.open(*settings)))
+        return true;
+    reason = line_.errorText();
+    if (reason.empty())
+        reason = kTextSetupError;
+    return false;
 }
 
 int DeviceLink::WaitMs(int ms) {

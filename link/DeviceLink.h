@@ -24,8 +24,9 @@ public:
     // Applies the port settings and opens the port: 0 when open, -1 otherwise.
     int SetupPort();
     // The port at start-up, with the same settings and checks as SetupPort; a
-    // port that cannot be opened only stays closed, without a word. true when open.
-    bool OpenQuietly();
+    // port that cannot be opened only stays closed, without a message box. true
+    // when open; otherwise reason says why.
+    bool OpenQuietly(std::string& reason);
     // Closes the port; a failure to close is ignored.
     void ClosePort();
     bool IsPortOpen() const;

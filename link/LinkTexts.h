@@ -15,6 +15,8 @@ inline constexpr const char* kTextNotConfigured = "вероятно, порт н
 inline constexpr const char* kTextSetupAtPowerOff = "сбой настройки порта при выключении прибора";
 inline constexpr const char* kTextSetupError = "ошибка настройки порта";
 inline constexpr const char* kTextNoPort = "Не выбран COM-порт.";
+// Why a port named at start-up stays closed, when the line cannot say.
+inline constexpr const char* kReasonPortNotListed = "нет в списке портов системы";
 inline constexpr const char* kTextExchangeError = " ошибка обмена ";
 inline constexpr const char* kTextPortLost =
     "COM-порт отключен. Проверьте оборудование, перезапустите программу.";

@@ -165,8 +165,10 @@ void PortSettingsCommand::RestoreExchange(const SavedPortSettings& saved) {
     ApplyExchangeSettings();
 }
 
-bool PortSettingsCommand::OpenAtStart() {
-    if (ResolvePortPath(listPorts_(), link_.PortName).empty())
+bool PortSettingsCommand::OpenAtStart(std::string& reason) {
+    if (ResolvePortPath(listPorts_(), link_.PortName).empty()) {
+        reason = link_text::kReasonPortNotListed;
         return false;
-    return link_.OpenQuietly();
+    }
+    return link_.OpenQuietly(reason);
 }

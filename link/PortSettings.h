@@ -99,8 +99,8 @@ public:
     void Restore(const SavedPortSettings& saved);
     // At start-up: opens the port when its name is in the port list. A port
     // that cannot be opened stays closed and the program goes on without it.
-    // true when open.
-    bool OpenAtStart();
+    // true when open; otherwise reason says why.
+    bool OpenAtStart(std::string& reason);
 
     const PortChoice& remembered() const { return remembered_; }
     bool completed() const { return completed_; }

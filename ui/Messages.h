@@ -6,7 +6,7 @@
 // that decides which box to show is tested without a window.
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButtons { Ok, YesNo, RetryCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, RetryCancel };
 enum class Answer { Ok, Yes, No, Retry, Cancel };
 
 struct MessageBox {

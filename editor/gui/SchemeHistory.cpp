@@ -63,8 +63,12 @@ void SchemeHistory::Run(const QString& name, const std::function<void()>& change
     if (session_.model.SchemeCreated == 0)
         return;
     auto after = std::make_shared<const SchemeSnapshot>(session_.Snapshot());
-    if (*after != *before)
-        stack_.push(new SnapshotStep(name, session_, std::move(before), std::move(after), shown_));
+    if (*after == *before)
+        return;
+    // Whatever a save would write differently is a change to keep, names and
+    // the device number too.
+    session_.model.Modified = 1;
+    stack_.push(new SnapshotStep(name, session_, std::move(before), std::move(after), shown_));
 }
 
 void SchemeHistory::Undo() {

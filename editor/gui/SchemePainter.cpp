@@ -3,9 +3,16 @@
 #include "editor/gui/SchemePictures.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
+
+// The least size a text is made smaller to before it is shortened.
+constexpr int kSmallestPixelSize = 9;
 
 QColor toColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -77,20 +84,88 @@ Qt::Alignment alignmentOf(Family f) {
     }
 }
 
+// The fonts of the scheme; the signalling, delay and outputs captions share
+// their panel with inner labels and are narrower.
+struct SchemeFonts {
+    QFont normal, bold, small, narrow;
+};
+
+const SchemeFonts& Fonts() {
+    static const SchemeFonts fonts = [] {
+        SchemeFonts f;
+        f.normal.setFamily("DejaVu Sans");
+        f.normal.setPixelSize(11);
+        f.bold = f.normal;
+        f.bold.setBold(true);
+        f.small = f.normal;
+        f.small.setPixelSize(kSmallestPixelSize);
+        f.narrow = f.normal;
+        f.narrow.setPixelSize(10);
+        f.narrow.setLetterSpacing(QFont::PercentageSpacing, 94);
+        return f;
+    }();
+    return fonts;
+}
+
+QFont FontOf(Family f, const Element& e) {
+    if (f == Family::BlockInputKind || f == Family::BlockInputNumber)
+        return Fonts().small;
+    if (f == Family::SignallingPanel || f == Family::DelayPanel || f == Family::OutputsPanel)
+        return Fonts().narrow;
+    return e.bold ? Fonts().bold : Fonts().normal;
+}
+
+// Blanks at the end of a caption take no room on screen.
+double InkWidth(const QString& text, const QFont& font, QPaintDevice* device) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QChar(' '))
+        --end;
+    return QFontMetricsF(font, device).horizontalAdvance(text.left(end));
+}
+
+// One line: the font made smaller, then the text shortened.
+FittedText FitLine(const QString& text, const QFont& font, int width, QPaintDevice* device) {
+    if (InkWidth(text, font, device) <= width)
+        return {font, text, 1};
+    QFont smaller = font;
+    smaller.setPixelSize(std::min(font.pixelSize(), kSmallestPixelSize));
+    // Whole when it fits now.
+    return {smaller, QFontMetrics(smaller, device).elidedText(text, Qt::ElideRight, width), 1};
+}
+
+// A list of outputs ("1,2,3,4,5,6,") that does not fit one line breaks after
+// the comma nearest its middle, when both halves fit.
+FittedText FitList(const QString& text, const QFont& font, int width, QPaintDevice* device) {
+    const FittedText line = FitLine(text, font, width, device);
+    if (line.text == text)
+        return line;
+    qsizetype best = -1;
+    for (qsizetype i = text.indexOf(','); i >= 0 && i + 1 < text.size();
+         i = text.indexOf(',', i + 1))
+        if (best < 0 ||
+            std::abs(text.size() - 2 * (i + 1)) < std::abs(text.size() - 2 * (best + 1)))
+            best = i;
+    if (best < 0)
+        return line;
+    const QString first = text.left(best + 1), second = text.mid(best + 1);
+    if (InkWidth(first, line.font, device) > width || InkWidth(second, line.font, device) > width)
+        return line;
+    return {line.font, first + "\n" + second, 2};
+}
+
+} // namespace
+
+FittedText FitCaption(Family family, const Element& element, int width, QPaintDevice* device) {
+    const QFont font = FontOf(family, element);
+    return lookOf(family) == Look::Label ? FitList(element.caption, font, width, device)
+                                         : FitLine(element.caption, font, width, device);
+}
+
+namespace {
+
 class Painter {
 public:
-    Painter(QPainter& p) : p_(p) {
-        normal_.setFamily("DejaVu Sans");
-        normal_.setPixelSize(11);
-        bold_ = normal_;
-        bold_.setBold(true);
-        small_ = normal_;
-        small_.setPixelSize(9);
-        // The signalling, delay and outputs captions share their panel with inner labels.
-        narrow_ = normal_;
-        narrow_.setPixelSize(10);
-        narrow_.setLetterSpacing(QFont::PercentageSpacing, 94);
-    }
+    explicit Painter(QPainter& p) : p_(p) {}
 
     void element(Family f, const Element& e, const QRect& r) {
         switch (lookOf(f)) {
@@ -119,8 +194,7 @@ public:
             text(f, e, r.adjusted(2, 1, -2, -1));
             break;
         case Look::Label:
-            p_.fillRect(r, toColor(e.back));
-            text(f, e, r.adjusted(1, 0, -1, 0));
+            label(f, e, r);
             break;
         case Look::Caption:
             text(f, e, r);
@@ -155,30 +229,46 @@ private:
                     QRectF(r).adjusted(3, 1, -3, -2), ink);
     }
 
+    // A value or a list in its coloured box: made smaller, or a list put on two
+    // lines in a box grown to hold them, rather than cut.
+    void label(Family f, const Element& e, const QRect& r) {
+        if (e.caption.contains('\n')) {
+            p_.fillRect(r, toColor(e.back));
+            text(f, e, r.adjusted(1, 0, -1, 0));
+            return;
+        }
+        const FittedText fit = FitCaption(f, e, r.width() - 2, p_.device());
+        QRect box = r;
+        if (fit.lines > 1) {
+            const int grow =
+                fit.lines * QFontMetrics(fit.font, p_.device()).lineSpacing() + 2 - r.height();
+            if (grow > 0)
+                box.adjust(0, -grow / 2, 0, grow - grow / 2);
+        }
+        p_.fillRect(box, toColor(e.back));
+        p_.setFont(fit.font);
+        p_.setPen(toColor(e.text));
+        p_.drawText(box.adjusted(1, 0, -1, 0), static_cast<int>(alignmentOf(f)), fit.text);
+    }
+
     void text(Family f, const Element& e, const QRect& r) {
         if (e.caption.isEmpty())
             return;
-        if (f == Family::BlockInputKind || f == Family::BlockInputNumber)
-            p_.setFont(small_);
-        else if (f == Family::SignallingPanel || f == Family::DelayPanel ||
-                 f == Family::OutputsPanel)
-            p_.setFont(narrow_);
-        else
-            p_.setFont(e.bold ? bold_ : normal_);
         p_.setPen(toColor(e.text));
         if (e.caption.contains('\n')) {
             // A list on several lines keeps its first line at the top of its box and runs
             // below it, in the small font.
-            p_.setFont(small_);
+            p_.setFont(Fonts().small);
             p_.drawText(r.adjusted(0, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                         e.caption);
             return;
         }
-        p_.drawText(r, static_cast<int>(alignmentOf(f)), e.caption);
+        const FittedText fit = FitCaption(f, e, r.width(), p_.device());
+        p_.setFont(fit.font);
+        p_.drawText(r, static_cast<int>(alignmentOf(f)), fit.text);
     }
 
     QPainter& p_;
-    QFont normal_, bold_, small_, narrow_;
 };
 
 } // namespace

@@ -87,9 +87,16 @@ QFileDialog& QtSchemeFileDialogs::saveDialog() {
     return *save_;
 }
 
-std::optional<std::string> QtSchemeFileDialogs::ask(QFileDialog& dialog) {
-    if (!lastFolder_.isEmpty())
+std::optional<std::string> QtSchemeFileDialogs::ask(QFileDialog& dialog, const QString& proposed) {
+    if (!proposed.isEmpty()) {
+        // Only the name is filled in: a file selected in the list would win
+        // over a name typed instead.
+        dialog.setDirectory(QFileInfo(proposed).absolutePath());
+        if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit"))
+            name->setText(QFileInfo(proposed).fileName());
+    } else if (!lastFolder_.isEmpty()) {
         dialog.setDirectory(lastFolder_);
+    }
     SelectLastName(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
@@ -103,5 +110,5 @@ std::optional<std::string> QtSchemeFileDialogs::askOpenPath() {
 }
 
 std::optional<std::string> QtSchemeFileDialogs::askSavePath() {
-    return ask(saveDialog());
+    return ask(saveDialog(), proposedSave_);
 }

@@ -23,16 +23,19 @@ public:
     // The folder both dialogs open in; empty: the current directory.
     const QString& lastFolder() const { return lastFolder_; }
     void setLastFolder(const QString& folder) { lastFolder_ = folder; }
+    // The file the save dialog offers next: its folder and name.
+    void proposeSavePath(const QString& path) { proposedSave_ = path; }
 
     // Made on first use; exposed so that tests can look at their settings.
     QFileDialog& openDialog();
     QFileDialog& saveDialog();
 
 private:
-    std::optional<std::string> ask(QFileDialog& dialog);
+    std::optional<std::string> ask(QFileDialog& dialog, const QString& proposed = {});
 
     QWidget* parent_;
     QString lastFolder_;
+    QString proposedSave_;
     std::unique_ptr<QFileDialog> open_;
     std::unique_ptr<QFileDialog> save_;
 };

@@ -97,6 +97,9 @@ ExchangeLogWindow::ExchangeLogWindow(ExchangeLog& log, QWidget* parent)
     connect(&refreshTimer_, &QTimer::timeout, this, &ExchangeLogWindow::refresh);
     auto* copyKey = new QShortcut(QKeySequence::Copy, this);
     connect(copyKey, &QShortcut::activated, this, &ExchangeLogWindow::copy);
+    // Closed as a dialog is: the log goes on recording meanwhile.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
     refresh();
     placeOnScreen();
 }

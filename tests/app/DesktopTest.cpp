@@ -69,6 +69,10 @@ TEST_F(Desktop, RecentFilesAndTheWindowSizeComeBack) {
         // A port named at start that is not there leaves the port closed.
         EXPECT_FALSE(form.useSettings(settings, "COM8"));
         EXPECT_EQ(form.statusBar()->findChild<QLabel*>("portStatus")->text(), "Порт закрыт");
+        // The message beside it names the port and says why.
+        const QString notice = form.statusBar()->currentMessage();
+        EXPECT_TRUE(notice.startsWith("Порт COM8 не открыт: ")) << notice.toStdString();
+        EXPECT_GT(notice.size(), QString("Порт COM8 не открыт: ").size() + 3);
         ASSERT_TRUE(form.OpenSchemeFile(Example("12-04.vil")));
         ASSERT_TRUE(form.OpenSchemeFile(Example("24-08.vil")));
         EXPECT_EQ(form.proposedPdfPath(), Example("24-08.pdf"));
@@ -82,7 +86,10 @@ TEST_F(Desktop, RecentFilesAndTheWindowSizeComeBack) {
     QStringList texts;
     for (const QAction* item : form.recentFilesMenu()->actions())
         texts << item->text();
-    EXPECT_EQ(texts, (QStringList{"&1  24-08.vil", "&2  12-04.vil", "&3  gone.vil"}));
+    // Each with its folder: the same name in two folders reads as two files.
+    const QString examples = QString(VIL3K_SOURCE_ROOT) + "/examples";
+    EXPECT_EQ(texts, (QStringList{"&1  24-08.vil\t" + examples, "&2  12-04.vil\t" + examples,
+                                  "&3  gone.vil\t" + dir.path()}));
     form.recentFilesMenu()->actions().at(1)->trigger();
     EXPECT_EQ(form.caption(), "Программатор ВИЛ-3K - файл " + Example("12-04.vil"));
     {

@@ -35,11 +35,13 @@ TEST(PortLost, TheProgramKeepsItsSchemeAndTheLineComesBack) {
     ASSERT_EQ(form.comPort().SetupPort(), 0);
 
     sim->stop();
-    BoxAnswerer engineer({QMessageBox::Ok}, true);
+    // No to the offers to save the changes first (one before each read).
+    BoxAnswerer engineer({QMessageBox::No, QMessageBox::Ok, QMessageBox::No}, true);
     form.action(ActionId::ReadDevice)->trigger();
     // Nothing more comes: no way out of the program is taken.
-    EXPECT_FALSE(QTest::qWaitFor([&] { return engineer.texts.size() > 1; }, 500));
-    EXPECT_EQ(engineer.texts, QStringList({"COM-порт отключен. Проверьте оборудование, "
+    EXPECT_FALSE(QTest::qWaitFor([&] { return engineer.texts.size() > 2; }, 500));
+    EXPECT_EQ(engineer.texts, QStringList({"Данные были изменены. Сохранить в файле?",
+                                           "COM-порт отключен. Проверьте оборудование, "
                                            "перезапустите программу."}));
     const QString port = form.statusBar()->findChild<QLabel*>("portStatus")->text();
     EXPECT_TRUE(port.startsWith("Порт закрыт: COM7 отключен (")) << port.toStdString();

@@ -139,7 +139,7 @@ TEST_F(SchemeMouse, OutputNamesAreEditedInPlace) {
     click(F::OutputNumber, 0);
     EXPECT_FALSE(form.outputNameEdit->isVisibleTo(&form));
     EXPECT_EQ(model.EditedOutput, -1);
-    EXPECT_EQ(model.Modified, 0) << "names are not configuration";
+    EXPECT_EQ(model.Modified, 1) << "a new name changes what a save writes";
 }
 
 TEST_F(SchemeMouse, ContextHelpShowsTheTopicThenTheClickGoesOn) {

@@ -5,6 +5,7 @@
 #include "editor/gui/SchemeCanvas.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>
@@ -51,6 +52,35 @@ TEST(UndoRedo, StepsAreTakenBackAndForthInTheWindow) {
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(form.session().Snapshot(), opened);
     EXPECT_FALSE(form.isWindowModified());
+}
+
+// Undo and redo finish a name being edited in place: nothing is left open
+// underneath, and the next click on the output opens its editor again.
+TEST(UndoRedo, FinishTheNameBeingEdited) {
+    for (const bool undo : {true, false}) {
+        SCOPED_TRACE(undo ? "undo" : "redo");
+        MainWindow form;
+        ASSERT_TRUE(form.OpenSchemeFile(Example("12-04.vil")));
+        const auto click = [&form](int line) {
+            emit form.schemeCanvas().elementClicked(ElementRef{Family::OutputNumber, line});
+        };
+        click(0);
+        ASSERT_FALSE(form.outputNameEdit->isHidden());
+        undo ? form.undoStep() : form.redoStep(); // nothing to take back or do again
+        EXPECT_TRUE(form.outputNameEdit->isHidden());
+        EXPECT_EQ(form.model().EditedOutput, -1);
+        EXPECT_NE(form.schemeView().at(Family::OutputNumber, 0).back, colours::aqua);
+        click(0);
+        EXPECT_FALSE(form.outputNameEdit->isHidden()) << "opened, not closed";
+        // A name typed and then taken back, or done again, stays a step.
+        form.outputNameEdit->setText("Гудок 7");
+        form.undoStep();
+        EXPECT_TRUE(form.outputNameEdit->isHidden());
+        EXPECT_NE(form.schemeView().at(Family::OutputName, 0).caption, "Гудок 7");
+        form.redoStep();
+        EXPECT_EQ(form.schemeView().at(Family::OutputName, 0).caption, "Гудок 7");
+        EXPECT_TRUE(form.isWindowModified());
+    }
 }
 
 } // namespace

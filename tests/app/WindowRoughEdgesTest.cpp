@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -162,6 +163,34 @@ TEST(Placement, ALargerWindowShowsMoreOfTheScheme) {
     form.resize(form.width() + 200, form.height() + 300);
     form.grab();
     EXPECT_EQ(form.schemeScrollBox->size(), QSize(1025, 853));
+}
+
+// Narrower than the scheme: the header and the scheme scroll sideways, so the
+// last header button and the output names are within reach; nothing in the
+// header is cut, and every caption there fits its control.
+TEST(Placement, ANarrowWindowScrollsTheHeaderAndTheSchemeSideways) {
+    MainWindow form;
+    ASSERT_TRUE(form.OpenSchemeFile(QString(VIL3K_SOURCE_ROOT) + "/examples/24-08.vil"));
+    form.placeOnScreen(QRect(0, 0, 700, 500));
+    form.grab();
+    QScrollArea& header = *form.headerArea;
+    ASSERT_GT(header.horizontalScrollBar()->maximum(), 0);
+    EXPECT_LE(header.widget()->height(), header.viewport()->height()) << "cut at the bottom";
+    header.ensureWidgetVisible(form.timeDateButton, 0, 0);
+    const QRect button(form.timeDateButton->mapTo(header.viewport(), QPoint()),
+                       form.timeDateButton->size());
+    EXPECT_TRUE(header.viewport()->rect().contains(button));
+    for (const QWidget* control : header.widget()->findChildren<QWidget*>())
+        if (qobject_cast<const QPushButton*>(control) || qobject_cast<const QLabel*>(control)) {
+            EXPECT_GE(control->width(), control->sizeHint().width())
+                << control->objectName().toStdString();
+        }
+    QScrollBar* sideways = form.schemeScrollBox->horizontalScrollBar();
+    ASSERT_GT(sideways->maximum(), 0);
+    sideways->setValue(sideways->maximum());
+    const QWidget* canvas = form.schemeScrollBox->widget();
+    EXPECT_LE(canvas->mapTo(form.schemeScrollBox->viewport(), QPoint(canvas->width(), 0)).x(),
+              form.schemeScrollBox->viewport()->width());
 }
 
 TEST(FixedBorderDialogs, OfferOnlyTheCloseBox) {

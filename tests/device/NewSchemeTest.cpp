@@ -63,6 +63,7 @@ TEST(NewScheme, IsWhatAReadOfAnEmptyDeviceShows) {
 TEST(NewScheme, ReadOnlyIsRefusedAndChangesAreOfferedForSavingFirst) {
     NewSchemeFixture f;
     f.model.AccessLevel = 0;
+    f.model.SchemeCreated = 1;
     f.model.Modified = 1;
     EXPECT_FALSE(f.command.newScheme(f.dialog));
     f.model.AccessLevel = 1;

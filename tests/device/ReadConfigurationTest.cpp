@@ -73,14 +73,16 @@ TEST_F(ReadConfiguration, DeviceByteGivesAddressNumberAndExternalAcknowledge) {
     EXPECT_EQ(line.writes.at(0).at(0), 6);
 }
 
-TEST_F(ReadConfiguration, ReplacesUnsavedEditsAndKeepsThemMarkedChanged) {
+// The window offers to save the edits before the read; the scheme read is
+// what the device holds, with nothing to lose.
+TEST_F(ReadConfiguration, ReplacesUnsavedEditsWithTheDevicesUnmodifiedScheme) {
     ShowScheme(6, 6);
     model.Modified = 1;
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, SampleImage(24, 8, 0)));
     device.readDevice();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(model.ExecFirst, 24);
-    EXPECT_EQ(model.Modified, 1);
+    EXPECT_EQ(model.Modified, 0);
     ExpectSameModel(model, DirectLoad(24, 8, SampleImage(24, 8, 0)).model);
 }
 

@@ -140,14 +140,14 @@ TEST_F(SimEndToEnd, OtherExecutionCodeIsNotWritten) {
     EXPECT_EQ(model.Modified, 1);
 }
 
-TEST_F(SimEndToEnd, ReadingOverUnsavedEditsKeepsThemMarkedChanged) {
+TEST_F(SimEndToEnd, ReadingOverUnsavedEditsGivesTheDevicesUnmodifiedScheme) {
     const Image image = SampleImage(12, 8, 0x00);
     ASSERT_NO_FATAL_FAILURE(Start({"--file", SchemeFile(12, 8, image)}));
     ShowChangedScheme();
     device.readDevice();
     EXPECT_TRUE(Texts().empty());
     EXPECT_EQ(model.ExecFirst, 12);
-    EXPECT_EQ(model.Modified, 1);
+    EXPECT_EQ(model.Modified, 0);
     ExpectSameModel(model, DirectLoad(12, 8, image).model);
 }
 

@@ -7,6 +7,7 @@
 #include "editor/gui/SchemeHistory.h"
 #include "CommandDialogFakes.h"
 #include "CommandFixture.h"
+#include "editor/SchemeClicks.h"
 #include "files/SchemeFile.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,44 @@ TEST(SchemeHistory, UndoAndRedoGiveBackEveryStepExactly) {
         o.session.LoadScheme(reopened->execFirst, reopened->execSecond, reopened->image,
                              reopened->deviceByte, "", &names);
         EXPECT_EQ(o.session.Snapshot(), last) << "seed " << seed;
+    }
+}
+
+// A rename and another device number change what a save writes: each is a
+// step and marks the scheme modified. Names compare as the file stores them,
+// so a blank name typed over an empty one is no step.
+TEST(SchemeHistory, RenamesAndTheDeviceNumberAreStepsThatMarkTheScheme) {
+    struct Case {
+        const char* what;
+        QString before, typed;
+        int deviceIndex;
+        bool step;
+    };
+    const Case cases[] = {
+        {"blank over empty", "", "", 0, false},
+        {"ten blanks over empty", "", "          ", 0, false},
+        {"empty over ten blanks", "          ", "", 0, false},
+        {"the same name", "Насос", "Насос", 0, false},
+        {"a name", "", "Насос", 0, true},
+        {"trailing blanks kept", "Насос", "Насос     ", 0, true},
+        {"device number", "", "", 4, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CommandFixture f;
+        f.createShown(12, 4);
+        f.view.at(Family::OutputName, 2).caption = c.before;
+        f.model.Modified = 0;
+        SchemeHistory history{f.session};
+        history.Restart();
+        f.model.EditedOutput = 2;
+        history.Run("Шаг", [&] {
+            QString text = c.typed;
+            SchemeClicks(f.session).commitOutputName(text);
+            f.model.DeviceNumberIndex = c.deviceIndex;
+        });
+        EXPECT_EQ(history.stack().count(), c.step ? 1 : 0);
+        EXPECT_EQ(f.model.Modified, c.step ? 1 : 0);
     }
 }
 

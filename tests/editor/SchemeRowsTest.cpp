@@ -121,6 +121,37 @@ TEST(RowDisplay, ExternalAckLabelSitsAtTheLastChannel) {
     EXPECT_FALSE(label.visible);
 }
 
+// The mark sits beside its row and covers nothing drawn there, even when a
+// file left the row with signalling, a delay and outputs.
+TEST(RowDisplay, ExternalAckLabelCoversNothing) {
+    for (int first : {6, 12, 24})
+        for (int second = 0; second < 100; ++second) {
+            SchemeFixture s;
+            if (!ConfigurationModel::IsValidExecCode(first, second) ||
+                (s.create(first, second), s.model.ExtraInputCount == 0))
+                continue;
+            SCOPED_TRACE(std::to_string(first) + "-" + std::to_string(second));
+            const int row = s.view.ExternalAckRow();
+            s.view.ShowRowSignalling(row, 0x80, 12);
+            s.view.ShowRowDelay(row, 0x40 | 57);
+            s.view.ShowRowOutputs(row, 0x0F, 0x0F, 0x80);
+            s.view.ShowExternalAck(true);
+            ASSERT_TRUE(s.visible(Family::Title, TitleExtAckInput));
+            const Rect mark = s.view.absoluteRect(Family::Title, TitleExtAckInput);
+            for (int f = 0; f < kFamilyCount; ++f)
+                for (int i = 0; i < s.view.count(static_cast<Family>(f)); ++i) {
+                    const auto family = static_cast<Family>(f);
+                    if ((family == Family::Title && i == TitleExtAckInput) ||
+                        !s.view.shown(family, i))
+                        continue;
+                    const Rect r = s.view.absoluteRect(family, i);
+                    const bool apart = r.x + r.w <= mark.x || mark.x + mark.w <= r.x ||
+                                       r.y + r.h <= mark.y || mark.y + mark.h <= r.y;
+                    EXPECT_TRUE(apart) << "family " << f << " element " << i;
+                }
+        }
+}
+
 TEST(RowDisplay, LoadedSampleDrawsContactsAndBlocks) {
     SchemeFixture s;
     BuildSampleScheme(s.session, 12, 4);

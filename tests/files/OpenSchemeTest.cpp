@@ -39,7 +39,7 @@ TEST(OpenScheme, Code2408WithDeviceByte24) {
     EXPECT_EQ(f.commands.fileName(), file);
     EXPECT_TRUE(f.window.timeDateEnabled);
     EXPECT_EQ(f.window.scrollsToTop, 2);
-    EXPECT_EQ(f.model.Modified, 1); // opening leaves it alone
+    EXPECT_EQ(f.model.Modified, 0); // the scheme is its file: the changes before were dropped
 
     // Acknowledge on: button down, its label at the last channel's row.
     EXPECT_TRUE(f.window.externalAckDown());
@@ -93,6 +93,7 @@ TEST(OpenScheme, RepairedBlocksAreReportedAndTheNamesKept) {
               DecodeTextField(outputNameField(0).constData()));
     EXPECT_TRUE(f.window.externalAckDown());
     EXPECT_EQ(f.window.deviceSelector, 4);
+    EXPECT_EQ(f.model.Modified, 1) << "repaired: no longer what the file holds";
 }
 
 TEST(OpenScheme, CancelChangesNothing) {
@@ -189,13 +190,17 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"device32ack", layoutFile(6, 6, 8, 0x3F)}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST(OpenScheme, AFileThatCannotBeOpenedIsReportedPlainly) {
+TEST(OpenScheme, AFileThatCannotBeOpenedIsNamedWithTheReason) {
     FileCommandsFixture f;
     for (const std::string& path : {f.path("missing.vil"), f.dir.path().toStdString()}) {
         f.messages.shown.clear();
         f.open(path);
         ASSERT_EQ(f.messages.shown.size(), 1u) << path;
-        EXPECT_EQ(f.messages.shown[0].text, "Файл не удается открыть");
+        const QStringList lines = QString::fromStdString(f.messages.shown[0].text).split('\n');
+        ASSERT_EQ(lines.size(), 3) << f.messages.shown[0].text;
+        EXPECT_EQ(lines[0], "Файл не удается открыть");
+        EXPECT_EQ(lines[1].toStdString(), path);
+        EXPECT_FALSE(lines[2].trimmed().isEmpty()) << "the reason";
         EXPECT_EQ(f.messages.shown[0].caption, "Открытие файла");
         EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Warning);
         EXPECT_EQ(f.model.SchemeCreated, 0);

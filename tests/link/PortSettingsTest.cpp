@@ -243,7 +243,8 @@ TEST_F(PortSettingsTest, EverySuccessfulChoiceComesBackInTheNextRun) {
         DeviceLink nextLink{nextLine, clock, messages};
         PortSettingsCommand next{nextLink, portDialog, exchangeDialog, [this] { return ports; }};
         next.Restore(command.Saved());
-        ASSERT_TRUE(next.OpenAtStart());
+        std::string reason;
+        ASSERT_TRUE(next.OpenAtStart(reason));
         EXPECT_EQ(nextLine.opened.at(0).portName, line.opened.back().portName);
         EXPECT_EQ(next.Saved(), command.Saved());
         EXPECT_EQ(next.remembered(), choice);
@@ -273,13 +274,16 @@ TEST_F(PortSettingsTest, SettingsNoDialogOffersLeaveTheirDefaults) {
     }
 }
 
-TEST_F(PortSettingsTest, AtStartAnAbsentOrDeadPortStaysClosedWithoutAWord) {
+TEST_F(PortSettingsTest, AtStartAnAbsentOrDeadPortStaysClosedWithoutABox) {
+    std::string reason;
     command.Restore({"COM9", "9600", "N", "2"});
-    EXPECT_FALSE(command.OpenAtStart());
+    EXPECT_FALSE(command.OpenAtStart(reason));
+    EXPECT_EQ(reason, "нет в списке портов системы");
     EXPECT_TRUE(line.opened.empty()) << "a port not in the list is not tried";
     command.Restore({"COM2", "9600", "N", "2"});
     line.openResult = OpenResult::Failed;
-    EXPECT_FALSE(command.OpenAtStart());
+    EXPECT_FALSE(command.OpenAtStart(reason));
+    EXPECT_EQ(reason, "line error") << "the line's own reason";
     EXPECT_EQ(line.opened.size(), 1u);
     EXPECT_TRUE(messages.shown.empty());
 }

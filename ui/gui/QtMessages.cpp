@@ -46,6 +46,8 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MessageButtons::RetryCancel:
         return QMessageBox::Retry | QMessageBox::Cancel;
     case MessageButtons::Ok:
@@ -73,6 +75,7 @@ Answer fromQt(int button, MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::YesNo:
         return Answer::No;
+    case MessageButtons::YesNoCancel:
     case MessageButtons::RetryCancel:
         return Answer::Cancel;
     case MessageButtons::Ok:
