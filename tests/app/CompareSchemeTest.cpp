@@ -206,6 +206,20 @@ TEST_F(CompareScheme, ListsTheEditsMarksTheirRowsAndMatchesAfterTheWrite) {
     EXPECT_EQ(form.model().SelectedInput, 1);
     EXPECT_EQ(form.schemeView().at(Family::InputNumber, 1).back, colours::aqua);
 
+    // The marks last until the next edit: a dialog's edit redraws only its own
+    // row, and an undone edit is a change too.
+    WhenShown([this](QWidget*) {
+        form.signallingDialog->signallingTypes->button(0)->click();
+        QTest::mouseClick(form.signallingDialog->okButton, Qt::LeftButton);
+    });
+    Click(Family::SignallingPanel, 4);
+    EXPECT_TRUE(form.differenceMarks().empty());
+    Trigger(ActionId::CompareDevice);
+    EXPECT_EQ(form.differenceMarks().places(), Rows({0, 1, 2, 4}));
+    Trigger(ActionId::Undo);
+    EXPECT_TRUE(form.differenceMarks().empty());
+    ASSERT_EQ(form.session().Snapshot(), edited);
+
     form.model().AccessLevel = 1;
     {
         BoxAnswerer operatorAnswers({QMessageBox::No}); // no confirmation asked
@@ -218,25 +232,6 @@ TEST_F(CompareScheme, ListsTheEditsMarksTheirRowsAndMatchesAfterTheWrite) {
     EXPECT_EQ(operatorAnswers.texts,
               QStringList{"Устройство 1 совпадает со схемой на экране.\n" + kNamesNote});
     EXPECT_FALSE(pane.isVisibleTo(&form));
-}
-
-TEST_F(CompareScheme, MarksLastUntilTheNextEdit) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    Trigger(ActionId::ReadDevice);
-    Click(Family::ContactToggle, 2);
-    Trigger(ActionId::CompareDevice);
-    EXPECT_EQ(form.differenceMarks().places(), Rows({2}));
-    // A dialog's edit redraws only the row it changes.
-    WhenShown([this](QWidget*) {
-        form.signallingDialog->signallingTypes->button(0)->click();
-        QTest::mouseClick(form.signallingDialog->okButton, Qt::LeftButton);
-    });
-    Click(Family::SignallingPanel, 0);
-    EXPECT_TRUE(form.differenceMarks().empty());
-    Trigger(ActionId::CompareDevice);
-    EXPECT_EQ(form.differenceMarks().places(), Rows({0, 2}));
-    Trigger(ActionId::Undo);
-    EXPECT_TRUE(form.differenceMarks().empty()) << "an undone edit is a change too";
 }
 
 // A silent or refusing device: the message the read gives, and nothing on
