@@ -111,6 +111,8 @@ private:
 
 std::vector<SurveyRow> Survey::run() {
     AloneSettings settings(s_.link, s_.line);
+    // What cut the command before this one short no longer cuts this one.
+    s_.line.setInterrupted(false);
     std::vector<int> asking;
     for (int address = settings_.first; address <= settings_.last; ++address)
         asking.push_back(address);

@@ -183,6 +183,11 @@ TEST_F(LineWindowTest, ACancelStopsTheSurveyWithTheRowsSoFar) {
     EXPECT_LT(window.table().rowCount(), 6);
     EXPECT_EQ(window.stateText().toStdString(), "Прервано");
     EXPECT_FALSE(window.cancelButton().isEnabled());
+
+    QObject::disconnect(&window.table(), &QAbstractItemModel::rowsInserted, nullptr, nullptr);
+    window.survey();
+    EXPECT_EQ(window.stateText().toStdString(), "Найдено устройств: 2 из 6")
+        << "the survey after a cancel hears the slow device too";
 }
 
 TEST_F(LineWindowTest, ClosingTheWindowCancelsWhatItDoes) {
