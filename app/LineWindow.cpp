@@ -4,6 +4,7 @@
 #include "device/DeviceTexts.h"
 #include "line/DeviceFiles.h"
 #include "line/FilePaths.h"
+#include "line/LineClocks.h"
 #include "link/Frames.h"
 
 #include <QApplication>
@@ -290,21 +291,14 @@ void LineWindow::runSurvey() {
 }
 
 void LineWindow::readClocks(const std::vector<SurveyRow>& rows) {
-    std::array<std::uint8_t, kMaxResponseSize> reply{};
     for (const SurveyRow& row : rows) {
         if (cancel_)
             return;
         if (!row.coded())
             continue;
-        const ExchangeResult result = session_.link.Transact(
-            row.address - 1, kFnReadClock, static_cast<int>(kClockReadRequest.size()),
-            kClockReadRequest.data(), reply);
-        const WallTime now = access_.clock.wallNow();
-        const auto time = result == kResultOk
-                              ? ParseClockAnswer(reply.data(), session_.link.GetResponseLength())
-                              : std::nullopt;
-        if (time)
-            model_.setClock(row.address, *time, now);
+        ExchangeResult result = kResultOk;
+        if (const auto reading = ReadDeviceClock(session_, row.address, result))
+            model_.setClock(row.address, reading->device, reading->computer);
     }
 }
 

@@ -126,7 +126,7 @@ protected:
     LineWindowTest() {
         sim.Add(2, 24, 8, 0, SampleImage(24, 8, 1));
         sim.Add(5, 12, 4, 150, SampleImage(12, 4, 4)).setClock({30, 0, 10, 5, 3}, sim.clock.now);
-        sim.clock.wall = {2026, 3, 5, 4, 10, 0, 0, 0};
+        sim.clock.runWall({2026, 3, 5, 4, 10, 0, 0, 0});
         window.firstAddress().setValue(1);
         window.lastAddress().setValue(6);
     }
@@ -245,7 +245,7 @@ TEST_F(LineWindowTest, ClocksAndRestoreNeedWriteAccessAndRestoreAsksFirst) {
               "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт");
 
     access = 1;
-    sim.clock.wall = {2026, 3, 5, 4, 12, 0, 0, 0};
+    sim.clock.runWall({2026, 3, 5, 4, 12, 0, 0, 0});
     window.setClocks();
     EXPECT_EQ(RowAt(window.table(), 5).driftSeconds, 0);
     EXPECT_EQ(RowAt(window.table(), 2).clock->hour, 12);
@@ -263,6 +263,26 @@ TEST_F(LineWindowTest, ClocksAndRestoreNeedWriteAccessAndRestoreAsksFirst) {
     EXPECT_EQ(sim.At(5)->image, saved);
     EXPECT_EQ(RowAt(window.table(), 5).verdict.toStdString(), "совпадает");
     EXPECT_EQ(window.stateText().toStdString(), "Восстановлено устройств: 1 из 1");
+}
+
+// A device's clock tells whole seconds: set from the computer's at whatever
+// millisecond, it keeps step with it, as read back at once and surveyed later.
+TEST_F(LineWindowTest, ClocksSetFromTheComputerDriftNotASecond) {
+    access = 1;
+    window.survey();
+    for (const int ms : {0, 120, 480, 700, 930, 999}) {
+        sim.clock.runWall({2026, 3, 5, 4, 12, 0, 59, ms});
+        window.setClocks();
+        for (const int later : {0, 400, 1700}) {
+            if (later > 0) {
+                sim.clock.sleepMs(later);
+                window.survey();
+            }
+            for (const int address : {2, 5})
+                EXPECT_EQ(RowAt(window.table(), address).driftSeconds, 0)
+                    << "set at ms " << ms << ", " << later << " ms later, device " << address;
+        }
+    }
 }
 
 TEST_F(LineWindowTest, TheReportListsTheTableAndEachDevicesFileAndIsSavedAsPdf) {
