@@ -161,7 +161,7 @@ void LineWindow::build() {
 
 void LineWindow::setBackupFolder(const QString& dir) {
     folder_->setText(dir);
-    markMissingFiles();
+    markFiles();
 }
 
 QString LineWindow::backupFolder() const {
@@ -283,7 +283,8 @@ void LineWindow::runSurvey() {
                                   }};
     const std::vector<SurveyRow> rows = SurveyLine(session_, settings, observer, &cancel_);
     readClocks(rows);
-    markMissingFiles();
+    if (!folder_->text().isEmpty() && !cancel_)
+        compareWithFiles(devices(false));
     const auto found =
         std::count_if(rows.begin(), rows.end(), [](const SurveyRow& row) { return row.heard(); });
     state_->setText(cancel_ ? Text(kStopped)
@@ -329,14 +330,14 @@ bool LineWindow::haveFolder() {
     return false;
 }
 
-void LineWindow::markMissingFiles() {
+void LineWindow::markFiles() {
     const std::string dir = folder_->text().toStdString();
     if (dir.empty())
         return;
     for (const LineTableRow& row : model_.rows()) {
         const bool missing = !FileExists(DevicePath(dir, row.survey.address));
-        if (row.survey.heard() && missing)
-            model_.setVerdict(row.survey.address, Text(kVerdictNoFile));
+        if (row.survey.heard())
+            model_.setVerdict(row.survey.address, missing ? Text(kVerdictNoFile) : QString());
     }
 }
 
@@ -366,41 +367,46 @@ void LineWindow::backUp(bool selectedOnly) {
     });
 }
 
+LineWindow::FileCounts LineWindow::compareWithFiles(const std::vector<SurveyRow>& found) {
+    const std::string dir = folder_->text().toStdString();
+    progress_->setRange(0, std::max(static_cast<int>(found.size()), 1));
+    progress_->setValue(0);
+    FileCounts counts;
+    int done = 0;
+    for (const SurveyRow& device : found) {
+        if (cancel_)
+            break;
+        std::string error;
+        const auto files = FileExists(DevicePath(dir, device.address))
+                               ? LoadDeviceFiles(dir, device.address, device.address, false, error)
+                               : std::nullopt;
+        if (!files) {
+            ++counts.missing;
+            model_.setVerdict(device.address, Text(kVerdictNoFile));
+        } else {
+            DeviceRow row = VerifyDevice(session_, files->front());
+            counts.same += row.outcome == Outcome::Same;
+            counts.differ += row.outcome == Outcome::Differs;
+            model_.setVerdict(device.address,
+                              row.outcome == Outcome::Refused && !row.reason.empty()
+                                  ? QString::fromStdString(row.reason)
+                                  : VerdictOfDevice(row),
+                              std::move(row.differences));
+        }
+        step(++done);
+    }
+    return counts;
+}
+
 void LineWindow::verify() {
     if (!haveFolder())
         return;
     const std::vector<SurveyRow> found = devices(false);
-    const std::string dir = folder_->text().toStdString();
     runOnLine(static_cast<int>(found.size()), [&] {
-        int same = 0;
-        int differ = 0;
-        int missing = 0;
-        int done = 0;
-        for (const SurveyRow& device : found) {
-            if (cancel_)
-                break;
-            std::string error;
-            const auto files =
-                FileExists(DevicePath(dir, device.address))
-                    ? LoadDeviceFiles(dir, device.address, device.address, false, error)
-                    : std::nullopt;
-            if (!files) {
-                ++missing;
-                model_.setVerdict(device.address, Text(kVerdictNoFile));
-            } else {
-                DeviceRow row = VerifyDevice(session_, files->front());
-                same += row.outcome == Outcome::Same;
-                differ += row.outcome == Outcome::Differs;
-                model_.setVerdict(device.address,
-                                  row.outcome == Outcome::Refused && !row.reason.empty()
-                                      ? QString::fromStdString(row.reason)
-                                      : VerdictOfDevice(row),
-                                  std::move(row.differences));
-            }
-            step(++done);
-        }
-        state_->setText(cancel_ ? Text(kStopped)
-                                : Text(kVerified).arg(same).arg(differ).arg(missing));
+        const FileCounts counts = compareWithFiles(found);
+        state_->setText(
+            cancel_ ? Text(kStopped)
+                    : Text(kVerified).arg(counts.same).arg(counts.differ).arg(counts.missing));
     });
 }
 

@@ -11,6 +11,7 @@
 #include "line/ConfigFiles.h"
 #include "line/ConfigListing.h"
 #include "link/ExchangeLog.h"
+#include "link/Frames.h"
 #include "support/SimProcess.h"
 #include "support/SimulatedLine.h"
 #include "tests/device/DeviceFixture.h"
@@ -28,7 +29,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <map>
 #include <stdexcept>
 
 namespace {
@@ -43,6 +46,13 @@ const LineTableRow& RowAt(const LineTableModel& table, int address) {
         if (row.survey.address == address)
             return row;
     throw std::out_of_range("no row for the address");
+}
+
+std::map<int, std::string> Verdicts(const LineTableModel& table) {
+    std::map<int, std::string> verdicts;
+    for (const LineTableRow& row : table.rows())
+        verdicts[row.survey.address] = row.verdict.toStdString();
+    return verdicts;
 }
 
 TEST(LineTable, ModelNamesAndDrifts) {
@@ -223,6 +233,51 @@ TEST_F(LineWindowTest, BackUpThenVerifyNamesTheChangedDeviceWithItsDifferences) 
     EXPECT_EQ(changed.verdict.toStdString(), "отличается");
     ASSERT_EQ(changed.differences.size(), 1u);
     EXPECT_EQ(window.differences().toPlainText().toStdString(), changed.differences[0]);
+}
+
+// With a folder chosen the survey holds every device heard against its file;
+// without one it reads no configuration. A folder chosen afterwards tells
+// only which files are missing until the devices are compared again.
+TEST_F(LineWindowTest, ASurveyWithAFolderComparesEachDeviceWithItsFile) {
+    sim.Add(4, 24, 8, 0, SampleImage(24, 8, 3));
+    const auto imageReads = [this] {
+        return std::count_if(sim.line.writes.begin(), sim.line.writes.end(),
+                             [](const auto& w) { return w.size() > 1 && w[1] == kFnReadImage; });
+    };
+    window.survey();
+    EXPECT_EQ(imageReads(), 0);
+    QTemporaryDir dir;
+    QTemporaryDir empty;
+    window.setBackupFolder(dir.path());
+    window.backUp(false);
+    sim.At(5)->image[40] ^= 0x01;
+    QFile::remove(dir.filePath("device-04.vil"));
+    window.survey();
+    EXPECT_EQ(window.stateText().toStdString(), "Найдено устройств: 3 из 6");
+    window.setBackupFolder(empty.path());
+    const std::map<int, std::string> emptyFolder = Verdicts(window.table());
+    window.setBackupFolder(dir.path());
+    const std::map<int, std::string> chosenAgain = Verdicts(window.table());
+
+    const struct {
+        int address;
+        const char* surveyed;
+        std::size_t differences;
+        const char* emptyFolder;
+        const char* chosenAgain;
+    } rows[] = {{2, "совпадает", 0, "нет файла", ""},
+                {4, "нет файла", 0, "нет файла", "нет файла"},
+                {5, "отличается", 1, "нет файла", ""},
+                {6, "", 0, "", ""}};
+    window.setBackupFolder(dir.path());
+    window.survey();
+    for (const auto& r : rows) {
+        const LineTableRow& row = RowAt(window.table(), r.address);
+        EXPECT_EQ(row.verdict.toStdString(), r.surveyed) << r.address;
+        EXPECT_EQ(row.differences.size(), r.differences) << r.address;
+        EXPECT_EQ(emptyFolder.at(r.address), r.emptyFolder) << r.address;
+        EXPECT_EQ(chosenAgain.at(r.address), r.chosenAgain) << r.address;
+    }
 }
 
 // Clocks and restore write to the devices: refused without write access, and
