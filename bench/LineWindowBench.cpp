@@ -47,15 +47,15 @@ constexpr double kGoalRatio = 1.05;
 constexpr double kGoalStallMs = 50;
 constexpr double kGoalCancelMs = 100;
 
-// Address → reply delay; the quick run keeps the first two and asks 1..8.
+// Address → reply delay; the quick run has two devices and asks 1..4.
 std::map<int, int> Devices() {
     if (QuickRun())
-        return {{2, 0}, {7, 100}};
+        return {{2, 0}, {3, 100}};
     return {{2, 0}, {7, 100}, {13, 200}, {24, 300}, {31, 400}};
 }
 
 int LastAddress() {
-    return QuickRun() ? 8 : 31;
+    return QuickRun() ? 4 : 31;
 }
 
 QStringList SimArguments() {
