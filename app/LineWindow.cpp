@@ -24,6 +24,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -178,6 +179,9 @@ void LineWindow::cancel() {
 bool LineWindow::takesInput(QObject* receiver) const {
     if (!running_)
         return false;
+    // The window system hands a click to the window first, then to the widget.
+    if (const auto* window = qobject_cast<const QWindow*>(receiver))
+        return window == windowHandle();
     const auto* widget = qobject_cast<const QWidget*>(receiver);
     return widget != nullptr && (widget == this || isAncestorOf(widget));
 }

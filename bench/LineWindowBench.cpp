@@ -33,6 +33,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -265,18 +266,20 @@ void LineWindowBackup(benchmark::State& state) {
     }
 }
 
-// Presses the button the way a mouse does, through the program's input
-// filter.
+// Presses the button the way the window system does: the click goes to its
+// window, through the program's input filter, and on to the button.
 void Click(QPushButton& button) {
-    const QPointF at = QRectF(button.rect()).center();
-    const QPointF global = button.mapToGlobal(at);
+    QWindow* window = button.window()->windowHandle();
+    const QPointF at = button.mapTo(button.window(), QRectF(button.rect()).center());
+    const QPointF global = button.window()->mapToGlobal(at);
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-        QCoreApplication::postEvent(&button, new QMouseEvent(type, at, global, Qt::LeftButton,
-                                                             Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(window, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                                            Qt::LeftButton, Qt::NoModifier));
 }
 
 // "Отмена" pressed 150 ms after the buttons given; the milliseconds until
-// they have returned, and the window is idle.
+// they have returned, and the window is idle; -1 when the cancel did not
+// stop them.
 double CancelMs(Program& program, std::initializer_list<const char*> texts) {
     QElapsedTimer sincePressed;
     QTimer::singleShot(150, [&] {
@@ -285,7 +288,9 @@ double CancelMs(Program& program, std::initializer_list<const char*> texts) {
     });
     double stall = 0;
     program.press(texts, stall);
-    if (!sincePressed.isValid() || program.window()->running())
+    const bool stopped =
+        program.window()->stateText() == QString::fromUtf8(line_window_text::kStopped);
+    if (!sincePressed.isValid() || program.window()->running() || !stopped)
         return -1;
     return static_cast<double>(sincePressed.nsecsElapsed()) / 1e6;
 }

@@ -27,6 +27,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -398,7 +399,8 @@ TEST(LineWindowOnTheProgram, SurveysTheSimulatorsDevicesThroughTheMainWindowsLin
     bool windowTook = false;
     bool mainTook = true;
     QObject::connect(&window->table(), &QAbstractItemModel::rowsInserted, [&] {
-        windowTook = window->takesInput(&window->cancelButton());
+        windowTook = window->takesInput(window->windowHandle()) &&
+                     window->takesInput(&window->cancelButton());
         mainTook = window->takesInput(form.linkAddressBox) || form.runDeviceCommand([] {});
     });
     window->survey();
