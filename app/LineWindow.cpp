@@ -4,6 +4,7 @@
 #include "device/DeviceTexts.h"
 #include "line/DeviceFiles.h"
 #include "line/FilePaths.h"
+#include "line/LineClocks.h"
 #include "link/Frames.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -160,7 +162,7 @@ void LineWindow::build() {
 
 void LineWindow::setBackupFolder(const QString& dir) {
     folder_->setText(dir);
-    markMissingFiles();
+    markFiles();
 }
 
 QString LineWindow::backupFolder() const {
@@ -177,6 +179,9 @@ void LineWindow::cancel() {
 bool LineWindow::takesInput(QObject* receiver) const {
     if (!running_)
         return false;
+    // The window system hands a click to the window first, then to the widget.
+    if (const auto* window = qobject_cast<const QWindow*>(receiver))
+        return window == windowHandle();
     const auto* widget = qobject_cast<const QWidget*>(receiver);
     return widget != nullptr && (widget == this || isAncestorOf(widget));
 }
@@ -282,7 +287,8 @@ void LineWindow::runSurvey() {
                                   }};
     const std::vector<SurveyRow> rows = SurveyLine(session_, settings, observer, &cancel_);
     readClocks(rows);
-    markMissingFiles();
+    if (!folder_->text().isEmpty() && !cancel_)
+        compareWithFiles(devices(false));
     const auto found =
         std::count_if(rows.begin(), rows.end(), [](const SurveyRow& row) { return row.heard(); });
     state_->setText(cancel_ ? Text(kStopped)
@@ -290,21 +296,14 @@ void LineWindow::runSurvey() {
 }
 
 void LineWindow::readClocks(const std::vector<SurveyRow>& rows) {
-    std::array<std::uint8_t, kMaxResponseSize> reply{};
     for (const SurveyRow& row : rows) {
         if (cancel_)
             return;
         if (!row.coded())
             continue;
-        const ExchangeResult result = session_.link.Transact(
-            row.address - 1, kFnReadClock, static_cast<int>(kClockReadRequest.size()),
-            kClockReadRequest.data(), reply);
-        const WallTime now = access_.clock.wallNow();
-        const auto time = result == kResultOk
-                              ? ParseClockAnswer(reply.data(), session_.link.GetResponseLength())
-                              : std::nullopt;
-        if (time)
-            model_.setClock(row.address, *time, now);
+        ExchangeResult result = kResultOk;
+        if (const auto reading = ReadDeviceClock(session_, row.address, result))
+            model_.setClock(row.address, reading->device, reading->computer);
     }
 }
 
@@ -335,14 +334,14 @@ bool LineWindow::haveFolder() {
     return false;
 }
 
-void LineWindow::markMissingFiles() {
+void LineWindow::markFiles() {
     const std::string dir = folder_->text().toStdString();
     if (dir.empty())
         return;
     for (const LineTableRow& row : model_.rows()) {
         const bool missing = !FileExists(DevicePath(dir, row.survey.address));
-        if (row.survey.heard() && missing)
-            model_.setVerdict(row.survey.address, Text(kVerdictNoFile));
+        if (row.survey.heard())
+            model_.setVerdict(row.survey.address, missing ? Text(kVerdictNoFile) : QString());
     }
 }
 
@@ -372,41 +371,46 @@ void LineWindow::backUp(bool selectedOnly) {
     });
 }
 
+LineWindow::FileCounts LineWindow::compareWithFiles(const std::vector<SurveyRow>& found) {
+    const std::string dir = folder_->text().toStdString();
+    progress_->setRange(0, std::max(static_cast<int>(found.size()), 1));
+    progress_->setValue(0);
+    FileCounts counts;
+    int done = 0;
+    for (const SurveyRow& device : found) {
+        if (cancel_)
+            break;
+        std::string error;
+        const auto files = FileExists(DevicePath(dir, device.address))
+                               ? LoadDeviceFiles(dir, device.address, device.address, false, error)
+                               : std::nullopt;
+        if (!files) {
+            ++counts.missing;
+            model_.setVerdict(device.address, Text(kVerdictNoFile));
+        } else {
+            DeviceRow row = VerifyDevice(session_, files->front());
+            counts.same += row.outcome == Outcome::Same;
+            counts.differ += row.outcome == Outcome::Differs;
+            model_.setVerdict(device.address,
+                              row.outcome == Outcome::Refused && !row.reason.empty()
+                                  ? QString::fromStdString(row.reason)
+                                  : VerdictOfDevice(row),
+                              std::move(row.differences));
+        }
+        step(++done);
+    }
+    return counts;
+}
+
 void LineWindow::verify() {
     if (!haveFolder())
         return;
     const std::vector<SurveyRow> found = devices(false);
-    const std::string dir = folder_->text().toStdString();
     runOnLine(static_cast<int>(found.size()), [&] {
-        int same = 0;
-        int differ = 0;
-        int missing = 0;
-        int done = 0;
-        for (const SurveyRow& device : found) {
-            if (cancel_)
-                break;
-            std::string error;
-            const auto files =
-                FileExists(DevicePath(dir, device.address))
-                    ? LoadDeviceFiles(dir, device.address, device.address, false, error)
-                    : std::nullopt;
-            if (!files) {
-                ++missing;
-                model_.setVerdict(device.address, Text(kVerdictNoFile));
-            } else {
-                DeviceRow row = VerifyDevice(session_, files->front());
-                same += row.outcome == Outcome::Same;
-                differ += row.outcome == Outcome::Differs;
-                model_.setVerdict(device.address,
-                                  row.outcome == Outcome::Refused && !row.reason.empty()
-                                      ? QString::fromStdString(row.reason)
-                                      : VerdictOfDevice(row),
-                                  std::move(row.differences));
-            }
-            step(++done);
-        }
-        state_->setText(cancel_ ? Text(kStopped)
-                                : Text(kVerified).arg(same).arg(differ).arg(missing));
+        const FileCounts counts = compareWithFiles(found);
+        state_->setText(
+            cancel_ ? Text(kStopped)
+                    : Text(kVerified).arg(counts.same).arg(counts.differ).arg(counts.missing));
     });
 }
 

@@ -60,7 +60,9 @@ public:
     explicit LineWindow(const LineAccess& access, QWidget* parent = nullptr);
 
     // Surveys the range, then reads the clock of every device that told its
-    // code. Refused, and said so, while another device command runs.
+    // code and, when a backup folder is chosen, compares every device heard
+    // with its file there. Refused, and said so, while another device command
+    // runs.
     void survey();
     // The folder of device-NN.vil files the table is held against.
     void setBackupFolder(const QString& dir);
@@ -118,7 +120,17 @@ private:
     // The devices heard, all or only those of the selected rows.
     std::vector<SurveyRow> devices(bool selectedOnly) const;
     bool haveFolder();
-    void markMissingFiles();
+    // The verdicts against the folder just chosen: "нет файла" where it holds
+    // none, unknown where it holds one until the two are compared.
+    void markFiles();
+    struct FileCounts {
+        int same = 0;
+        int differ = 0;
+        int missing = 0;
+    };
+    // Each device read and compared with its file in the folder: its row's
+    // verdict and differences; a cancel stops it between two devices.
+    FileCounts compareWithFiles(const std::vector<SurveyRow>& found);
     void showDifferences();
     void step(int done);
     QLayout* buildActionBar();

@@ -5,6 +5,7 @@
 #include "app/LineWindowTexts.h"
 #include "device/DeviceTexts.h"
 #include "line/FilePaths.h"
+#include "line/LineClocks.h"
 #include "link/Frames.h"
 #include "ui/UiTexts.h"
 
@@ -57,13 +58,13 @@ void LineWindow::setClocks() {
         return;
     const std::vector<SurveyRow> found = devices(false);
     runOnLine(static_cast<int>(found.size()) + 1, [&] {
-        const WallTime now = access_.clock.wallNow();
-        const DeviceTime time{now.second, now.minute, now.hour, now.day, now.month};
-        const auto data = ClockSetData(time);
-        std::array<std::uint8_t, kMaxResponseSize> reply{};
-        const ExchangeResult result = session_.link.Transact(
-            0, kFnSetClock, static_cast<int>(data.size()), data.data(), reply);
+        DeviceTime time;
+        const ExchangeResult result = SetClocksFromComputer(session_, time, &cancel_);
         step(1);
+        if (result == kResultAbandoned) {
+            state_->setText(QString::fromUtf8(kStopped));
+            return;
+        }
         if (result != kResultOk) {
             state_->setText(
                 QString::fromStdString(ExchangeResultText(session_.link.PortName, 0, result)));

@@ -111,6 +111,8 @@ private:
 
 std::vector<SurveyRow> Survey::run() {
     AloneSettings settings(s_.link, s_.line);
+    // What cut the command before this one short no longer cuts this one.
+    s_.line.setInterrupted(false);
     std::vector<int> asking;
     for (int address = settings_.first; address <= settings_.last; ++address)
         asking.push_back(address);
@@ -296,11 +298,14 @@ Outcome SurveyRow::outcome() const {
     return heard() ? Outcome::Unreadable : Outcome::NoAnswer;
 }
 
-int QuickWaitMs(const DeviceLink& link) {
+int BytesOnLineMs(const DeviceLink& link, int bytes) {
     const int baud = std::max(1, ParseDecimal(link.BaudRate));
     const int bitsPerByte = 1 + 8 + (link.Parity == "N" ? 0 : 1) + ParseDecimal(link.StopBits);
-    const int bytes = kRequestBytes + kIdentAnswerBytes;
-    return (bytes * bitsPerByte * 1000 + baud - 1) / baud + kTurnaroundMs;
+    return (bytes * bitsPerByte * 1000 + baud - 1) / baud;
+}
+
+int QuickWaitMs(const DeviceLink& link) {
+    return BytesOnLineMs(link, kRequestBytes + kIdentAnswerBytes) + kTurnaroundMs;
 }
 
 std::vector<SurveyRow> SurveyLine(LineSession& session, const SurveySettings& settings,

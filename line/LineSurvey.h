@@ -41,6 +41,8 @@ struct SurveyObserver {
     std::function<void(int done, int total)> progress; // addresses asked in the first round
 };
 
+// How long so many bytes take on the line at its speed, rounded up.
+int BytesOnLineMs(const DeviceLink& link, int bytes);
 // How long the first round listens after each question: the question and an
 // identification answer at the line's speed, and a device's turnaround.
 int QuickWaitMs(const DeviceLink& link);

@@ -2,6 +2,7 @@
 
 #include "device/DeviceClock.h"
 #include "device/DeviceTexts.h"
+#include "line/LineClocks.h"
 #include "link/Frames.h"
 #include "tools/ConsoleSeams.h"
 #include "tools/LineReports.h"
@@ -73,12 +74,8 @@ int SetClockFromPc(ToolDevice& device) {
         return kExitFound;
     if (!device.mayWrite())
         return kExitFound;
-    const WallTime now = device.clock.wallNow();
-    const DeviceTime time{now.second, now.minute, now.hour, now.day, now.month};
-    const auto data = ClockSetData(time);
-    std::array<std::uint8_t, kMaxResponseSize> reply{};
-    const ExchangeResult result =
-        device.link.Transact(0, kFnSetClock, static_cast<int>(data.size()), data.data(), reply);
+    DeviceTime time;
+    const ExchangeResult result = SetClocksFromComputer(device, time);
     if (result != kResultOk) {
         ShowExchangeResult(device.link, 0, result);
         return kExitFound;

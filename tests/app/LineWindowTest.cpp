@@ -11,6 +11,7 @@
 #include "line/ConfigFiles.h"
 #include "line/ConfigListing.h"
 #include "link/ExchangeLog.h"
+#include "link/Frames.h"
 #include "support/SimProcess.h"
 #include "support/SimulatedLine.h"
 #include "tests/device/DeviceFixture.h"
@@ -26,9 +27,12 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <map>
 #include <stdexcept>
 
 namespace {
@@ -43,6 +47,13 @@ const LineTableRow& RowAt(const LineTableModel& table, int address) {
         if (row.survey.address == address)
             return row;
     throw std::out_of_range("no row for the address");
+}
+
+std::map<int, std::string> Verdicts(const LineTableModel& table) {
+    std::map<int, std::string> verdicts;
+    for (const LineTableRow& row : table.rows())
+        verdicts[row.survey.address] = row.verdict.toStdString();
+    return verdicts;
 }
 
 TEST(LineTable, ModelNamesAndDrifts) {
@@ -126,7 +137,7 @@ protected:
     LineWindowTest() {
         sim.Add(2, 24, 8, 0, SampleImage(24, 8, 1));
         sim.Add(5, 12, 4, 150, SampleImage(12, 4, 4)).setClock({30, 0, 10, 5, 3}, sim.clock.now);
-        sim.clock.wall = {2026, 3, 5, 4, 10, 0, 0, 0};
+        sim.clock.runWall({2026, 3, 5, 4, 10, 0, 0, 0});
         window.firstAddress().setValue(1);
         window.lastAddress().setValue(6);
     }
@@ -183,6 +194,11 @@ TEST_F(LineWindowTest, ACancelStopsTheSurveyWithTheRowsSoFar) {
     EXPECT_LT(window.table().rowCount(), 6);
     EXPECT_EQ(window.stateText().toStdString(), "Прервано");
     EXPECT_FALSE(window.cancelButton().isEnabled());
+
+    QObject::disconnect(&window.table(), &QAbstractItemModel::rowsInserted, nullptr, nullptr);
+    window.survey();
+    EXPECT_EQ(window.stateText().toStdString(), "Найдено устройств: 2 из 6")
+        << "the survey after a cancel hears the slow device too";
 }
 
 TEST_F(LineWindowTest, ClosingTheWindowCancelsWhatItDoes) {
@@ -220,6 +236,51 @@ TEST_F(LineWindowTest, BackUpThenVerifyNamesTheChangedDeviceWithItsDifferences) 
     EXPECT_EQ(window.differences().toPlainText().toStdString(), changed.differences[0]);
 }
 
+// With a folder chosen the survey holds every device heard against its file;
+// without one it reads no configuration. A folder chosen afterwards tells
+// only which files are missing until the devices are compared again.
+TEST_F(LineWindowTest, ASurveyWithAFolderComparesEachDeviceWithItsFile) {
+    sim.Add(4, 24, 8, 0, SampleImage(24, 8, 3));
+    const auto imageReads = [this] {
+        return std::count_if(sim.line.writes.begin(), sim.line.writes.end(),
+                             [](const auto& w) { return w.size() > 1 && w[1] == kFnReadImage; });
+    };
+    window.survey();
+    EXPECT_EQ(imageReads(), 0);
+    QTemporaryDir dir;
+    QTemporaryDir empty;
+    window.setBackupFolder(dir.path());
+    window.backUp(false);
+    sim.At(5)->image[40] ^= 0x01;
+    QFile::remove(dir.filePath("device-04.vil"));
+    window.survey();
+    EXPECT_EQ(window.stateText().toStdString(), "Найдено устройств: 3 из 6");
+    window.setBackupFolder(empty.path());
+    const std::map<int, std::string> emptyFolder = Verdicts(window.table());
+    window.setBackupFolder(dir.path());
+    const std::map<int, std::string> chosenAgain = Verdicts(window.table());
+
+    const struct {
+        int address;
+        const char* surveyed;
+        std::size_t differences;
+        const char* emptyFolder;
+        const char* chosenAgain;
+    } rows[] = {{2, "совпадает", 0, "нет файла", ""},
+                {4, "нет файла", 0, "нет файла", "нет файла"},
+                {5, "отличается", 1, "нет файла", ""},
+                {6, "", 0, "", ""}};
+    window.setBackupFolder(dir.path());
+    window.survey();
+    for (const auto& r : rows) {
+        const LineTableRow& row = RowAt(window.table(), r.address);
+        EXPECT_EQ(row.verdict.toStdString(), r.surveyed) << r.address;
+        EXPECT_EQ(row.differences.size(), r.differences) << r.address;
+        EXPECT_EQ(emptyFolder.at(r.address), r.emptyFolder) << r.address;
+        EXPECT_EQ(chosenAgain.at(r.address), r.chosenAgain) << r.address;
+    }
+}
+
 // Clocks and restore write to the devices: refused without write access, and
 // a restore writes nothing until the operator has seen the differences and
 // agreed.
@@ -240,7 +301,7 @@ TEST_F(LineWindowTest, ClocksAndRestoreNeedWriteAccessAndRestoreAsksFirst) {
               "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт");
 
     access = 1;
-    sim.clock.wall = {2026, 3, 5, 4, 12, 0, 0, 0};
+    sim.clock.runWall({2026, 3, 5, 4, 12, 0, 0, 0});
     window.setClocks();
     EXPECT_EQ(RowAt(window.table(), 5).driftSeconds, 0);
     EXPECT_EQ(RowAt(window.table(), 2).clock->hour, 12);
@@ -258,6 +319,26 @@ TEST_F(LineWindowTest, ClocksAndRestoreNeedWriteAccessAndRestoreAsksFirst) {
     EXPECT_EQ(sim.At(5)->image, saved);
     EXPECT_EQ(RowAt(window.table(), 5).verdict.toStdString(), "совпадает");
     EXPECT_EQ(window.stateText().toStdString(), "Восстановлено устройств: 1 из 1");
+}
+
+// A device's clock tells whole seconds: set from the computer's at whatever
+// millisecond, it keeps step with it, as read back at once and surveyed later.
+TEST_F(LineWindowTest, ClocksSetFromTheComputerDriftNotASecond) {
+    access = 1;
+    window.survey();
+    for (const int ms : {0, 120, 480, 700, 930, 999}) {
+        sim.clock.runWall({2026, 3, 5, 4, 12, 0, 59, ms});
+        window.setClocks();
+        for (const int later : {0, 400, 1700}) {
+            if (later > 0) {
+                sim.clock.sleepMs(later);
+                window.survey();
+            }
+            for (const int address : {2, 5})
+                EXPECT_EQ(RowAt(window.table(), address).driftSeconds, 0)
+                    << "set at ms " << ms << ", " << later << " ms later, device " << address;
+        }
+    }
 }
 
 TEST_F(LineWindowTest, TheReportListsTheTableAndEachDevicesFileAndIsSavedAsPdf) {
@@ -318,7 +399,8 @@ TEST(LineWindowOnTheProgram, SurveysTheSimulatorsDevicesThroughTheMainWindowsLin
     bool windowTook = false;
     bool mainTook = true;
     QObject::connect(&window->table(), &QAbstractItemModel::rowsInserted, [&] {
-        windowTook = window->takesInput(&window->cancelButton());
+        windowTook = window->takesInput(window->windowHandle()) &&
+                     window->takesInput(&window->cancelButton());
         mainTook = window->takesInput(form.linkAddressBox) || form.runDeviceCommand([] {});
     });
     window->survey();
