@@ -6,11 +6,13 @@
 #include "app/LineWindow.h"
 #include "app/ActionTable.h"
 #include "app/LineReport.h"
+#include "app/LineWindowTexts.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
 #include "line/ConfigFiles.h"
 #include "line/ConfigListing.h"
 #include "link/ExchangeLog.h"
+#include "support/ModalDialog.h"
 #include "support/SimProcess.h"
 #include "support/SimulatedLine.h"
 #include "tests/device/DeviceFixture.h"
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QItemSelectionModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -281,6 +284,20 @@ TEST_F(LineWindowTest, TheReportListsTheTableAndEachDevicesFileAndIsSavedAsPdf) 
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
     EXPECT_FALSE(window.saveCsv(dir.filePath("missing/table.csv")));
     EXPECT_TRUE(window.stateText().contains("missing/table.csv"));
+
+    // Printing asks the printing system, loaded for it, for its print dialog.
+    QPushButton* print = nullptr;
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == QString::fromUtf8(line_window_text::kPrintReport))
+            print = button;
+    ASSERT_NE(print, nullptr);
+    bool asked = false;
+    WhenShown([&asked](QWidget* modal) {
+        asked = modal->inherits("QPrintDialog");
+        static_cast<QDialog*>(modal)->reject();
+    });
+    print->click();
+    EXPECT_TRUE(asked);
 }
 
 TEST_F(LineWindowTest, ADoubleClickReadsTheDeviceIntoTheMainWindow) {
