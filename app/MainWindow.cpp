@@ -206,7 +206,6 @@ void MainWindow::connectHeader() {
     });
     connect(externalAckButton, &QToolButton::clicked, this, [this](bool down) {
         edit(app_text::kStepExternalAck, [this, down] { externalAck_.toggleExternalAck(down); });
-        canvas_->update();
         showModified();
     });
     connect(modelList, &QComboBox::activated, this, [this](int row) {

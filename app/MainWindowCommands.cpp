@@ -35,6 +35,7 @@ void MainWindow::edit(const char* command, const std::function<void()>& change) 
     else if (model_.SelectedFb >= 0)
         name += StepRow(view_, kFirstBlockRow + model_.SelectedFb);
     history_.Run(name, change);
+    canvas_->update();
 }
 
 // A name being edited is finished first: what was typed becomes a step of its
@@ -78,18 +79,15 @@ void MainWindow::connectHistory() {
 void MainWindow::editInclusion() {
     edit(app_text::kMenuItemText,
          [this] { InputProcessing(session_, *inclusionDialog).editInclusion(); });
-    canvas_->update();
 }
 
 void MainWindow::editSignalling() {
     edit(app_text::kActionSignalling,
          [this] { Signalling(session_, *signallingDialog).editSignalling(); });
-    canvas_->update();
 }
 
 void MainWindow::editDelay() {
     edit(app_text::kActionDelay, [this] { OutputDelays(session_, *delayDialog).editDelay(); });
-    canvas_->update();
 }
 
 void MainWindow::toggleContact(int slot) {
@@ -101,12 +99,10 @@ void MainWindow::toggleContact(int slot) {
 void MainWindow::editOutputs() {
     edit(app_text::kActionOutputs,
          [this] { OutputsCommand(session_, *outputsDialog).editOutputs(); });
-    canvas_->update();
 }
 
 void MainWindow::editFunctionBlock() {
     // The command itself fits the scroll range and scrolls to the block.
     edit(app_text::kActionFB,
          [this] { FunctionBlockCommand(session_, *blockDialog).editFunctionBlock(); });
-    canvas_->update();
 }

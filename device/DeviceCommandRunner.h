@@ -16,7 +16,6 @@ public:
 
     // false when the command was dropped because another is running.
     bool run(const std::function<void()>& command);
-    bool busy() const { return busy_; }
 
 private:
     BusyIndicator indicator_;

@@ -83,7 +83,7 @@ struct ToolCommand {
     std::vector<std::string> optional;
     const char* help;
     // What it needs beyond single options: one line, or nothing.
-    std::string (*check)(const ToolOptions&) = nullptr;
+    std::string (*check)(const ToolOptions&, const CommandLine&) = nullptr;
 };
 
 std::string Needed(const std::string& option) {
@@ -91,7 +91,7 @@ std::string Needed(const std::string& option) {
 }
 
 // --show needs an address, and exactly one of --show, --set-from-pc is given.
-std::string ClockNeeds(const ToolOptions& o) {
+std::string ClockNeeds(const ToolOptions& o, const CommandLine&) {
     if (o.show && o.address == 0)
         return Needed("address");
     return o.show == o.setFromPc ? tool_text::kTextNeedShowOrSet : "";
@@ -101,10 +101,13 @@ std::string FileCount(const ToolOptions& o, std::size_t count) {
     return o.files.size() == count ? "" : tool_text::kTextFileCount + std::to_string(count);
 }
 
-// One device and its file, or a directory of them.
-std::string VerifyNeeds(const ToolOptions& o) {
-    if (o.dir.empty())
+// One device and its file, or a directory of them (a range only picks files of a directory).
+std::string VerifyNeeds(const ToolOptions& o, const CommandLine& line) {
+    if (o.dir.empty()) {
+        if (line.isSet("addresses"))
+            return CommandLine::Dashed("addresses").toStdString() + tool_text::kTextOnlyWithDir;
         return o.address == 0 ? Needed("address") : FileCount(o, 1);
+    }
     if (o.address != 0)
         return CommandLine::Dashed("address").toStdString() + tool_text::kTextNotWithDir;
     return FileCount(o, 0);
@@ -113,7 +116,7 @@ std::string VerifyNeeds(const ToolOptions& o) {
 const ToolCommand* FindCommand(const std::string& name);
 
 // "help" alone, or the command to tell about.
-std::string HelpNeeds(const ToolOptions& o) {
+std::string HelpNeeds(const ToolOptions& o, const CommandLine&) {
     if (o.files.size() > 1)
         return tool_text::kTextFileCount + std::string("0..1");
     if (o.files.empty() || FindCommand(o.files[0]))
@@ -175,7 +178,7 @@ std::string Missing(const ToolOptions& o, const ToolCommand& command, const Comm
     for (const std::string& option : command.required)
         if (!line.isSet(option.c_str()))
             return Needed(option);
-    return command.check ? command.check(o) : std::string();
+    return command.check ? command.check(o, line) : std::string();
 }
 
 std::string Refusal(CommandLineOutcome outcome, const std::string& command,

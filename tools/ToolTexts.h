@@ -14,6 +14,7 @@ inline constexpr const char* kTextNeedShowOrSet = "нужен один из па
 
 // The tool's own messages.
 inline constexpr const char* kTextNotWithDir = " не задается вместе с --dir";
+inline constexpr const char* kTextOnlyWithDir = " задается только вместе с --dir";
 inline constexpr const char* kTextNobodyAnswered =
     "ни одно устройство не ответило: проверьте порт и скорость (--port, --baud)";
 inline constexpr const char* kTextWritten = "записано: устройство %1, теперь адрес %2";
