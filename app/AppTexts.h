@@ -85,6 +85,8 @@ inline constexpr const char* kHelpBack = "Назад";
 inline constexpr const char* kHelpForward = "Вперёд";
 inline constexpr const char* kHelpContents = "Содержание";
 // An error of unknown kind that ended the program.
+// The module of serial ports and printers cannot be loaded; its reason follows.
+inline constexpr const char* kTextPortsAndPrintersMissing = "Порты и принтеры недоступны: ";
 inline constexpr const char* kTextUnknownError = "Неизвестная ошибка. Программа будет закрыта.";
 
 // The command line.

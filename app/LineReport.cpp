@@ -9,7 +9,6 @@
 #include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -119,7 +118,7 @@ QByteArray LineReportPdf(const QString& html) {
     return bytes;
 }
 
-void PrintLineReport(const QString& html, QPrinter& printer) {
+void PrintLineReport(const QString& html, QPagedPaintDevice& printer) {
     QTextDocument document;
     document.setHtml(html);
     document.print(&printer);

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 // What the line window hands over for sign-off: the table as a CSV file and
 // a commissioning report (the line's table with date, port and verdicts,
@@ -26,4 +26,4 @@ struct LineReportData {
 QString LineReportHtml(const LineTableModel& table, const LineReportData& data);
 // The report on A4 pages as PDF bytes.
 QByteArray LineReportPdf(const QString& html);
-void PrintLineReport(const QString& html, QPrinter& printer);
+void PrintLineReport(const QString& html, QPagedPaintDevice& printer);

@@ -3,14 +3,14 @@
 #include "app/LineReport.h"
 #include "app/LineWindow.h"
 #include "app/LineWindowTexts.h"
+#include "app/ondemand/PortsAndPrinters.h"
 #include "ui/WholeFile.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QPushButton>
 
 using namespace line_window_text;
@@ -41,10 +41,9 @@ QLayout* LineWindow::buildReportBar() {
             savePdf(path);
     });
     connect(print, &QPushButton::clicked, this, [this] {
-        QPrinter printer;
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted)
-            PrintLineReport(reportHtml(), printer);
+        PrintingSystem& printing = portsAndPrinters();
+        if (const auto printer = printing.newPrinter(); printer && printing.choose(*printer, this))
+            PrintLineReport(reportHtml(), *printer);
     });
     return bar;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainActions.h"
+#include "app/ondemand/PortsAndPrinters.h"
 #include "device/DeviceCommandRunner.h"
 #include "device/DeviceConfiguration.h"
 #include "device/DeviceStatus.h"
@@ -18,7 +19,6 @@
 #include "link/ExchangeLog.h"
 #include "link/PortSettings.h"
 #include "link/serial/LineWorker.h"
-#include "link/serial/QtSerialLine.h"
 #include "model/ConfigurationModel.h"
 #include "print/PrintCommand.h"
 #include "print/gui/QtPrinting.h"
@@ -302,7 +302,7 @@ private:
     LineWindow* lineWindow_ = nullptr; // made when first asked for
     LineWorker lineWorker_;
     WorkerClock clock_{lineWorker_, systemClock_};
-    WorkerSerialLine serialLine_{lineWorker_, [] { return std::make_unique<QtSerialLine>(); }};
+    WorkerSerialLine serialLine_{lineWorker_, [] { return portsAndPrinters().newSerialLine(); }};
     DeviceLink comPort_{serialLine_, clock_, messages_};
     // The configuration and its scheme, after the link.
     SchemeSession session_{messages_, *this};
@@ -326,7 +326,7 @@ private:
     QString schemeFile_;
     QString startFile_;
     PrintCommand printCommand_{session_};
-    SchemePrinter printer_{this};
+    SchemePrinter printer_{portsAndPrinters(), this};
     PrintDialog* printDialog_ = &printer_.dialog();
     SchemeCanvas* canvas_ = nullptr;
     ActionSet actions_{};

@@ -40,8 +40,8 @@ void MainWindow::createDialogs() {
                (lineWindow_ != nullptr && lineWindow_->takesInput(receiver));
     });
     lineWorker_.setRefusalNotice([this] { showLineBusy(); });
-    portSettings_ = std::make_unique<PortSettingsCommand>(comPort_, *portDialog, *exchangeDialog,
-                                                          SystemPortList);
+    portSettings_ = std::make_unique<PortSettingsCommand>(
+        comPort_, *portDialog, *exchangeDialog, [] { return portsAndPrinters().portList(); });
 }
 
 MainWindow::~MainWindow() {

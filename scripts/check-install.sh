@@ -10,6 +10,13 @@ fail() { echo "check-install: $*" >&2; exit 1; }
 for program in vil3k-programmer vil3k-tool vil3k-sim; do
     [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed"
 done
+# Serial ports and printers come from a module loaded on first use, so that no
+# start maps their libraries.
+[ -n "$(find "$prefix" -path '*/vil3k/*vil3k-ports-printers*')" ] ||
+    fail "the module of serial ports and printers is not installed"
+if readelf -d "$prefix/bin/vil3k-programmer" | grep -E 'Qt6PrintSupport|Qt6SerialPort|libudev'; then
+    fail "vil3k-programmer loads serial ports or printers at start"
+fi
 desktop=$prefix/share/applications/vil3k-programmer.desktop
 mime=$prefix/share/mime/packages/vil3k-programmer.xml
 icon=$prefix/share/icons/hicolor/scalable/apps/vil3k-programmer.svg

@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPrintDialog>
 #include <QScreen>
 
 #include <cmath>
@@ -30,26 +28,12 @@ QtPrintDialog::QtPrintDialog(SchemePrinter& printer, QWidget* parent)
     : printer_(printer), parent_(parent) {}
 
 bool QtPrintDialog::exec(PrintDialogData& data) {
-    QPrinter& printer = printer_.printer();
-    QPrintDialog dialog(&printer, parent_);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
-                      QAbstractPrintDialog::PrintSelection);
-    dialog.setMinMax(data.minPage, data.maxPage);
-    // The file field of the dialog (on the platforms that show one) starts at
-    // the proposed name rather than Qt's "print.pdf".
-    if (auto* file = dialog.findChild<QLineEdit*>("filename"); file && !data.proposedFile.isEmpty())
-        file->setText(data.proposedFile);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    const bool range = printer.printRange() == QPrinter::PageRange;
-    data.fromPage = range ? printer.fromPage() : 0;
-    data.toPage = range ? printer.toPage() : 0;
-    data.outputFile =
-        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
-    return true;
+    QPagedPaintDevice* printer = printer_.printer();
+    return printer != nullptr && printer_.system().choose(*printer, parent_, &data);
 }
 
-QtPrintJob::QtPrintJob(QPrinter& printer) : printer_(printer) {}
+QtPrintJob::QtPrintJob(QPagedPaintDevice& printer, PrintingSystem& system)
+    : printer_(printer), system_(system) {}
 
 QtPrintJob::~QtPrintJob() {
     end();
@@ -60,10 +44,8 @@ void QtPrintJob::setPortrait() {
 }
 
 bool QtPrintJob::begin(const PrintDialogData& choice) {
-    if (!choice.outputFile.isEmpty()) {
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(choice.outputFile);
-    }
+    if (!choice.outputFile.isEmpty())
+        system_.printToPdf(printer_, choice.outputFile);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     waitCursor_ = true;
     if (painter_.begin(&printer_))
@@ -111,21 +93,22 @@ void QtPrintJob::end() {
     waitCursor_ = false;
 }
 
-SchemePrinter::SchemePrinter(QWidget* dialogParent) : dialog_(*this, dialogParent) {}
+SchemePrinter::SchemePrinter(PrintingSystem& system, QWidget* dialogParent)
+    : system_(system), dialog_(*this, dialogParent) {}
 
 SchemePrinter::~SchemePrinter() = default;
 
-QPrinter& SchemePrinter::printer() {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setResolution(kPrinterDpi);
-        printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    }
-    return *printer_;
+QPagedPaintDevice* SchemePrinter::printer() {
+    if (!printer_)
+        printer_ = system_.newPrinter(kPrinterDpi);
+    return printer_.get();
 }
 
 void SchemePrinter::print(PrintCommand& command, const QString& caption, PrintDialog& dialog,
                           const QString& proposedFile) {
-    QtPrintJob job(printer());
+    QPagedPaintDevice* device = printer();
+    if (device == nullptr)
+        return; // no printing system: it has said why
+    QtPrintJob job(*device, system_);
     command.printScheme(caption, dialog, job, proposedFile);
 }

@@ -1,16 +1,17 @@
 #pragma once
 
 #include "print/PrintCommand.h"
+#include "print/gui/PrintingSystem.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include <memory>
 
 class QWidget;
 class SchemePrinter;
 
-// The standard print dialog on the run's printer: page numbers, selection and print to
+// The printing system's dialog on the run's printer: page numbers, selection and print to
 // file; a PDF chosen there is reported as the output file.
 class QtPrintDialog : public PrintDialog {
 public:
@@ -22,12 +23,12 @@ private:
     QWidget* parent_;
 };
 
-// A print job on a QPrinter: the header as printer text, the scheme through the scheme
+// A print job on a printer: the header as printer text, the scheme through the scheme
 // painter, so a PDF keeps its texts as text. Shows the wait cursor while it runs and
 // lets the window repaint between elements.
 class QtPrintJob : public PrintJob {
 public:
-    explicit QtPrintJob(QPrinter& printer);
+    QtPrintJob(QPagedPaintDevice& printer, PrintingSystem& system);
     ~QtPrintJob() override;
 
     void setPortrait() override;
@@ -39,7 +40,8 @@ public:
     void end() override;
 
 private:
-    QPrinter& printer_;
+    QPagedPaintDevice& printer_;
+    PrintingSystem& system_;
     QPainter painter_;
     bool waitCursor_ = false;
 };
@@ -48,17 +50,20 @@ private:
 // next printout. Asks for 600 dpi and no margins beyond what the printer needs.
 class SchemePrinter {
 public:
-    explicit SchemePrinter(QWidget* dialogParent);
+    SchemePrinter(PrintingSystem& system, QWidget* dialogParent);
     ~SchemePrinter();
 
     // Made when first asked for: a printer loads the printing system's libraries, which
-    // cost start-up time and memory that a run without a printout never needs.
-    QPrinter& printer();
+    // cost start-up time and memory that a run without a printout never needs. None
+    // when the printing system is missing.
+    QPagedPaintDevice* printer();
+    PrintingSystem& system() { return system_; }
     PrintDialog& dialog() { return dialog_; }
     void print(PrintCommand& command, const QString& caption, PrintDialog& dialog,
                const QString& proposedFile = {});
 
 private:
-    std::unique_ptr<QPrinter> printer_;
+    PrintingSystem& system_;
+    std::unique_ptr<QPagedPaintDevice> printer_;
     QtPrintDialog dialog_;
 };

@@ -6,12 +6,14 @@
 #include "app/LineWindow.h"
 #include "app/ActionTable.h"
 #include "app/LineReport.h"
+#include "app/LineWindowTexts.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
 #include "line/ConfigFiles.h"
 #include "line/ConfigListing.h"
 #include "link/ExchangeLog.h"
 #include "link/Frames.h"
+#include "support/ModalDialog.h"
 #include "support/SimProcess.h"
 #include "support/SimulatedLine.h"
 #include "tests/device/DeviceFixture.h"
@@ -20,6 +22,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QItemSelectionModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -362,6 +365,20 @@ TEST_F(LineWindowTest, TheReportListsTheTableAndEachDevicesFileAndIsSavedAsPdf) 
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
     EXPECT_FALSE(window.saveCsv(dir.filePath("missing/table.csv")));
     EXPECT_TRUE(window.stateText().contains("missing/table.csv"));
+
+    // Printing asks the printing system, loaded for it, for its print dialog.
+    QPushButton* print = nullptr;
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == QString::fromUtf8(line_window_text::kPrintReport))
+            print = button;
+    ASSERT_NE(print, nullptr);
+    bool asked = false;
+    WhenShown([&asked](QWidget* modal) {
+        asked = modal->inherits("QPrintDialog");
+        static_cast<QDialog*>(modal)->reject();
+    });
+    print->click();
+    EXPECT_TRUE(asked);
 }
 
 TEST_F(LineWindowTest, ADoubleClickReadsTheDeviceIntoTheMainWindow) {

@@ -1,3 +1,4 @@
+#include "app/ondemand/PortsAndPrinters.h"
 #include "editor/gui/SchemePainter.h"
 #include "print/PrintPages.h"
 #include "print/gui/QtPrinting.h"
@@ -22,10 +23,11 @@ Qt::CursorShape cursorShape() {
 // The wait cursor shows from the start of the job to its end, also when it cannot start.
 TEST(QtPrintJob, ShowsTheWaitCursorWhileItRuns) {
     QTemporaryDir dir;
-    SchemePrinter printer(nullptr);
-    EXPECT_EQ(printer.printer().resolution(), 600);
+    SchemePrinter printer(portsAndPrinters(), nullptr);
+    ASSERT_NE(printer.printer(), nullptr);
+    EXPECT_EQ(printer.printer()->logicalDpiX(), 600);
     for (const QString& file : {dir.filePath("job.pdf"), dir.filePath("missing/job.pdf")}) {
-        QtPrintJob job(printer.printer());
+        QtPrintJob job(*printer.printer(), printer.system());
         PrintDialogData choice;
         choice.outputFile = file;
         const bool started = job.begin(choice);
@@ -38,7 +40,7 @@ TEST(QtPrintJob, ShowsTheWaitCursorWhileItRuns) {
 
 // A long output list prints its second line below its box, over the outputs panel.
 TEST(QtPrintDialog, ProposesTheSchemesPdfName) {
-    SchemePrinter printer(nullptr);
+    SchemePrinter printer(portsAndPrinters(), nullptr);
     QtPrintDialog dialog(printer, nullptr);
     QString shown;
     WhenShown([&shown](QWidget* modal) {
