@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 
+#include <cstdlib>
 #include <limits>
 
 using namespace line_window_text;
@@ -22,14 +23,21 @@ QString ModelNameOf(const SurveyRow& row) {
 }
 
 std::optional<std::int64_t> ClockDrift(const DeviceTime& device, const WallTime& computer) {
-    const QDate deviceDate(computer.year, device.month, device.day);
     const QTime deviceTime(device.hour, device.minute, device.second);
-    if (!deviceDate.isValid() || !deviceTime.isValid())
-        return std::nullopt;
-    const QDateTime at(deviceDate, deviceTime);
     const QDateTime now(QDate(computer.year, computer.month, computer.day),
                         QTime(computer.hour, computer.minute, computer.second));
-    return now.secsTo(at);
+    // The device keeps no year: its date is taken in the year that puts it nearest
+    // the computer's, so a clock a second behind at New Year is not a year behind.
+    std::optional<std::int64_t> nearest;
+    for (const int year : {computer.year - 1, computer.year, computer.year + 1}) {
+        const QDate deviceDate(year, device.month, device.day);
+        if (!deviceDate.isValid() || !deviceTime.isValid())
+            continue;
+        const std::int64_t drift = now.secsTo(QDateTime(deviceDate, deviceTime));
+        if (!nearest || std::llabs(drift) < std::llabs(*nearest))
+            nearest = drift;
+    }
+    return nearest;
 }
 
 void LineTableModel::clear() {
@@ -104,6 +112,9 @@ QVariant LineTableModel::data(const QModelIndex& index, int role) const {
         return text(row, index.column());
     if (role == Qt::UserRole)
         return sortKey(row, index.column());
+    // A reason may be longer than its column.
+    if (role == Qt::ToolTipRole && (index.column() == Status || index.column() == File))
+        return text(row, index.column());
     if (role == Qt::TextAlignmentRole && index.column() != Model && index.column() != Status &&
         index.column() != File)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

@@ -27,8 +27,8 @@ struct LineTableRow {
 // answer told none.
 QString ModelNameOf(const SurveyRow& row);
 // How far the device's clock runs ahead of the computer's (negative: behind),
-// in seconds, the computer's year taken for the device's date; nothing for a
-// date that does not exist.
+// in seconds, the device's date taken in the year nearest the computer's;
+// nothing for a date that does not exist.
 std::optional<std::int64_t> ClockDrift(const DeviceTime& device, const WallTime& computer);
 
 // The rows of the line window, one per address asked, in the order they were

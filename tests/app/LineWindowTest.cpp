@@ -81,6 +81,10 @@ TEST(LineTable, ModelNamesAndDrifts) {
                   {{75, 0, 10, 5, 3}, std::nullopt}};
     for (const auto& d : drifts)
         EXPECT_EQ(ClockDrift(d.device, now), d.drift) << d.device.day << "." << d.device.month;
+    // Over New Year, and a leap day seen from the year after.
+    EXPECT_EQ(ClockDrift({59, 59, 23, 31, 12}, {2027, 1, 1, 5, 0, 0, 0, 0}), -1);
+    EXPECT_EQ(ClockDrift({0, 0, 0, 1, 1}, {2026, 12, 31, 4, 23, 59, 59, 0}), 1);
+    EXPECT_EQ(ClockDrift({0, 0, 0, 29, 2}, {2029, 1, 1, 1, 0, 0, 0, 0}), -307 * 86400);
 }
 
 TEST(LineTable, SortsNumbersAsNumbersAndCopiesRowsWithHeadings) {
@@ -105,6 +109,9 @@ TEST(LineTable, SortsNumbersAsNumbersAndCopiesRowsWithHeadings) {
                   "10\t\t" +
                   Cell(model, 1, LineTableModel::Status).toStdString() + "\t\t\t\n");
     EXPECT_TRUE(Cell(model, 2, LineTableModel::Status).contains("статус 5"));
+    model.setVerdict(10, "a reason longer than its column");
+    EXPECT_EQ(model.data(model.index(1, LineTableModel::File), Qt::ToolTipRole).toString(),
+              "a reason longer than its column");
 }
 
 TEST(LineTable, CsvQuotesWhatNeedsItAndCarriesAByteOrderMark) {
