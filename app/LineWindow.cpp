@@ -1,6 +1,7 @@
 #include "app/LineWindow.h"
 
 #include "app/LineWindowTexts.h"
+#include "device/DeviceStatus.h"
 #include "device/DeviceTexts.h"
 #include "line/DeviceFiles.h"
 #include "line/FilePaths.h"
@@ -76,6 +77,11 @@ LineWindow::LineWindow(const LineAccess& access, QWidget* parent)
     messages_.shown = [this](const std::string& text) {
         state_->setText(QString::fromStdString(text));
     };
+    session_.link.SetPortLostNotice([this] {
+        lineLoss_ = QString::fromStdString(PortStatusText(session_.link));
+        if (access_.lineLost)
+            access_.lineLost(session_.link.LossReason());
+    });
     resize(720, 560);
 }
 
@@ -254,7 +260,11 @@ void LineWindow::runOnLine(int count, const std::function<void()>& work) {
         takeLinkSettings();
         progress_->setRange(0, std::max(count, 1));
         progress_->setValue(0);
+        lineLoss_.clear();
         work();
+        // A count of what was done would hide that the port is gone.
+        if (!lineLoss_.isEmpty())
+            state_->setText(lineLoss_);
         setRunning(false);
     });
     if (!ran)

@@ -36,6 +36,9 @@ struct LineAccess {
     // Reads the device at the address into the main window, as its read
     // command does after the question about unsaved changes.
     std::function<void(int address)> readIntoWindow;
+    // The port failed under the window's work and was closed: why, to be
+    // shown where the program shows the port's state.
+    std::function<void(const std::string& reason)> lineLost;
 };
 
 // A device row's outcome against its file, in the table's words:
@@ -160,4 +163,6 @@ private:
     QPlainTextEdit* differences_ = nullptr;
     std::atomic<bool> cancel_ = false;
     bool running_ = false;
+    // What the port's failure under the work under way left to say, or empty.
+    QString lineLoss_;
 };

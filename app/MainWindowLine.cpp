@@ -4,7 +4,29 @@
 #include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
 
+#include <QScreen>
 #include <QSpinBox>
+
+#include <algorithm>
+
+namespace {
+
+// Over the middle of the main window and whole on its screen, where the
+// window system would put it anywhere, part of it off the screen perhaps.
+void PlaceOver(QWidget& window, const QWidget& over) {
+    QRect place(QPoint(), window.size());
+    place.moveCenter(over.frameGeometry().center());
+    if (const QScreen* screen = over.screen()) {
+        const QRect room = screen->availableGeometry();
+        place.moveRight(std::min(place.right(), room.right()));
+        place.moveBottom(std::min(place.bottom(), room.bottom()));
+        place.moveLeft(std::max(place.left(), room.left()));
+        place.moveTop(std::max(place.top(), room.top()));
+    }
+    window.move(place.topLeft());
+}
+
+} // namespace
 
 void MainWindow::showLineWindow() {
     if (lineWindow_ == nullptr) {
@@ -24,8 +46,10 @@ void MainWindow::showLineWindow() {
                 readDevice();
                 activateWindow();
                 raise();
-            }};
+            },
+            [this](const std::string& reason) { comPort_.TakeLoss(reason); }};
         lineWindow_ = new LineWindow(access, this);
+        PlaceOver(*lineWindow_, *this);
         if (settings_ != nullptr) {
             const ProgramSettings::LineWindowPlace place = settings_->lineWindow();
             lineWindow_->firstAddress().setValue(place.first);

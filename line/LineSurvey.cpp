@@ -3,10 +3,8 @@
 #include "line/AnswerStream.h"
 #include "line/LineSession.h"
 #include "link/Frames.h"
-#include "link/LinkTexts.h"
 #include "model/ConfigurationModel.h"
 #include "model/DecimalText.h"
-#include "ui/UiTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -252,14 +250,10 @@ void Survey::settle(int address) {
         observer_.settled(rows_[address]);
 }
 
-// The port went away under the survey: said once, and the port is closed so
-// that what follows says so instead of failing again.
+// The port went away under the survey: said, logged and closed as under an
+// exchange of the link, so that what follows says so instead of failing again.
 void Survey::lineFailed() {
-    std::string text = link_text::kTextPortLost;
-    if (const std::string detail = s_.line.errorText(); !detail.empty())
-        text += "\n" + detail;
-    s_.line.close();
-    s_.messages.show({text, ui_text::kCaptionError, MessageIcon::Error, MessageButtons::Ok});
+    s_.link.LineFailed();
     failed_ = true;
 }
 

@@ -76,6 +76,12 @@ void DeviceLink::PortLost(const char* reason) {
         portLostNotice_();
 }
 
+void DeviceLink::TakeLoss(const std::string& reason) {
+    lossReason_ = reason;
+    if (portLostNotice_)
+        portLostNotice_();
+}
+
 void DeviceLink::ReportPortLost(const char* reason) {
     PortLost(reason);
     messages_.show({kTextPortLost, kCaptionError, MessageIcon::Error, MessageButtons::Ok});

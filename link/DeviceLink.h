@@ -90,6 +90,13 @@ public:
     // Why the port is closed since it failed, after its name: "COM1 отключен
     // (Input/output error)". Empty while open and until the port first fails.
     const std::string& LossReason() const { return lossReason_; }
+    // The port failed under another link on the same line: the reason it gave,
+    // as if it had failed here.
+    void TakeLoss(const std::string& reason);
+    // The line failed under an exchange of the caller's own (a survey's
+    // question): said once, logged and the port closed, as under Transact.
+    // Returns kResultLineFailed.
+    ExchangeResult LineFailed();
     Messages& messages() { return messages_; }
 
     // Port settings, as the port settings dialog writes them. Any length of
@@ -107,7 +114,6 @@ private:
     ExchangeResult SendAndReceive(std::span<std::uint8_t> response);
     enum class Stage { Header, Body, Done };
     Stage ReceiveAnswer(std::span<std::uint8_t> response, ExchangeResult& result);
-    ExchangeResult LineFailed();
     void NoteFrame(FrameDirection direction, const std::uint8_t* bytes, int count, int attempt,
                    ExchangeResult result);
     ExchangeResult PurgeFailed();

@@ -161,13 +161,20 @@ protected:
     SimulatedLine sim;
     DeviceLink settings{sim.line, sim.clock, sim.messages};
     int frames = 0;
+    int losses = 0; // "порт закрыт" rows of the log
+    std::vector<std::string> lost;
     bool busy = false;
     int access = 0;
     std::vector<int> readInto;
     LineWindow window{{sim.line, sim.clock, settings,
                        [this](const std::function<void()>& command) { return Run(command); },
-                       [this](LinkFrame) { ++frames; }, sim.messages, [this] { return access; },
-                       [this](int address) { readInto.push_back(address); }}};
+                       [this](LinkFrame frame) {
+                           ++frames;
+                           losses += frame.direction == FrameDirection::PortLost;
+                       },
+                       sim.messages, [this] { return access; },
+                       [this](int address) { readInto.push_back(address); },
+                       [this](const std::string& reason) { lost.push_back(reason); }}};
 };
 
 TEST_F(LineWindowTest, SurveyGivesARowPerAddressWithNamesAndClocks) {
@@ -209,6 +216,26 @@ TEST_F(LineWindowTest, ACancelStopsTheSurveyWithTheRowsSoFar) {
     window.survey();
     EXPECT_EQ(window.stateText().toStdString(), "Найдено устройств: 2 из 6")
         << "the survey after a cancel hears the slow device too";
+}
+
+// The port failing when the line is emptied before the first question, and
+// when a question is sent: the window says the port is closed and why, not
+// how many devices it found, and passes the reason on; the log has the row.
+TEST_F(LineWindowTest, APortLostUnderTheSurveyIsSaidAndPassedOn) {
+    for (const bool onQuestion : {false, true}) {
+        SCOPED_TRACE(onQuestion ? "question" : "emptying");
+        sim.line.portOpen = true;
+        sim.line.failRead = !onQuestion;
+        sim.line.failWrite = onQuestion;
+        lost.clear();
+        losses = 0;
+        window.survey();
+        EXPECT_EQ(window.stateText().toStdString(), "Порт закрыт: COM1 отключен (line error)");
+        EXPECT_EQ(lost, std::vector<std::string>{"COM1 отключен (line error)"});
+        EXPECT_EQ(losses, 1);
+        EXPECT_FALSE(sim.line.portOpen);
+        EXPECT_FALSE(window.running());
+    }
 }
 
 TEST_F(LineWindowTest, ClosingTheWindowCancelsWhatItDoes) {
