@@ -331,9 +331,21 @@ TEST_F(CompareScheme, NothingToCompareWithoutAScheme) {
     EXPECT_EQ(operatorAnswers.texts, QStringList(2, "Схема не создана: сравнивать не с чем."));
 }
 
-// With the option on, the write shows what it will change and sends only after
-// "Передать"; every question of the write is still asked.
+// With the option on (an item of the Порт menu, remembered), the write shows
+// what it will change and sends only after "Передать"; every question of the
+// write is still asked.
 TEST_F(CompareScheme, TheOptionShowsTheDifferencesBeforeTheWrite) {
+    QSettings store(dir.filePath("settings.ini"), QSettings::IniFormat);
+    ProgramSettings settings(store);
+    form.useSettings(settings);
+    QAction* option = form.action(ActionId::CompareBeforeWrite);
+    EXPECT_FALSE(option->isChecked()) << "off until switched on";
+    QAction* item = nullptr;
+    for (QAction* entry : form.findChild<QMenu*>("PortMenu")->actions())
+        if (entry->text() == "Сравнивать перед выводом")
+            item = entry;
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isCheckable());
     ASSERT_NO_FATAL_FAILURE(Start());
     form.setWritePreview(preview);
     Trigger(ActionId::ReadDevice);
@@ -348,8 +360,9 @@ TEST_F(CompareScheme, TheOptionShowsTheDifferencesBeforeTheWrite) {
     QFile::remove(dumpPath);
     Click(Family::ContactToggle, 0);
 
-    form.action(ActionId::CompareBeforeWrite)->trigger();
-    ASSERT_TRUE(form.action(ActionId::CompareBeforeWrite)->isChecked());
+    item->trigger();
+    ASSERT_TRUE(option->isChecked());
+    EXPECT_TRUE(item->isChecked());
     BoxAnswerer operatorAnswers({QMessageBox::No});
     Trigger(ActionId::WriteDevice);
     ASSERT_EQ(preview.shown.size(), 1u);
@@ -376,23 +389,7 @@ TEST_F(CompareScheme, TheOptionShowsTheDifferencesBeforeTheWrite) {
     EXPECT_TRUE(preview.shown[2].lines.empty());
     EXPECT_EQ(unchanged.texts, (QStringList{"Данные не были изменены.Передавать?",
                                             "Данные переданы. Запросить подтверждение?"}));
-}
 
-TEST_F(CompareScheme, TheOptionIsRememberedAndShownInThePortMenu) {
-    QSettings store(dir.filePath("settings.ini"), QSettings::IniFormat);
-    ProgramSettings settings(store);
-    form.useSettings(settings);
-    QAction* option = form.action(ActionId::CompareBeforeWrite);
-    EXPECT_FALSE(option->isChecked()) << "off until switched on";
-    QAction* item = nullptr;
-    for (QAction* entry : form.findChild<QMenu*>("PortMenu")->actions())
-        if (entry->text() == "Сравнивать перед выводом")
-            item = entry;
-    ASSERT_NE(item, nullptr);
-    EXPECT_TRUE(item->isCheckable());
-    item->trigger();
-    EXPECT_TRUE(option->isChecked());
-    EXPECT_TRUE(item->isChecked());
     MainWindow restarted;
     restarted.useSettings(settings);
     EXPECT_TRUE(restarted.action(ActionId::CompareBeforeWrite)->isChecked());
