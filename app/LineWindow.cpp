@@ -381,8 +381,26 @@ void LineWindow::backUp(bool selectedOnly) {
     });
 }
 
-LineWindow::FileCounts LineWindow::compareWithFiles(const std::vector<SurveyRow>& found) {
+std::optional<DeviceFile> LineWindow::fileOf(int address, bool forWriting,
+                                             std::string& error) const {
     const std::string dir = folder_->text().toStdString();
+    if (!FileExists(DevicePath(dir, address)))
+        return std::nullopt;
+    const auto files = LoadDeviceFiles(dir, address, address, forWriting, error);
+    return files ? std::optional<DeviceFile>(files->front()) : std::nullopt;
+}
+
+Outcome LineWindow::compareWith(const DeviceFile& file) {
+    DeviceRow row = VerifyDevice(session_, file);
+    model_.setVerdict(file.address,
+                      row.outcome == Outcome::Refused && !row.reason.empty()
+                          ? QString::fromStdString(row.reason)
+                          : VerdictOfDevice(row),
+                      std::move(row.differences));
+    return row.outcome;
+}
+
+LineWindow::FileCounts LineWindow::compareWithFiles(const std::vector<SurveyRow>& found) {
     progress_->setRange(0, std::max(static_cast<int>(found.size()), 1));
     progress_->setValue(0);
     FileCounts counts;
@@ -391,21 +409,13 @@ LineWindow::FileCounts LineWindow::compareWithFiles(const std::vector<SurveyRow>
         if (cancel_)
             break;
         std::string error;
-        const auto files = FileExists(DevicePath(dir, device.address))
-                               ? LoadDeviceFiles(dir, device.address, device.address, false, error)
-                               : std::nullopt;
-        if (!files) {
+        if (const auto file = fileOf(device.address, false, error)) {
+            const Outcome outcome = compareWith(*file);
+            counts.same += outcome == Outcome::Same;
+            counts.differ += outcome == Outcome::Differs;
+        } else {
             ++counts.missing;
             model_.setVerdict(device.address, Text(kVerdictNoFile));
-        } else {
-            DeviceRow row = VerifyDevice(session_, files->front());
-            counts.same += row.outcome == Outcome::Same;
-            counts.differ += row.outcome == Outcome::Differs;
-            model_.setVerdict(device.address,
-                              row.outcome == Outcome::Refused && !row.reason.empty()
-                                  ? QString::fromStdString(row.reason)
-                                  : VerdictOfDevice(row),
-                              std::move(row.differences));
         }
         step(++done);
     }

@@ -134,6 +134,11 @@ private:
     // Each device read and compared with its file in the folder: its row's
     // verdict and differences; a cancel stops it between two devices.
     FileCounts compareWithFiles(const std::vector<SurveyRow>& found);
+    // The device's file in the folder, checked for writing into the device
+    // when forWriting; nothing, with why in `error` (empty: there is none).
+    std::optional<DeviceFile> fileOf(int address, bool forWriting, std::string& error) const;
+    // The device read and compared with the file: the row's verdict and differences.
+    Outcome compareWith(const DeviceFile& file);
     void showDifferences();
     void step(int done);
     QLayout* buildActionBar();

@@ -4,7 +4,6 @@
 
 #include "app/LineWindowTexts.h"
 #include "device/DeviceTexts.h"
-#include "line/FilePaths.h"
 #include "line/LineClocks.h"
 #include "link/Frames.h"
 #include "ui/UiTexts.h"
@@ -95,15 +94,11 @@ bool LineWindow::agreeToRestore(const std::vector<DeviceFile>& files) {
 void LineWindow::restoreSelected() {
     if (!haveFolder() || !mayWrite())
         return;
-    const std::string dir = folder_->text().toStdString();
     std::vector<DeviceFile> files;
     for (const SurveyRow& device : devices(true)) {
         std::string error;
-        const auto loaded = FileExists(DevicePath(dir, device.address))
-                                ? LoadDeviceFiles(dir, device.address, device.address, true, error)
-                                : std::nullopt;
-        if (loaded)
-            files.push_back(loaded->front());
+        if (const auto file = fileOf(device.address, true, error))
+            files.push_back(*file);
         else
             model_.setVerdict(device.address, error.empty() ? QString::fromUtf8(kVerdictNoFile)
                                                             : QString::fromStdString(error));
@@ -113,8 +108,7 @@ void LineWindow::restoreSelected() {
     bool read = false;
     runOnLine(static_cast<int>(files.size()), [&] {
         for (std::size_t at = 0; at < files.size() && !cancel_; ++at) {
-            DeviceRow row = VerifyDevice(session_, files[at]);
-            model_.setVerdict(files[at].address, VerdictOfDevice(row), std::move(row.differences));
+            compareWith(files[at]);
             step(static_cast<int>(at) + 1);
         }
         read = !cancel_;
