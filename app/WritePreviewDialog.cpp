@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -15,12 +14,7 @@ WritePreviewDialog::WritePreviewDialog(QWidget* parent) : QDialog(parent) {
     setWindowModality(Qt::ApplicationModal);
     resize(560, 320);
     auto* layout = new QVBoxLayout(this);
-    heading_ = new QLabel(this);
-    heading_->setObjectName("writePreviewHeading");
-    list_ = new QListWidget(this);
-    list_->setObjectName("writePreviewList");
-    note_ = new QLabel(this);
-    note_->setObjectName("writePreviewNote");
+    view_ = new DifferenceReportView(this);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* send =
         buttons->addButton(QString::fromUtf8(app_text::kButtonSend), QDialogButtonBox::AcceptRole);
@@ -32,18 +26,13 @@ WritePreviewDialog::WritePreviewDialog(QWidget* parent) : QDialog(parent) {
     cancel->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(heading_);
-    layout->addWidget(list_);
-    layout->addWidget(note_);
+    layout->addWidget(view_);
     layout->addWidget(buttons);
 }
 
 bool WritePreviewDialog::confirmSend(const DifferenceReport& report) {
-    heading_->setText(report.heading);
-    ListDifferences(*list_, report.lines);
-    list_->setVisible(!report.lines.empty());
-    note_->setText(report.note);
-    note_->setVisible(!report.note.isEmpty());
+    view_->present(report);
+    view_->list().setVisible(!report.lines.empty());
     findChild<QPushButton*>("cancelButton")->setFocus();
     // Shown in the middle of the write: the operator is asked, so no wait cursor.
     const bool busy = QApplication::overrideCursor() != nullptr;

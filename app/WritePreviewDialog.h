@@ -1,11 +1,8 @@
 #pragma once
 
-#include "app/DifferencesPane.h"
+#include "app/DifferenceReportView.h"
 
 #include <QDialog>
-
-class QLabel;
-class QListWidget;
 
 // Before "Вывод на СОМ-порт", when the option is on: what the write will change
 // in the device. true: the operator chose "Передать".
@@ -23,10 +20,8 @@ public:
 
     bool confirmSend(const DifferenceReport& report) override;
 
-    QListWidget& list() { return *list_; }
+    QListWidget& list() { return view_->list(); }
 
 private:
-    QLabel* heading_;
-    QListWidget* list_;
-    QLabel* note_;
+    DifferenceReportView* view_;
 };

@@ -406,7 +406,7 @@ TEST(WritePreviewDialog, SendsOnlyOnItsButton) {
     WhenShown([](QWidget* shown) { QTest::keyClick(shown, Qt::Key_Return); });
     EXPECT_FALSE(dialog.confirmSend(report));
     WhenShown([](QWidget* shown) {
-        EXPECT_EQ(shown->findChild<QLabel*>("writePreviewHeading")->text(),
+        EXPECT_EQ(shown->findChild<QLabel*>("differenceHeading")->text(),
                   "В устройстве 3 изменится:");
         auto* send = shown->findChild<QPushButton*>("sendButton");
         EXPECT_EQ(send->text(), "Передать");
