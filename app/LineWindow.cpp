@@ -89,26 +89,26 @@ QLayout* LineWindow::buildFolderBar() {
     auto* bar = new QHBoxLayout;
     folder_ = new QLineEdit(this);
     folder_->setReadOnly(true);
-    auto* choose = new QPushButton(Text(kChooseFolder), this);
-    auto* backUpAll = new QPushButton(Text(kBackUpAll), this);
-    auto* backUpSelected = new QPushButton(Text(kBackUpSelected), this);
-    auto* check = new QPushButton(Text(kVerify), this);
     bar->addWidget(new QLabel(Text(kFolder), this));
     bar->addWidget(folder_, 1);
-    for (QPushButton* button : {choose, backUpAll, backUpSelected, check}) {
-        bar->addWidget(button);
-        lineButtons_.push_back(button);
-    }
-    connect(choose, &QPushButton::clicked, this, [this] {
+    addLineButton(*bar, kChooseFolder, [this] {
         const QString dir =
             QFileDialog::getExistingDirectory(this, Text(kBackupCaption), folder_->text());
         if (!dir.isEmpty())
             setBackupFolder(dir);
     });
-    connect(backUpAll, &QPushButton::clicked, this, [this] { backUp(false); });
-    connect(backUpSelected, &QPushButton::clicked, this, [this] { backUp(true); });
-    connect(check, &QPushButton::clicked, this, [this] { verify(); });
+    addLineButton(*bar, kBackUpAll, [this] { backUp(false); });
+    addLineButton(*bar, kBackUpSelected, [this] { backUp(true); });
+    addLineButton(*bar, kVerify, [this] { verify(); });
     return bar;
+}
+
+void LineWindow::addLineButton(QBoxLayout& bar, const char* caption,
+                               const std::function<void()>& work) {
+    auto* button = new QPushButton(Text(caption), this);
+    bar.addWidget(button);
+    lineButtons_.push_back(button);
+    connect(button, &QPushButton::clicked, this, work);
 }
 
 void LineWindow::build() {

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <functional>
 
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -143,6 +144,8 @@ private:
     void step(int done);
     QLayout* buildActionBar();
     QLayout* buildReportBar();
+    // A button of work on the line (idle while the window works) at the end of bar.
+    void addLineButton(QBoxLayout& bar, const char* caption, const std::function<void()>& work);
     bool writeFile(const QString& path, const QByteArray& bytes);
     bool mayWrite();
     // The differences of each device with its file, as one question.

@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 
@@ -19,17 +18,10 @@ using namespace line_window_text;
 
 QLayout* LineWindow::buildActionBar() {
     auto* bar = new QHBoxLayout;
-    auto* read = new QPushButton(QString::fromUtf8(kReadIntoWindow), this);
-    auto* clocks = new QPushButton(QString::fromUtf8(kSetClocks), this);
-    auto* restore = new QPushButton(QString::fromUtf8(kRestore), this);
-    for (QPushButton* button : {read, clocks, restore}) {
-        bar->addWidget(button);
-        lineButtons_.push_back(button);
-    }
+    addLineButton(*bar, kReadIntoWindow, [this] { readSelected(); });
+    addLineButton(*bar, kSetClocks, [this] { setClocks(); });
+    addLineButton(*bar, kRestore, [this] { restoreSelected(); });
     bar->addStretch();
-    connect(read, &QPushButton::clicked, this, [this] { readSelected(); });
-    connect(clocks, &QPushButton::clicked, this, [this] { setClocks(); });
-    connect(restore, &QPushButton::clicked, this, [this] { restoreSelected(); });
     return bar;
 }
 

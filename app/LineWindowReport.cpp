@@ -11,20 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPagedPaintDevice>
-#include <QPushButton>
 
 using namespace line_window_text;
 
 QLayout* LineWindow::buildReportBar() {
     auto* bar = new QHBoxLayout;
-    auto* csv = new QPushButton(QString::fromUtf8(kSaveCsv), this);
-    auto* pdf = new QPushButton(QString::fromUtf8(kSavePdf), this);
-    auto* print = new QPushButton(QString::fromUtf8(kPrintReport), this);
-    for (QPushButton* button : {csv, pdf, print}) {
-        bar->addWidget(button);
-        lineButtons_.push_back(button);
-    }
-    bar->addStretch();
     const auto chosen = [this](const char* filter, const char* suffix) {
         QString path = QFileDialog::getSaveFileName(this, windowTitle(), folder_->text(),
                                                     QString::fromUtf8(filter));
@@ -32,19 +23,20 @@ QLayout* LineWindow::buildReportBar() {
             path += suffix;
         return path;
     };
-    connect(csv, &QPushButton::clicked, this, [this, chosen] {
+    addLineButton(*bar, kSaveCsv, [this, chosen] {
         if (const QString path = chosen(kCsvFilter, ".csv"); !path.isEmpty())
             saveCsv(path);
     });
-    connect(pdf, &QPushButton::clicked, this, [this, chosen] {
+    addLineButton(*bar, kSavePdf, [this, chosen] {
         if (const QString path = chosen(kPdfFilter, ".pdf"); !path.isEmpty())
             savePdf(path);
     });
-    connect(print, &QPushButton::clicked, this, [this] {
+    addLineButton(*bar, kPrintReport, [this] {
         PrintingSystem& printing = portsAndPrinters();
         if (const auto printer = printing.newPrinter(); printer && printing.choose(*printer, this))
             PrintLineReport(reportHtml(), *printer);
     });
+    bar->addStretch();
     return bar;
 }
 
