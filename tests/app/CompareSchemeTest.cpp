@@ -484,6 +484,9 @@ TEST(WritePreviewDialog, SendsOnlyOnItsButtonAndWrapsLongLines) {
         EXPECT_GE(wrapped.height(), 2 * list->fontMetrics().height());
         EXPECT_LE(wrapped.right(), list->viewport()->rect().right());
         EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+        const QString pictures = QCoreApplication::applicationDirPath() + "/../pictures";
+        QDir().mkpath(pictures);
+        shown->grab().save(pictures + "/write-preview-wrapped.png");
         auto* send = shown->findChild<QPushButton*>("sendButton");
         EXPECT_EQ(send->text(), "Передать");
         send->click();
