@@ -120,7 +120,8 @@ inline constexpr const char* kTextDeviceMatches = "Устройство %1 со�
 inline constexpr const char* kTextFileMatches = "Файл %1 совпадает со схемой на экране.";
 inline constexpr const char* kTextNothingToCompare = "Схема не создана: сравнивать не с чем.";
 inline constexpr const char* kTitleWritePreview = "Вывод на СОМ-порт: различия";
-inline constexpr const char* kHeadingWritePreview = "В устройстве %1 изменится:";
+inline constexpr const char* kHeadingWritePreview =
+    "В устройстве %1 изменится (значение в устройстве → значение, которое будет записано):";
 inline constexpr const char* kTextWritePreviewSame = "Устройство %1 уже совпадает со схемой.";
 inline constexpr const char* kButtonSend = "Передать";
 inline constexpr const char* kButtonCancel = "Отмена";

@@ -16,10 +16,18 @@ DifferenceReportView::DifferenceReportView(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     heading_ = new QLabel(this);
     heading_->setObjectName("differenceHeading");
+    heading_->setWordWrap(true);
     list_ = new QListWidget(this);
     list_->setObjectName("differenceList");
+    // A line wider than the list wraps: a sideways scroll bar would cover
+    // the last line, and a cut line would hide the value to be written.
+    list_->setWordWrap(true);
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     note_ = new QLabel(this);
     note_->setObjectName("differenceNote");
+    note_->setWordWrap(true);
     layout->addWidget(heading_);
     layout->addWidget(list_);
     layout->addWidget(note_);

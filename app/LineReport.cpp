@@ -1,6 +1,7 @@
 #include "app/LineReport.h"
 
 #include "app/LineWindowTexts.h"
+#include "line/AddressRanges.h"
 #include "line/ConfigFiles.h"
 #include "line/ConfigListing.h"
 #include "line/DeviceFiles.h"
@@ -71,12 +72,26 @@ QString LineReportHtml(const LineTableModel& table, const LineReportData& data) 
             table.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toHtmlEscaped() +
             "</th>";
     html += "</tr>";
+    // The devices heard, one row each; the addresses where nobody answered
+    // in one row under them.
+    std::vector<int> empty;
     for (const int row : ByAddress(table)) {
+        if (!table.rows()[static_cast<std::size_t>(row)].survey.heard()) {
+            empty.push_back(table.rows()[static_cast<std::size_t>(row)].survey.address);
+            continue;
+        }
         html += "<tr>";
         for (int column = 0; column < LineTableModel::ColumnCount; ++column)
             html += "<td>" + Cell(table, row, column).toHtmlEscaped() + "</td>";
         html += "</tr>";
     }
+    if (!empty.empty())
+        html += "<tr><td colspan=" + QString::number(LineTableModel::ColumnCount) + ">" +
+                QString::fromUtf8(kReportEmptyAddresses)
+                    .arg(empty.size())
+                    .arg(QString::fromStdString(AddressRangesText(empty)))
+                    .toHtmlEscaped() +
+                "</td></tr>";
     html += "</table>";
     if (data.folder.isEmpty())
         return html;

@@ -21,8 +21,9 @@ struct LineReportData {
     QString folder; // the backup folder; empty when none was chosen
 };
 
-// The report as a rich-text document; each device found is listed from its
-// backup file, when there is one.
+// The report as a rich-text document: the table of the devices heard, the
+// addresses where nobody answered summed up in one row, then each device
+// found listed from its backup file, when there is one.
 QString LineReportHtml(const LineTableModel& table, const LineReportData& data);
 // The report on A4 pages as PDF bytes.
 QByteArray LineReportPdf(const QString& html);

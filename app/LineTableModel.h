@@ -19,7 +19,7 @@ struct LineTableRow {
     // Against its file in the backup folder: "совпадает", "отличается", "нет
     // файла", or what kept the device from being read; empty while unknown.
     QString verdict;
-    std::vector<std::string> differences; // file → device, one line per field
+    std::vector<std::string> differences; // device → file, one line per field
 };
 
 // The model name of a surveyed device as on its plate ("ВИЛ-3-2408 К"); the

@@ -9,6 +9,7 @@
 #include "link/Frames.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -46,7 +47,37 @@ QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+// The table's rows sorted by any column and, when asked, only the addresses
+// where something answered.
+class LineRowsShown : public QSortFilterProxyModel {
+public:
+    LineRowsShown(LineTableModel& table, QObject* parent)
+        : QSortFilterProxyModel(parent), table_(table) {
+        setSourceModel(&table);
+        setSortRole(Qt::UserRole);
+    }
+    void showFoundOnly(bool on) {
+        foundOnly_ = on;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex&) const override {
+        return !foundOnly_ || table_.rows()[static_cast<std::size_t>(row)].survey.heard();
+    }
+
+private:
+    LineTableModel& table_;
+    bool foundOnly_ = false;
+};
+
 } // namespace
+
+QString DifferencesHeading(int address) {
+    // The file's name without a folder: "device-05.vil".
+    const std::string name = DevicePath("", address).substr(1);
+    return Text(kDifferencesHeading).arg(address).arg(QString::fromStdString(name));
+}
 
 QString VerdictOfDevice(const DeviceRow& row) {
     switch (row.outcome) {
@@ -111,8 +142,7 @@ void LineWindow::addLineButton(QBoxLayout& bar, const char* caption,
     connect(button, &QPushButton::clicked, this, work);
 }
 
-void LineWindow::build() {
-    auto* layout = new QVBoxLayout(this);
+QLayout* LineWindow::buildSurveyBar() {
     auto* bar = new QHBoxLayout;
     first_ = AddressBox(this, 1);
     last_ = AddressBox(this, kHighestAddress);
@@ -120,14 +150,23 @@ void LineWindow::build() {
     cancelButton_ = new QPushButton(Text(kCancel), this);
     cancelButton_->setEnabled(false);
     lineButtons_ = {surveyButton_};
+    readClocks_ = new QCheckBox(Text(kReadClocks), this);
+    foundOnly_ = new QCheckBox(Text(kFoundOnly), this);
     bar->addWidget(new QLabel(Text(kFromAddress), this));
     bar->addWidget(first_);
     bar->addWidget(new QLabel(Text(kToAddress), this));
     bar->addWidget(last_);
     bar->addWidget(surveyButton_);
     bar->addWidget(cancelButton_);
+    bar->addWidget(readClocks_);
+    bar->addWidget(foundOnly_);
     bar->addStretch();
-    layout->addLayout(bar);
+    return bar;
+}
+
+void LineWindow::build() {
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildSurveyBar());
     layout->addLayout(buildFolderBar());
     layout->addLayout(buildActionBar());
     layout->addLayout(buildReportBar());
@@ -135,9 +174,8 @@ void LineWindow::build() {
     progress_->setValue(0);
     layout->addWidget(progress_);
 
-    sorted_ = new QSortFilterProxyModel(this);
-    sorted_->setSourceModel(&model_);
-    sorted_->setSortRole(Qt::UserRole);
+    auto* shown = new LineRowsShown(model_, this);
+    sorted_ = shown;
     auto* split = new QSplitter(Qt::Vertical, this);
     view_ = new QTableView(split);
     view_->setModel(sorted_);
@@ -164,6 +202,7 @@ void LineWindow::build() {
             [this] { showDifferences(); });
     connect(&model_, &QAbstractItemModel::dataChanged, this, [this] { showDifferences(); });
     connect(view_, &QTableView::doubleClicked, this, [this] { readSelected(); });
+    connect(foundOnly_, &QCheckBox::toggled, this, [shown](bool on) { shown->showFoundOnly(on); });
 }
 
 void LineWindow::setBackupFolder(const QString& dir) {
@@ -233,6 +272,7 @@ void LineWindow::setRunning(bool on) {
         button->setEnabled(!on);
     first_->setEnabled(!on);
     last_->setEnabled(!on);
+    readClocks_->setEnabled(!on);
     cancelButton_->setEnabled(on);
 }
 
@@ -304,7 +344,8 @@ void LineWindow::runSurvey() {
                                       step(done);
                                   }};
     const std::vector<SurveyRow> rows = SurveyLine(session_, settings, observer, &cancel_);
-    readClocks(rows);
+    if (readClocks_->isChecked())
+        readClocks(rows);
     if (!folder_->text().isEmpty() && !stopping())
         compareWithFiles(devices(false));
     const auto found =
@@ -399,7 +440,8 @@ std::optional<DeviceFile> LineWindow::fileOf(int address, bool forWriting,
 }
 
 Outcome LineWindow::compareWith(const DeviceFile& file) {
-    DeviceRow row = VerifyDevice(session_, file);
+    // In the direction a restore would write: device value → file value.
+    DeviceRow row = VerifyDevice(session_, file, DiffOrder::DeviceToFile);
     model_.setVerdict(file.address,
                       row.outcome == Outcome::Refused && !row.reason.empty()
                           ? QString::fromStdString(row.reason)
@@ -451,6 +493,8 @@ void LineWindow::showDifferences() {
     const LineTableRow& row =
         model_.rows()[static_cast<std::size_t>(sorted_->mapToSource(current).row())];
     QStringList lines;
+    if (!row.differences.empty())
+        lines << DifferencesHeading(row.survey.address);
     for (const std::string& line : row.differences)
         lines << QString::fromStdString(line);
     differences_->setPlainText(lines.join('\n'));

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QBoxLayout;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -42,6 +43,10 @@ struct LineAccess {
     std::function<void(const std::string& reason)> lineLost;
 };
 
+// Which side of a device's differences with its file is which, in the
+// direction a restore writes: "Устройство 5 → файл device-05.vil:".
+QString DifferencesHeading(int address);
+
 // A device row's outcome against its file, in the table's words:
 // "совпадает", "отличается", or what became of the device.
 QString VerdictOfDevice(const DeviceRow& row);
@@ -63,10 +68,10 @@ class LineWindow : public QWidget {
 public:
     explicit LineWindow(const LineAccess& access, QWidget* parent = nullptr);
 
-    // Surveys the range, then reads the clock of every device that told its
-    // code and, when a backup folder is chosen, compares every device heard
-    // with its file there. Refused, and said so, while another device command
-    // runs.
+    // Surveys the range, then, when "Читать часы" is ticked, reads the clock
+    // of every device that told its code and, when a backup folder is chosen,
+    // compares every device heard with its file there. Refused, and said so,
+    // while another device command runs.
     void survey();
     // The folder of device-NN.vil files the table is held against.
     void setBackupFolder(const QString& dir);
@@ -107,6 +112,8 @@ public:
     QSpinBox& lastAddress() { return *last_; }
     QPushButton& cancelButton() { return *cancelButton_; }
     QProgressBar& progress() { return *progress_; }
+    QCheckBox& readClocksBox() { return *readClocks_; }
+    QCheckBox& foundOnlyBox() { return *foundOnly_; }
     QPlainTextEdit& differences() { return *differences_; }
     QString stateText() const;
 
@@ -117,6 +124,7 @@ protected:
 
 private:
     void build();
+    QLayout* buildSurveyBar();
     QLayout* buildFolderBar();
     // Runs work as a device command with this window's input passing, the
     // progress bar over count steps and "Отмена" ready; said so when refused.
@@ -149,6 +157,8 @@ private:
     // A button of work on the line (idle while the window works) at the end of bar.
     void addLineButton(QBoxLayout& bar, const char* caption, const std::function<void()>& work);
     bool writeFile(const QString& path, const QByteArray& bytes);
+    // A box of the program asked from this window, which stays in front after it.
+    Answer ask(const MessageBox& box);
     bool mayWrite();
     // The differences of each device with its file, as one question.
     bool agreeToRestore(const std::vector<DeviceFile>& files);
@@ -160,11 +170,13 @@ private:
     StateMessages messages_;
     LineSession session_;
     LineTableModel model_;
-    QSortFilterProxyModel* sorted_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr; // sorted, and only the devices heard when asked
     QSpinBox* first_ = nullptr;
     QSpinBox* last_ = nullptr;
     QPushButton* surveyButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    QCheckBox* readClocks_ = nullptr;
+    QCheckBox* foundOnly_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QTableView* view_ = nullptr;
     QLabel* state_ = nullptr;

@@ -35,11 +35,19 @@ void LineWindow::readSelected() {
         access_.readIntoWindow(row.address);
 }
 
+Answer LineWindow::ask(const MessageBox& box) {
+    const Answer answer = access_.messages.show(box);
+    // The program's boxes belong to the main window, which comes up when one
+    // closes: the operator asked from here and works on here.
+    raise();
+    activateWindow();
+    return answer;
+}
+
 bool LineWindow::mayWrite() {
     if (access_.accessLevel() == 1)
         return true;
-    access_.messages.show(
-        {std::string(device_text::kTextNoWriteAccess1) + "\n" + device_text::kTextNoWriteAccess2,
+    ask({std::string(device_text::kTextNoWriteAccess1) + "\n" + device_text::kTextNoWriteAccess2,
          ui_text::kCaptionWarning, MessageIcon::Warning});
     return false;
 }
@@ -74,13 +82,13 @@ bool LineWindow::agreeToRestore(const std::vector<DeviceFile>& files) {
     for (const DeviceFile& file : files) {
         const LineTableRow& row =
             model_.rows()[static_cast<std::size_t>(model_.rowOf(file.address))];
-        text += "\n\n" + std::string(kRestoreDevice) + std::to_string(file.address) + ": " +
+        text += "\n\n" + DifferencesHeading(file.address).toStdString() + " " +
                 row.verdict.toStdString();
         for (const std::string& line : row.differences)
             text += "\n  " + line;
     }
-    return access_.messages.show({text, kTitle, MessageIcon::Question, MessageButtons::YesNo,
-                                  Answer::No}) == Answer::Yes;
+    return ask({text, kTitle, MessageIcon::Question, MessageButtons::YesNo, Answer::No}) ==
+           Answer::Yes;
 }
 
 void LineWindow::restoreSelected() {

@@ -8,6 +8,9 @@ inline constexpr const char* kFromAddress = "Адреса с";
 inline constexpr const char* kToAddress = "по";
 inline constexpr const char* kSurvey = "Опрос";
 inline constexpr const char* kCancel = "Отмена";
+// The survey asks each device's clock too (slower: one more exchange each).
+inline constexpr const char* kReadClocks = "Читать часы";
+inline constexpr const char* kFoundOnly = "Только найденные";
 inline constexpr const char* kColumnAddress = "Адрес";
 inline constexpr const char* kColumnModel = "Исполнение";
 inline constexpr const char* kColumnStatus = "Состояние";
@@ -33,6 +36,8 @@ inline constexpr const char* kRestore = "Восстановить выбранн
 inline constexpr const char* kClocksSet = "Часам устройств задано время компьютера: %1";
 inline constexpr const char* kRestoreQuestion = "Записать в устройства их файлы из папки?";
 inline constexpr const char* kRestoreDevice = "Устройство ";
+// Device value → file value, as a restore would change it.
+inline constexpr const char* kDifferencesHeading = "Устройство %1 → файл %2:";
 inline constexpr const char* kSaveCsv = "Таблица в CSV...";
 inline constexpr const char* kSavePdf = "Отчёт в PDF...";
 inline constexpr const char* kPrintReport = "Печать отчёта...";
@@ -43,6 +48,8 @@ inline constexpr const char* kReportTitle = "Ввод в эксплуатаци�
 inline constexpr const char* kReportDate = "Дата: ";
 inline constexpr const char* kReportPort = "Порт: ";
 inline constexpr const char* kReportFolder = "Папка резервных копий: ";
+// "Не ответили адреса (26): 1, 3–6, 8–31"
+inline constexpr const char* kReportEmptyAddresses = "Не ответили адреса (%1): %2";
 inline constexpr const char* kRestored = "Восстановлено устройств: %1 из %2";
 inline constexpr const char* kStatusByte = "статус ";
 inline constexpr const char* kSurveying = "Опрос линии...";

@@ -87,9 +87,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), messages_(this) {
     placeOnScreen(availableArea());
 }
 
-// The header strip scrolls sideways in a window narrower than itself, so that
-// every control stays within reach; the scroll bar takes the strip's free
-// bottom edge.
+// The header strip wraps its groups of controls onto more bands in a window
+// narrower than itself (HeaderFlow); it scrolls sideways only where a single
+// group is wider than the window.
 QWidget* MainWindow::buildHeaderArea(QWidget* central) {
     headerArea = new QScrollArea(central);
     headerArea->setObjectName("headerArea");
@@ -97,22 +97,22 @@ QWidget* MainWindow::buildHeaderArea(QWidget* central) {
     headerArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     headerArea->setGeometry(0, 0, kDefaultWidth, kHeaderHeight);
     auto* strip = new QWidget;
-    strip->resize(kDefaultWidth,
-                  kHeaderHeight - headerArea->horizontalScrollBar()->sizeHint().height());
+    strip->resize(kDefaultWidth, kHeaderHeight);
     headerArea->setWidget(strip);
     return strip;
 }
 
 void MainWindow::buildHeader(QWidget* strip) {
-    label(strip, ui_text::kLabelDevice, {8, 9});
+    QLabel* device = label(strip, ui_text::kLabelDevice, {8, 9});
     linkAddressBox = deviceSelector(strip, "linkAddressBox", {60, 5, 52, 22});
+    headerFlow_.addGroup({device, linkAddressBox});
     buildExecCodeFields(strip);
     buildConfigurationControls(strip);
     buildDeviceControls(strip);
 }
 
 void MainWindow::buildExecCodeFields(QWidget* strip) {
-    label(strip, ui_text::kLabelExecCode, {124, 4});
+    QLabel* code = label(strip, ui_text::kLabelExecCode, {124, 4});
     const char* const hints[] = {"1-я часть кода исполнения", "2-я часть кода исполнения"};
     QLineEdit** fields[] = {&firstCodeEdit, &secondCodeEdit};
     for (int i = 0; i < 2; ++i) {
@@ -131,6 +131,7 @@ void MainWindow::buildExecCodeFields(QWidget* strip) {
         edit->setEnabled(false);
         *fields[i] = edit;
     }
+    headerFlow_.addGroup({code, firstCodeEdit, secondCodeEdit});
 }
 
 void MainWindow::buildConfigurationControls(QWidget* strip) {
@@ -154,6 +155,8 @@ void MainWindow::buildConfigurationControls(QWidget* strip) {
     modelList->setCurrentIndex(-1);
     modelList->setGeometry(394, 24, 140, 22);
     modelList->hide();
+    headerFlow_.addGroup({changeConfigButton, setConfigButton, createConfigButton});
+    headerFlow_.addGroup({modelListLabel, modelList});
 }
 
 void MainWindow::buildDeviceControls(QWidget* strip) {
@@ -175,6 +178,9 @@ void MainWindow::buildDeviceControls(QWidget* strip) {
     timeDateButton->setObjectName("timeDateButton");
     timeDateButton->setGeometry(684, 4, 154, 25);
     timeDateButton->setEnabled(false);
+    headerFlow_.addGroup(
+        {deviceNumberLabel, schemeDeviceNumberBox, externalAckLabel, externalAckButton});
+    headerFlow_.addGroup({timeDateButton});
 }
 
 void MainWindow::buildScheme(QWidget* central) {

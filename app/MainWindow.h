@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HeaderFlow.h"
 #include "app/MainActions.h"
 #include "app/ondemand/PortsAndPrinters.h"
 #include "device/DeviceCommandRunner.h"
@@ -129,6 +130,8 @@ public:
     // The same for the scheme file that "Сохранить как ..." offers.
     QString proposedPath(const QString& extension) const;
     void readDevice();
+    // The read once unsaved changes have been offered for saving.
+    void readOfferedDevice();
     void writeDevice();
     void showPortSettings();
     // "Журнал обмена" (Ctrl+L): the window listing the frames of the link.
@@ -300,6 +303,7 @@ private:
     ExchangeLog exchangeLog_;
     ExchangeLogWindow* exchangeLogWindow_ = nullptr;
     LineWindow* lineWindow_ = nullptr; // made when first asked for
+    HeaderFlow headerFlow_;            // the header's groups of controls, wrapped to the width
     LineWorker lineWorker_;
     WorkerClock clock_{lineWorker_, systemClock_};
     WorkerSerialLine serialLine_{lineWorker_, [] { return portsAndPrinters().newSerialLine(); }};

@@ -6,6 +6,8 @@
 #include "app/DifferencesPane.h"
 #include "app/ProgramSettings.h"
 #include "app/WritePreviewDialog.h"
+#include "device/DeviceStatus.h"
+#include "device/DeviceTexts.h"
 #include "editor/gui/SchemeCanvas.h"
 #include "line/DetachedDeviceRead.h"
 #include "ui/UiTexts.h"
@@ -14,6 +16,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QStatusBar>
 
 using namespace app_text;
 
@@ -84,7 +87,7 @@ void MainWindow::compareWithDevice() {
         return;
     const int address = model_.LinkAddressIndex;
     std::optional<SchemeSnapshot> device;
-    runDeviceCommand(DeviceCommandKind::Read, [this, address, &device] {
+    runDeviceCommand(DeviceCommandKind::Compare, [this, address, &device] {
         device = DetachedDeviceRead(messages_, comPort_).read(address);
         return device.has_value();
     });
@@ -155,5 +158,11 @@ bool MainWindow::previewWrite() {
         report.heading = Text(kTextWritePreviewSame).arg(number);
     if (writePreview_ == nullptr)
         writePreview_ = new WritePreviewDialog(this);
-    return writePreview_->confirmSend(report);
+    // The write waits for the operator, not for the device.
+    statusBar()->showMessage(
+        QString::fromStdString(DeviceStatusText(address) + device_text::kStatusPreviewWaits));
+    const bool send = writePreview_->confirmSend(report);
+    statusBar()->showMessage(
+        QString::fromStdString(ProgressStatusText(DeviceCommandKind::Write, address, 1)));
+    return send;
 }

@@ -97,8 +97,11 @@ bool MainWindow::runDeviceCommand(const std::function<void()>& command) {
 // A read replaces the scheme: changes not yet saved are offered for saving
 // first, as before opening a file.
 void MainWindow::readDevice() {
-    if (!exit_.OfferSave())
-        return;
+    if (exit_.OfferSave())
+        readOfferedDevice();
+}
+
+void MainWindow::readOfferedDevice() {
     runDeviceCommand(DeviceCommandKind::Read, [this] {
         const bool read = device_.readDevice();
         if (read)

@@ -3,30 +3,9 @@
 #include "app/LineWindow.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
+#include "app/WindowFit.h"
 
-#include <QScreen>
 #include <QSpinBox>
-
-#include <algorithm>
-
-namespace {
-
-// Over the middle of the main window and whole on its screen, where the
-// window system would put it anywhere, part of it off the screen perhaps.
-void PlaceOver(QWidget& window, const QWidget& over) {
-    QRect place(QPoint(), window.size());
-    place.moveCenter(over.frameGeometry().center());
-    if (const QScreen* screen = over.screen()) {
-        const QRect room = screen->availableGeometry();
-        place.moveRight(std::min(place.right(), room.right()));
-        place.moveBottom(std::min(place.bottom(), room.bottom()));
-        place.moveLeft(std::max(place.left(), room.left()));
-        place.moveTop(std::max(place.top(), room.top()));
-    }
-    window.move(place.topLeft());
-}
-
-} // namespace
 
 void MainWindow::showLineWindow() {
     if (lineWindow_ == nullptr) {
@@ -39,11 +18,15 @@ void MainWindow::showLineWindow() {
             messages_,
             [this] { return model_.AccessLevel; },
             [this](int address) {
-                if (!exit_.OfferSave())
+                // One offer to save for one read: the read itself asks no more.
+                if (!exit_.OfferSave()) {
+                    lineWindow_->raise();
+                    lineWindow_->activateWindow();
                     return;
+                }
                 model_.LinkAddressIndex = address - 1;
                 selectLinkAddress(address - 1);
-                readDevice();
+                readOfferedDevice();
                 activateWindow();
                 raise();
             },

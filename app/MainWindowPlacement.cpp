@@ -1,32 +1,13 @@
 // Where the main window opens and how the scheme follows its size.
 #include "app/MainWindow.h"
+#include "app/WindowFit.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
-
-namespace {
-
-// What a window manager usually adds around a window, before it says so.
-QMargins ExpectedFrame(const QWidget& window) {
-    const int border = 4;
-    const int title = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight), 24);
-    return {border, title + border, border, border};
-}
-
-// outer moved (and shrunk, where it is larger) to lie within area.
-QRect Clamped(QRect outer, const QRect& area) {
-    outer.setSize(outer.size().boundedTo(area.size()));
-    outer.moveLeft(std::clamp(outer.left(), area.left(), area.right() - outer.width() + 1));
-    outer.moveTop(std::clamp(outer.top(), area.top(), area.bottom() - outer.height() + 1));
-    return outer;
-}
-
-} // namespace
 
 QRect MainWindow::availableArea() const {
     const QWidget& window = *this;
@@ -64,15 +45,18 @@ void MainWindow::keepOnScreen() {
     });
 }
 
-// The header and the scheme take the window's width; the scheme scrolls both
-// ways inside it. Below the default height the free strip under the scheme
-// goes first.
+// The header and the scheme take the window's width; the header wraps onto
+// more bands when narrower than designed, the scheme scrolls both ways under
+// it. Below the default height the free strip under the scheme goes first.
 void MainWindow::layoutScheme() {
     const QSize area = centralWidget()->size();
     const int rightMargin = kDefaultWidth - kSchemeLeft - kSchemeWidth;
-    const int bottom = std::clamp(area.height() - kHeaderHeight - kSchemeHeight, 0, kSchemeBottom);
-    headerArea->setGeometry(0, 0, area.width(), kHeaderHeight);
-    schemeScrollBox->setGeometry(kSchemeLeft, kHeaderHeight,
+    const int header = headerFlow_.arrange(area.width());
+    QWidget* strip = headerArea->widget();
+    strip->resize(std::max(area.width(), strip->childrenRect().right() + 1), header);
+    const int bottom = std::clamp(area.height() - header - kSchemeHeight, 0, kSchemeBottom);
+    headerArea->setGeometry(0, 0, area.width(), header);
+    schemeScrollBox->setGeometry(kSchemeLeft, header,
                                  std::max(area.width() - kSchemeLeft - rightMargin, 0),
-                                 std::max(area.height() - kHeaderHeight - bottom, 0));
+                                 std::max(area.height() - header - bottom, 0));
 }

@@ -1,6 +1,7 @@
 #include "app/WritePreviewDialog.h"
 
 #include "app/AppTexts.h"
+#include "app/WindowFit.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -34,6 +35,8 @@ bool WritePreviewDialog::confirmSend(const DifferenceReport& report) {
     view_->present(report);
     view_->list().setVisible(!report.lines.empty());
     findChild<QPushButton*>("cancelButton")->setFocus();
+    if (parentWidget() != nullptr)
+        PlaceOver(*this, *parentWidget());
     // Shown in the middle of the write: the operator is asked, so no wait cursor.
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy)

@@ -3,15 +3,14 @@
 // waited for), against vil3k-tool doing the same through its library entry
 // (RunToolCommand with the options of its command line, what it prints
 // dropped), each on its own vil3k-sim serving five devices among addresses
-// 1..31 that answer after 0..400 ms (as ScanBench). The window's survey also
-// reads each device's clock, so the tool's side adds a "clock --show" per
-// device:
+// 1..31 that answer after 0..400 ms (as ScanBench). The window's survey
+// reads no clock unless "Читать часы" is ticked, and here it is not:
 //   survey              window: "Опрос", no folder
-//                       tool:   scan, clock --show of each device
+//                       tool:   scan
 //   survey with folder  window: "Опрос" with a folder of every device's file
-//                       tool:   scan, clock --show of each, verify --dir
+//                       tool:   scan, verify --dir
 //   backup              window: an empty folder, "Опрос", "Сохранить все"
-//                       tool:   backup --force, clock --show of each
+//                       tool:   backup --force
 // Reported: time window ÷ tool (goal 1.05), and the interface thread's
 // longest stall during the window's run (goal 50 ms). And the cancel: from
 // "Отмена" pressed 150 ms into a survey, and into a backup, until the

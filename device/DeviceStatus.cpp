@@ -25,7 +25,7 @@ std::string DeviceStatusText(int addressIndex) {
 
 std::string ProgressStatusText(DeviceCommandKind kind, int addressIndex, int attempt) {
     std::string text = DeviceStatusText(addressIndex);
-    text += kind == DeviceCommandKind::Read ? kStatusReading : kStatusWriting;
+    text += kind == DeviceCommandKind::Write ? kStatusWriting : kStatusReading;
     if (attempt > 1)
         text += kStatusAttempt + std::to_string(attempt);
     return text;
@@ -62,9 +62,10 @@ std::string FailureText(int addressIndex, ExchangeResult result) {
 
 std::string OutcomeStatusText(DeviceCommandKind kind, int addressIndex, bool done,
                               ExchangeResult lastResult) {
-    const bool read = kind == DeviceCommandKind::Read;
+    const bool read = kind != DeviceCommandKind::Write;
     if (done)
-        return read ? kStatusRead : kStatusWritten;
+        return kind == DeviceCommandKind::Compare ? kStatusCompared
+                                                  : (read ? kStatusRead : kStatusWritten);
     if (lastResult != kResultOk)
         return FailureText(addressIndex, lastResult);
     return read ? kStatusNotRead : kStatusNotWritten;

@@ -9,7 +9,8 @@ class ConfigurationModel;
 
 // What the status bar says about the link and the device commands.
 
-enum class DeviceCommandKind { Read, Write };
+// Compare reads the device as Read does, but replaces nothing on screen.
+enum class DeviceCommandKind { Read, Write, Compare };
 
 // "COM1 9600 8N2" while the port is open, else "Порт закрыт", and why when it
 // failed: "Порт закрыт: COM1 отключен (Input/output error)".

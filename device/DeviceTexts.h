@@ -84,6 +84,9 @@ inline constexpr const char* kStatusWriting = ": запись конфигура
 inline constexpr const char* kStatusAttempt = " попытка ";
 inline constexpr const char* kStatusRead = "Конфигурация прочитана";
 inline constexpr const char* kStatusWritten = "Конфигурация записана";
+inline constexpr const char* kStatusCompared = "Сравнение выполнено";
+// While the differences before a write wait for the operator's choice.
+inline constexpr const char* kStatusPreviewWaits = ": различия показаны, запись ждет «Передать»";
 inline constexpr const char* kStatusNotRead = "Конфигурация не прочитана";
 inline constexpr const char* kStatusNotWritten = "Конфигурация не записана";
 inline constexpr const char* kStatusSilent = " не отвечает";

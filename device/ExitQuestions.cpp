@@ -19,13 +19,21 @@ void ExitQuestions::run(const std::function<void()>& command) {
         command();
 }
 
-// The offer to save on the way out: false when the operator agreed and the
-// data is still not saved, so the program must not end.
+// The offer to save on the way out, with a way back as before a new scheme:
+// false when the operator cancelled, or agreed and the data is still not
+// saved, so the program must not end.
 bool ExitQuestions::saveIfWanted() {
-    if (!ask(kTextChangedSave, kCaptionConfirmSave))
+    const MessageBox question{kTextChangedSave, kCaptionConfirmSave, MessageIcon::Question,
+                              MessageButtons::YesNoCancel, Answer::Yes};
+    switch (messages_.show(question)) {
+    case Answer::Yes:
+        run(save);
+        return model_.Modified == 0;
+    case Answer::No:
         return true;
-    run(save);
-    return model_.Modified == 0;
+    default:
+        return false;
+    }
 }
 
 bool ExitQuestions::ExitCommand() {
@@ -60,15 +68,5 @@ bool ExitQuestions::OfferSave() {
     // Without a scheme there is nothing a save could write.
     if (model_.Modified == 0 || model_.SchemeCreated == 0)
         return true;
-    const MessageBox question{kTextChangedSave, kCaptionConfirmSave, MessageIcon::Question,
-                              MessageButtons::YesNoCancel, Answer::Yes};
-    switch (messages_.show(question)) {
-    case Answer::Yes:
-        run(save);
-        return model_.Modified == 0;
-    case Answer::No:
-        return true;
-    default:
-        return false;
-    }
+    return saveIfWanted();
 }

@@ -20,13 +20,14 @@ public:
 
     // "Выход": true when the operator confirmed and the window should close.
     // No to an offer drops the changes, so that closing asks nothing more.
-    // false as well when a save agreed to did not happen: the program stays.
+    // false as well when the offer to save was cancelled or a save agreed to
+    // did not happen: the program stays, the changes kept.
     bool ExitCommand();
     // Closing the window: the offers again while data is still changed, then the
     // closing notice; true when the window may close, and the caller closes the
-    // port. false when a save agreed to did not happen (the file dialog
-    // cancelled, the save refused or failed): the window stays, nothing else is
-    // asked, and the changes are kept.
+    // port. false when the offer to save was cancelled or a save agreed to did
+    // not happen (the file dialog cancelled, the save refused or failed): the
+    // window stays, nothing else is asked, and the changes are kept.
     bool Closing();
     // Before changed data is thrown away: the offer to save it, with a way
     // back. false when the operator cancelled, or agreed but the data was not

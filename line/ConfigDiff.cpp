@@ -5,6 +5,7 @@
 #include "model/ConfigurationModel.h"
 
 #include <cstdio>
+#include <utility>
 
 using namespace line_text;
 
@@ -16,7 +17,11 @@ public:
     void field(const std::string& subject, const std::string& name, const std::string& a,
                const std::string& b) {
         if (a != b)
-            lines.push_back(subject + name + " " + a + kArrow + b);
+            always(subject, name, a, b);
+    }
+    void always(const std::string& subject, const std::string& name, const std::string& a,
+                const std::string& b) {
+        lines.push_back(subject + name + " " + a + kArrow + b);
     }
     std::vector<std::string> lines;
 };
@@ -44,17 +49,59 @@ void DiffInput(DiffLines& d, const InputFields& a, const InputFields& b) {
     DiffRow(d, s, a.row, b.row);
 }
 
+// A block is there when its type says so; a free record's other bytes are
+// named by offset when they differ.
+bool Present(const BlockFields& block) {
+    return (block.typeByte & 0x0F) != 0;
+}
+
+// Units are named only where both sides store the same seconds differently.
+std::string BlockDelayWords(const BlockFields& block, const BlockFields& other) {
+    const RowSettings& a = block.row;
+    const RowSettings& b = other.row;
+    const bool sameStored = a.delayUnits == b.delayUnits && a.tenSecondUnit == b.tenSecondUnit;
+    return Present(other) && !sameStored ? DelayWords(a, b) : DelayText(a);
+}
+
+// A block's fields after its type, each with its name, in the listing's order;
+// a free block has none of them.
+std::vector<std::pair<std::string, std::string>> BlockValues(const BlockFields& block,
+                                                             const BlockFields& other) {
+    std::vector<std::pair<std::string, std::string>> values;
+    for (std::size_t k = 0; k < block.inputs.size(); ++k)
+        values.emplace_back(kFieldBlockInput + std::to_string(k + 1),
+                            BlockInputText(block.inputs[k]));
+    values.emplace_back(kFieldTimer, TimerText(block.pulse));
+    values.emplace_back(kFieldSignalling, SignallingText(block.row.signalling));
+    values.emplace_back(kFieldCell, std::to_string(block.row.cell));
+    values.emplace_back(kFieldDelay, BlockDelayWords(block, other));
+    values.emplace_back(kFieldOutputs, OutputsText(block.row.mr1, block.row.mr2));
+    values.emplace_back(kFieldInterlock, YesNo(block.row.interlock));
+    if (!Present(block))
+        for (auto& value : values)
+            value.second = kAbsentValue;
+    return values;
+}
+
 void DiffBlock(DiffLines& d, const BlockFields& a, const BlockFields& b) {
     const std::string s = kBlock + std::to_string(a.number) + ": ";
-    d.field(s, kFieldType, BlockTypeText(a.typeByte), BlockTypeText(b.typeByte));
-    // A block that exists on one side only is told by its type alone.
-    if (!a.used() || !b.used())
+    const std::string typeA = BlockTypeText(a.typeByte);
+    const std::string typeB = BlockTypeText(b.typeByte);
+    d.field(s, kFieldType, typeA, typeB);
+    if (!Present(a) && !Present(b))
         return;
-    for (std::size_t k = 0; k < a.inputs.size(); ++k)
-        d.field(s, kFieldBlockInput + std::to_string(k + 1), BlockInputText(a.inputs[k]),
-                BlockInputText(b.inputs[k]));
-    d.field(s, kFieldTimer, TimerText(a.pulse), TimerText(b.pulse));
-    DiffRow(d, s, a.row, b.row);
+    // A block added, removed or of another type does another thing: all of
+    // what it does is told, not only the fields that happen to differ.
+    const bool whole = typeA != typeB;
+    const auto valuesA = BlockValues(a, b);
+    const auto valuesB = BlockValues(b, a);
+    for (std::size_t k = 0; k < valuesA.size(); ++k) {
+        const auto& [name, valueA] = valuesA[k];
+        if (whole)
+            d.always(s, name, valueA, valuesB[k].second);
+        else
+            d.field(s, name, valueA, valuesB[k].second);
+    }
 }
 
 std::string Hex(int value) {

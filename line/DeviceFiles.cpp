@@ -99,7 +99,7 @@ DeviceRow BackUpDevice(LineSession& session, const SurveyRow& found, const std::
     return row;
 }
 
-DeviceRow VerifyDevice(LineSession& session, const DeviceFile& file) {
+DeviceRow VerifyDevice(LineSession& session, const DeviceFile& file, DiffOrder order) {
     DeviceRow row{file.address, Outcome::Same, "", file.path, "", {}};
     const int failuresBefore = session.messages.failures();
     const auto fromDevice = session.read(file.address);
@@ -109,7 +109,9 @@ DeviceRow VerifyDevice(LineSession& session, const DeviceFile& file) {
         return row;
     }
     row.code = CodeText(fromDevice->execFirst, fromDevice->execSecond);
-    row.differences = DiffConfigurations(file.scheme, *fromDevice);
+    row.differences = order == DiffOrder::FileToDevice
+                          ? DiffConfigurations(file.scheme, *fromDevice)
+                          : DiffConfigurations(*fromDevice, file.scheme);
     if (!row.differences.empty())
         row.outcome = Outcome::Differs;
     return row;

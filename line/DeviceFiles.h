@@ -43,9 +43,13 @@ bool PrepareBackup(const std::string& dir, int first, int last, bool force, std:
 DeviceRow BackUpDevice(LineSession& session, const SurveyRow& found, const std::string& dir,
                        bool force);
 
+// Which value a difference names first: a check against the file reads
+// file → device, a restore device → file, the value it will write last.
+enum class DiffOrder { FileToDevice, DeviceToFile };
+
 // The device read and compared with its file: Same or Differs (the fields
-// that differ, file → device), NoAnswer or Refused.
-DeviceRow VerifyDevice(LineSession& session, const DeviceFile& file);
+// that differ, in the order asked), NoAnswer or Refused.
+DeviceRow VerifyDevice(LineSession& session, const DeviceFile& file, DiffOrder order);
 
 // The file written into its device: Written, Confirmed, NotConfirmed, Refused
 // or NoAnswer.

@@ -26,6 +26,8 @@ inline constexpr const char* kFieldTimer = "таймер";
 inline constexpr const char* kFieldImageByte = "байт образа ";
 inline constexpr const char* kOutput = "выход ";
 inline constexpr const char* kArrow = " → ";
+// A field of a block that one side does not have.
+inline constexpr const char* kAbsentValue = "—";
 
 // Values.
 inline constexpr const char* kYes = "да";

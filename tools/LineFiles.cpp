@@ -59,7 +59,8 @@ int VerifyOne(const ToolOptions& o) {
     ToolDevice device;
     if (!device.open(o))
         return kExitUsage;
-    const DeviceRow row = VerifyDevice(device, {o.address, o.files[0], *scheme});
+    const DeviceRow row =
+        VerifyDevice(device, {o.address, o.files[0], *scheme}, DiffOrder::FileToDevice);
     if (o.json) {
         Print(ReportJson({row}, device.link.PortName));
     } else {
@@ -84,8 +85,9 @@ int VerifyDirectory(const ToolOptions& o) {
     ToolDevice device;
     if (!device.open(o))
         return kExitUsage;
-    const auto rows = ForEach<DeviceFile>(
-        *files, [&](const DeviceFile& file) { return VerifyDevice(device, file); });
+    const auto rows = ForEach<DeviceFile>(*files, [&](const DeviceFile& file) {
+        return VerifyDevice(device, file, DiffOrder::FileToDevice);
+    });
     PrintRows(o, rows, device.link.PortName);
     return WorstStatus(rows);
 }
@@ -108,12 +110,14 @@ int Backup(const ToolOptions& o) {
     return WorstStatus(rows);
 }
 
-// What is about to change, before it changes; --dry-run stops there.
+// What is about to change, before it changes, as the write will change it
+// (device value → file value); --dry-run stops there.
 DeviceRow Restore(ToolDevice& device, const DeviceFile& file, const ToolOptions& o) {
-    DeviceRow row = VerifyDevice(device, file);
+    DeviceRow row = VerifyDevice(device, file, DiffOrder::DeviceToFile);
     if (row.outcome != Outcome::Differs)
         return row;
-    std::printf("%s%d (%s):\n", tool_text::kTextDevice, file.address, Shown(file.path).c_str());
+    std::printf("%s%d (%s)%s:\n", tool_text::kTextDevice, file.address, Shown(file.path).c_str(),
+                tool_text::kTextDeviceToFile);
     for (const std::string& line : row.differences)
         std::printf("       %s\n", line.c_str());
     std::fflush(stdout);

@@ -20,6 +20,8 @@ inline constexpr const char* kTextNobodyAnswered =
 inline constexpr const char* kTextWritten = "записано: устройство %1, теперь адрес %2";
 inline constexpr const char* kTextConfirmed = ", запись подтверждена";
 inline constexpr const char* kTextDevice = "устройство ";
+// Which side of a restore's differences is which.
+inline constexpr const char* kTextDeviceToFile = ", устройство → файл";
 
 // Whole-line commands: the tables and the totals.
 inline constexpr const char* kScanTableHead = "адрес  код    состояние\n";
@@ -46,7 +48,9 @@ inline constexpr const char* kHelpDump =
 inline constexpr const char* kHelpDiff =
     "vil3k-tool diff A B [--code 24-08]\n"
     "  Различия конфигураций A и B (файлы схем .vil или образы устройства по 250 байт),\n"
-    "  по строке на поле. --code: код исполнения, когда обе стороны - образы.\n"
+    "  по строке на поле (значение в A → значение в B); у блока, который есть лишь в\n"
+    "  одной из них или сменил тип, - все его поля. --code: код исполнения, когда обе стороны - "
+    "образы.\n"
     "  Коды выхода: 0 - конфигурации равны, 1 - различаются, 2 - нечитаемый файл.\n";
 inline constexpr const char* kHelpRead =
     "vil3k-tool read --port P --address N -o FILE.vil [--names FILE.vil] [--retries N]\n"
@@ -97,8 +101,8 @@ inline constexpr const char* kHelpBackup =
     "  3 - устройство не ответило, 4 - прочитано, но файл не записан (важнее всех).\n";
 inline constexpr const char* kHelpRestore =
     "vil3k-tool restore --port P --dir D [--addresses 1-31] [--dry-run] [--confirm]\n"
-    "  Каждый файл D/device-NN.vil в устройство NN: сначала различия (файл →\n"
-    "  устройство), затем запись, как у write (пароль, --confirm); совпадающие\n"
+    "  Каждый файл D/device-NN.vil в устройство NN: сначала различия (устройство\n"
+    "  → файл: что изменит запись), затем запись, как у write (пароль, --confirm); совпадающие\n"
     "  устройства не записываются. --dry-run: только различия.\n"
     "  Коды выхода: 0 - все совпадают или записаны, 1 - различия (--dry-run), запись\n"
     "  не подтверждена или отклонена, 2 - неверный вызов или нечитаемый файл,\n"

@@ -3,6 +3,7 @@
 
 #include "access/gui/QtPasswordDialog.h"
 #include "app/DifferencesPane.h"
+#include "app/LineWindow.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
 #include "app/WritePreviewDialog.h"
@@ -29,6 +30,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,10 +60,14 @@ QStringList Lines(QListWidget& list) {
 struct ScriptedPreview : WritePreview {
     bool confirmSend(const DifferenceReport& report) override {
         shown.push_back(report);
+        if (bar != nullptr)
+            statuses << bar->currentMessage();
         return send;
     }
     bool send = false;
     std::vector<DifferenceReport> shown;
+    QStatusBar* bar = nullptr; // what the status bar says while it waits
+    QStringList statuses;
 };
 
 class CompareScheme : public ::testing::Test {
@@ -184,6 +191,7 @@ TEST_F(CompareScheme, ListsTheEditsMarksTheirRowsAndMatchesAfterTheWrite) {
     const int rowsBefore = LogRows();
 
     Trigger(ActionId::CompareDevice);
+    EXPECT_EQ(form.statusBar()->currentMessage(), "Сравнение выполнено");
     DifferencesPane& pane = form.differencesPane();
     EXPECT_TRUE(pane.isVisibleTo(&form));
     EXPECT_EQ(pane.heading().text(), "Устройство 1 → схема на экране:");
@@ -276,7 +284,7 @@ TEST_F(CompareScheme, AFileWithOtherNamesListsTheNames) {
     SchemeSnapshot other = form.session().Snapshot();
     other.names.channels[1] = "Насос 2   ";
     other.names.outputs[15] = "Сирена    ";
-    other.image[128 + 9 * 4] = 3; // block 5: OR
+    other.image[128 + 9 * 4] = 0; // block 5 removed from the file
     const QString otherFile = dir.filePath("other.vil");
     QString error;
     ASSERT_TRUE(WriteSchemeFile(otherFile, FileOf(other), error));
@@ -285,9 +293,15 @@ TEST_F(CompareScheme, AFileWithOtherNamesListsTheNames) {
     form.compareWithSchemeFile(otherFile.toStdString());
     DifferencesPane& pane = form.differencesPane();
     EXPECT_EQ(pane.heading().text(), "Файл other.vil → схема на экране:");
+    // The block the file lacks is told field by field, as the sample builds it.
     EXPECT_EQ(
         Lines(pane.list()),
-        (QStringList{"ФБ 5: тип ИЛИ → И-НЕ", "вход 2: имя «Насос 2» → «" + screenName + "»",
+        (QStringList{"ФБ 5: тип нет → И-НЕ", "ФБ 5: вход 1 — → вход УСО 5, прямой",
+                     "ФБ 5: вход 2 — → вход УСО 6, прямой", "ФБ 5: вход 3 — → не подключен",
+                     "ФБ 5: вход 4 — → не подключен", "ФБ 5: таймер — → задержка включения",
+                     "ФБ 5: сигнализация — → нет", "ФБ 5: ячейка — → 0", "ФБ 5: задержка — → 0 с",
+                     "ФБ 5: выходы — → МР №1.1", "ФБ 5: блокировка — → нет",
+                     "вход 2: имя «Насос 2» → «" + screenName + "»",
                      "выход МР №2.8: имя «Сирена» → «" +
                          form.schemeView().at(Family::OutputName, 15).caption.trimmed() + "»"}));
     EXPECT_FALSE(pane.note().isVisibleTo(&form));
@@ -310,8 +324,9 @@ TEST_F(CompareScheme, AFileWithOtherNamesListsTheNames) {
     EXPECT_LE(block.bottom(), scroll->value() + viewport) << "the block is in view";
     // The list keeps its keys: Down goes to the next line, Enter shows its row.
     const int atBlock = scroll->value();
+    list.setCurrentRow(10);
     QTest::keyClick(list.viewport(), Qt::Key_Down);
-    EXPECT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(list.currentRow(), 11);
     EXPECT_EQ(scroll->value(), atBlock);
     QTest::keyClick(list.viewport(), Qt::Key_Return);
     EXPECT_EQ(form.model().SelectedInput, 1);
@@ -322,6 +337,51 @@ TEST_F(CompareScheme, AFileWithOtherNamesListsTheNames) {
     form.compareWithSchemeFile(sampleFile.toStdString());
     EXPECT_EQ(operatorAnswers.texts, QStringList{"Файл 24-08.vil совпадает со схемой на экране."});
     EXPECT_TRUE(form.differenceMarks().empty());
+}
+
+// From the line window: one offer to save for one read into the main window,
+// and the line window in front again after a box it asked for.
+TEST_F(CompareScheme, TheLineWindowAsksOnceAndStaysInFront) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Trigger(ActionId::ReadDevice);
+    const SchemeSnapshot device = form.session().Snapshot();
+    ShowWindow();
+    Click(Family::ContactToggle, 2);
+    ASSERT_EQ(form.model().Modified, 1);
+    Trigger(ActionId::ShowLine);
+    LineWindow& line = *form.lineWindow();
+    line.firstAddress().setValue(1);
+    line.lastAddress().setValue(1);
+    line.survey();
+    line.view().selectRow(0);
+    const QString offer = "Данные были изменены. Сохранить в файле?";
+    const auto inFront = [&line] {
+        return QTest::qWaitFor([&line] { return QApplication::activeWindow() == &line; }, 2000);
+    };
+    {
+        BoxAnswerer operatorAnswers({QMessageBox::Cancel}, true);
+        line.readSelected();
+        EXPECT_EQ(operatorAnswers.texts, QStringList{offer});
+    }
+    EXPECT_TRUE(inFront());
+    EXPECT_EQ(form.model().Modified, 1) << "nothing read";
+    {
+        BoxAnswerer operatorAnswers({QMessageBox::No}, true);
+        line.readSelected();
+        EXPECT_EQ(operatorAnswers.texts, QStringList{offer}) << "asked once";
+    }
+    EXPECT_EQ(form.session().Snapshot(), device);
+    EXPECT_EQ(form.model().Modified, 0);
+
+    QTemporaryDir folder;
+    line.setBackupFolder(folder.path());
+    line.backUp(false);
+    form.activateWindow();
+    BoxAnswerer operatorAnswers({QMessageBox::No}, true);
+    line.restoreSelected();
+    ASSERT_EQ(operatorAnswers.texts.size(), 1);
+    EXPECT_TRUE(operatorAnswers.texts[0].startsWith("Записать в устройства их файлы из папки?"));
+    EXPECT_TRUE(inFront());
 }
 
 TEST_F(CompareScheme, NothingToCompareWithoutAScheme) {
@@ -348,6 +408,7 @@ TEST_F(CompareScheme, TheOptionShowsTheDifferencesBeforeTheWrite) {
     EXPECT_TRUE(item->isCheckable());
     ASSERT_NO_FATAL_FAILURE(Start());
     form.setWritePreview(preview);
+    preview.bar = form.statusBar();
     Trigger(ActionId::ReadDevice);
     form.model().AccessLevel = 1;
     Click(Family::ContactToggle, 2);
@@ -366,10 +427,13 @@ TEST_F(CompareScheme, TheOptionShowsTheDifferencesBeforeTheWrite) {
     BoxAnswerer operatorAnswers({QMessageBox::No});
     Trigger(ActionId::WriteDevice);
     ASSERT_EQ(preview.shown.size(), 1u);
-    EXPECT_EQ(preview.shown[0].heading, "В устройстве 1 изменится:");
+    EXPECT_EQ(preview.shown[0].heading, "В устройстве 1 изменится (значение в устройстве → "
+                                        "значение, которое будет записано):");
     ASSERT_EQ(preview.shown[0].lines.size(), 1u);
     EXPECT_EQ(preview.shown[0].lines[0].text, "вход 1: контакт НР → НЗ");
     EXPECT_EQ(preview.shown[0].note, kNamesNote);
+    EXPECT_EQ(preview.statuses,
+              QStringList{"Устройство 1: различия показаны, запись ждет «Передать»"});
     QThread::msleep(300);
     EXPECT_TRUE(SimProcess::readDump(dumpPath).empty()) << "nothing sent without \"Передать\"";
     EXPECT_EQ(form.model().Modified, 1);
@@ -397,23 +461,38 @@ TEST_F(CompareScheme, TheOptionShowsTheDifferencesBeforeTheWrite) {
     EXPECT_FALSE(ProgramSettings(store).compareBeforeWrite());
 }
 
-// The dialog itself: Enter sends nothing; "Передать" sends.
-TEST(WritePreviewDialog, SendsOnlyOnItsButton) {
+// The dialog itself: Enter sends nothing; "Передать" sends. A line wider than
+// the list wraps, whole in view, with no sideways scroll bar over the last.
+TEST(WritePreviewDialog, SendsOnlyOnItsButtonAndWrapsLongLines) {
     WritePreviewDialog dialog(nullptr);
+    QString every = "вход 2: выходы ";
+    for (int output = 0; output < 16; ++output)
+        every += QString("МР №%1.%2, ").arg(output / 8 + 1).arg(output % 8 + 1);
+    every.chop(2);
+    every += " → нет";
     const DifferenceReport report{"В устройстве 3 изменится:",
-                                  {{"вход 1: контакт НР → НЗ", {SchemePlace::Kind::Row, 0}}},
+                                  {{"вход 1: контакт НР → НЗ", {SchemePlace::Kind::Row, 0}},
+                                   {every.toStdString(), {SchemePlace::Kind::Row, 1}}},
                                   "заметка"};
     WhenShown([](QWidget* shown) { QTest::keyClick(shown, Qt::Key_Return); });
     EXPECT_FALSE(dialog.confirmSend(report));
     WhenShown([](QWidget* shown) {
         EXPECT_EQ(shown->findChild<QLabel*>("differenceHeading")->text(),
                   "В устройстве 3 изменится:");
+        auto* list = shown->findChild<QListWidget*>("differenceList");
+        const QRect wrapped = list->visualItemRect(list->item(1));
+        EXPECT_GE(wrapped.height(), 2 * list->fontMetrics().height());
+        EXPECT_LE(wrapped.right(), list->viewport()->rect().right());
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+        const QString pictures = QCoreApplication::applicationDirPath() + "/../pictures";
+        QDir().mkpath(pictures);
+        shown->grab().save(pictures + "/write-preview-wrapped.png");
         auto* send = shown->findChild<QPushButton*>("sendButton");
         EXPECT_EQ(send->text(), "Передать");
         send->click();
     });
     EXPECT_TRUE(dialog.confirmSend(report));
-    EXPECT_EQ(Lines(dialog.list()), QStringList{"вход 1: контакт НР → НЗ"});
+    EXPECT_EQ(Lines(dialog.list()), (QStringList{"вход 1: контакт НР → НЗ", every}));
 }
 
 } // namespace

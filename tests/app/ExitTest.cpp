@@ -67,7 +67,10 @@ INSTANTIATE_TEST_SUITE_P(
                  1},
         ExitCase{
             "CloseBoxSkipsTheConfirmation", false, {B::No, B::No, B::Ok}, {Save, Send, End}, 1},
-        ExitCase{"CloseBoxWithTheSaveRefusedStays", false, {B::Yes, B::Ok}, {Save, NoFile}, 1}),
+        ExitCase{"CloseBoxWithTheSaveRefusedStays", false, {B::Yes, B::Ok}, {Save, NoFile}, 1},
+        // "Отмена" at the offer to save: the program goes on, the changes kept.
+        ExitCase{"ExitCancelledAtTheSaveStays", true, {B::Yes, B::Cancel}, {Exit, Save}, 1},
+        ExitCase{"CloseBoxCancelledAtTheSaveStays", false, {B::Cancel}, {Save}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

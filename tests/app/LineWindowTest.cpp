@@ -9,6 +9,7 @@
 #include "app/LineWindowTexts.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
+#include "app/WindowFit.h"
 #include "line/ConfigFiles.h"
 #include "line/ConfigListing.h"
 #include "link/ExchangeLog.h"
@@ -20,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -27,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
@@ -181,6 +184,7 @@ protected:
 
 TEST_F(LineWindowTest, SurveyGivesARowPerAddressWithNamesAndClocks) {
     const std::int64_t start = sim.clock.now;
+    window.readClocksBox().setChecked(true);
     window.survey();
     const LineTableModel& table = window.table();
     ASSERT_EQ(table.rowCount(), 6);
@@ -198,6 +202,26 @@ TEST_F(LineWindowTest, SurveyGivesARowPerAddressWithNamesAndClocks) {
     EXPECT_GT(frames, 6);
     EXPECT_EQ(window.stateText().toStdString(), "Найдено устройств: 2 из 6");
     EXPECT_FALSE(window.running());
+
+    // "Только найденные": the devices alone, in the same order.
+    window.foundOnlyBox().setChecked(true);
+    ASSERT_EQ(shown.rowCount(), 2);
+    EXPECT_EQ(Cell(shown, 0, LineTableModel::Address) + " " +
+                  Cell(shown, 1, LineTableModel::Address),
+              "2 5");
+    window.foundOnlyBox().setChecked(false);
+    EXPECT_EQ(shown.rowCount(), 6);
+
+    // Without "Читать часы" the survey asks no clock: as quick as a scan.
+    const auto clockQuestions = [this] {
+        return std::count_if(sim.line.writes.begin(), sim.line.writes.end(),
+                             [](const auto& w) { return w.size() > 1 && w[1] == kFnReadClock; });
+    };
+    const auto asked = clockQuestions();
+    window.readClocksBox().setChecked(false);
+    window.survey();
+    EXPECT_EQ(clockQuestions(), asked);
+    EXPECT_FALSE(RowAt(window.table(), 5).clock.has_value());
 
     window.view().selectAll();
     window.copySelection();
@@ -305,8 +329,11 @@ TEST_F(LineWindowTest, BackUpThenVerifyNamesTheChangedDeviceWithItsDifferences) 
     EXPECT_EQ(RowAt(window.table(), 2).verdict.toStdString(), "нет файла");
     const LineTableRow& changed = RowAt(window.table(), 5);
     EXPECT_EQ(changed.verdict.toStdString(), "отличается");
-    ASSERT_EQ(changed.differences.size(), 1u);
-    EXPECT_EQ(window.differences().toPlainText().toStdString(), changed.differences[0]);
+    // The cell of input 11 flipped in the device: device → file, as a restore
+    // would write it, under a heading that says so.
+    EXPECT_EQ(changed.differences, std::vector<std::string>{"вход 11: ячейка 1 → 0"});
+    EXPECT_EQ(window.differences().toPlainText().toStdString(),
+              "Устройство 5 → файл device-05.vil:\nвход 11: ячейка 1 → 0");
 }
 
 // With a folder chosen the survey holds every device heard against its file;
@@ -383,9 +410,10 @@ TEST_F(LineWindowTest, ClocksAndRestoreNeedWriteAccessAndRestoreAsksFirst) {
     window.restoreSelected();
     const MessageBox& question = sim.messages.shown.back();
     EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-    const LineTableRow& changed = RowAt(window.table(), 5);
-    ASSERT_EQ(changed.differences.size(), 1u);
-    EXPECT_NE(question.text.find(changed.differences[0]), std::string::npos) << question.text;
+    EXPECT_NE(question.text.find("\n\nУстройство 5 → файл device-05.vil: отличается\n"
+                                 "  вход 11: ячейка 1 → 0"),
+              std::string::npos)
+        << question.text;
     EXPECT_NE(sim.At(5)->image, saved);
     sim.messages.answers = {Answer::Yes};
     window.restoreSelected();
@@ -398,6 +426,7 @@ TEST_F(LineWindowTest, ClocksAndRestoreNeedWriteAccessAndRestoreAsksFirst) {
 // millisecond, it keeps step with it, as read back at once and surveyed later.
 TEST_F(LineWindowTest, ClocksSetFromTheComputerDriftNotASecond) {
     access = 1;
+    window.readClocksBox().setChecked(true);
     window.survey();
     for (const int ms : {0, 120, 480, 700, 930, 999}) {
         sim.clock.runWall({2026, 3, 5, 4, 12, 0, 59, ms});
@@ -423,6 +452,9 @@ TEST_F(LineWindowTest, TheReportListsTheTableAndEachDevicesFileAndIsSavedAsPdf) 
     for (const char* part :
          {"Дата: 05.03.2026 10:00", "ВИЛ-3-1204 К", "device-05.vil", "совпадает"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(part))) << part;
+    // The table: its headings, the two devices, and one line for the rest.
+    EXPECT_EQ(html.count("<tr>"), 4);
+    EXPECT_TRUE(html.contains("<td colspan=6>Не ответили адреса (4): 1, 3–4, 6</td>"));
     std::string error;
     const auto fifth =
         LoadConfiguration(dir.filePath("device-05.vil").toStdString(), -1, -1, error);
@@ -460,6 +492,16 @@ TEST_F(LineWindowTest, ADoubleClickReadsTheDeviceIntoTheMainWindow) {
     EXPECT_EQ(readInto, std::vector<int>{2});
 }
 
+// Whole on an 800×600 screen, the frame a window manager adds included, and
+// nothing in it squeezed below what it needs.
+TEST_F(LineWindowTest, FitsAnEightHundredBySixHundredScreen) {
+    const QRect screen(0, 0, 800, 600);
+    PlaceWithin(window, {420, 330}, screen);
+    EXPECT_TRUE(screen.contains(QRect(window.pos(), window.size().grownBy(ExpectedFrame(window)))));
+    EXPECT_TRUE(window.size().expandedTo(window.minimumSizeHint()) == window.size())
+        << window.minimumSizeHint().width() << "x" << window.minimumSizeHint().height();
+}
+
 TEST_F(LineWindowTest, ABusyLineRefusesTheSurveyAndSaysSo) {
     busy = true;
     window.survey();
@@ -481,8 +523,12 @@ TEST(LineWindowOnTheProgram, SurveysTheSimulatorsDevicesThroughTheMainWindowsLin
     LineWindow* window = form.lineWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(
+        screen.contains(QRect(window->pos(), window->size().grownBy(ExpectedFrame(*window)))));
     window->firstAddress().setValue(2);
     window->lastAddress().setValue(5);
+    window->readClocksBox().setChecked(true);
     bool windowTook = false;
     bool mainTook = true;
     QObject::connect(&window->table(), &QAbstractItemModel::rowsInserted, [&] {

@@ -150,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, Placement,
                                            ScreenCase{"Full1366x768", {0, 0, 1366, 738}},
                                            ScreenCase{"Double1920x1080", {0, 0, 960, 525}},
                                            ScreenCase{"Double1366x768", {0, 0, 683, 369}},
+                                           ScreenCase{"Small700x500", {0, 0, 700, 500}},
                                            ScreenCase{"PanelOnTheLeft", {64, 0, 1856, 1080}}),
                          [](const ::testing::TestParamInfo<ScreenCase>& info) {
                              return info.param.name;
@@ -165,32 +166,46 @@ TEST(Placement, ALargerWindowShowsMoreOfTheScheme) {
     EXPECT_EQ(form.schemeScrollBox->size(), QSize(1025, 853));
 }
 
-// Narrower than the scheme: the header and the scheme scroll sideways, so the
-// last header button and the output names are within reach; nothing in the
-// header is cut, and every caption there fits its control.
-TEST(Placement, ANarrowWindowScrollsTheHeaderAndTheSchemeSideways) {
+// Narrower than the scheme: the header wraps onto a second band, every
+// control of it in view without a scroll bar and none cut or over another,
+// the scheme below it; the scheme scrolls sideways to the output names.
+TEST(Placement, ANarrowWindowWrapsTheHeaderAndScrollsTheScheme) {
     MainWindow form;
     ASSERT_TRUE(form.OpenSchemeFile(QString(VIL3K_SOURCE_ROOT) + "/examples/24-08.vil"));
     form.placeOnScreen(QRect(0, 0, 700, 500));
     form.grab();
     QScrollArea& header = *form.headerArea;
-    ASSERT_GT(header.horizontalScrollBar()->maximum(), 0);
-    EXPECT_LE(header.widget()->height(), header.viewport()->height()) << "cut at the bottom";
-    header.ensureWidgetVisible(form.timeDateButton, 0, 0);
-    const QRect button(form.timeDateButton->mapTo(header.viewport(), QPoint()),
-                       form.timeDateButton->size());
-    EXPECT_TRUE(header.viewport()->rect().contains(button));
-    for (const QWidget* control : header.widget()->findChildren<QWidget*>())
+    EXPECT_EQ(header.horizontalScrollBar()->maximum(), 0);
+    std::vector<QRect> taken;
+    for (const QWidget* control : header.widget()->findChildren<QWidget*>()) {
+        if (control->parentWidget() != header.widget())
+            continue;
+        const QRect place(control->mapTo(header.viewport(), QPoint()), control->size());
+        EXPECT_TRUE(header.viewport()->rect().contains(place))
+            << control->objectName().toStdString() << " " << place.x() << "," << place.y();
         if (qobject_cast<const QPushButton*>(control) || qobject_cast<const QLabel*>(control)) {
             EXPECT_GE(control->width(), control->sizeHint().width())
                 << control->objectName().toStdString();
         }
+        if (control->isVisibleTo(&form)) {
+            for (const QRect& other : taken)
+                EXPECT_FALSE(other.intersects(place)) << control->objectName().toStdString();
+            taken.push_back(place);
+        }
+    }
+    EXPECT_GE(form.schemeScrollBox->y(), header.geometry().bottom());
     QScrollBar* sideways = form.schemeScrollBox->horizontalScrollBar();
     ASSERT_GT(sideways->maximum(), 0);
     sideways->setValue(sideways->maximum());
     const QWidget* canvas = form.schemeScrollBox->widget();
     EXPECT_LE(canvas->mapTo(form.schemeScrollBox->viewport(), QPoint(canvas->width(), 0)).x(),
               form.schemeScrollBox->viewport()->width());
+
+    // Wide enough again: one band, as designed.
+    form.resize(900, 600);
+    form.grab();
+    EXPECT_EQ(header.height(), 77);
+    EXPECT_EQ(form.timeDateButton->pos(), QPoint(684, 4));
 }
 
 TEST(FixedBorderDialogs, OfferOnlyTheCloseBox) {

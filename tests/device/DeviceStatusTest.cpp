@@ -40,6 +40,7 @@ TEST(DeviceStatus, ProgressAndOutcomeOfEveryKind) {
     using K = DeviceCommandKind;
     EXPECT_EQ(ProgressStatusText(K::Read, 4, 1), "Устройство 5: чтение конфигурации…");
     EXPECT_EQ(ProgressStatusText(K::Write, 0, 3), "Устройство 1: запись конфигурации… попытка 3");
+    EXPECT_EQ(ProgressStatusText(K::Compare, 4, 1), "Устройство 5: чтение конфигурации…");
     struct Row {
         K kind;
         bool done;
@@ -49,6 +50,9 @@ TEST(DeviceStatus, ProgressAndOutcomeOfEveryKind) {
     const Row rows[] = {
         {K::Read, true, 0, "Конфигурация прочитана"},
         {K::Write, true, 0, "Конфигурация записана"},
+        {K::Compare, true, 0, "Сравнение выполнено"},
+        {K::Compare, false, 0, "Конфигурация не прочитана"},
+        {K::Compare, false, 130, "Устройство 5 не отвечает"},
         {K::Read, false, 0, "Конфигурация не прочитана"},
         {K::Write, false, 0, "Конфигурация не записана"},
         {K::Read, false, 130, "Устройство 5 не отвечает"},

@@ -11,6 +11,11 @@
 
 namespace {
 
+const Answer Y = Answer::Yes, N = Answer::No, C = Answer::Cancel;
+const std::string Exit = "Действительно хотите закончить работу?",
+                  Save = "Данные были изменены. Сохранить в файле?",
+                  Send = "Данные были изменены. Передать?";
+
 struct ExitCase {
     const char* name;
     int modified;
@@ -50,7 +55,9 @@ TEST_P(ExitCommand, AsksAndRuns) {
     std::vector<std::string> questions;
     for (const MessageBox& box : messages.shown) {
         questions.push_back(box.text);
-        EXPECT_EQ(box.buttons, MessageButtons::YesNo);
+        // The offer to save has a way back, as before a new scheme.
+        EXPECT_EQ(box.buttons,
+                  box.text == Save ? MessageButtons::YesNoCancel : MessageButtons::YesNo);
         EXPECT_EQ(box.icon, MessageIcon::Question);
     }
     EXPECT_EQ(questions, c.questions);
@@ -58,15 +65,11 @@ TEST_P(ExitCommand, AsksAndRuns) {
     EXPECT_EQ(model.Modified, c.modifiedAfter);
 }
 
-const Answer Y = Answer::Yes, N = Answer::No;
-const std::string Exit = "Действительно хотите закончить работу?",
-                  Save = "Данные были изменены. Сохранить в файле?",
-                  Send = "Данные были изменены. Передать?";
-
 INSTANTIATE_TEST_SUITE_P(
     Answers, ExitCommand,
     ::testing::Values(
         ExitCase{"NotConfirmed", 1, {N}, true, false, {Exit}, {}, 1},
+        ExitCase{"CancelAtTheOfferToSaveStays", 1, {Y, C}, true, false, {Exit, Save}, {}, 1},
         ExitCase{"Unchanged", 0, {Y}, true, true, {Exit}, {}, 0},
         ExitCase{"NoToBothDropsTheChanges", 1, {Y, N, N}, true, true, {Exit, Save, Send}, {}, 0},
         ExitCase{"SaveOnly", 1, {Y, Y, N}, true, true, {Exit, Save, Send}, {"save"}, 0},
@@ -114,6 +117,22 @@ TEST(ExitCommand, SaveThatDidNotHappenStays) {
     EXPECT_FALSE(exit.Closing());
     EXPECT_EQ(model.Modified, 1);
     EXPECT_EQ(messages.shown.size(), 3u);
+}
+
+// "Отмена" at the offer to save when the window closes: it stays open with its
+// changes, and nothing else is asked.
+TEST(Closing, CancelAtTheOfferToSaveKeepsTheWindow) {
+    FakeMessages messages;
+    ConfigurationModel model(messages);
+    model.Modified = 1;
+    ExitQuestions exit(model, messages);
+    exit.save = [&] { model.Modified = 0; };
+    messages.answers = {C};
+    EXPECT_FALSE(exit.Closing());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, Save);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(model.Modified, 1);
 }
 
 struct ClosingCase {

@@ -57,11 +57,6 @@ const DiffCase kCases[] = {
      [](auto& d) { d.image[17] = 0x05, d.image[18] = 0x80; },
      {"вход 5: выходы нет → МР №1.1, МР №1.3, МР №2.8"}},
     {"Interlock", [](auto& d) { d.image[19] |= 0x80; }, {"вход 5: блокировка нет → да"}},
-    {"BlockType", [](auto& d) { d.image[kBlocks + 9] = 4; }, {"ФБ 2: тип ИЛИ → ИЛИ-НЕ"}},
-    {"BlockAdded", [](auto& d) { d.image[kBlocks] = 5; }, {"ФБ 1: тип нет → ГСТ"}},
-    {"BlockUnknownType",
-     [](auto& d) { d.image[kBlocks + 9] = 7; },
-     {"ФБ 2: тип ИЛИ → неизвестный 7"}},
     {"BlockInput",
      [](auto& d) { d.image[kBlocks + 9 + 1] = 0x41; },
      {"ФБ 2: вход 1 вход УСО 5, прямой → выход ФБ 1, инверсный"}},
@@ -82,14 +77,40 @@ const DiffCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Families, DiffTable, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Block 2 of Base(), field by field after its type, as a removal shows it.
+const std::vector<std::string> kBlock2Removed{
+    "ФБ 2: тип ИЛИ → нет",           "ФБ 2: вход 1 вход УСО 5, прямой → —",
+    "ФБ 2: вход 2 не подключен → —", "ФБ 2: вход 3 не подключен → —",
+    "ФБ 2: вход 4 не подключен → —", "ФБ 2: таймер задержка включения → —",
+    "ФБ 2: сигнализация нет → —",    "ФБ 2: ячейка 0 → —",
+    "ФБ 2: задержка 0 с → —",        "ФБ 2: выходы нет → —",
+    "ФБ 2: блокировка нет → —",
+};
+
+// A block on one side only is told whole, every field, in both directions (a
+// block of another type: the tool's verify test).
+TEST(ConfigDiff, ABlockAddedOrRemovedListsEveryField) {
+    SchemeFileData removed = Base();
+    removed.image[kBlocks + 9] = 0;
+    removed.image[kBlocks + 9 + 1] = 0;
+    EXPECT_EQ(DiffConfigurations(Base(), removed), kBlock2Removed);
+
+    // The other way round each value changes sides.
+    const std::vector<std::string> added = DiffConfigurations(removed, Base());
+    ASSERT_EQ(added.size(), kBlock2Removed.size());
+    EXPECT_EQ(added[0], "ФБ 2: тип нет → ИЛИ");
+    EXPECT_EQ(added[1], "ФБ 2: вход 1 — → вход УСО 5, прямой");
+}
+
 TEST(ConfigDiff, ListsEveryChangedFieldInOrderOfTheScheme) {
     SchemeFileData changed = Base();
     changed.deviceByte = 0x21;
     changed.image[0] = 0x41;
-    changed.image[kBlocks + 9] = 1;
-    const std::vector<std::string> expected{
-        "номер устройства 1 → 2", "внешнее квитирование нет → да",
-        "вход 1: сигнализация нет → пред.", "вход 1: ячейка 0 → 1", "ФБ 2: тип ИЛИ → И"};
+    changed.image[kBlocks + 9] = 0;
+    changed.image[kBlocks + 9 + 1] = 0;
+    std::vector<std::string> expected{"номер устройства 1 → 2", "внешнее квитирование нет → да",
+                                      "вход 1: сигнализация нет → пред.", "вход 1: ячейка 0 → 1"};
+    expected.insert(expected.end(), kBlock2Removed.begin(), kBlock2Removed.end());
     EXPECT_EQ(DiffConfigurations(Base(), changed), expected);
 }
 

@@ -1,7 +1,8 @@
 // The one table of outcomes: what each row weighs, and that a run weighs as
-// its worst row whatever the order.
+// its worst row whatever the order; the empty addresses summed up in a line.
 
 #include "line/LineRows.h"
+#include "line/AddressRanges.h"
 
 #include <gtest/gtest.h>
 
@@ -46,3 +47,18 @@ TEST(LineRows, ARunWeighsAsItsWorstRow) {
 }
 
 } // namespace
+
+// The addresses where nobody answered, in one line of the report.
+TEST(AddressRanges, NeighboursJoinOthersStandAlone) {
+    const struct {
+        std::vector<int> addresses;
+        const char* text;
+    } cases[] = {
+        {{}, ""},
+        {{7}, "7"},
+        {{1, 3, 4, 6}, "1, 3–4, 6"},
+        {{1, 3, 4, 5, 6, 8, 9, 10, 11, 12, 14, 31}, "1, 3–6, 8–12, 14, 31"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AddressRangesText(c.addresses), c.text);
+}

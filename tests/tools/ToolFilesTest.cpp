@@ -149,6 +149,26 @@ TEST(Diff, SchemeFilesAndImagesInWordsWithTheExitStatus) {
     const ToolResult images =
         tool.run({"diff", tool.path("image.bin"), tool.path("image.bin"), "--code", "24-08"});
     EXPECT_EQ(images.status, 0);
+
+    // Block 1 removed: every field of what it did, one line each.
+    image[4 * 3 + 3] = 0x40 | 3; // input 4 as in the file again
+    image[128] = 0;
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(image);
+    out.close();
+    const ToolResult removed = tool.run({"diff", Example("24-08.vil"), tool.path("image.bin")});
+    EXPECT_EQ(removed.status, 1);
+    EXPECT_EQ(removed.out, "ФБ 1: тип И → нет\n"
+                           "ФБ 1: вход 1 вход УСО 1, прямой → —\n"
+                           "ФБ 1: вход 2 вход УСО 2, инверсный → —\n"
+                           "ФБ 1: вход 3 вход УСО 25, прямой → —\n"
+                           "ФБ 1: вход 4 не подключен → —\n"
+                           "ФБ 1: таймер импульс → —\n"
+                           "ФБ 1: сигнализация авар. → —\n"
+                           "ФБ 1: ячейка 6 → —\n"
+                           "ФБ 1: задержка 10 с → —\n"
+                           "ФБ 1: выходы МР №1.2 → —\n"
+                           "ФБ 1: блокировка нет → —\n");
 }
 
 struct BadCall {

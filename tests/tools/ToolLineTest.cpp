@@ -110,8 +110,9 @@ TEST_F(ToolLine, BackUpChangeVerifyAndRestoreAWholeLine) {
     const QByteArray image = Contents(tool.path("dump.bin"));
     const ToolResult dryRun = Run({"restore", "--dir", "line", "--dry-run"});
     EXPECT_EQ(dryRun.status, 1);
-    EXPECT_TRUE(dryRun.out.startsWith("устройство 7 (line/device-07.vil):\n"
-                                      "       вход 2: задержка 5 с → 20 с\n"));
+    // What the write will change, in its direction: device → file.
+    EXPECT_TRUE(dryRun.out.startsWith("устройство 7 (line/device-07.vil), устройство → файл:\n"
+                                      "       вход 2: задержка 20 с → 5 с\n"));
     EXPECT_TRUE(dryRun.out.contains("\n    7  12-04  device-07.vil  отличается\n"));
     EXPECT_EQ(Contents(tool.path("dump.bin")), image) << "a dry run writes nothing";
     const ToolResult restore = Run({"restore", "--dir", "line", "--confirm"}, "7352");
@@ -221,9 +222,21 @@ TEST_F(ToolLine, BackupVerifiesAndAChangedFileIsNamedFieldByField) {
         Changed(backup, {{4 + 7, 20}, {4 + 128, 4}, {4 + 245, static_cast<char>(0xEE)}});
     const ToolResult audit = Run({"verify", "--address", "4", changed});
     EXPECT_EQ(audit.status, 1);
-    EXPECT_EQ(audit.out.toStdString(), "вход 1: обработка выкл → вкл\n"
-                                       "вход 2: задержка 20 с → 5 с\n"
-                                       "ФБ 1: тип ИЛИ-НЕ → И\n");
+    // A block of another type is told whole, its equal fields too.
+    EXPECT_EQ(audit.out.toStdString(),
+              "вход 1: обработка выкл → вкл\n"
+              "вход 2: задержка 20 с → 5 с\n"
+              "ФБ 1: тип ИЛИ-НЕ → И\n"
+              "ФБ 1: вход 1 вход УСО 1, прямой → вход УСО 1, прямой\n"
+              "ФБ 1: вход 2 вход УСО 2, инверсный → вход УСО 2, инверсный\n"
+              "ФБ 1: вход 3 вход УСО 25, прямой → вход УСО 25, прямой\n"
+              "ФБ 1: вход 4 не подключен → не подключен\n"
+              "ФБ 1: таймер импульс → импульс\n"
+              "ФБ 1: сигнализация авар. → авар.\n"
+              "ФБ 1: ячейка 6 → 6\n"
+              "ФБ 1: задержка 10 с → 10 с\n"
+              "ФБ 1: выходы МР №1.2 → МР №1.2\n"
+              "ФБ 1: блокировка нет → нет\n");
     // The example names device 5; the line put it at 4.
     EXPECT_EQ(Run({"verify", "--address", "4", Example("24-08.vil")}).out,
               "номер устройства 5 → 4\n");
