@@ -36,11 +36,14 @@ std::string Combination(const MatrixCause& block) {
     }
 }
 
-std::string Expected(const MatrixEffect& effect, const MatrixMark& mark) {
-    if (effect.kind == MatrixEffect::Kind::Cell)
-        return std::string(line_text::kFieldSignalling) + " " + SignallingText(mark.signalling) +
-               ", " + line_text::kFieldCell + " " + std::to_string(effect.cell);
-    std::string text = EffectTitle(effect) + ": ";
+std::string CellExpected(const MatrixEffect& cell, const MatrixMark& mark) {
+    return std::string(line_text::kFieldSignalling) + " " + SignallingText(mark.signalling) +
+           ", " + line_text::kFieldCell + " " + std::to_string(cell.cell);
+}
+
+// The outputs a record drives switch alike: its delay and its interlock are the record's.
+std::string RelaysExpected(const std::vector<std::string>& relays, const MatrixMark& mark) {
+    std::string text = Joined(relays, ", ") + ": ";
     if (mark.delaySeconds == 0)
         text += kTextNoDelay;
     else
@@ -60,10 +63,21 @@ ProtocolStep StepOf(const CauseEffectMatrix& matrix, std::size_t c) {
                                        : kTextTripBlock + Combination(cause));
     // A step checks what the cause's own record does; what it does through a
     // block is the block's own step.
+    std::vector<std::string> relays;
+    MatrixMark relayMark;
     for (std::size_t e = 0; e < matrix.effects.size(); ++e)
-        for (const MatrixMark& mark : matrix.at(c, e))
-            if (mark.through == 0)
-                step.expected.push_back(Expected(matrix.effects[e], mark));
+        for (const MatrixMark& mark : matrix.at(c, e)) {
+            if (mark.through != 0)
+                continue;
+            if (matrix.effects[e].kind == MatrixEffect::Kind::Cell) {
+                step.expected.push_back(CellExpected(matrix.effects[e], mark));
+            } else {
+                relays.push_back(EffectTitle(matrix.effects[e]));
+                relayMark = mark;
+            }
+        }
+    if (!relays.empty())
+        step.expected.push_back(RelaysExpected(relays, relayMark));
     if (step.expected.empty())
         step.expected.push_back(kTextNoEffects);
     if (!cause.feeds.empty()) {
@@ -94,7 +108,7 @@ QString StepsHtml(const AcceptanceProtocol& p) {
         html += "<th>" + Html(head) + "</th>";
     html += "</tr>";
     for (const ProtocolStep& step : p.steps)
-        html += "<tr><td align=right>" + QString::number(step.number) + "</td><td width=38%>" +
+        html += "<tr><td align=right>" + QString::number(step.number) + "</td><td width=30%>" +
                 Html(step.action) + "</td><td>" + Html(Joined(step.expected, "; ")) +
                 "</td><td width=11%></td></tr>";
     return html + "</table>";

@@ -8,19 +8,30 @@
 #include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace {
 
-// Small enough for twenty steps and more on a page.
-constexpr qreal kProtocolPointSize = 9;
+// Small enough, with narrow margins, for twenty busy steps and more on a page.
+constexpr qreal kProtocolPointSize = 8;
+constexpr qreal kMarginMm = 12;
 
+// Laid out on the device's own page, in its own resolution.
 void Print(const std::vector<AcceptanceProtocol>& protocols, QPagedPaintDevice& device) {
+    device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                          QPageLayout::Millimeter);
     QTextDocument document;
+    document.documentLayout()->setPaintDevice(&device);
     QFont font = document.defaultFont();
     font.setPointSizeF(kProtocolPointSize);
     document.setDefaultFont(font);
     document.setHtml(ProtocolHtml(protocols));
+    QTextFrameFormat frame = document.rootFrame()->frameFormat();
+    frame.setMargin(0);
+    document.rootFrame()->setFrameFormat(frame);
+    document.setPageSize(QSizeF(device.width(), device.height()));
     document.print(&device);
 }
 
