@@ -32,7 +32,7 @@ QString Text(const std::string& utf8) {
 // combination decides whether they happen.
 constexpr QColor kThroughColour{96, 96, 96};
 constexpr QColor kOwnBackground{255, 255, 192};
-constexpr int kColumnWidth = 76;
+constexpr int kColumnWidth = 88;
 
 } // namespace
 

@@ -1,8 +1,8 @@
 // The matrix against a walk of its own over the raw image bytes, for the
 // shipped examples and random schemes of every code.
 
-#include "files/SchemeFile.h"
 #include "print/CauseEffectMatrix.h"
+#include "files/SchemeFile.h"
 
 #include <QDir>
 
@@ -19,7 +19,7 @@ struct Layout {
     int first, second, channels, inputs, mr1, mr2;
 };
 const Layout kLayouts[] = {
-    {6, 4, 10, 6, 4, 0},    {6, 6, 8, 6, 6, 0},     {12, 0, 12, 12, 0, 0}, {12, 4, 16, 12, 4, 0},
+    {6, 4, 10, 6, 4, 0},    {6, 6, 8, 6, 6, 0},     {12, 0, 12, 12, 0, 0},  {12, 4, 16, 12, 4, 0},
     {12, 6, 14, 12, 6, 0},  {12, 8, 12, 12, 8, 0},  {12, 22, 12, 12, 4, 0}, {24, 0, 24, 24, 0, 0},
     {24, 4, 28, 24, 4, 0},  {24, 8, 32, 24, 4, 4},  {24, 12, 28, 24, 4, 8}, {24, 16, 24, 24, 8, 8},
     {24, 43, 28, 24, 4, 3}, {24, 62, 28, 24, 4, 4},
@@ -77,8 +77,7 @@ struct Walk {
                 continue;
             for (int k = 0; k < (type(j) == 5 ? 2 : 4); ++k) {
                 const std::uint8_t in = blocks[9 * j + 1 + k];
-                const std::string source =
-                    ((in & 0x40) ? "fb" : "in") + std::to_string(in & 0x3F);
+                const std::string source = ((in & 0x40) ? "fb" : "in") + std::to_string(in & 0x3F);
                 if (records.count(source))
                     feeds[source].insert("fb" + std::to_string(j + 1));
             }

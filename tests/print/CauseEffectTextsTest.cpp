@@ -5,7 +5,9 @@
 #include "print/CauseEffectTable.h"
 #include "print/ProtocolPdf.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -166,8 +168,7 @@ SchemeFileData BusyScheme(int inputs) {
     d.channelNames.assign(32, "Задвижка10");
     for (int i = 0; i < inputs; ++i) {
         Include(d, i + 1);
-        const std::uint8_t r[] = {static_cast<std::uint8_t>(0xA0 | (i % 24 + 1)), 0x05, 0x0C,
-                                  0xC6};
+        const std::uint8_t r[] = {static_cast<std::uint8_t>(0xA0 | (i % 24 + 1)), 0x05, 0x0C, 0xC6};
         std::copy(std::begin(r), std::end(r), d.image.begin() + 4 * i);
     }
     for (int j = 0; j < 16; ++j)
@@ -187,6 +188,21 @@ TEST(ProtocolPdf, TwentyStepsOnOneA4Page) {
     // Two devices, each on pages of its own.
     const AcceptanceProtocol one = BuildProtocol(BusyScheme(3), "07.12.2026", "a.vil");
     EXPECT_EQ(PdfPages(ProtocolPdf({one, one})), 2);
+}
+
+// The line window's protocols: the devices heard whose backups are readable.
+TEST(ProtocolPdf, BackupsOfTheDevicesHeard) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(QString(VIL3K_SOURCE_ROOT) + "/examples/06-06.vil",
+                            dir.filePath("device-05.vil")));
+    QFile broken(dir.filePath("device-07.vil"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a scheme");
+    broken.close();
+    const WallTime now{2026, 12, 7, 1, 23, 5};
+    EXPECT_EQ(ProtocolDate(now), "07.12.2026");
+    EXPECT_EQ(PdfPages(BackupProtocolsPdf(dir.path(), {5, 7, 9}, now)), 1);
+    EXPECT_TRUE(BackupProtocolsPdf(dir.path(), {7, 9}, now).isEmpty());
 }
 
 } // namespace
