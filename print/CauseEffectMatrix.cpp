@@ -78,10 +78,10 @@ private:
             cause.number = input.number;
             cause.schemeRow = model_.SlotOfImageIndex(input.number - 1);
             const auto at = static_cast<std::size_t>(input.number - 1);
-            cause.name = at < data_.channelNames.size() ? ShownName(data_.channelNames[at]) : "";
-            cause.normallyOpen = input.normallyOpen;
+            const std::string name =
+                at < data_.channelNames.size() ? ShownName(data_.channelNames[at]) : "";
             cause.heading =
-                kTextCauseInput + std::to_string(input.number) + Quoted(cause.name) + " (" +
+                kTextCauseInput + std::to_string(input.number) + Quoted(name) + " (" +
                 (input.normallyOpen ? line_text::kNormallyOpen : line_text::kNormallyClosed) + ")";
             inputCause_[input.number] = matrix_.causes.size();
             rows_.push_back(input.row);
@@ -141,11 +141,10 @@ private:
                 MatrixEffect effect;
                 effect.module = module;
                 effect.output = output;
-                effect.outputLine = (module - 1) * 8 + output - 1;
                 effect.heading = (module == 1 ? line_text::kModule1 : line_text::kModule2) +
                                  std::to_string(output);
-                effect.name =
-                    ShownName(data_.outputNames[static_cast<std::size_t>(effect.outputLine)]);
+                effect.name = ShownName(
+                    data_.outputNames[static_cast<std::size_t>((module - 1) * 8 + output - 1)]);
                 matrix_.effects.push_back(std::move(effect));
             }
     }
