@@ -107,6 +107,8 @@ inline constexpr const char* kHintCompareDevice =
     "Различия схемы и устройства «Устр. №»; схема не меняется";
 inline constexpr const char* kActionCompareFile = "Сравнить со схемой…";
 inline constexpr const char* kHintCompareFile = "Различия схемы на экране и схемы из файла";
+inline constexpr const char* kHintCauseEffect =
+    "Что вызывает каждый вход и ФБ и что включает каждый выход; протокол испытаний";
 inline constexpr const char* kActionCompareBeforeWrite = "Сравнивать перед выводом";
 inline constexpr const char* kHintCompareBeforeWrite =
     "Перед выводом на СОМ-порт показать различия с устройством";

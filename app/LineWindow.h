@@ -94,6 +94,11 @@ public:
     bool saveCsv(const QString& path);
     bool savePdf(const QString& path);
     QString reportHtml() const;
+    // The acceptance-test protocols of the devices heard whose files lie in the
+    // backup folder, as one PDF (empty: none); given by the main window.
+    std::function<QByteArray(const QString& folder, const std::vector<int>& addresses)>
+        protocolsPdf;
+    bool saveProtocols(const QString& path);
     // Called when the window closes, for remembering its place.
     std::function<void()> closed;
     // Stops what runs: the exchange under way ends at once.

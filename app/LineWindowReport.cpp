@@ -31,6 +31,12 @@ QLayout* LineWindow::buildReportBar() {
         if (const QString path = chosen(kPdfFilter, ".pdf"); !path.isEmpty())
             savePdf(path);
     });
+    addLineButton(*bar, kSaveProtocols, [this, chosen] {
+        if (!haveFolder())
+            return;
+        if (const QString path = chosen(kPdfFilter, ".pdf"); !path.isEmpty())
+            saveProtocols(path);
+    });
     addLineButton(*bar, kPrintReport, [this] {
         PrintingSystem& printing = portsAndPrinters();
         if (const auto printer = printing.newPrinter(); printer && printing.choose(*printer, this))
@@ -56,6 +62,18 @@ bool LineWindow::saveCsv(const QString& path) {
 
 bool LineWindow::savePdf(const QString& path) {
     return writeFile(path, LineReportPdf(reportHtml()));
+}
+
+bool LineWindow::saveProtocols(const QString& path) {
+    std::vector<int> addresses;
+    for (const SurveyRow& row : devices(false))
+        addresses.push_back(row.address);
+    const QByteArray pdf = protocolsPdf ? protocolsPdf(folder_->text(), addresses) : QByteArray();
+    if (pdf.isEmpty()) {
+        state_->setText(QString::fromUtf8(kNoProtocols));
+        return false;
+    }
+    return writeFile(path, pdf);
 }
 
 QString LineWindow::reportHtml() const {

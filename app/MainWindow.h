@@ -151,6 +151,9 @@ public:
     void pressElement(ElementRef element);
     // "Печать" (F4): the print command on the run's printer, under the wait cursor.
     void PrintScheme();
+    // "Причины и действия" (Ctrl+M): the cause-and-effect matrix of the scheme on
+    // screen and the device's acceptance-test protocol, in a window of their own.
+    void showCauseEffect();
     // The print dialog the command shows; tests put a scripted one here.
     void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
 

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramSettings.h"
 #include "app/WindowFit.h"
+#include "print/ProtocolPdf.h"
 
 #include <QSpinBox>
 
@@ -32,6 +33,9 @@ void MainWindow::showLineWindow() {
             },
             [this](const std::string& reason) { comPort_.TakeLoss(reason); }};
         lineWindow_ = new LineWindow(access, this);
+        lineWindow_->protocolsPdf = [this](const QString& folder, const std::vector<int>& at) {
+            return BackupProtocolsPdf(folder, at, clock_.wallNow());
+        };
         PlaceOver(*lineWindow_, *this);
         if (settings_ != nullptr) {
             const ProgramSettings::LineWindowPlace place = settings_->lineWindow();

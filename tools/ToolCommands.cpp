@@ -131,6 +131,10 @@ int RunToolCommand(const ToolOptions& o) {
         return Read(o);
     if (o.command == "write")
         return Write(o);
+    if (o.command == "matrix")
+        return RunMatrixCommand(o);
+    if (o.command == "protocol")
+        return RunProtocolCommand(o);
     if (o.command == "scan" || o.command == "clock")
         return RunLineCommand(o);
     return RunDirectoryCommand(o);

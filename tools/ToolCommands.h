@@ -33,5 +33,10 @@ std::vector<SurveyRow> SurveyFromOptions(ToolDevice& device, const ToolOptions& 
 // Nothing at all answered: said, with the advice to check port and speed.
 bool NobodyAnswered(const std::vector<SurveyRow>& rows);
 
+// matrix: the cause-and-effect matrix of a scheme file; protocol: the
+// acceptance-test protocol of scheme files as PDF or CSV.
+int RunMatrixCommand(const ToolOptions& options);
+int RunProtocolCommand(const ToolOptions& options);
+
 // backup, restore and verify --dir: a directory of device files against the line.
 int RunDirectoryCommand(const ToolOptions& options);

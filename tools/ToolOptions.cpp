@@ -60,6 +60,7 @@ const std::vector<ToolOption>& Options() {
          }},
         {"stop-bits", "1|2", [](auto& v, auto& o) { return Within(v, 1, 2, o.stopBits); }},
         {"json", nullptr, [](auto&, auto& o) { return Store(o.json, true); }},
+        {"csv", nullptr, [](auto&, auto& o) { return Store(o.csv, true); }},
         {"confirm", nullptr, [](auto&, auto& o) { return Store(o.confirm, true); }},
         {"show", nullptr, [](auto&, auto& o) { return Store(o.show, true); }},
         {"set-from-pc", nullptr, [](auto&, auto& o) { return Store(o.setFromPc, true); }},
@@ -113,6 +114,15 @@ std::string VerifyNeeds(const ToolOptions& o, const CommandLine& line) {
     return FileCount(o, 0);
 }
 
+// Scheme files, or the device files of --dir, not both.
+std::string ProtocolNeeds(const ToolOptions& o, const CommandLine&) {
+    if (o.dir.empty())
+        return o.files.empty() ? tool_text::kTextFileCount + std::string("1..") : "";
+    return o.files.empty()
+               ? ""
+               : CommandLine::Dashed("dir").toStdString() + tool_text::kTextNotWithFiles;
+}
+
 const ToolCommand* FindCommand(const std::string& name);
 
 // "help" alone, or the command to tell about.
@@ -132,6 +142,8 @@ const std::vector<ToolCommand>& Commands() {
         {"help", kFilesChecked, {}, {}, kHelpOverview, HelpNeeds},
         {"dump", 1, {}, {"json", "code"}, kHelpDump},
         {"diff", 2, {}, {"code"}, kHelpDiff},
+        {"matrix", 1, {}, {"csv"}, kHelpMatrix},
+        {"protocol", kFilesChecked, {"o"}, {"dir", "csv"}, kHelpProtocol, ProtocolNeeds},
         {"read", 0, {"port", "address", "o"}, {"names", "retries"}, kHelpRead},
         {"verify",
          kFilesChecked,

@@ -13,6 +13,7 @@ struct ToolOptions {
     bool help = false;
     bool version = false;
     bool json = false;
+    bool csv = false; // matrix, protocol: a grid for spreadsheets
     bool confirm = false;
     bool show = false;
     bool setFromPc = false;

@@ -15,6 +15,7 @@ inline constexpr const char* kTextNeedShowOrSet = "нужен один из па
 // The tool's own messages.
 inline constexpr const char* kTextNotWithDir = " не задается вместе с --dir";
 inline constexpr const char* kTextOnlyWithDir = " задается только вместе с --dir";
+inline constexpr const char* kTextNotWithFiles = " не задается вместе с файлами";
 inline constexpr const char* kTextNobodyAnswered =
     "ни одно устройство не ответило: проверьте порт и скорость (--port, --baud)";
 inline constexpr const char* kTextWritten = "записано: устройство %1, теперь адрес %2";
@@ -32,7 +33,7 @@ inline constexpr const char* kTotals = "итого: ";
 // constants of ToolCommands.h.
 inline constexpr const char* kHelpOverview =
     "vil3k-tool КОМАНДА [параметры]   (vil3k-tool help КОМАНДА, vil3k-tool КОМАНДА --help)\n"
-    "  dump, diff, read, verify, write, scan, backup, restore, clock\n"
+    "  dump, diff, matrix, protocol, read, verify, write, scan, backup, restore, clock\n"
     "Линия: --port COM1 | /dev/ttyUSB0, --baud 9600|19200|57600|115200, --parity N|O|E,\n"
     "  --stop-bits 1|2, --trace (кадры обмена на stderr).\n"
     "Коды выхода: 0 - успешно; 1 - устройство отличается от файла, записано, но не\n"
@@ -52,6 +53,23 @@ inline constexpr const char* kHelpDiff =
     "  одной из них или сменил тип, - все его поля. --code: код исполнения, когда обе стороны - "
     "образы.\n"
     "  Коды выхода: 0 - конфигурации равны, 1 - различаются, 2 - нечитаемый файл.\n";
+inline constexpr const char* kHelpMatrix =
+    "vil3k-tool matrix FILE.vil [--csv]\n"
+    "  Причины и действия: каждый включенный вход и каждый ФБ со своими выходами МР\n"
+    "  и ячейками табло (задержка, \"имп.\" - импульс ФБ, \"бл\" - блокировка,\n"
+    "  \"через ФБ n\" - через функциональный блок), затем каждый выход и ячейка со\n"
+    "  своими причинами. --csv: таблица для электронных таблиц (UTF-8, ';').\n"
+    "  Коды выхода: 0 - успешно, 2 - нечитаемый файл.\n";
+inline constexpr const char* kHelpProtocol =
+    "vil3k-tool protocol FILE.vil... -o FILE.pdf [--csv]\n"
+    "vil3k-tool protocol --dir D -o FILE.pdf [--csv]\n"
+    "  Протокол испытаний: номер устройства, код исполнения, дата, шаг на каждый\n"
+    "  вход и ФБ с ожидаемыми действиями и графой для отметки, подписи. Несколько\n"
+    "  файлов (--dir: каждый D/device-NN.vil) - протоколы подряд, каждый с новой\n"
+    "  страницы. --csv: то же содержание таблицей CSV. Файл пишется целиком или\n"
+    "  не пишется вовсе.\n"
+    "  Коды выхода: 0 - записано, 2 - неверный вызов, нечитаемый файл или файл,\n"
+    "  который нельзя создать.\n";
 inline constexpr const char* kHelpRead =
     "vil3k-tool read --port P --address N -o FILE.vil [--names FILE.vil] [--retries N]\n"
     "  Чтение конфигурации устройства в файл схемы; имена пустые или из --names.\n"

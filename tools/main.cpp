@@ -7,11 +7,29 @@
 #include "ui/cli/CommandLine.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// The protocol is laid out in fonts, which only a QGuiApplication has; the
+// offscreen platform gives it one without a display. Every other command
+// starts without either.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "protocol") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+    const auto application = MakeApplication(argc, argv);
     ToolOptions options;
     std::string error;
     if (!ParseToolOptions(ToolArguments(argc, argv), options, error)) {

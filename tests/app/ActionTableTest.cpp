@@ -116,6 +116,8 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
         "  CompareFile Сравнить со схемой…\tCtrl+F3|Различия схемы на экране и схемы из файла",
         "  SaveFile Сохранить как ...\tF2|Сохранить схему",
         "  Print Печать\tF4|Печать ",
+        "  CauseEffect Причины и действия\tCtrl+M|Что вызывает каждый вход и ФБ и что включает "
+        "каждый выход; протокол испытаний",
         "   Последние схемы|",
         "  Exit Выход\tAlt+X|",
         "Правка|",
@@ -193,7 +195,7 @@ TEST(MainMenu, EveryKeyHasOneOwner) {
         if (!action->shortcut().isEmpty())
             keys << action->shortcut().toString();
     keys.sort();
-    EXPECT_EQ(keys.size(), 20);
+    EXPECT_EQ(keys.size(), 21);
     EXPECT_EQ(keys.removeDuplicates(), 0) << "an open menu must not make a key ambiguous";
 }
 
