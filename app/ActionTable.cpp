@@ -3,6 +3,7 @@
 
 #include "app/AppTexts.h"
 #include "app/MainWindow.h"
+#include "print/PrintTexts.h"
 
 using namespace app_text;
 using A = ActionId;
@@ -54,6 +55,8 @@ const std::array<ActionRow, kActionCount>& ActionRows() {
          "Ctrl+F3", -1, &MainWindow::compareWithFile},
         {A::CompareBeforeWrite, "CompareBeforeWrite", kCategoryPort, kActionCompareBeforeWrite,
          kHintCompareBeforeWrite, nullptr, -1, &MainWindow::rememberCompareBeforeWrite, true},
+        {A::SaveAsPdf, "SaveAsPdf", kCategoryFile, print_text::kActionSavePdf,
+         print_text::kActionSavePdf, nullptr, -1, &MainWindow::saveSchemeAsPdf},
     }};
     return rows;
 }
@@ -63,7 +66,13 @@ const std::vector<MenuRow>& MenuRows() {
         {"FileMenu",
          kMenuFile,
          kCategoryFile,
-         {{A::NewScheme}, {A::OpenFile}, {A::CompareFile}, {A::SaveFile}, {A::Print}, {A::Exit}}},
+         {{A::NewScheme},
+          {A::OpenFile},
+          {A::CompareFile},
+          {A::SaveFile},
+          {A::Print},
+          {A::SaveAsPdf},
+          {A::Exit}}},
         {"EditMenu", kMenuEdit, nullptr, {{A::Undo}, {A::Redo}}},
         {"PortMenu",
          kMenuPort,

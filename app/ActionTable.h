@@ -29,6 +29,7 @@ enum class ActionId {
     CompareDevice,
     CompareFile,
     CompareBeforeWrite,
+    SaveAsPdf,
     Count
 };
 inline constexpr int kActionCount = static_cast<int>(ActionId::Count);

@@ -148,6 +148,8 @@ public:
     void pressElement(ElementRef element);
     // "Печать" (F4): the print command on the run's printer, under the wait cursor.
     void PrintScheme();
+    // "Сохранить в PDF…": the printout into a PDF file chosen in a file dialog.
+    void saveSchemeAsPdf();
     // The print dialog the command shows; tests put a scripted one here.
     void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
 

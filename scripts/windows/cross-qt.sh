@@ -2,7 +2,8 @@
 # Builds Qt for Windows (shared, MinGW-w64) from Debian's source package of qt6-base, and
 # GoogleTest from /usr/src/googletest, into a cache folder outside every checkout:
 # $VIL3K_WINDOWS_CACHE (default /var/cache/vil3k-windows). Builds again only when the Qt
-# version, the options or the toolchain change (stamp file). Prints the Qt prefix last.
+# version, the options or the toolchain change (stamp file). Prints the Qt and GoogleTest
+# prefixes last. With --check: builds nothing, and succeeds only when both are there.
 set -euo pipefail
 shopt -s inherit_errexit
 here=$(cd "$(dirname "$0")" && pwd)
@@ -72,6 +73,11 @@ build_googletest() {
     rm -rf "$work"
 }
 
+if [ "${1:-}" = --check ]; then
+    [ "$(cat "$qt_prefix/stamp" 2>/dev/null)" = "$stamp_text" ] &&
+        [ "$(cat "$gtest_prefix/stamp" 2>/dev/null)" = "$stamp_text" ]
+    exit
+fi
 mkdir -p "$cache"
 if [ "$(cat "$qt_prefix/stamp" 2>/dev/null)" != "$stamp_text" ]; then
     start=$SECONDS

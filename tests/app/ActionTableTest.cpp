@@ -116,6 +116,7 @@ TEST(MainMenu, TopItemsAndTheirEntries) {
         "  CompareFile Сравнить со схемой…\tCtrl+F3|Различия схемы на экране и схемы из файла",
         "  SaveFile Сохранить как ...\tF2|Сохранить схему",
         "  Print Печать\tF4|Печать ",
+        "  SaveAsPdf Сохранить в PDF…|Сохранить в PDF…",
         "   Последние схемы|",
         "  Exit Выход\tAlt+X|",
         "Правка|",
