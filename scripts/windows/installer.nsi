@@ -1,7 +1,8 @@
 ; The installer of the Windows build (scripts/windows.sh passes VERSION, SOURCE, OUTFILE):
 ; the programs with Qt beside them, a Start-menu entry, ".vil" files opening in the
 ; programmer, and an uninstaller that takes all of it away again.
-Unicode true
+; A 64-bit installer: Wine here runs 64-bit programs only, and so do the laptops.
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !define APP "Программатор ВИЛ-3K"

@@ -2,6 +2,7 @@
 # Smoke check of the Windows programs under Wine against the simulated device on COM1
 # (HKLM\Software\Wine\Ports COM1 = the simulator's pseudo-terminal):
 #  - vil3k-tool.exe dump of every example equals the Linux tool's output byte for byte;
+#  - test_win32_line (the Win32 serial line's tests) on COM1;
 #  - vil3k-tool.exe backup over COM1 saves the device as the Linux tool does;
 #  - the programmer on a virtual display: password, the example opened, F9 reads the device,
 #    F2 saves a file byte-equal to what the Linux programmer saves after the same keys,
@@ -47,6 +48,12 @@ start_device() {
     wineserver -k 2>/dev/null || true
     wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$pty" /f >/dev/null
     wineserver -k 2>/dev/null || true
+}
+
+check_serial_line() {
+    wine "$build/tests/test_win32_line.exe" >"$work/test_win32_line.log" 2>&1 ||
+        { tail -20 "$work/test_win32_line.log"; fail "test_win32_line"; }
+    echo "smoke.sh: test_win32_line passed on COM1"
 }
 
 check_backup() {
@@ -119,6 +126,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 check_dumps
 start_device
+check_serial_line
 check_backup
 gui_linux
 gui_windows
