@@ -18,7 +18,7 @@ log() { echo "windows.sh: $*" >&2; }
 
 install_packages() {
     local packages=(g++-mingw-w64-x86-64-posix ninja-build cmake dpkg-dev googletest wine wine64
-        nsis zip xvfb xauth xdotool imagemagick qt6-base-dev qt6-base-dev-tools
+        nsis zip xvfb xauth xdotool imagemagick fonts-wine qt6-base-dev qt6-base-dev-tools
         qt6-translations-l10n) missing=()
     for pkg in "${packages[@]}"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
@@ -42,7 +42,7 @@ configure_and_build() {
         -DCMAKE_TOOLCHAIN_FILE="$root/scripts/windows/toolchain.cmake" \
         -DVIL3K_WINDOWS_PREFIXES="$qt;$gtest" -DCMAKE_PREFIX_PATH="$qt;$gtest" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_CROSSCOMPILING_EMULATOR=wine >"$build.configure.log"
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/windows/wine-run.sh" >"$build.configure.log"
     nice -n 19 cmake --build "$build" -j"$(nproc)" >"$build.build.log" ||
         { tail -40 "$build.build.log"; exit 1; }
     log "project built in $((SECONDS - start)) s"

@@ -37,9 +37,9 @@ check_dumps() {
     echo "smoke.sh: vil3k-tool.exe dump equals the Linux tool's for $(ls examples/*.vil | wc -l) examples"
 }
 
-# The example 24-08 as device 1, on a pseudo-terminal that Wine's COM1 stands for.
+# The example 24-08 as its device 5, on a pseudo-terminal that Wine's COM1 stands for.
 start_device() {
-    "$linux/vil3k-sim" --file examples/24-08.vil --address 1 --timeout 600 \
+    "$linux/vil3k-sim" --file examples/24-08.vil --timeout 600 \
         --dump "$work/written.bin" >"$work/sim.out" &
     sim=$!
     for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
@@ -57,66 +57,69 @@ check_serial_line() {
 }
 
 check_backup() {
-    "$linux/vil3k-tool" backup --port "$pty" --addresses 1 --dir "$work/linux/backup" \
+    "$linux/vil3k-tool" backup --port "$pty" --addresses 5 --dir "$work/linux/backup" \
         >/dev/null
-    wine "$dist/vil3k-tool.exe" backup --port COM1 --addresses 1 \
+    wine "$dist/vil3k-tool.exe" backup --port COM1 --addresses 5 \
         --dir "$work/windows/backup" >/dev/null
     diff -r "$work/linux/backup" "$work/windows/backup" >/dev/null ||
         fail "vil3k-tool.exe backup differs from the Linux tool's"
     echo "smoke.sh: vil3k-tool.exe backup over COM1 saved $(ls "$work/windows/backup")"
 }
 
-# Keys into the window named $1 (xdotool), then a pause for the program to answer.
+# Focuses the window whose name matches $1 (xdotool), then sends the keys that follow.
 keys() {
     local window
-    window=$(xdotool search --name "$1" | head -1)
+    window=$(timeout 90 xdotool search --sync --name "$1" | head -1)
     [ -n "$window" ] || fail "no window \"$1\""
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     shift
-    "$@"
+    xdotool key --delay 100 "$@"
 }
 
-# The same keys in either programmer; $1 linux|windows, $2 the window to send them to.
+# The same keys in either programmer: $1 linux|windows, $2 the password window's name, $3
+# the main window's, $4 where F2 saves. The example named at start is on screen with its
+# names once the password is in; F9 reads device 5, F2 saves ("Да" to the question of
+# unchanged data), F10 writes back ("Да" again).
 drive_programmer() {
-    local side=$1 window=$2 saved=$3
-    sleep 8
-    keys "$window" xdotool type --delay 100 7352
-    keys "$window" xdotool key Return
-    sleep 4
-    keys "$window" xdotool key F9
+    local side=$1 password=$2 main=$3 saved=$4
+    keys "$password" 7 3 5 2 Return
+    sleep 5
+    import -window root "$work/$side-names.png"
+    keys "$main" F9
     sleep 6
     import -window root "$work/$side-after-f9.png"
-    keys "$window" xdotool key F2
-    sleep 4
+    keys "$main" F2
+    sleep 3
+    xdotool key shift+Tab Return
+    sleep 3
     xdotool type --delay 50 "$saved"
     xdotool key Return
     sleep 4
-    import -window root "$work/$side-after-f2.png"
-    [ -s "$work/$side/saved.vil" ] || fail "$side: F2 saved no file"
+    keys "$main" F10
+    sleep 3
+    xdotool key shift+Tab Return
+    sleep 6
+    import -window root "$work/$side-after-f10.png"
 }
 
 gui_linux() {
     HOME=$work/home XDG_CONFIG_HOME=$work/home VIL3K_PORTS="COM1=$pty" \
         "$linux/vil3k-programmer" --port COM1 "$root/examples/24-08.vil" &
     local programmer=$!
-    drive_programmer linux "ВИЛ" "$work/linux/saved.vil"
+    drive_programmer linux "Введите пароль" "Программатор" "$work/linux/saved.vil"
     kill $programmer
+    [ -s "$work/linux/saved.vil" ] || fail "linux: F2 saved no file"
+    [ -s "$work/written.bin" ] || fail "linux: F10 wrote nothing to the device"
 }
 
 gui_windows() {
     wine explorer /desktop=vil3k,1280x960 "$(winepath -w "$dist/vil3k-programmer.exe")" \
         --port COM1 "$(winepath -w "$root/examples/24-08.vil")" &
-    drive_programmer windows "Wine" "$(winepath -w "$work/windows/saved.vil")"
+    rm -f "$work/written.bin"
+    drive_programmer windows "Wine desktop" "Wine desktop" "$(winepath -w "$work/windows/saved.vil")"
     cmp "$work/linux/saved.vil" "$work/windows/saved.vil" ||
         fail "the Windows programmer saved other bytes than the Linux one"
     echo "smoke.sh: F2 after F9 saved the same bytes on Windows as on Linux"
-    rm -f "$work/written.bin"
-    keys Wine xdotool key F10
-    sleep 3
-    import -window root "$work/windows-f10.png"
-    keys Wine xdotool key Return
-    sleep 5
-    import -window root "$work/windows-after-f10.png"
     [ -s "$work/written.bin" ] || fail "F10 wrote nothing to the device"
     echo "smoke.sh: F10 wrote the scheme to the device"
 }
