@@ -136,7 +136,7 @@ QString LineTableModel::text(const LineTableRow& row, int column) const {
     case Model:
         return ModelNameOf(row.survey);
     case Status: {
-        QString word = QString::fromUtf8(OutcomeWord(row.survey.outcome()));
+        QString word = QString::fromUtf8(row.survey.word());
         if (row.survey.coded() && row.survey.status > 0 && row.survey.status < 256)
             word += QStringLiteral(" (%1%2)").arg(kStatusByte).arg(row.survey.status);
         return word;

@@ -262,13 +262,21 @@ void LineWindow::runOnLine(int count, const std::function<void()>& work) {
         progress_->setValue(0);
         lineLoss_.clear();
         work();
-        // A count of what was done would hide that the port is gone.
-        if (!lineLoss_.isEmpty())
+        // A count of what was done would hide that the port is gone; the
+        // work ends there.
+        if (!lineLoss_.isEmpty()) {
             state_->setText(lineLoss_);
+            progress_->setValue(progress_->maximum());
+        }
         setRunning(false);
     });
     if (!ran)
         showLineBusy();
+}
+
+// Cancelled, or the port was lost under the work.
+bool LineWindow::stopping() const {
+    return cancel_ || !lineLoss_.isEmpty();
 }
 
 void LineWindow::step(int done) {
@@ -297,7 +305,7 @@ void LineWindow::runSurvey() {
                                   }};
     const std::vector<SurveyRow> rows = SurveyLine(session_, settings, observer, &cancel_);
     readClocks(rows);
-    if (!folder_->text().isEmpty() && !cancel_)
+    if (!folder_->text().isEmpty() && !stopping())
         compareWithFiles(devices(false));
     const auto found =
         std::count_if(rows.begin(), rows.end(), [](const SurveyRow& row) { return row.heard(); });
@@ -307,7 +315,7 @@ void LineWindow::runSurvey() {
 
 void LineWindow::readClocks(const std::vector<SurveyRow>& rows) {
     for (const SurveyRow& row : rows) {
-        if (cancel_)
+        if (stopping())
             return;
         if (!row.coded())
             continue;
@@ -364,7 +372,7 @@ void LineWindow::backUp(bool selectedOnly) {
         int saved = 0;
         int done = 0;
         for (const SurveyRow& device : found) {
-            if (cancel_)
+            if (stopping())
                 break;
             std::string error;
             DeviceRow row{device.address, Outcome::NotSaved, "", "", "", {}};
@@ -406,7 +414,7 @@ LineWindow::FileCounts LineWindow::compareWithFiles(const std::vector<SurveyRow>
     FileCounts counts;
     int done = 0;
     for (const SurveyRow& device : found) {
-        if (cancel_)
+        if (stopping())
             break;
         std::string error;
         if (const auto file = fileOf(device.address, false, error)) {

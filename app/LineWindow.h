@@ -106,6 +106,7 @@ public:
     QSpinBox& firstAddress() { return *first_; }
     QSpinBox& lastAddress() { return *last_; }
     QPushButton& cancelButton() { return *cancelButton_; }
+    QProgressBar& progress() { return *progress_; }
     QPlainTextEdit& differences() { return *differences_; }
     QString stateText() const;
 
@@ -142,6 +143,7 @@ private:
     Outcome compareWith(const DeviceFile& file);
     void showDifferences();
     void step(int done);
+    bool stopping() const;
     QLayout* buildActionBar();
     QLayout* buildReportBar();
     // A button of work on the line (idle while the window works) at the end of bar.

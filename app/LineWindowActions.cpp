@@ -99,18 +99,18 @@ void LineWindow::restoreSelected() {
         return;
     bool read = false;
     runOnLine(static_cast<int>(files.size()), [&] {
-        for (std::size_t at = 0; at < files.size() && !cancel_; ++at) {
+        for (std::size_t at = 0; at < files.size() && !stopping(); ++at) {
             compareWith(files[at]);
             step(static_cast<int>(at) + 1);
         }
-        read = !cancel_;
+        read = !stopping();
     });
     if (!read || !agreeToRestore(files))
         return;
     runOnLine(static_cast<int>(files.size()), [&] {
         session_.session.model.AccessLevel = access_.accessLevel();
         int restored = 0;
-        for (std::size_t at = 0; at < files.size() && !cancel_; ++at) {
+        for (std::size_t at = 0; at < files.size() && !stopping(); ++at) {
             const DeviceRow row = WriteDeviceFile(session_, files[at], true);
             const bool done = row.outcome == Outcome::Confirmed;
             restored += done;

@@ -351,6 +351,8 @@ private:
     ExchangeResult lastResult_ = kResultOk;
     // How the last device command ended, as the status bar said it.
     QString lastOutcome_;
+    // The port was opened again before the command under way: said with its outcome.
+    QString reopenNotice_;
     LineEditField edit1Field_{firstCodeEdit};
     LineEditField edit2Field_{secondCodeEdit};
     bool shown_ = false;

@@ -5,6 +5,7 @@
 #include "access/gui/QtPasswordDialog.h"
 #include "app/LineWindow.h"
 #include "app/ProgramSettings.h"
+#include "device/PortBeforeCommand.h"
 #include "device/gui/QtClockDialog.h"
 #include "device/gui/WaitCursor.h"
 #include "editor/gui/QtDelayDialog.h"
@@ -19,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QStatusBar>
 
 void MainWindow::createDialogs() {
     passwordDialog = new QtPasswordDialog(model_, messages_, this);
@@ -73,8 +75,20 @@ void MainWindow::connectDevice() {
     exit_.transfer = [this] { writeDevice(); };
 }
 
+// A port lost under an earlier command is opened again first; one that stays
+// closed is named and the command sends nothing.
 bool MainWindow::runDeviceCommand(const std::function<void()>& command) {
-    if (deviceRunner_.run(command))
+    const bool ran = deviceRunner_.run([this, &command] {
+        std::string reopened;
+        const bool ready = PortReadyForCommand(comPort_, reopened);
+        reopenNotice_ = QString::fromStdString(reopened);
+        refreshStatus();
+        if (!reopened.empty())
+            statusBar()->showMessage(reopenNotice_, kOutcomeShownMs);
+        if (ready)
+            command();
+    });
+    if (ran)
         return true;
     showLineBusy();
     return false;

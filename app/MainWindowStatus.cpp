@@ -56,6 +56,8 @@ bool MainWindow::runDeviceCommand(DeviceCommandKind kind, const std::function<bo
         const bool done = command();
         comPort_.SetObserver({});
         lastOutcome_ = QString::fromStdString(OutcomeStatusText(kind, address, done, lastResult_));
+        if (!reopenNotice_.isEmpty())
+            lastOutcome_ = reopenNotice_ + "; " + lastOutcome_;
         statusBar()->showMessage(lastOutcome_, kOutcomeShownMs);
         refreshStatus();
     });

@@ -42,6 +42,8 @@ std::string FailureText(int addressIndex, ExchangeResult result) {
         return device + kStatusPartial;
     case kResultBadCrc:
         return device + kStatusBadCrc;
+    case kResultLineNoise:
+        return device + kStatusNoise;
     case kResultBusy:
         return device + kStatusBusy;
     case kResultPortClosed:

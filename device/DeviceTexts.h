@@ -2,6 +2,8 @@
 
 // Texts of the device commands and the exit questions as the operator sees them.
 
+#include "link/LinkTexts.h"
+
 namespace device_text {
 
 inline constexpr const char* kTextUnknownType = " - не определен тип прибора";
@@ -72,7 +74,8 @@ inline constexpr const char* kTextAddressOutOfRange =
 
 // The status bar: the port, the access level, the device exchanges go to, the
 // command under way and how it ended.
-inline constexpr const char* kStatusPortClosed = "Порт закрыт";
+inline constexpr const char* kStatusPortClosed = link_text::kTextPortClosed;
+inline constexpr const char* kStatusPortReopened = ": порт открыт снова";
 inline constexpr const char* kStatusFullAccess = "Полный доступ";
 inline constexpr const char* kStatusReadOnly = "Только просмотр";
 inline constexpr const char* kStatusDevice = "Устройство ";
@@ -86,6 +89,7 @@ inline constexpr const char* kStatusNotWritten = "Конфигурация не 
 inline constexpr const char* kStatusSilent = " не отвечает";
 inline constexpr const char* kStatusPartial = ": ответ оборван";
 inline constexpr const char* kStatusBadCrc = ": ошибка контрольной суммы";
+inline constexpr const char* kStatusNoise = ": помехи на линии";
 inline constexpr const char* kStatusBusy = ": идет запись базы данных";
 inline constexpr const char* kStatusExchangeError = ": ошибка обмена ";
 inline constexpr const char* kStatusPortLost = "COM-порт отключен";

@@ -1,6 +1,7 @@
 #include "device/TimeDate.h"
 #include "model/DecimalText.h"
 
+#include "device/DeviceStatus.h"
 #include "device/DeviceTexts.h"
 #include "link/DeviceLink.h"
 #include "link/ExchangeResult.h"
@@ -50,7 +51,14 @@ void TimeDate::onShow() {
     togglePolling();
 }
 
+// A port lost under an earlier command is tried once more; a port that stays
+// closed is named instead of a poll that could not run.
 void TimeDate::togglePolling() {
+    if (!polling_ && link_.ReopenIfLost() != DeviceLink::PortState::Reopened &&
+        !link_.IsPortOpen()) {
+        window_.showPortClosed(PortStatusText(link_));
+        return;
+    }
     setPolling(!polling_);
 }
 

@@ -34,6 +34,8 @@ public:
     virtual void showDeviceTime(const std::string& time, const std::string& date) = 0;
     // The poll timer running and "запрос  времени включен" shown, or neither.
     virtual void showPolling(bool on) = 0;
+    // In the place of that text: why there is no poll (the port closed).
+    virtual void showPortClosed(const std::string& text) = 0;
     // Shows the dialog modally; returns when it has closed.
     virtual void showModal() = 0;
     // Tries to close the dialog; mayClose decides.

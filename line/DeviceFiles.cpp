@@ -12,11 +12,6 @@
 
 namespace {
 
-// The outcome of a read or write that loaded nothing.
-Outcome Failed(const LineSession& session) {
-    return session.unanswered() ? Outcome::NoAnswer : Outcome::Refused;
-}
-
 // The last message given while the step ran, if any.
 std::string ReasonSince(const LineSession& session, int failuresBefore) {
     return session.messages.failures() != failuresBefore ? session.messages.lastFailure()
@@ -87,7 +82,7 @@ DeviceRow BackUpDevice(LineSession& session, const SurveyRow& found, const std::
     const bool loaded = session.read(found.address).has_value();
     row.reason = ReasonSince(session, failuresBefore);
     if (!loaded) {
-        row.outcome = Failed(session);
+        row.outcome = session.failure();
         return row;
     }
     const SchemeFileData scheme = session.loadedScheme();
@@ -110,7 +105,7 @@ DeviceRow VerifyDevice(LineSession& session, const DeviceFile& file) {
     const auto fromDevice = session.read(file.address);
     row.reason = ReasonSince(session, failuresBefore);
     if (!fromDevice) {
-        row.outcome = Failed(session);
+        row.outcome = session.failure();
         return row;
     }
     row.code = CodeText(fromDevice->execFirst, fromDevice->execSecond);

@@ -30,6 +30,7 @@ constexpr std::array<OutcomeEntry, kOutcomeCount> kOutcomes{{
     {kOutcomeNotConfirmed, "not-confirmed", Severity::Finding},
     {kOutcomeRefused, "refused", Severity::Finding},
     {kOutcomeNoAnswer, "no-answer", Severity::NoAnswer},
+    {kOutcomePortClosed, "port-closed", Severity::NoAnswer},
     {kOutcomeNotSaved, "not-saved", Severity::NotSaved},
 }};
 

@@ -18,9 +18,10 @@ enum class Outcome {
     Written,
     Confirmed,
     NotConfirmed,
-    Refused,  // the device refused, or the program did (access, code, status)
-    NoAnswer, // a device expected there gave no usable answer
-    NotSaved  // read, but its file could not be written
+    Refused,    // the device refused, or the program did (access, code, status)
+    NoAnswer,   // a device expected there gave no usable answer
+    PortClosed, // the port was lost before or under the device's operation
+    NotSaved    // read, but its file could not be written
 };
 
 // Worst last. The values are the exit statuses of vil3k-tool (2 is its own:

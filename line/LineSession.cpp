@@ -46,6 +46,12 @@ bool LineSession::unanswered() const {
     return lastResult_ >= kResultForeignAnswer && lastResult_ != kResultAbandoned;
 }
 
+Outcome LineSession::failure() const {
+    if (lastResult_ == kResultLineFailed || lastResult_ == kResultPortClosed)
+        return Outcome::PortClosed;
+    return unanswered() ? Outcome::NoAnswer : Outcome::Refused;
+}
+
 std::optional<SchemeFileData> LineSession::read(int address) {
     ConfigurationModel& model = session.model;
     model.LinkAddressIndex = address - 1;
@@ -103,7 +109,7 @@ Outcome LineSession::write(const SchemeFileData& scheme, int address, bool confi
     session.model.LinkAddressIndex = address - 1;
     messages.answer(device_text::kTextSentAskConfirm, confirm ? Answer::Yes : Answer::No);
     if (!drainLine() || !DeviceConfiguration(session, link).writeDevice())
-        return unanswered() ? Outcome::NoAnswer : Outcome::Refused;
+        return failure();
     if (messages.failures() == failuresBefore)
         return confirm ? Outcome::Confirmed : Outcome::Written;
     messages.show({line_text::kTextNotConfirmed, ui_text::kCaptionWarning, MessageIcon::Warning});

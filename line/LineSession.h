@@ -41,6 +41,9 @@ public:
     // The last read or write ended because its last exchange brought no usable
     // answer (rather than a refusal of the device or of the program).
     bool unanswered() const;
+    // What became of a read or write that did not end as it should: the
+    // port lost, no usable answer, or a refusal.
+    Outcome failure() const;
 
     // Every frame of the line, the survey's included: the exchange log, a trace.
     void setFrameObserver(DeviceLink::FrameObserver observer);

@@ -2,6 +2,7 @@
 
 #include "line/AnswerStream.h"
 #include "line/LineSession.h"
+#include "line/LineTexts.h"
 #include "link/Frames.h"
 #include "model/ConfigurationModel.h"
 #include "model/DecimalText.h"
@@ -92,7 +93,6 @@ private:
     void alone(int address);
     void keep(const SurveyRow& row);
     void settle(int address);
-    void lineFailed();
     void note(FrameDirection direction, const std::uint8_t* bytes, int count, int address,
               ExchangeResult result);
 
@@ -103,8 +103,9 @@ private:
     int quickWaitMs_;
     std::map<int, SurveyRow> rows_; // the addresses asked
     std::set<int> settled_;
-    std::set<int> noisy_; // noise came in their turn
-    bool failed_ = false;
+    std::set<int> noisy_;         // noise came in their turn
+    bool failed_ = false;         // the port was lost
+    bool firstRoundDone_ = false; // every address had its question and time-out
 };
 
 std::vector<SurveyRow> Survey::run() {
@@ -116,6 +117,7 @@ std::vector<SurveyRow> Survey::run() {
         asking.push_back(address);
     for (int n = 0; n <= settings_.retries && !asking.empty() && !stopped(); ++n) {
         round(asking, n == 0);
+        firstRoundDone_ = !failed_;
         std::erase_if(asking, [this](int a) { return rows_.count(a) && settled_.count(a); });
     }
     for (auto& [address, row] : rows_)
@@ -123,7 +125,9 @@ std::vector<SurveyRow> Survey::run() {
             alone(address);
     std::vector<SurveyRow> rows;
     for (const auto& [address, row] : rows_) {
-        if (failed_ && Rank(row) < 2)
+        // Silence counts only where the question had its whole time-out: in a
+        // first round the lost port cut short, it tells nothing.
+        if (failed_ && !firstRoundDone_ && Rank(row) == 0)
             rows_[address].result = kResultLineFailed;
         settle(address);
         rows.push_back(rows_[address]);
@@ -165,10 +169,10 @@ bool Survey::send(int address) {
     std::array<std::uint8_t, kRequestBytes> request{};
     BuildRequest(address - 1, kFnIdentify, nullptr, 0, request.data());
     const bool sent = s_.line.write(request.data(), kRequestBytes);
-    note(FrameDirection::Sent, request.data(), kRequestBytes, address,
-         sent ? kNoFrameResult : kResultLineFailed);
-    if (!sent) {
-        lineFailed();
+    const ExchangeResult trouble = sent ? kNoFrameResult : s_.link.LineError();
+    note(FrameDirection::Sent, request.data(), kRequestBytes, address, trouble);
+    if (trouble == kResultLineFailed) {
+        failed_ = true;
         return false;
     }
     if (!rows_.count(address))
@@ -189,7 +193,8 @@ void Survey::listen(AnswerStream& stream, int turn, std::int64_t until, bool end
         std::uint8_t byte = 0;
         const int got = s_.line.read(&byte, 1);
         if (got < 0) {
-            lineFailed();
+            // Noise ends the listening as a spoilt answer would; a port gone ends the survey.
+            failed_ = s_.link.LineError() == kResultLineFailed;
             return;
         }
         if (got == 0)
@@ -250,13 +255,6 @@ void Survey::settle(int address) {
         observer_.settled(rows_[address]);
 }
 
-// The port went away under the survey: said, logged and closed as under an
-// exchange of the link, so that what follows says so instead of failing again.
-void Survey::lineFailed() {
-    s_.link.LineFailed();
-    failed_ = true;
-}
-
 void Survey::note(FrameDirection direction, const std::uint8_t* bytes, int count, int address,
                   ExchangeResult result) {
     if (!s_.frameObserver())
@@ -283,6 +281,8 @@ bool SurveyRow::coded() const {
 }
 
 Outcome SurveyRow::outcome() const {
+    if (result == kResultLineFailed || result == kResultPortClosed)
+        return Outcome::PortClosed;
     if (result == kResultSilent)
         return Outcome::Absent;
     if (result == kResultOk)
@@ -290,6 +290,10 @@ Outcome SurveyRow::outcome() const {
     if (result > kResultOk && result < kResultForeignAnswer)
         return Outcome::Refused;
     return heard() ? Outcome::Unreadable : Outcome::NoAnswer;
+}
+
+const char* SurveyRow::word() const {
+    return result == kResultBadCrc ? line_text::kStateBadCrc : OutcomeWord(outcome());
 }
 
 int BytesOnLineMs(const DeviceLink& link, int bytes) {

@@ -24,6 +24,8 @@ struct SurveyRow {
     // The answer told an execution code.
     bool coded() const;
     Outcome outcome() const;
+    // The outcome in words, a bad checksum named as such.
+    const char* word() const;
 };
 
 struct SurveySettings {

@@ -83,6 +83,9 @@ inline constexpr const char* kOutcomeConfirmed = "записано и подтв
 inline constexpr const char* kOutcomeNotConfirmed = "записано, но не подтверждено";
 inline constexpr const char* kOutcomeRefused = "отказ";
 inline constexpr const char* kOutcomeNoAnswer = "не отвечает";
+inline constexpr const char* kOutcomePortClosed = "порт закрыт";
+// A survey's row whose answer came with a wrong checksum, as the tool says it.
+inline constexpr const char* kStateBadCrc = "ошибка контрольной суммы";
 inline constexpr const char* kOutcomeNotSaved = "не сохранено";
 inline constexpr const char* kTextNotConfirmed = "записано, но устройство не подтвердило запись";
 

@@ -136,6 +136,18 @@ bool DeviceLink::OpenQuietly(std::string& reason) {
     return false;
 }
 
+DeviceLink::PortState DeviceLink::ReopenIfLost() {
+    if (line_.isOpen() || lossReason_.empty())
+        return PortState::Open;
+    const std::optional<LineSettings> settings = ParseSettings();
+    if (settings && Opened(line_.open(*settings)))
+        return PortState::Reopened;
+    lossReason_ = PortName + kReasonCannotOpen;
+    if (const std::string detail = line_.errorText(); !detail.empty())
+        lossReason_ += " (" + detail + ")";
+    return PortState::Closed;
+}
+
 int DeviceLink::WaitMs(int ms) {
     const std::int64_t start = clock_.monotonicMs();
     std::int64_t passed = 0;
@@ -172,14 +184,31 @@ ExchangeResult DeviceLink::Exchange(int addressIndex, std::uint8_t functionCode,
         return kResultPortClosed;
     abandoned_ = false;
     line_.setInterrupted(false);
-    if (!line_.purge())
-        return PurgeFailed();
+    if (!line_.purge() && PortGone())
+        return LineFailed();
     return SendAndReceive(response);
 }
 
-ExchangeResult DeviceLink::PurgeFailed() {
-    ReportPortLost(kReasonLost);
-    return kResultLineFailed;
+// After an operation of the serial layer failed: true when the port itself is
+// gone. A failure on a port that is still there is noise on the line: it is
+// logged, and the exchange goes on as after a broken answer.
+bool DeviceLink::PortGone() {
+    if (!line_.stillThere())
+        return true;
+    if (frameObserver_) {
+        LinkFrame event;
+        event.time = clock_.wallNow();
+        event.direction = FrameDirection::Noise;
+        event.address = request_[0];
+        event.function = request_[1];
+        event.note = line_.errorText();
+        frameObserver_(std::move(event));
+    }
+    return false;
+}
+
+ExchangeResult DeviceLink::LineError() {
+    return PortGone() ? LineFailed() : kResultLineNoise;
 }
 
 // On a quiet line this costs nothing: anything that came during the pause
@@ -189,10 +218,8 @@ ExchangeResult DeviceLink::DrainAndPurge(int attempt) {
     const int dropped = line_.drain(kByteGapMs, kDrainBoundMs, bytes);
     if (dropped > 0)
         NoteFrame(FrameDirection::Dropped, bytes.data(), dropped, attempt, kNoFrameResult);
-    if (dropped < 0)
+    if ((dropped < 0 || (dropped > 0 && !line_.purge())) && PortGone())
         return LineFailed();
-    if (dropped > 0 && !line_.purge())
-        return PurgeFailed();
     return kResultOk;
 }
 
@@ -205,24 +232,11 @@ ExchangeResult DeviceLink::SendAndReceive(std::span<std::uint8_t> response) {
         WaitMs(SendDelay);
         if (abandoned_)
             return kResultAbandoned;
-        if (!line_.write(request_.data(), FrameLength)) {
-            NoteFrame(FrameDirection::Sent, request_.data(), FrameLength, attempt,
-                      kResultLineFailed);
-            return LineFailed();
-        }
-        const bool answered = ExpectsResponse(request_[1]);
-        NoteFrame(FrameDirection::Sent, request_.data(), FrameLength, attempt,
-                  answered ? kNoFrameResult : kResultOk);
-        if (!answered)
-            return kResultOk;
         ExchangeResult result = kResultOk;
-        const Stage failedStage = ReceiveAnswer(response, result);
-        const bool abandoned = abandoned_ && failedStage != Stage::Done;
-        NoteFrame(FrameDirection::Received, response.data(), received_, attempt,
-                  abandoned ? kResultAbandoned : result);
+        const Stage failedStage = Attempt(response, attempt, result);
         if (failedStage == Stage::Done)
             return result == kResultLineFailed ? LineFailed() : result;
-        if (abandoned)
+        if (abandoned_)
             return kResultAbandoned;
         WaitMs(retryPauseMs_);
         if (failedStage == Stage::Header) {
@@ -239,7 +253,39 @@ ExchangeResult DeviceLink::SendAndReceive(std::span<std::uint8_t> response) {
     }
 }
 
-// One answer: Done with the final result (a line failure not yet reported), or
+// One attempt: the request written and its answer read, both logged. Done
+// with the final result (a lost port not yet reported), or the stage that
+// failed with the attempt's result.
+DeviceLink::Stage DeviceLink::Attempt(std::span<std::uint8_t> response, int attempt,
+                                      ExchangeResult& result) {
+    if (!line_.write(request_.data(), FrameLength)) {
+        result = PortGone() ? kResultLineFailed : kResultLineNoise;
+        NoteFrame(FrameDirection::Sent, request_.data(), FrameLength, attempt, result);
+        return result == kResultLineFailed ? Stage::Done : Stage::Header;
+    }
+    const bool answered = ExpectsResponse(request_[1]);
+    NoteFrame(FrameDirection::Sent, request_.data(), FrameLength, attempt,
+              answered ? kNoFrameResult : kResultOk);
+    if (!answered)
+        return Stage::Done;
+    const Stage failedStage = ReceiveAnswer(response, result);
+    const bool abandoned = abandoned_ && failedStage != Stage::Done;
+    NoteFrame(FrameDirection::Received, response.data(), received_, attempt,
+              abandoned ? kResultAbandoned : result);
+    return failedStage;
+}
+
+// A read failed in the given stage of the answer.
+DeviceLink::Stage DeviceLink::ReadFailed(Stage stage, ExchangeResult& result) {
+    if (PortGone()) {
+        result = kResultLineFailed;
+        return Stage::Done;
+    }
+    result = kResultLineNoise;
+    return stage;
+}
+
+// One answer: Done with the final result (a lost port not yet reported), or
 // the stage that failed with the result of that attempt. An answer counts only
 // when it is one: from the device asked, of the function asked (or its
 // exception form), whole, with its CRC right. Anything else is another
@@ -250,10 +296,8 @@ DeviceLink::Stage DeviceLink::ReceiveAnswer(std::span<std::uint8_t> response,
     std::uint8_t* frame = response.data();
     const int got = line_.read(frame, kHeaderSize);
     received_ = std::max(0, got);
-    if (got < 0) {
-        result = kResultLineFailed;
-        return Stage::Done;
-    }
+    if (got < 0)
+        return ReadFailed(Stage::Header, result);
     if (got < kHeaderSize) {
         result = got == 0 ? kResultSilent : kResultPartial;
         return Stage::Header;
@@ -269,10 +313,8 @@ DeviceLink::Stage DeviceLink::ReceiveAnswer(std::span<std::uint8_t> response,
     const int rest = ResponseLength - kHeaderSize;
     const int more = line_.read(frame + kHeaderSize, rest);
     received_ += std::max(0, more);
-    if (more < 0) {
-        result = kResultLineFailed;
-        return Stage::Done;
-    }
+    if (more < 0)
+        return ReadFailed(Stage::Body, result);
     if (more < rest) {
         result = more == 0 ? kResultSilent : kResultPartial;
         return Stage::Body;

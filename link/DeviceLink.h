@@ -29,6 +29,12 @@ public:
     bool OpenQuietly(std::string& reason);
     // Closes the port; a failure to close is ignored.
     void ClosePort();
+    // Before a device command: a port lost since it was last open is opened
+    // again, once, with its settings. Closed when it stays closed (LossReason()
+    // then says why); Open also for a port never opened, of which the command
+    // says what it always says.
+    enum class PortState { Open, Reopened, Closed };
+    PortState ReopenIfLost();
     bool IsPortOpen() const;
 
     // One exchange with the device at addressIndex + 1 (0..30). The answer goes
@@ -97,6 +103,10 @@ public:
     // question): said once, logged and the port closed, as under Transact.
     // Returns kResultLineFailed.
     ExchangeResult LineFailed();
+    // An operation of the caller's own on the line failed: decided as under
+    // Transact. kResultLineFailed when the port is gone (then as LineFailed),
+    // kResultLineNoise (logged) when it is still there.
+    ExchangeResult LineError();
     Messages& messages() { return messages_; }
 
     // Port settings, as the port settings dialog writes them. Any length of
@@ -113,10 +123,12 @@ private:
                             const std::uint8_t* data, std::span<std::uint8_t> response);
     ExchangeResult SendAndReceive(std::span<std::uint8_t> response);
     enum class Stage { Header, Body, Done };
+    Stage Attempt(std::span<std::uint8_t> response, int attempt, ExchangeResult& result);
     Stage ReceiveAnswer(std::span<std::uint8_t> response, ExchangeResult& result);
+    Stage ReadFailed(Stage stage, ExchangeResult& result);
+    bool PortGone();
     void NoteFrame(FrameDirection direction, const std::uint8_t* bytes, int count, int attempt,
                    ExchangeResult result);
-    ExchangeResult PurgeFailed();
     void PortLost(const char* reason);
     void ReportPortLost(const char* reason);
     bool Opened(OpenResult result);

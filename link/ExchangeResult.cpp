@@ -41,6 +41,7 @@ const char* DeviceEnding(ExchangeResult result) {
     case kResultBusy:
         return kTextBusy;
     case kResultForeignAnswer:
+    case kResultLineNoise:
         return kTextReceiveError;
     case kResultPartial:
         return kTextTimeout;
@@ -72,7 +73,10 @@ std::string ExchangeResultText(const std::string& portName, int addressIndex,
 }
 
 void ShowExchangeResult(DeviceLink& link, int addressIndex, ExchangeResult result) {
-    const std::string text = ExchangeResultText(link.PortName, addressIndex, result);
+    std::string text = ExchangeResultText(link.PortName, addressIndex, result);
+    // A port chosen, then lost under the program, is no port never chosen.
+    if (result == kResultPortClosed && !link.LossReason().empty())
+        text = std::string(kTextPortClosed) + ": " + link.LossReason();
     if (text.empty())
         return;
     if (result == kResultPortClosed)

@@ -23,6 +23,10 @@ inline constexpr ExchangeResult kResultPortClosed = 256;
 // The operator abandoned the exchange (closed the dialog that asked); nothing
 // to report.
 inline constexpr ExchangeResult kResultAbandoned = 1024;
+// The serial layer reported an error on a port that is still there (framing,
+// parity, an overrun, a refused control call): an attempt spoilt by noise,
+// repeated as one with a broken answer.
+inline constexpr ExchangeResult kResultLineNoise = 2048;
 // The serial layer failed (port vanished, adapter pulled out). The exchange
 // has already reported it and closed the port.
 inline constexpr ExchangeResult kResultLineFailed = 512;

@@ -74,6 +74,8 @@ std::string ResultText(const LinkFrame& frame) {
         return kLogForeign;
     case kResultLineFailed:
         return kLogLineFailed;
+    case kResultLineNoise:
+        return kLogNoise;
     case kResultAbandoned:
         return kLogAbandoned;
     default:
@@ -133,6 +135,8 @@ FrameTrouble TroubleOf(const LinkFrame& frame) {
         return FrameTrouble::Dropped;
     if (frame.direction == FrameDirection::PortLost)
         return FrameTrouble::Failure;
+    if (frame.direction == FrameDirection::Noise)
+        return FrameTrouble::BadCrc;
     if (IsExceptionAnswer(frame))
         return FrameTrouble::Failure;
     switch (frame.result) {
@@ -144,6 +148,7 @@ FrameTrouble TroubleOf(const LinkFrame& frame) {
     case kResultPartial:
         return FrameTrouble::Timeout;
     case kResultBadCrc:
+    case kResultLineNoise:
         return FrameTrouble::BadCrc;
     default:
         return FrameTrouble::Failure;
@@ -152,15 +157,16 @@ FrameTrouble TroubleOf(const LinkFrame& frame) {
 
 namespace {
 
-// A lost port is no frame: when and why, and nothing of the line's columns.
-FrameColumns PortLostColumns(const LinkFrame& frame) {
+// A lost port or noise is no frame: when and what, and nothing of the line's
+// columns.
+FrameColumns EventColumns(const LinkFrame& frame, const char* mark, const char* meaning) {
     FrameColumns columns;
     columns.time = TimeText(frame.time);
-    columns.direction = kLogPortLostMark;
+    columns.direction = mark;
     // Blank, but as wide as a byte, so the lines of a saved log stay in columns.
     columns.address = "  ";
     columns.function = "  ";
-    columns.meaning = kLogPortLost;
+    columns.meaning = meaning;
     columns.result = frame.note;
     return columns;
 }
@@ -169,7 +175,9 @@ FrameColumns PortLostColumns(const LinkFrame& frame) {
 
 FrameColumns ColumnsOf(const LinkFrame& frame) {
     if (frame.direction == FrameDirection::PortLost)
-        return PortLostColumns(frame);
+        return EventColumns(frame, kLogPortLostMark, kLogPortLost);
+    if (frame.direction == FrameDirection::Noise)
+        return EventColumns(frame, kLogNoiseMark, kLogNoise);
     // An answer is shown by what it says itself, as far as it came.
     const bool ownBytes = frame.direction == FrameDirection::Received;
     const std::size_t kept = frame.bytes.size();

@@ -11,6 +11,7 @@ enum class FrameDirection {
     Sent,     // a request as written
     Received, // what one attempt read back (possibly nothing)
     Dropped,  // stray bytes emptied from the line before a repeated attempt
+    Noise,    // the serial layer failed on a port still there; no bytes, note says how
     PortLost  // the port failed and was closed; no bytes, note says why
 };
 
@@ -34,6 +35,7 @@ struct LinkFrame {
     // The result of the attempt on an answer, of the exchange on a request that
     // gets none, or kNoFrameResult.
     ExchangeResult result = kNoFrameResult;
-    // Of a lost port: which one and what the line said ("COM1 отключен (...)").
+    // Of a lost port: which one and what the line said ("COM1 отключен (...)");
+    // of noise: what the serial layer said.
     std::string note;
 };

@@ -15,6 +15,8 @@ inline constexpr const char* kTextNotConfigured = "вероятно, порт н
 inline constexpr const char* kTextSetupAtPowerOff = "сбой настройки порта при выключении прибора";
 inline constexpr const char* kTextSetupError = "ошибка настройки порта";
 inline constexpr const char* kTextNoPort = "Не выбран COM-порт.";
+// A port lost under the program, before its reason: "Порт закрыт: COM3 отключен (...)".
+inline constexpr const char* kTextPortClosed = "Порт закрыт";
 // Why a port named at start-up stays closed, when the line cannot say.
 inline constexpr const char* kReasonPortNotListed = "нет в списке портов системы";
 inline constexpr const char* kTextExchangeError = " ошибка обмена ";
@@ -61,11 +63,17 @@ inline constexpr const char* kLogDropped = "отброшено перед пов
 inline constexpr const char* kLogMore = " …";
 inline constexpr const char* kLogPortLostMark = "×";
 inline constexpr const char* kLogPortLost = "порт закрыт";
+inline constexpr const char* kLogNoiseMark = "~";
+inline constexpr const char* kLogNoise = "помехи на линии";
 
 // Why the port was closed under the program, after its name: in the status
 // bar and the exchange log.
 inline constexpr const char* kReasonCannotOpen = " не открывается";
 inline constexpr const char* kReasonLost = " отключен";
+// What the system said of a port that is gone, in the brackets after that.
+inline constexpr const char* kReasonNodeGone = "нет устройства ";
+inline constexpr const char* kReasonHangUp = "обрыв линии";
+inline constexpr const char* kReasonClosed = "порт закрыт";
 
 // The exchange log window.
 inline constexpr const char* kTitleExchangeLog = "Журнал обмена";

@@ -54,6 +54,12 @@ public:
     // goes back to the line's own time-outs. For surveys that ask many
     // addresses once.
     virtual void setReadTimeoutMs(int ms) = 0;
+    // A second look at the port after an operation failed: false only when the
+    // system says the device itself is gone (its node removed, the line hung
+    // up, the handle dead); errorText() then says why. A failure on a port
+    // that is still there (framing, parity, an overrun, a refused control
+    // call) is noise on the line, not a lost port.
+    virtual bool stillThere() = 0;
     // Text of the last line error, for the operator.
     virtual std::string errorText() const = 0;
 };

@@ -24,6 +24,7 @@ public:
     int drain(int, int, std::vector<std::uint8_t>&) override { return -1; }
     void setInterrupted(bool) override {}
     void setReadTimeoutMs(int) override {}
+    bool stillThere() override { return false; }
     std::string errorText() const override { return reason_; }
 
 private:

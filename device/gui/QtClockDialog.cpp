@@ -179,7 +179,14 @@ void QtClockDialog::showPolling(bool on) {
     else
         pollTimer->stop();
     ensureBuilt();
+    pollingLabel->setText(QString::fromUtf8(kLabelPollingOn));
     pollingLabel->setVisible(on);
+}
+
+void QtClockDialog::showPortClosed(const std::string& text) {
+    ensureBuilt();
+    pollingLabel->setText(QString::fromStdString(text));
+    pollingLabel->setVisible(true);
 }
 
 void QtClockDialog::showModal() {

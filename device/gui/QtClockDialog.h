@@ -31,6 +31,7 @@ public:
     EntryField& timeField(int field) override;
     void showDeviceTime(const std::string& time, const std::string& date) override;
     void showPolling(bool on) override;
+    void showPortClosed(const std::string& text) override;
     void showModal() override;
     void requestClose() override;
 

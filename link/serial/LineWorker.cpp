@@ -155,6 +155,10 @@ int WorkerSerialLine::read(std::uint8_t* buffer, int count) {
     });
 }
 
+bool WorkerSerialLine::stillThere() {
+    return onWorker<bool>([](SerialLine& line) { return line.stillThere(); });
+}
+
 int WorkerSerialLine::drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) {
     return onWorker<int>([&](SerialLine& line) { return line.drain(quietMs, boundMs, dropped); });
 }

@@ -67,6 +67,7 @@ public:
     // Reaches the line at once, not after the operation under way.
     void setInterrupted(bool on) override;
     void setReadTimeoutMs(int ms) override;
+    bool stillThere() override;
     std::string errorText() const override;
 
 private:

@@ -1,5 +1,8 @@
 #include "link/serial/QtSerialLine.h"
 
+#include "link/LinkTexts.h"
+#include "link/serial/PortPresence.h"
+
 #include <QElapsedTimer>
 #include <QSerialPortInfo>
 
@@ -49,6 +52,7 @@ OpenResult QtSerialLine::open(const LineSettings& settings) {
         return OpenResult::Failed;
     }
     port_.setPortName(QString::fromStdString(path));
+    path_ = path;
     if (!port_.open(QIODevice::ReadWrite)) {
         error_ = port_.errorString().toStdString();
         port_.clearError();
@@ -91,7 +95,28 @@ bool QtSerialLine::isOpen() const {
     return port_.isOpen();
 }
 
+bool QtSerialLine::stillThere() {
+    if (!port_.isOpen()) {
+        error_ = link_text::kReasonClosed;
+        return false;
+    }
+    std::string why;
+    if (SerialDevicePresent(static_cast<int>(port_.handle()), path_, why))
+        return true;
+    error_ = why;
+    return false;
+}
+
+// An error the port noted while nobody asked it (a read notification of the
+// thread's event loop between two operations, with whatever the last system
+// call left behind) is none of the next operation's business.
+void QtSerialLine::forgetStaleError() {
+    if (port_.error() != QSerialPort::NoError)
+        port_.clearError();
+}
+
 bool QtSerialLine::purge() {
+    forgetStaleError();
     if (port_.clear(QSerialPort::AllDirections))
         return true;
     lineError();
@@ -99,7 +124,8 @@ bool QtSerialLine::purge() {
 }
 
 int QtSerialLine::lineError() {
-    error_ = port_.errorString().toStdString();
+    error_ = port_.error() == QSerialPort::NoError ? link_text::kReasonClosed
+                                                   : port_.errorString().toStdString();
     port_.clearError();
     return -1;
 }
@@ -110,6 +136,7 @@ bool QtSerialLine::writeFailed() {
 }
 
 bool QtSerialLine::write(const std::uint8_t* data, int count) {
+    forgetStaleError();
     if (port_.write(reinterpret_cast<const char*>(data), count) != count)
         return writeFailed();
     QElapsedTimer timer;
@@ -123,6 +150,7 @@ bool QtSerialLine::write(const std::uint8_t* data, int count) {
 }
 
 int QtSerialLine::read(std::uint8_t* buffer, int count) {
+    forgetStaleError();
     QElapsedTimer timer;
     timer.start();
     int got = 0;
@@ -148,6 +176,7 @@ int QtSerialLine::read(std::uint8_t* buffer, int count) {
 }
 
 int QtSerialLine::drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) {
+    forgetStaleError();
     QElapsedTimer timer;
     timer.start();
     // Bytes that came while nobody read are still with the system: a wait of

@@ -1,5 +1,7 @@
 #include "link/serial/Win32SerialLine.h"
 
+#include "link/LinkTexts.h"
+
 #include <algorithm>
 #include <chrono>
 #include <string>
@@ -85,11 +87,11 @@ OpenResult Win32SerialLine::open(const LineSettings& settings) {
     handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
                           nullptr);
     if (handle_ == INVALID_HANDLE_VALUE) {
-        noteError("CreateFile");
+        failed("CreateFile");
         return OpenResult::Failed;
     }
     if (!applySettings(settings)) {
-        noteError("SetCommState");
+        failed("SetCommState");
         close();
         return OpenResult::SettingsRefused;
     }
@@ -123,26 +125,27 @@ bool Win32SerialLine::applySettings(const LineSettings& settings) {
 bool Win32SerialLine::close() {
     if (handle_ == INVALID_HANDLE_VALUE)
         return true;
-    const bool closed = CloseHandle(handle_);
-    if (!closed)
-        noteError("CloseHandle");
+    const bool closed = CloseHandle(handle_) || failed("CloseHandle");
     handle_ = INVALID_HANDLE_VALUE;
     return closed;
 }
 
 bool Win32SerialLine::purge() {
     return PurgeComm(handle_, PURGE_RXCLEAR | PURGE_TXCLEAR | PURGE_RXABORT | PURGE_TXABORT) ||
-           !portLost();
+           failed("PurgeComm");
 }
 
-// A block the port did not take whole while it is still there (a line held up) is not a
-// loss: the exchange finds no answer and is repeated.
+// A block the port did not take whole by the write time-out fails as well (a line held
+// up); stillThere() tells that from a port that is gone.
 bool Win32SerialLine::write(const std::uint8_t* data, int count) {
     DWORD written = 0;
-    if (WriteFile(handle_, data, static_cast<DWORD>(count), &written, nullptr) &&
-        FlushFileBuffers(handle_) && static_cast<int>(written) == count)
+    if (!WriteFile(handle_, data, static_cast<DWORD>(count), &written, nullptr) ||
+        !FlushFileBuffers(handle_))
+        return failed("WriteFile");
+    if (static_cast<int>(written) == count)
         return true;
-    return !portLost();
+    error_ = "WriteFile: " + std::to_string(written) + " of " + std::to_string(count) + " bytes";
+    return false;
 }
 
 int Win32SerialLine::read(std::uint8_t* buffer, int count) {
@@ -180,17 +183,18 @@ int Win32SerialLine::drain(int quietMs, int boundMs, std::vector<std::uint8_t>& 
     }
 }
 
-// Bytes that have come and wait to be read, or -1 when the port is gone.
+// Bytes that have come and wait to be read, or -1 when the port failed.
 int Win32SerialLine::waiting() {
     DWORD errors = 0;
     COMSTAT status{};
     if (ClearCommError(handle_, &errors, &status))
         return static_cast<int>(status.cbInQue);
-    return portLost() ? -1 : 0;
+    failed("ClearCommError");
+    return -1;
 }
 
 // Up to count bytes as soon as some have come, waiting at most waitMs for the first:
-// 0 when none came (or the line was interrupted), -1 when the port is gone.
+// 0 when none came (or the line was interrupted), -1 when the port failed.
 int Win32SerialLine::readSome(std::uint8_t* buffer, int count, int waitMs) {
     const Stopwatch watch;
     for (;;) {
@@ -202,8 +206,10 @@ int Win32SerialLine::readSome(std::uint8_t* buffer, int count, int waitMs) {
                               1000};
         DWORD got = 0;
         if (!SetCommTimeouts(handle_, &timeouts) ||
-            !ReadFile(handle_, buffer, static_cast<DWORD>(count), &got, nullptr))
-            return portLost() ? -1 : 0;
+            !ReadFile(handle_, buffer, static_cast<DWORD>(count), &got, nullptr)) {
+            failed("ReadFile");
+            return -1;
+        }
         if (got > 0)
             return static_cast<int>(got);
         if (slice == 0 || watch.elapsedMs() >= waitMs)
@@ -212,21 +218,24 @@ int Win32SerialLine::readSome(std::uint8_t* buffer, int count, int waitMs) {
 }
 
 // The second look after a failed call: the port is gone only when the system no longer
-// answers for its handle. Clears the port's error state (framing, parity, overrun) too.
-bool Win32SerialLine::portLost() {
-    const DWORD first = GetLastError();
+// answers for its handle (an adapter pulled out: access denied, device removed). It also
+// clears the port's error state (framing, parity, overrun).
+bool Win32SerialLine::stillThere() {
+    if (handle_ == INVALID_HANDLE_VALUE) {
+        error_ = link_text::kReasonClosed;
+        return false;
+    }
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
     DWORD errors = 0;
     COMSTAT status{};
-    if (GetCommState(handle_, &dcb) && ClearCommError(handle_, &errors, &status)) {
-        error_ = SystemMessage(first);
-        return false;
-    }
-    noteError("ClearCommError");
-    return true;
+    if (GetCommState(handle_, &dcb) && ClearCommError(handle_, &errors, &status))
+        return true;
+    return failed("GetCommState");
 }
 
-void Win32SerialLine::noteError(const char* call) {
+// Notes why the call failed; always false.
+bool Win32SerialLine::failed(const char* call) {
     error_ = std::string(call) + ": " + SystemMessage(GetLastError());
+    return false;
 }

@@ -7,9 +7,10 @@
 #include <atomic>
 
 // SerialLine on the Win32 communications API, blocking on the calling thread, with the
-// time-outs and the meaning of every call that QtSerialLine has on Linux. A read or write
-// reports -1 only when the port is gone (the system no longer answers for its handle);
-// framing, parity and overrun errors are noise, left for the frame check to refuse.
+// time-outs and the meaning of every call that QtSerialLine has on Linux. A failed call
+// is reported as such; stillThere() then tells a port that is gone (the system no longer
+// answers for its handle) from noise. Framing, parity and overrun errors do not stop the
+// port: the bytes go on to the frame check, which refuses them.
 class Win32SerialLine : public SerialLine {
 public:
     ~Win32SerialLine() override;
@@ -21,6 +22,7 @@ public:
     int read(std::uint8_t* buffer, int count) override;
     int drain(int quietMs, int boundMs, std::vector<std::uint8_t>& dropped) override;
     void setInterrupted(bool on) override { interrupted_ = on; }
+    bool stillThere() override;
     std::string errorText() const override { return error_; }
     void setReadTimeoutMs(int ms) override { readTimeoutMs_ = ms; }
 
@@ -28,8 +30,7 @@ private:
     bool applySettings(const LineSettings& settings);
     int waiting();
     int readSome(std::uint8_t* buffer, int count, int waitMs);
-    bool portLost();
-    void noteError(const char* call);
+    bool failed(const char* call);
 
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     std::string error_;

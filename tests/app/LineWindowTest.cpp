@@ -25,6 +25,7 @@
 #include <QDialog>
 #include <QItemSelectionModel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -252,6 +253,36 @@ TEST_F(LineWindowTest, APortLostUnderTheSurveyIsSaidAndPassedOn) {
         EXPECT_FALSE(sim.line.portOpen);
         EXPECT_FALSE(window.running());
     }
+}
+
+// The port gone after the question to address 4: the device heard keeps its
+// row, the addresses whose question the loss cut short say so, the progress
+// ends. Noise on a port still there costs nothing.
+TEST_F(LineWindowTest, RowsWhenThePortIsLostOrNoisyMidSurvey) {
+    const auto respond = sim.line.respond;
+    sim.line.respond = [this, respond](const FakeSerialLine::Bytes& request) {
+        sim.line.failRead = sim.line.failRead || request[0] == 4;
+        return respond(request);
+    };
+    sim.line.portOpen = true;
+    window.survey();
+    EXPECT_EQ(window.stateText().toStdString(), "Порт закрыт: COM1 отключен (line error)");
+    EXPECT_EQ(window.progress().value(), window.progress().maximum());
+    std::map<int, std::string> states;
+    for (const LineTableRow& row : window.table().rows())
+        states[row.survey.address] = row.survey.word();
+    EXPECT_EQ(states,
+              (std::map<int, std::string>{
+                  {1, "порт закрыт"}, {2, "готов"}, {3, "порт закрыт"}, {4, "порт закрыт"}}));
+
+    sim.line.respond = respond;
+    sim.line.failRead = false;
+    sim.line.portOpen = true;
+    sim.line.noisyAt = {3, 8, 15, 30};
+    window.survey();
+    EXPECT_EQ(window.stateText().toStdString(), "Найдено устройств: 2 из 6");
+    EXPECT_TRUE(sim.line.portOpen);
+    EXPECT_EQ(losses, 1) << "only the loss above";
 }
 
 TEST_F(LineWindowTest, BackUpThenVerifyNamesTheChangedDeviceWithItsDifferences) {

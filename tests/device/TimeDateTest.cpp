@@ -13,12 +13,14 @@ struct FakeTimeDateWindow : TimeDateWindow {
         date = d;
     }
     void showPolling(bool on) override { pollingShown = on; }
+    void showPortClosed(const std::string& text) override { portClosedShown = text; }
     void showModal() override { ++showings; }
     void requestClose() override { ++closeRequests; }
 
     std::array<FakeEntryField, kTimeFields> fields;
     std::string time, date;
     bool pollingShown = false;
+    std::string portClosedShown;
     int showings = 0;
     int closeRequests = 0;
 };
@@ -66,6 +68,31 @@ TEST_F(TimeDateTest, OpeningSetsEveryFieldToOneAndShowingStartsPolling) {
     logic.togglePolling();
     EXPECT_FALSE(dialog.pollingShown);
     logic.togglePolling();
+    EXPECT_TRUE(dialog.pollingShown);
+}
+
+// On a closed port the dialog names it and polls nothing: a port never
+// opened, a port lost that does not open again; a lost port that opens again
+// is polled.
+TEST_F(TimeDateTest, AClosedPortIsNamedInsteadOfAPoll) {
+    link.ClosePort();
+    logic.onShow();
+    EXPECT_FALSE(logic.polling());
+    EXPECT_FALSE(dialog.pollingShown);
+    EXPECT_EQ(dialog.portClosedShown, "Порт закрыт");
+
+    ASSERT_EQ(link.SetupPort(), 0);
+    line.failRead = true;
+    logic.pollDeviceClock();
+    line.failRead = false;
+    line.openResult = OpenResult::Failed;
+    logic.onShow();
+    EXPECT_FALSE(dialog.pollingShown);
+    EXPECT_EQ(dialog.portClosedShown, "Порт закрыт: COM1 не открывается (line error)");
+
+    line.openResult = OpenResult::Opened;
+    logic.togglePolling();
+    EXPECT_TRUE(logic.polling());
     EXPECT_TRUE(dialog.pollingShown);
 }
 

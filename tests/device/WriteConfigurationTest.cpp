@@ -194,7 +194,8 @@ TEST_F(WriteConfiguration, BadCodeFieldStopsBeforeTheLine) {
 }
 
 // A send that fails keeps the scheme marked changed, so the way out still
-// offers to save or transfer it.
+// offers to save or transfer it; the transfer then names the port lost, not a
+// port never chosen.
 TEST_F(WriteConfiguration, FailedSendKeepsTheChangesAndTheExitQuestions) {
     ASSERT_NO_FATAL_FAILURE(Attach(24, 8, {}, 1));
     const auto answer = line.respond;
@@ -222,7 +223,8 @@ TEST_F(WriteConfiguration, FailedSendKeepsTheChangesAndTheExitQuestions) {
     EXPECT_EQ(Texts(),
               (std::vector<std::string>{"Действительно хотите закончить работу?",
                                         "Данные были изменены. Сохранить в файле?",
-                                        "Данные были изменены. Передать?", "Не выбран COM-порт.",
+                                        "Данные были изменены. Передать?",
+                                        "Порт закрыт: COM1 отключен (line error)",
                                         "Данные были изменены. Сохранить в файле?",
                                         "Данные были изменены. Передать?", "Работа закончена"}));
     EXPECT_EQ(model.Modified, 1);

@@ -1,6 +1,8 @@
 // QtSerialLine::drain on a real pseudo-terminal: it takes what has come and
 // whatever follows within the quiet time, leaves what comes after a longer
-// pause, and gives up on a line that never falls quiet at its bound.
+// pause, and gives up on a line that never falls quiet at its bound. And its
+// second look after a failure: a line whose far end is open is still there,
+// one whose far end has closed is gone.
 
 #include "link/serial/QtSerialLine.h"
 
@@ -32,7 +34,12 @@ public:
         if (writer_.joinable())
             writer_.join();
         ::close(slave_);
-        ::close(master_);
+        hangUp();
+    }
+    void hangUp() {
+        if (master_ >= 0)
+            ::close(master_);
+        master_ = -1;
     }
     void send(std::vector<std::pair<std::chrono::milliseconds, Bytes>> pieces) {
         writer_ = std::thread([this, pieces = std::move(pieces)] {
@@ -97,6 +104,22 @@ TEST(QtSerialLineDrain, TakesWhatCameWithinTheQuietTimeAndStopsAtItsBound) {
         EXPECT_EQ(line.read(&next, 1), 1);
         EXPECT_EQ(next, c.after);
     }
+}
+
+TEST(QtSerialLinePresence, AFarEndOpenIsThereAndOneClosedIsGone) {
+    FarEnd far;
+    QtSerialLine line;
+    LineSettings settings;
+    settings.portName = far.path;
+    ASSERT_EQ(line.open(settings), OpenResult::Opened);
+    EXPECT_TRUE(line.stillThere());
+    far.hangUp();
+    EXPECT_FALSE(line.stillThere());
+    EXPECT_FALSE(line.errorText().empty());
+    EXPECT_NE(line.errorText(), "No error");
+    line.close();
+    EXPECT_FALSE(line.stillThere());
+    EXPECT_EQ(line.errorText(), "порт закрыт");
 }
 
 } // namespace

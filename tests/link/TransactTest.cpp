@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -330,6 +331,74 @@ TEST_F(TransactTest, LineErrorsEndTheExchangeWithOneMessageAndAClosedPort) {
     }
     EXPECT_EQ(portLost, 3);
     EXPECT_EQ(line.writes.size(), 1u) << "nothing is sent after a failed purge or write";
+}
+
+// A failure of the serial layer on a port that is still there is noise: the
+// attempt is repeated as after a broken answer, the log says so, and the port
+// stays open without a word to the operator.
+TEST_F(TransactTest, NoiseOnAPortStillThereRepeatsTheAttempt) {
+    const struct {
+        const char* where;
+        int operation;      // 1 purge, 2 write, 3 header read, 4 body read
+        std::size_t writes; // that went out
+    } cases[] = {{"purge", 1, 1}, {"write", 2, 1}, {"header read", 3, 2}, {"body read", 4, 2}};
+    for (const auto& c : cases) {
+        FakeClock caseClock;
+        FakeSerialLine caseLine(caseClock);
+        DeviceLink caseLink(caseLine, caseClock, messages);
+        std::vector<LinkFrame> log;
+        caseLink.SetFrameObserver([&](LinkFrame frame) { log.push_back(std::move(frame)); });
+        caseLine.portOpen = true;
+        caseLine.answerAlways({{5, kIdentAnswer}});
+        caseLine.noisyAt = {c.operation};
+        messages.shown.clear();
+        response.fill(0);
+        EXPECT_EQ(caseLink.Transact(0, 0x11, 0, nullptr, response), kResultOk) << c.where;
+        EXPECT_TRUE(caseLine.isOpen()) << c.where;
+        EXPECT_TRUE(messages.shown.empty()) << c.where;
+        EXPECT_EQ(caseLine.writes.size(), c.writes) << c.where;
+        EXPECT_EQ(caseLine.looks, 1) << c.where;
+        EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                                [](const LinkFrame& f) {
+                                    return f.direction == FrameDirection::Noise &&
+                                           f.note == "line error";
+                                }),
+                  1)
+            << c.where;
+    }
+}
+
+// Noise on every attempt ends the exchange as a broken answer would, the port
+// still open.
+TEST_F(TransactTest, NoiseOnEveryAttemptIsAReceiveError) {
+    line.answerAlways({{5, kIdentAnswer}});
+    for (int operation = 1; operation < 100; ++operation)
+        line.noisyAt.insert(operation);
+    EXPECT_EQ(Ask(0x11), kResultLineNoise);
+    EXPECT_TRUE(line.isOpen());
+    EXPECT_EQ(portLost, 0);
+    EXPECT_EQ(ExchangeResultText("COM1", 0, kResultLineNoise),
+              "устройство 1 COM1 ошибка приема данных ");
+}
+
+// A port lost is opened again, once, before the next command; one that does
+// not open stays closed with the reason; one never opened is left to say so.
+TEST_F(TransactTest, ALostPortIsOpenedAgainOnceBeforeTheNextCommand) {
+    EXPECT_EQ(link.ReopenIfLost(), DeviceLink::PortState::Open);
+    line.failRead = true;
+    ASSERT_EQ(Ask(0x11), kResultLineFailed);
+    line.failRead = false;
+    line.openResult = OpenResult::Failed;
+    EXPECT_EQ(link.ReopenIfLost(), DeviceLink::PortState::Closed);
+    EXPECT_EQ(link.LossReason(), "COM1 не открывается (line error)");
+    EXPECT_FALSE(line.isOpen());
+    line.openResult = OpenResult::Opened;
+    EXPECT_EQ(link.ReopenIfLost(), DeviceLink::PortState::Reopened);
+    EXPECT_TRUE(line.isOpen());
+    EXPECT_EQ(link.LossReason(), "");
+    EXPECT_EQ(line.opened.size(), 2u);
+    EXPECT_EQ(link.ReopenIfLost(), DeviceLink::PortState::Open);
+    EXPECT_EQ(line.opened.size(), 2u);
 }
 
 // A clock whose sleeps end early: the pause must still last its full time.

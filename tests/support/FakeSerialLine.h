@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <set>
 #include <vector>
 
 // A scripted serial line on a FakeClock. Every write is recorded and passed to
@@ -40,12 +41,14 @@ public:
     // arrives later all the same.
     bool purge() override {
         ++purges;
+        if (noise())
+            return false;
         while (!pending_.empty() && pending_.front().at <= clock_.now)
             pending_.pop_front();
         return !failPurge;
     }
     bool write(const std::uint8_t* data, int count) override {
-        if (failWrite)
+        if (failWrite || noise())
             return false;
         writes.emplace_back(data, data + count);
         writeTimes.push_back(clock_.now);
@@ -54,7 +57,7 @@ public:
         return true;
     }
     int read(std::uint8_t* buffer, int count) override {
-        if (failRead)
+        if (failRead || noise())
             return -1;
         ++reads;
         const std::int64_t deadline =
@@ -78,7 +81,7 @@ public:
     }
     // Quiet is counted from the moment the line is asked, as a real port does.
     int drain(int quietMs, int boundMs, Bytes& dropped) override {
-        if (failRead)
+        if (failRead || noise())
             return -1;
         ++drains;
         const std::int64_t end = clock_.now + boundMs;
@@ -98,6 +101,12 @@ public:
     // The next read ends at once with what has arrived.
     void setInterrupted(bool on) override { interrupted = on; }
     void setReadTimeoutMs(int ms) override { readTimeoutMs = ms; }
+    // The failures set by failPurge, failWrite and failRead are a port gone;
+    // those of noisyOperations a port still there.
+    bool stillThere() override {
+        ++looks;
+        return !failPurge && !failWrite && !failRead;
+    }
     std::string errorText() const override { return "line error"; }
 
     // Bytes arriving without a request, e.g. late or foreign ones.
@@ -125,6 +134,11 @@ public:
     bool failPurge = false;
     bool failWrite = false;
     bool failRead = false;
+    // Operations (purge, write, read, drain, counted from 1) that fail on a port
+    // that is still there: noise.
+    std::set<int> noisyAt;
+    int operations = 0;
+    int looks = 0;
     bool interrupted = false;
     int readTimeoutMs = 0;
     int closes = 0;
@@ -135,6 +149,8 @@ public:
     int bytesDrained = 0;
 
 private:
+    bool noise() { return noisyAt.count(++operations) > 0; }
+
     struct Timed {
         std::int64_t at;
         std::uint8_t byte;

@@ -90,6 +90,13 @@ TEST_F(Win32Line, AnInterruptionEndsAReadSoon) {
     stopper.join();
 }
 
+TEST_F(Win32Line, IsThereWhileOpenAndNotOnceClosed) {
+    EXPECT_TRUE(line->stillThere());
+    line->close();
+    EXPECT_FALSE(line->stillThere());
+    EXPECT_FALSE(line->errorText().empty());
+}
+
 TEST(Win32LineOpen, AnAbsentPortFails) {
     const std::unique_ptr<SerialLine> line = NewSystemSerialLine();
     EXPECT_EQ(line->open({"COM77", 9600, LineParity::None, 2}), OpenResult::Failed);
