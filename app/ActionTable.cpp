@@ -57,6 +57,8 @@ const std::array<ActionRow, kActionCount>& ActionRows() {
          kHintCompareBeforeWrite, nullptr, -1, &MainWindow::rememberCompareBeforeWrite, true},
         {A::CauseEffect, "CauseEffect", kCategoryFile, print_text::kTitleMatrix, kHintCauseEffect,
          "Ctrl+M", -1, &MainWindow::showCauseEffect},
+        {A::SaveAsPdf, "SaveAsPdf", kCategoryFile, print_text::kActionSavePdf,
+         print_text::kActionSavePdf, nullptr, -1, &MainWindow::saveSchemeAsPdf},
     }};
     return rows;
 }
@@ -71,6 +73,7 @@ const std::vector<MenuRow>& MenuRows() {
           {A::CompareFile},
           {A::SaveFile},
           {A::Print},
+          {A::SaveAsPdf},
           {A::CauseEffect},
           {A::Exit}}},
         {"EditMenu", kMenuEdit, nullptr, {{A::Undo}, {A::Redo}}},

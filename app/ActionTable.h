@@ -30,6 +30,7 @@ enum class ActionId {
     CompareFile,
     CompareBeforeWrite,
     CauseEffect,
+    SaveAsPdf,
     Count
 };
 inline constexpr int kActionCount = static_cast<int>(ActionId::Count);

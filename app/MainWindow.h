@@ -154,6 +154,8 @@ public:
     // "Причины и действия" (Ctrl+M): the cause-and-effect matrix of the scheme on
     // screen and the device's acceptance-test protocol, in a window of their own.
     void showCauseEffect();
+    // "Сохранить в PDF…": the printout into a PDF file chosen in a file dialog.
+    void saveSchemeAsPdf();
     // The print dialog the command shows; tests put a scripted one here.
     void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
 

@@ -1,7 +1,6 @@
 #include "editor/TextField.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "ui/Windows1251.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,7 +8,6 @@
 
 namespace {
 
-constexpr char kCodePage[] = "windows-1251";
 constexpr char kUnknownCharacter = '?';
 
 bool isControl(QChar c) {
@@ -19,10 +17,13 @@ bool isControl(QChar c) {
 // The text in the code page, one byte a character, or nothing when the code
 // page lacks one of its characters.
 std::optional<QByteArray> toCodePage(QStringView text) {
-    QStringEncoder encoder(kCodePage);
-    const QByteArray bytes = encoder(text);
-    if (encoder.hasError() || bytes.size() != text.size())
-        return std::nullopt;
+    QByteArray bytes;
+    for (const QChar c : text) {
+        const auto byte = UnicodeToWindows1251(c.unicode());
+        if (!byte)
+            return std::nullopt;
+        bytes += static_cast<char>(*byte);
+    }
     return bytes;
 }
 
@@ -53,6 +54,8 @@ QByteArray EncodeTextField(const QString& name) {
 QString DecodeTextField(const char* field) {
     const void* nul = std::memchr(field, '\0', kTextFieldSize);
     const qsizetype length = nul ? static_cast<const char*>(nul) - field : kTextFieldSize;
-    QStringDecoder decoder(kCodePage);
-    return decoder(QByteArrayView(field, length));
+    QString text;
+    for (qsizetype i = 0; i < length; ++i)
+        text += QChar(Windows1251ToUnicode(static_cast<unsigned char>(field[i])));
+    return text;
 }

@@ -5,10 +5,12 @@
 
 // The ports the port settings dialog offers. Every entry has a COM name, so
 // that the rule "a port name contains COM or com" holds everywhere; path is
-// the device the name stands for.
+// the device the name stands for; description, where the system gives one, names the
+// adapter (the entry's tooltip, else the path).
 struct PortEntry {
     std::string name;
     std::string path;
+    std::string description = {};
 };
 
 // On Linux the serial devices, in order of their paths, become COM1, COM2, ...

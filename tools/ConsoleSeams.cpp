@@ -1,11 +1,8 @@
 #include "tools/ConsoleSeams.h"
 
-#include <QtGlobal>
+#include "tools/Terminal.h"
 
 #include <sstream>
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -24,10 +21,8 @@ void ShowBar(int done, int total) {
 } // namespace
 
 std::function<void(int, int)> TerminalProgressBar() {
-#ifdef Q_OS_UNIX
-    if (isatty(STDERR_FILENO))
+    if (StandardErrorIsTerminal())
         return ShowBar;
-#endif
     return nullptr;
 }
 

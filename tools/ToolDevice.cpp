@@ -5,6 +5,7 @@
 #include "link/FrameText.h"
 #include "link/LinkTexts.h"
 #include "link/PortSettings.h"
+#include "tools/Terminal.h"
 #include "tools/ToolCommands.h"
 #include "tools/ToolTexts.h"
 #include "ui/UiTexts.h"
@@ -12,11 +13,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
-#ifdef Q_OS_UNIX
-#include <termios.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -32,7 +28,7 @@ bool IsComName(const std::string& port) {
 
 } // namespace
 
-ToolDevice::ToolDevice() : LineSession(qtLine, systemClock, console) {}
+ToolDevice::ToolDevice() : LineSession(*serialLine, systemClock, console) {}
 
 int ToolDevice::failureStatus() const {
     return unanswered() ? kExitNoAnswer : kExitFound;
@@ -61,7 +57,7 @@ bool ToolDevice::open(const ToolOptions& options) {
         const LineParity parity = options.parity == "E"   ? LineParity::Even
                                   : options.parity == "O" ? LineParity::Odd
                                                           : LineParity::None;
-        opened = qtLine.open({options.port, options.baud, parity, options.stopBits}) ==
+        opened = serialLine->open({options.port, options.baud, parity, options.stopBits}) ==
                  OpenResult::Opened;
     }
     if (!opened)
@@ -73,21 +69,5 @@ bool ToolDevice::open(const ToolOptions& options) {
 std::string ObtainPassword() {
     if (const char* given = std::getenv("VIL3K_PASSWORD"))
         return given;
-    std::string typed;
-#ifdef Q_OS_UNIX
-    if (!isatty(STDIN_FILENO))
-        return typed;
-    termios saved{};
-    tcgetattr(STDIN_FILENO, &saved);
-    termios quiet = saved;
-    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-    tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
-    // The prompt only once nothing typed can show any more.
-    std::fprintf(stderr, "%s ", access_text::kCaptionPasswordDialog);
-    std::fflush(stderr);
-    std::getline(std::cin, typed);
-    tcsetattr(STDIN_FILENO, TCSANOW, &saved);
-    std::fprintf(stderr, "\n");
-#endif
-    return typed;
+    return ReadUnechoedLine(access_text::kCaptionPasswordDialog);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "line/LineSession.h"
-#include "link/serial/QtSerialLine.h"
+#include "link/serial/SystemSerialLine.h"
 #include "tools/ConsoleSeams.h"
 #include "tools/ToolOptions.h"
 #include "ui/Clock.h"
@@ -12,7 +12,7 @@
 // system clock and messages on standard error.
 struct ToolLineParts {
     ConsoleMessages console;
-    QtSerialLine qtLine;
+    std::unique_ptr<SerialLine> serialLine = NewSystemSerialLine();
     SystemClock systemClock;
 };
 

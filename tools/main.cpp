@@ -1,6 +1,7 @@
 // vil3k-tool: back up, verify, restore and survey ВИЛ-3K devices from the command line.
 
 #include "tools/ConsoleSeams.h"
+#include "tools/Terminal.h"
 #include "tools/ToolCommands.h"
 #include "tools/ToolOptions.h"
 #include "tools/ToolPaths.h"
@@ -30,6 +31,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 
 int main(int argc, char** argv) {
     const auto application = MakeApplication(argc, argv);
+    PrepareTerminal();
     ToolOptions options;
     std::string error;
     if (!ParseToolOptions(ToolArguments(argc, argv), options, error)) {

@@ -1,7 +1,8 @@
 #include "ui/Clock.h"
 
+#include <QDateTime>
+
 #include <chrono>
-#include <ctime>
 #include <thread>
 
 std::int64_t SystemClock::monotonicMs() {
@@ -14,20 +15,19 @@ void SystemClock::sleepMs(int ms) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+// Local time through Qt, which has it on every platform (localtime_r is POSIX only).
 WallTime SystemClock::wallNow() {
-    using namespace std::chrono;
-    const auto since = system_clock::now().time_since_epoch();
-    const std::time_t now = duration_cast<seconds>(since).count();
-    std::tm local{};
-    localtime_r(&now, &local);
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
     WallTime t;
-    t.year = local.tm_year + 1900;
-    t.month = local.tm_mon + 1;
-    t.day = local.tm_mday;
-    t.dayOfWeek = local.tm_wday == 0 ? 7 : local.tm_wday;
-    t.hour = local.tm_hour;
-    t.minute = local.tm_min;
-    t.second = local.tm_sec;
-    t.millisecond = static_cast<int>(duration_cast<milliseconds>(since).count() % 1000);
+    t.year = date.year();
+    t.month = date.month();
+    t.day = date.day();
+    t.dayOfWeek = date.dayOfWeek(); // Monday 1 .. Sunday 7
+    t.hour = time.hour();
+    t.minute = time.minute();
+    t.second = time.second();
+    t.millisecond = time.msec();
     return t;
 }

@@ -1,6 +1,6 @@
-// The module of serial ports and printers, on QSerialPort and QPrinter.
+// The module of serial ports and printers: the platform's serial line and QPrinter.
 #include "app/ondemand/PortsAndPrinters.h"
-#include "link/serial/QtSerialLine.h"
+#include "link/serial/SystemSerialLine.h"
 
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -10,9 +10,7 @@ namespace {
 
 class QtPortsAndPrinters : public PortsAndPrinters {
 public:
-    std::unique_ptr<SerialLine> newSerialLine() override {
-        return std::make_unique<QtSerialLine>();
-    }
+    std::unique_ptr<SerialLine> newSerialLine() override { return NewSystemSerialLine(); }
 
     std::vector<PortEntry> portList() override { return SystemPortList(); }
 

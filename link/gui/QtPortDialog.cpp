@@ -90,8 +90,8 @@ PortDialogResult QtPortDialog::exec(PortDialogData& data) {
     portBox->clear();
     for (const PortEntry& port : data.ports) {
         portBox->addItem(QString::fromStdString(port.name));
-        portBox->setItemData(portBox->count() - 1, QString::fromStdString(port.path),
-                             Qt::ToolTipRole);
+        const std::string& tip = port.description.empty() ? port.path : port.description;
+        portBox->setItemData(portBox->count() - 1, QString::fromStdString(tip), Qt::ToolTipRole);
     }
     portBox->setCurrentIndex(data.choice.port);
     const int result = QDialog::exec();

@@ -31,16 +31,13 @@ QSerialPort::Parity ToQt(LineParity parity) {
 
 std::vector<PortEntry> SystemPortList() {
     std::vector<std::string> ports;
-#ifdef Q_OS_WIN
-    constexpr bool comNames = true;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        ports.push_back(info.portName().toStdString());
-#else
-    constexpr bool comNames = false;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         ports.push_back(info.systemLocation().toStdString());
-#endif
-    return BuildPortList(ports, comNames, qEnvironmentVariable("VIL3K_PORTS").toStdString());
+    return BuildPortList(ports, false, qEnvironmentVariable("VIL3K_PORTS").toStdString());
+}
+
+std::unique_ptr<SerialLine> NewSystemSerialLine() {
+    return std::make_unique<QtSerialLine>();
 }
 
 OpenResult QtSerialLine::open(const LineSettings& settings) {

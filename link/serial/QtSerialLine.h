@@ -1,14 +1,10 @@
 #pragma once
 
-#include "link/PortList.h"
-#include "link/SerialLine.h"
+#include "link/serial/SystemSerialLine.h"
 
 #include <QSerialPort>
 
 #include <atomic>
-
-// The ports of this computer, with VIL3K_PORTS applied.
-std::vector<PortEntry> SystemPortList();
 
 // SerialLine on QSerialPort, blocking on the calling thread.
 class QtSerialLine : public SerialLine {

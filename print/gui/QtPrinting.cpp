@@ -2,8 +2,10 @@
 
 #include "editor/gui/SchemePainter.h"
 #include "print/PrintPlan.h"
+#include "print/PrintTexts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -93,8 +95,19 @@ void QtPrintJob::end() {
     waitCursor_ = false;
 }
 
+bool PdfFileDialog::exec(PrintDialogData& data) {
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, QString(print_text::kActionSavePdf).remove(u'…'),
+                                     data.proposedFile, print_text::kFilterPdf);
+    if (path.isEmpty())
+        return false;
+    data.outputFile = path;
+    data.fromPage = data.toPage = 0;
+    return true;
+}
+
 SchemePrinter::SchemePrinter(PrintingSystem& system, QWidget* dialogParent)
-    : system_(system), dialog_(*this, dialogParent) {}
+    : system_(system), dialogParent_(dialogParent), dialog_(*this, dialogParent) {}
 
 SchemePrinter::~SchemePrinter() = default;
 
@@ -109,6 +122,16 @@ void SchemePrinter::print(PrintCommand& command, const QString& caption, PrintDi
     QPagedPaintDevice* device = printer();
     if (device == nullptr)
         return; // no printing system: it has said why
+    QtPrintJob job(*device, system_);
+    command.printScheme(caption, dialog, job, proposedFile);
+}
+
+void SchemePrinter::saveAsPdf(PrintCommand& command, const QString& caption,
+                              const QString& proposedFile) {
+    const std::unique_ptr<QPagedPaintDevice> device = system_.newPrinter(kPrinterDpi);
+    if (!device)
+        return; // no printing system: it has said why
+    PdfFileDialog dialog(dialogParent_);
     QtPrintJob job(*device, system_);
     command.printScheme(caption, dialog, job, proposedFile);
 }

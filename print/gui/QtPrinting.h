@@ -23,6 +23,18 @@ private:
     QWidget* parent_;
 };
 
+// Where "Сохранить в PDF…" writes: a file dialog only, so that a PDF never depends on
+// what the platform's print dialog offers (the Windows one offers no PDF). The whole
+// printout, starting at the proposed file.
+class PdfFileDialog : public PrintDialog {
+public:
+    explicit PdfFileDialog(QWidget* parent) : parent_(parent) {}
+    bool exec(PrintDialogData& data) override;
+
+private:
+    QWidget* parent_;
+};
+
 // A print job on a printer: the header as printer text, the scheme through the scheme
 // painter, so a PDF keeps its texts as text. Shows the wait cursor while it runs and
 // lets the window repaint between elements.
@@ -61,9 +73,13 @@ public:
     PrintDialog& dialog() { return dialog_; }
     void print(PrintCommand& command, const QString& caption, PrintDialog& dialog,
                const QString& proposedFile = {});
+    // The printout into a PDF file chosen in a file dialog, on a printer of its own so
+    // that the printer chosen for printouts stays as it was.
+    void saveAsPdf(PrintCommand& command, const QString& caption, const QString& proposedFile);
 
 private:
     PrintingSystem& system_;
+    QWidget* dialogParent_;
     std::unique_ptr<QPagedPaintDevice> printer_;
     QtPrintDialog dialog_;
 };

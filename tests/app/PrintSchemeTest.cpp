@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
+#include "support/ModalDialog.h"
 #include "support/SampleSchemes.h"
 
+#include <QFileDialog>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -100,6 +102,23 @@ TEST(PrintScheme, AChosenRangePrintsOnlyThosePages) {
     EXPECT_TRUE(pdfText(p.pdf, 1).contains("страница 2"));
     EXPECT_FALSE(pdfText(p.pdf, 1).contains("Датчик"));
     EXPECT_TRUE(pdfText(p.pdf, 2).contains("страница 3"));
+}
+
+// "Сохранить в PDF…" asks only for a file, never shows the print dialog, and writes the
+// whole printout there.
+TEST(PrintScheme, SaveAsPdfWritesEveryPageToTheFileChosen) {
+    Printout p;
+    p.build(24, 8, 13);
+    const QString chosen = p.dir.filePath("chosen.pdf");
+    WhenShown([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        files->selectFile(chosen);
+        static_cast<QDialog*>(files)->accept(); // QFileDialog::accept, through the public base
+    });
+    p.form.saveSchemeAsPdf();
+    EXPECT_EQ(pdfPages(chosen), 3);
+    EXPECT_FALSE(QFile::exists(p.pdf));
 }
 
 } // namespace

@@ -3,16 +3,11 @@
 #include "editor/TextField.h"
 
 #include <QDir>
-#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace {
-
-QString decoded(const QByteArray& cp1251Hex) {
-    return QStringDecoder("windows-1251").decode(QByteArray::fromHex(cp1251Hex));
-}
 
 TEST(OpenScheme, Code2408WithDeviceByte24) {
     FileCommandsFixture f;
@@ -50,7 +45,7 @@ TEST(OpenScheme, Code2408WithDeviceByte24) {
     EXPECT_EQ(label.group, SchemeView::groupOfRow(31));
     EXPECT_EQ(label.rect.y, f.view.at(Family::InputNumber, 31).rect.y + 12);
 
-    EXPECT_EQ(f.view.at(Family::InputName, 0).caption, decoded("c2f5eee42d3132333435"));
+    EXPECT_EQ(f.view.at(Family::InputName, 0).caption, "Вход-12345");
     EXPECT_EQ(f.view.at(Family::InputName, 31).caption, "Вход31");
     EXPECT_EQ(f.view.at(Family::OutputName, 0).caption, "Реле1");
     EXPECT_EQ(f.view.at(Family::OutputName, 15).caption, QString(10, ' '));
