@@ -9,7 +9,6 @@ inline constexpr const char* kTextExtAckOn = "есть";
 inline constexpr const char* kTextExtAckOff = "нет";
 // The printout as a PDF file without the printer dialog, on every platform.
 inline constexpr const char* kActionSavePdf = "Сохранить в PDF…";
-inline constexpr const char* kFilterPdf = "PDF (*.pdf)";
 
 // The cause-and-effect matrix ("Вход 5 «Насос 2» (НР)", "ФБ 3: И (вх. 2, не вх. 5, ФБ 1)").
 inline constexpr const char* kTitleMatrix = "Причины и действия";
