@@ -17,6 +17,7 @@
 #include "link/gui/ExchangeLogWindow.h"
 #include "link/gui/QtExchangeDialog.h"
 #include "link/gui/QtPortDialog.h"
+#include "print/gui/CauseEffectWindow.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -50,6 +51,8 @@ MainWindow::~MainWindow() {
     if (lineWindow_ != nullptr)
         lineWindow_->close(); // remembers its place
     delete lineWindow_;       // its exchanges run on the window's line
+    // It follows the scheme's history, which goes before the window's children do.
+    delete findChild<CauseEffectWindow*>();
     portSettings_.reset();
     delete timeDateDialog;
     delete exchangeDialog;
