@@ -2,28 +2,13 @@
 // when first asked for and kept up with every change to the scheme.
 #include "app/MainWindow.h"
 #include "editor/gui/SchemeCanvas.h"
+#include "line/SchemeDifferences.h"
 #include "print/PrintTexts.h"
 #include "print/ProtocolPdf.h"
 #include "print/gui/CauseEffectWindow.h"
 #include "ui/UiTexts.h"
 
 #include <QUndoStack>
-
-namespace {
-
-SchemeFileData SchemeDataOf(const SchemeSnapshot& snapshot) {
-    SchemeFileData data;
-    data.execFirst = snapshot.first;
-    data.execSecond = snapshot.second;
-    data.image = snapshot.image;
-    data.deviceByte = snapshot.image[kDeviceByteOffset];
-    data.channelNames = snapshot.names.channels;
-    std::copy(snapshot.names.outputs.begin(), snapshot.names.outputs.end(),
-              data.outputNames.begin());
-    return data;
-}
-
-} // namespace
 
 void MainWindow::showCauseEffect() {
     // A name still being edited belongs to the scheme shown.

@@ -4,21 +4,13 @@
 #include "line/ConfigDiff.h"
 #include "line/LineTexts.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 
 using namespace line_text;
 
 namespace {
-
-SchemeFileData DataOf(const SchemeSnapshot& scheme) {
-    SchemeFileData data;
-    data.execFirst = scheme.first;
-    data.execSecond = scheme.second;
-    data.image = scheme.image;
-    data.deviceByte = scheme.image[kDeviceByteOffset];
-    return data;
-}
 
 // The number in "<prefix>N:" at the start of a line.
 std::optional<int> NumberAfter(const std::string& line, const std::string& prefix) {
@@ -107,7 +99,7 @@ std::vector<DifferenceLine> DiffSchemes(const SchemeSnapshot& other, const Schem
                                         bool withNames) {
     const Places places(screen);
     std::vector<DifferenceLine> lines;
-    for (std::string& text : DiffConfigurations(DataOf(other), DataOf(screen))) {
+    for (std::string& text : DiffConfigurations(SchemeDataOf(other), SchemeDataOf(screen))) {
         const SchemePlace place = places.of(text);
         lines.push_back({std::move(text), place});
     }
@@ -126,4 +118,15 @@ std::vector<DifferenceLine> DiffSchemes(const SchemeSnapshot& other, const Schem
             other.names.outputs[k], screen.names.outputs[k], {SchemePlace::Kind::OutputLine, j});
     }
     return lines;
+}
+
+SchemeFileData SchemeDataOf(const SchemeSnapshot& scheme) {
+    SchemeFileData data;
+    data.execFirst = scheme.first;
+    data.execSecond = scheme.second;
+    data.image = scheme.image;
+    data.deviceByte = scheme.image[kDeviceByteOffset];
+    data.channelNames = scheme.names.channels;
+    std::copy(scheme.names.outputs.begin(), scheme.names.outputs.end(), data.outputNames.begin());
+    return data;
 }

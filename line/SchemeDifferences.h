@@ -2,6 +2,7 @@
 
 #include "editor/DifferenceMarks.h"
 #include "editor/SchemeSession.h"
+#include "files/SchemeFile.h"
 
 #include <string>
 #include <vector>
@@ -20,3 +21,6 @@ struct DifferenceLine {
 // two codes differ in the code alone. Both must carry one of the fourteen codes.
 std::vector<DifferenceLine> DiffSchemes(const SchemeSnapshot& other, const SchemeSnapshot& screen,
                                         bool withNames);
+
+// A scheme as the file of it would hold it: code, image, device byte and names.
+SchemeFileData SchemeDataOf(const SchemeSnapshot& scheme);
